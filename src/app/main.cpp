@@ -1,0 +1,60 @@
+// Start of the console: the program folder, the real platform services, the
+// frame and the main window.
+
+#include "platform/clock.h"
+#include "platform/paths.h"
+#include "platform/placementStore.h"
+#include "platform/prompts.h"
+#include "platform/tickTimer.h"
+#include "playback/frmPlayBackManager.h"
+#include "shell/Main.h"
+#include "shell/shell.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QTimer>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("varneldmx"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("VarnelDMX lighting console"));
+    parser.addHelpOption();
+    QCommandLineOption folderOption(QStringLiteral("program-folder"),
+                                    QStringLiteral("Data folder of the console (settings, shows, sequences)."),
+                                    QStringLiteral("DIR"),
+                                    QDir::homePath() + QStringLiteral("/.local/share/VarnelDMX"));
+    QCommandLineOption quitAfterOption(QStringLiteral("quit-after"),
+                                       QStringLiteral("Close the console after MS milliseconds (for smoke runs)."),
+                                       QStringLiteral("MS"));
+    parser.addOption(folderOption);
+    parser.addOption(quitAfterOption);
+    parser.process(app);
+
+    const QString folder = QDir(parser.value(folderOption)).absolutePath();
+    if (!paths::seedFolder(QStringLiteral(VARNEL_RESOURCES_DIR), folder)) {
+        qWarning("Could not prepare the program folder %s", qPrintable(folder));
+    }
+
+    PlatformServices services;
+    services.prompts = std::make_unique<QtPrompts>();
+    services.clock = std::make_unique<SystemClock>();
+    services.timers = std::make_unique<QtTimerFactory>();
+    services.placement = std::make_unique<QtPlacementStore>();
+    ShellScope scope(std::make_unique<Shell>(folder, std::move(services)));
+    Shell& s = scope.get();
+    s.hooks.processPendingEvents = [] { QCoreApplication::processEvents(); };
+
+    auto& frame = s.form<frmPlayBackManager>();
+    QObject::connect(&frame, &frmPlayBackManager::closeRequested, &app, &QApplication::quit);
+    frame.show();
+    s.form<Main>().show();
+
+    if (parser.isSet(quitAfterOption)) {
+        QTimer::singleShot(parser.value(quitAfterOption).toInt(), &app, &QApplication::quit);
+    }
+    const int rc = app.exec();
+    return rc;
+}

@@ -1,0 +1,138 @@
+#include "platform/privateProfile.h"
+
+#include "platform/safeFile.h"
+#include "platform/text1252.h"
+
+#include <QFile>
+#include <QStringList>
+
+namespace {
+
+QStringList readLines(const QString& file) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QString text = text1252::decode(f.readAll());
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+    }
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+// A section header line gives its trimmed name; any other line gives nullopt.
+std::optional<QString> sectionOf(const QString& line) {
+    const QString t = line.trimmed();
+    if (!t.startsWith(QLatin1Char('['))) return std::nullopt;
+    const qsizetype close = t.indexOf(QLatin1Char(']'));
+    if (close < 0) return std::nullopt;
+    return t.mid(1, close - 1).trimmed();
+}
+
+// A key line gives its trimmed key; comments and other lines give nullopt.
+std::optional<QString> keyOf(const QString& line) {
+    const QString t = line.trimmed();
+    if (t.isEmpty() || t.startsWith(QLatin1Char(';'))) return std::nullopt;
+    const qsizetype eq = t.indexOf(QLatin1Char('='));
+    if (eq < 0) return std::nullopt;
+    return t.left(eq).trimmed();
+}
+
+QString valueOf(const QString& line) {
+    const qsizetype eq = line.indexOf(QLatin1Char('='));
+    return line.mid(eq + 1).trimmed();
+}
+
+bool sameName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+struct SectionSpan {
+    qsizetype header = -1; // index of the header line
+    qsizetype end = -1;    // one past the last line of the section
+};
+
+SectionSpan findSection(const QStringList& lines, const QString& section) {
+    SectionSpan span;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const auto name = sectionOf(lines[i]);
+        if (!name) continue;
+        if (span.header >= 0) { span.end = i; return span; }
+        if (sameName(*name, section.trimmed())) span.header = i;
+    }
+    if (span.header >= 0) span.end = lines.size();
+    return span;
+}
+
+qsizetype findKey(const QStringList& lines, const SectionSpan& span, const QString& key) {
+    for (qsizetype i = span.header + 1; i < span.end; ++i) {
+        const auto k = keyOf(lines[i]);
+        if (k && sameName(*k, key.trimmed())) return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+namespace privateProfile {
+
+QString getString(const QString& file, const QString& section, const QString& key,
+                  const QString& defaultValue, int maxChars) {
+    const QStringList lines = readLines(file);
+    const SectionSpan span = findSection(lines, section);
+    QString result = defaultValue;
+    if (span.header >= 0) {
+        const qsizetype at = findKey(lines, span, key);
+        if (at >= 0) result = valueOf(lines[at]);
+    }
+    return result.left(maxChars);
+}
+
+bool writeString(const QString& file, const QString& section,
+                 const std::optional<QString>& key, const std::optional<QString>& value) {
+    QStringList lines = readLines(file);
+    SectionSpan span = findSection(lines, section);
+
+    if (!key) {
+        if (span.header < 0) return true;
+        lines.remove(span.header, span.end - span.header);
+    } else if (!value) {
+        if (span.header < 0) return true;
+        const qsizetype at = findKey(lines, span, *key);
+        if (at < 0) return true;
+        lines.removeAt(at);
+    } else {
+        const QString entry = key->trimmed() + QLatin1Char('=') + value->trimmed();
+        if (span.header < 0) {
+            lines.append(QLatin1Char('[') + section.trimmed() + QLatin1Char(']'));
+            lines.append(entry);
+        } else {
+            const qsizetype at = findKey(lines, span, *key);
+            if (at >= 0) {
+                lines[at] = entry;
+            } else {
+                // After the section's last non-blank line, so blank separators stay last.
+                qsizetype insertAt = span.end;
+                while (insertAt - 1 > span.header && lines[insertAt - 1].trimmed().isEmpty()) --insertAt;
+                lines.insert(insertAt, entry);
+            }
+        }
+    }
+
+    QByteArray out;
+    for (const QString& line : lines) {
+        out.append(text1252::encode(line));
+        out.append("\r\n");
+    }
+    return safeFile::writeWhole(file, out);
+}
+
+QStringList sectionNames(const QString& file) {
+    QStringList names;
+    for (const QString& line : readLines(file)) {
+        if (const auto name = sectionOf(line)) names.append(*name);
+    }
+    return names;
+}
+
+} // namespace privateProfile

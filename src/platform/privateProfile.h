@@ -1,0 +1,28 @@
+#pragma once
+// Private-profile settings files (ylc.ini and the per-show files): our own
+// reader and writer. Section and key names match without regard to case, the
+// first match wins, blanks around names and values are ignored, lines end in
+// CR LF and the text is Windows-1252. A write keeps every other line, comment
+// and the order of the file.
+
+#include <QString>
+#include <optional>
+
+namespace privateProfile {
+
+// The value of key in section, or `defaultValue` when either is missing.
+// The result is cut to `maxChars` characters, as the console's readers expect.
+QString getString(const QString& file, const QString& section, const QString& key,
+                  const QString& defaultValue, int maxChars = 254);
+
+// Writes key = value in section, creating the file, the section or the key as
+// needed (a new key goes at the end of its section, a new section at the end
+// of the file). With no value the key is removed; with no key the whole
+// section is removed. Returns false when the file could not be written.
+bool writeString(const QString& file, const QString& section,
+                 const std::optional<QString>& key, const std::optional<QString>& value);
+
+// Every section name of the file, in file order.
+QStringList sectionNames(const QString& file);
+
+} // namespace privateProfile

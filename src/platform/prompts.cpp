@@ -1,0 +1,67 @@
+#include "platform/prompts.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+int QtPrompts::messageBox(const QString& text, int buttons, const QString& title) {
+    QMessageBox box;
+    box.setWindowTitle(title.isEmpty() ? QStringLiteral("VarnelDMX") : title);
+    box.setText(text);
+    const int icon = buttons & 0x70;
+    box.setIcon(icon == msgBox::Critical ? QMessageBox::Critical
+                : icon == msgBox::Question ? QMessageBox::Question
+                : icon == msgBox::Exclamation ? QMessageBox::Warning
+                : icon == msgBox::Information ? QMessageBox::Information
+                                              : QMessageBox::NoIcon);
+    struct Choice { QMessageBox::StandardButton button; int answer; };
+    std::vector<Choice> choices;
+    switch (buttons & 0x0F) {
+    case msgBox::OKCancel: choices = {{QMessageBox::Ok, msgBox::OK}, {QMessageBox::Cancel, msgBox::Cancel}}; break;
+    case msgBox::AbortRetryIgnore:
+        choices = {{QMessageBox::Abort, msgBox::Abort}, {QMessageBox::Retry, msgBox::Retry}, {QMessageBox::Ignore, msgBox::Ignore}};
+        break;
+    case msgBox::YesNoCancel:
+        choices = {{QMessageBox::Yes, msgBox::Yes}, {QMessageBox::No, msgBox::No}, {QMessageBox::Cancel, msgBox::Cancel}};
+        break;
+    case msgBox::YesNo: choices = {{QMessageBox::Yes, msgBox::Yes}, {QMessageBox::No, msgBox::No}}; break;
+    case msgBox::RetryCancel: choices = {{QMessageBox::Retry, msgBox::Retry}, {QMessageBox::Cancel, msgBox::Cancel}}; break;
+    default: choices = {{QMessageBox::Ok, msgBox::OK}}; break;
+    }
+    QMessageBox::StandardButtons all;
+    for (const Choice& c : choices) all |= c.button;
+    box.setStandardButtons(all);
+    const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
+    for (const Choice& c : choices) {
+        if (c.button == pressed) return c.answer;
+    }
+    return choices.size() > 1 ? msgBox::Cancel : msgBox::OK;
+}
+
+QString QtPrompts::inputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(nullptr, title.isEmpty() ? QStringLiteral("VarnelDMX") : title,
+                                               prompt, QLineEdit::Normal, defaultText, &ok);
+    return ok ? text : QString();
+}
+
+QString QtPrompts::openFileName(const FileDialogRequest& r) {
+    const QString start = r.fileName.isEmpty() ? r.folder : r.folder + QLatin1Char('/') + r.fileName;
+    return QFileDialog::getOpenFileName(nullptr, r.title, start, r.filter);
+}
+
+QString QtPrompts::saveFileName(const FileDialogRequest& r) {
+    const QString start = r.fileName.isEmpty() ? r.folder : r.folder + QLatin1Char('/') + r.fileName;
+    return QFileDialog::getSaveFileName(nullptr, r.title, start, r.filter);
+}
+
+int QtPrompts::chooseColour(int initialBgr) {
+    const QColor initial(initialBgr & 0xFF, (initialBgr >> 8) & 0xFF, (initialBgr >> 16) & 0xFF);
+    const QColor c = QColorDialog::getColor(initial);
+    if (!c.isValid()) return -1;
+    return c.red() | (c.green() << 8) | (c.blue() << 16);
+}
+
+void QtPrompts::beep() { QApplication::beep(); }

@@ -1,0 +1,7 @@
+#include "shell/Main.h"
+
+Main::Main(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QStringLiteral("VarnelDMX"));
+    resize(800, 500);
+}

@@ -1,0 +1,61 @@
+#include "shell/shell.h"
+
+#include "platform/clock.h"
+#include "platform/paths.h"
+#include "platform/placementStore.h"
+#include "platform/prompts.h"
+#include "platform/tickTimer.h"
+
+#include <QWidget>
+#include <stdexcept>
+
+namespace {
+// The installed shell. The only mutable global: everything else hangs off it.
+Shell* current = nullptr;
+} // namespace
+
+Shell::Shell(QString programFolder, PlatformServices s) : folder(std::move(programFolder)), services(std::move(s)) {
+    while (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);
+    state.totalChannels = 512;
+    state.resize(512);
+}
+
+Shell::~Shell() {
+    // Later windows may refer to earlier ones: unload in reverse order.
+    while (!forms.empty()) forms.pop_back();
+}
+
+void Shell::unloadForm(std::type_index type) {
+    for (auto it = forms.begin(); it != forms.end(); ++it) {
+        if (it->first == type) {
+            auto widget = std::move(it->second);
+            forms.erase(it);
+            return; // widget is deleted here, after it has left the list
+        }
+    }
+}
+
+std::vector<QWidget*> Shell::loadedForms() const {
+    std::vector<QWidget*> out;
+    for (const auto& [type, widget] : forms) out.push_back(widget.get());
+    return out;
+}
+
+QString Shell::iniFile() const { return programPath(QStringLiteral("ylc.ini")); }
+
+QString Shell::programPath(const QString& storedRelative) const {
+    return paths::realPath(folder + QLatin1Char('/') + storedRelative);
+}
+
+Shell& shell() {
+    if (!current) throw std::logic_error("no shell installed");
+    return *current;
+}
+
+bool hasShell() { return current != nullptr; }
+
+ShellScope::ShellScope(std::unique_ptr<Shell> s) : owned(std::move(s)), previous(current) { current = owned.get(); }
+
+ShellScope::~ShellScope() {
+    current = previous;
+}

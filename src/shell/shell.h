@@ -1,0 +1,117 @@
+#pragma once
+// The one object that owns the shared state and the platform services. Code
+// reaches it through shell(); a test makes a fresh one (with fakes) per case
+// through ShellScope.
+
+#include "shell/channelModel.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <typeindex>
+#include <utility>
+#include <vector>
+
+class QWidget;
+
+class Prompts;
+class Clock;
+class TimerFactory;
+class PlacementStore;
+
+struct PlatformServices {
+    std::unique_ptr<Prompts> prompts;
+    std::unique_ptr<Clock> clock;
+    std::unique_ptr<TimerFactory> timers;
+    std::unique_ptr<PlacementStore> placement;
+};
+
+// Calls from the shell up into the subsystems that build on it. Each subsystem
+// sets its own entries when it starts; an unset entry answers as "nothing
+// there" (no playback, no icon).
+struct ShellHooks {
+    // Playback frame.
+    std::function<int32_t(int32_t)> reportPlayBackPriority;  // by playback number; 0 when none
+    std::function<QString(int32_t)> getCurrentSequence;      // by playback number
+    std::function<int32_t()> documentCount;                  // live playback windows
+    std::function<int32_t(int32_t)> getMaxSteps;             // by window position 1..documentCount
+    std::function<void()> reDimAllPlaybackControls;
+    // Fog control window.
+    std::function<void(int32_t)> redimFoggers;
+    // Layout window: the name held by a fixture's icon; empty when none.
+    std::function<QString(int32_t)> fixtureIconName;
+    // Lets pending window events run once (wired by the application).
+    std::function<void()> processPendingEvents;
+};
+
+class Shell {
+public:
+    Shell(QString programFolder, PlatformServices services);
+    ~Shell();
+
+    ChannelModel state;
+    ShellHooks hooks;
+
+    // Real path of the program folder, without a trailing slash.
+    const QString& programFolder() const { return folder; }
+    // Real path of ylc.ini in the program folder.
+    QString iniFile() const;
+    // Real path of a name below the program folder, given in stored form
+    // ("Sequences\Club\Intro.YSQ"); folder names match without regard to case.
+    QString programPath(const QString& storedRelative) const;
+
+    Prompts& prompts() { return *services.prompts; }
+    Clock& clock() { return *services.clock; }
+    TimerFactory& timers() { return *services.timers; }
+    PlacementStore& placement() { return *services.placement; }
+    PlatformServices& platform() { return services; }
+
+    // Windows are singletons created on first use and kept until the shell
+    // goes (shutdown, or the end of a test).
+    template <typename W> W& form() {
+        if (W* w = loadedForm<W>()) return *w;
+        auto owned = std::make_unique<W>();
+        W& ref = *owned;
+        forms.emplace_back(std::type_index(typeid(W)), std::move(owned));
+        return ref;
+    }
+    template <typename W> W* loadedForm() {
+        for (auto& [type, widget] : forms)
+            if (type == std::type_index(typeid(W))) return static_cast<W*>(widget.get());
+        return nullptr;
+    }
+    // Unloads a window; the next form<W>() makes a new one.
+    template <typename W> void unloadForm() { unloadForm(std::type_index(typeid(W))); }
+    void unloadForm(std::type_index type);
+    // Every loaded window, in load order.
+    std::vector<QWidget*> loadedForms() const;
+
+    // Re-entry flag of newDoEvents::doEventsIfPending.
+    bool doEventsRunning = false;
+    // Tokenizer cursors of nextToken / nextTokenAlt.
+    struct TokenCursor { int16_t position = 0; int16_t delimiterLength = 0; int16_t fieldCount = 0; };
+    TokenCursor tokenCursor, tokenCursorAlt;
+
+private:
+    QString folder;
+    PlatformServices services;
+    std::vector<std::pair<std::type_index, std::unique_ptr<QWidget>>> forms;
+};
+
+// The shell in use. Only valid while one is installed.
+Shell& shell();
+bool hasShell();
+
+// Installs a shell for its lifetime and puts the previous one back after.
+class ShellScope {
+public:
+    explicit ShellScope(std::unique_ptr<Shell> s);
+    ~ShellScope();
+    ShellScope(const ShellScope&) = delete;
+    ShellScope& operator=(const ShellScope&) = delete;
+    Shell& get() { return *owned; }
+
+private:
+    std::unique_ptr<Shell> owned;
+    Shell* previous = nullptr;
+};

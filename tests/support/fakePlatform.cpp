@@ -1,0 +1,62 @@
+#include "support/fakePlatform.h"
+
+namespace {
+template <typename T, typename D> T takeOr(std::deque<T>& q, D fallback) {
+    if (q.empty()) return T(fallback);
+    T v = q.front();
+    q.pop_front();
+    return v;
+}
+} // namespace
+
+int FakePrompts::messageBox(const QString& text, int, const QString&) {
+    messages.append(text);
+    return takeOr(answers, int(msgBox::OK));
+}
+
+QString FakePrompts::inputBox(const QString& prompt, const QString&, const QString&) {
+    messages.append(prompt);
+    return takeOr(inputs, QString());
+}
+
+QString FakePrompts::openFileName(const FileDialogRequest& request) {
+    fileRequests.push_back(request);
+    return takeOr(files, QString());
+}
+
+QString FakePrompts::saveFileName(const FileDialogRequest& request) {
+    fileRequests.push_back(request);
+    return takeOr(files, QString());
+}
+
+int FakePrompts::chooseColour(int) { return takeOr(colours, -1); }
+
+std::unique_ptr<TickTimer> FakeTimerFactory::create() {
+    auto t = std::make_unique<FakeTickTimer>();
+    created.push_back(t.get());
+    return t;
+}
+
+QString FakePlacementStore::get(const QString& app, const QString& section, const QString& name, bool* found) const {
+    const QString key = app + QLatin1Char('/') + section + QLatin1Char('/') + name;
+    if (found) *found = values.contains(key);
+    return values.value(key);
+}
+
+bool FakePlacementStore::set(const QString& app, const QString& section, const QString& name, const QString& value) {
+    values[app + QLatin1Char('/') + section + QLatin1Char('/') + name] = value;
+    return true;
+}
+
+namespace {
+std::unique_ptr<Shell> makeTestShell(const QString& folder) {
+    PlatformServices services;
+    services.prompts = std::make_unique<FakePrompts>();
+    services.clock = std::make_unique<FakeClock>();
+    services.timers = std::make_unique<FakeTimerFactory>();
+    services.placement = std::make_unique<FakePlacementStore>();
+    return std::make_unique<Shell>(folder, std::move(services));
+}
+} // namespace
+
+TestShell::TestShell() : scope(makeTestShell(dir.path())) {}
