@@ -23,6 +23,7 @@ Shell::Shell(QString programFolder, PlatformServices s) : folder(std::move(progr
 Shell::~Shell() {
     // Later windows may refer to earlier ones: unload in reverse order.
     while (!forms.empty()) forms.pop_back();
+    while (!engines.empty()) engines.pop_back();
 }
 
 void Shell::unloadForm(std::type_index type) {

@@ -86,6 +86,21 @@ public:
     // Every loaded window, in load order.
     std::vector<QWidget*> loadedForms() const;
 
+    // Subsystem engines that live as long as the shell (the interface set, the
+    // playback frame's engine ...), created on first use, destroyed in reverse
+    // order before the windows.
+    template <typename T> T& engine() {
+        for (auto& e : engines)
+            if (e.type == std::type_index(typeid(T))) return *static_cast<T*>(e.object.get());
+        engines.push_back({std::type_index(typeid(T)), OwnedObject(new T(), [](void* p) { delete static_cast<T*>(p); })});
+        return *static_cast<T*>(engines.back().object.get());
+    }
+    template <typename T> T* loadedEngine() {
+        for (auto& e : engines)
+            if (e.type == std::type_index(typeid(T))) return static_cast<T*>(e.object.get());
+        return nullptr;
+    }
+
     // Re-entry flag of newDoEvents::doEventsIfPending.
     bool doEventsRunning = false;
     // Tokenizer cursors of nextToken / nextTokenAlt.
@@ -96,6 +111,12 @@ private:
     QString folder;
     PlatformServices services;
     std::vector<std::pair<std::type_index, std::unique_ptr<QWidget>>> forms;
+    using OwnedObject = std::unique_ptr<void, void (*)(void*)>;
+    struct EngineSlot {
+        std::type_index type;
+        OwnedObject object;
+    };
+    std::vector<EngineSlot> engines;
 };
 
 // The shell in use. Only valid while one is installed.

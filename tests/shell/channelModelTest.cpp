@@ -18,3 +18,19 @@ TEST(ChannelModel, GrowKeepsValuesAndDefaultsNewUniverse) {
     EXPECT_EQ(m.channelOutput[1024], 0);
     EXPECT_EQ(m.channelHold.size(), 1025u);
 }
+
+namespace {
+struct Counter {
+    int value = 0;
+};
+} // namespace
+
+TEST(ShellScope, EnginesAreSingletonsPerShell) {
+    {
+        TestShell t;
+        shell().engine<Counter>().value = 5;
+        EXPECT_EQ(shell().engine<Counter>().value, 5);
+    }
+    TestShell fresh;
+    EXPECT_EQ(shell().loadedEngine<Counter>(), nullptr);
+}
