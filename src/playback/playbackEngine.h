@@ -1,0 +1,174 @@
+#pragma once
+// The engine of one playback: the state of its loaded sequence and every
+// operation on it that does not need a widget — the per-tick step and fade
+// work, fade from the live output and fade out, the transport and trigger
+// modes, the playback dimmer and the grand master, the channel claims. The
+// playback window (frmPlayBackControl) owns one and mirrors its state; the
+// frame addresses it by myPlaybackNumber. Loading and saving a sequence file
+// live in sequenceFile.h and fill this state.
+//
+// Shared arrays come from shell().state; calls up into later subsystems go
+// through PlaybackHooks (playbackHooks.h).
+
+#include "playback/playbackState.h"
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+
+class frmPlayBackControlEngine {
+public:
+    frmPlayBackControlEngine();
+
+    PlaybackState state;
+
+    // Called when the window must reflect a change of state (step label,
+    // sliders, trigger option, pause colour); may be unset.
+    std::function<void()> onDisplayChanged;
+    // Called when the playback hides its window (end of a fade-out).
+    std::function<void()> onHide;
+    // Called when the playback wants to be seen (the window is shown if hidden).
+    std::function<void()> onShow;
+
+    // ---- Identity --------------------------------------------------------------
+    int32_t myPlaybackNumber() const { return state.myPlaybackNumber; }
+    // Sets the number, isDeskPlayback/deskRow (1..8 desk rows, else row 1)
+    // and the fade-time slider to 1000.
+    void setMyPlayBackNumber(int32_t number);
+    void setPriority(int32_t priority);
+    int32_t returnMyPlayBackPriority() const { return state.myPriority; }
+
+    // ---- Sizing ---------------------------------------------------------------------
+    // Grows the caller's stepCount by 5 and sizes every table to it (channels
+    // to totalChannels); records a first scene when the playback has no steps.
+    void reDimForStepCount(int32_t count, int32_t& stepCount);
+    // stepCount := steps, then reDimForStepCount (steps comes back + 5).
+    void setMaxSequenceSteps(int32_t& steps);
+    // Sizes the tables for the current channel count without touching steps.
+    void ensureChannelCapacity();
+
+    // ---- Step and fade engine ------------------------------------------------------
+    // One refresh tick; nothing unless running and not in a manual crossfade.
+    void tmrPlayBackEvent_Timer();
+    // The current step's times in ticks and the increments toward nextStep.
+    void calculateStepFadeValues();
+    // Moves to the next step; skipLevels leaves output and levels alone.
+    void advanceToNextStep(bool skipLevels);
+    // Truncation toward zero.
+    static float roundDown(float dblValue);
+    // (grand master / 100) x (dimmer / 100) as a 32-bit float.
+    float computeIntensityFactor() const;
+
+    // ---- Fade from current and fade out ----------------------------------------------
+    void fadeFromCurrent(int32_t stepToFadeTo, bool realFade, int32_t thecurrentStep);
+    void fadeFromCurrentOveride(int32_t stepToFadeTo);
+    void fadeOutFromCurrent(bool& realFade, int32_t thecurrentStep);
+    void setMyPlaybackToCurrentValues(int32_t theChannel);
+    // Ends a running fade-out at once: Clear, clear the sequence, hide.
+    void stopFadeout();
+    void setFadeStatus(bool theStatus) { state.fadeFromCurrentScene = theStatus; }
+    void setManualCrossfade(bool theStatus);
+
+    // ---- Transport and trigger mode ---------------------------------------------------
+    void cmdGo_Click();
+    void cmdBack_Click();
+    void cmdFoward_Click();
+    void cmdPause_Click();
+    void cmdClear_Click();
+    void setWaitForGO(bool theValue);
+    void cmbBeatSync_Click();
+    void clearLoadedSequence();
+    void clearsequence();
+    // Gives up every owned channel that is not held (owner 0, output 0, 128
+    // for "pan"/"tilt").
+    void releasePlaybackChannels();
+    bool getTimerStatus() const { return state.isRunning; }
+    bool timerRunning() const { return state.isRunning; }
+    // Toggles the running flag (Pause).
+    void setTimerStatus();
+    // Trigger option clicked (0 Auto, 1 Play, 2 Audio).
+    void optMode_Click(int32_t index);
+    // Codes set: 1 Auto, 0 Play, 2 Audio; any other changes nothing.
+    void setTriggerType(int32_t theType);
+    // Codes reported: 1 Auto, 3 Play, 2 Audio, 0 none.
+    int32_t getTriggerType() const;
+    void setAutoTrigger(int32_t triggerNumber, bool save);
+    void setUseSequenceFadetime(bool theBool);
+    bool getUseSequenceFadetime() const { return state.useSequenceFadeTime; }
+    // Sets the fade-time slider and applies it as the steps' fade times.
+    void setFadeTimeSliderValue(int32_t theValue);
+    void vsliderFadeTime_Scroll();
+    void setFadeTimeSlider(int32_t bpm);
+
+    // ---- Dimmer and grand master -------------------------------------------------------
+    void setTheSliderValue(int32_t theValue);
+    void changeDimmerValue(int32_t theValue);
+    void sliderDimmer_Scroll();
+    void changeGrandMaster();
+    int16_t getDimmerValue() const { return state.sliderDimmer; }
+    float getSliderValue() const { return state.intensityFactor; }
+
+    // ---- Channel claims -----------------------------------------------------------------
+    // Per-step claim while loading or recording step j; returns true when the
+    // level was stored.
+    bool claimStepChannel(int32_t step, int32_t channel, int32_t level);
+    // Mask claim: a mask byte of 255 for the channel; true when taken.
+    bool claimMaskChannel(int32_t channel);
+    void takeOverHighPriorityChannels();
+    void refreshPlaybackChannels();
+    void newRefreshPlaybackChannels();
+    // Re-claims from the loaded file; set by the sequence-file code. Falls
+    // back to newRefreshPlaybackChannels when unset or the file is missing.
+    std::function<bool(frmPlayBackControlEngine&)> oldrefreshFromFile;
+    void oldrefreshPlaybackChannels();
+    void releaseMyLoneChannels();
+    // Live change of one stored level (palette, presets, wizard).
+    void updateChaserValue(int16_t channel, int16_t step, int16_t value, int16_t playback);
+    int16_t sendChaserValue(int32_t channel, int32_t stepNumber, int32_t chaser);
+
+    // ---- Recording and queries --------------------------------------------------------
+    void recordScene(bool addscene);
+    void updateCurrentSceneValues();
+    void setCurrentStep(int32_t theStep);
+    int32_t returnMyCurrentStep() const { return state.currentStep; }
+    int32_t returnMyNextStep() const { return state.nextStep; }
+    int32_t getNextStep() const { return state.nextStep; }
+    int32_t giveMeMaxStep() const { return state.stepCount; }
+    QString returnCurrentSequence(bool overRide) const;
+    int32_t returnValueOfStep1(int32_t theChannel) const;
+    void setSceneNameForPlayback(int32_t& stepNumber, const QString& sceneName);
+    QString getSceneNameForPlayback(int32_t stepNumber) const;
+    void giveMeFadeTimes(int32_t forStep, float& up, float& down, float& delayUp, float& delayDown, float& follow) const;
+    void setMyFadeTimes(int32_t step, float up, float down, float delayUp, float delayDown, float follow);
+    QString stepCommandName(int32_t step) const;
+    bool returnCurrentAutoGO() const;
+    bool returnMyBlackOutStatus() const { return state.blackoutOff; }
+
+    // ---- Neighbours not grown yet ----------------------------------------------------
+    // Blackout of the playback's shutters follows the grand blackout; colour
+    // mixers follow the levels. Both are filled in by their own work.
+    void blackOutMyControlledShutters(bool forceStartState, bool theBlackoutState, bool byPassValues, bool bypassSwitch);
+    void updateColorMixers();
+    void showFadetimeOnMain();
+    void refreshFadeProgress();
+
+    // ---- Errors ------------------------------------------------------------------------
+    // Appends one line to fadeErrorLog.txt in the program folder.
+    void logFadeError(const QString& description, const QString& source);
+
+private:
+    void advanceChannelFades();
+    void writeFineChannels();
+    void clearValues();
+    bool applyDimmerToColourChannels(int32_t fixture);
+    void rewriteDimmedChannels();
+    void ensureStepSlot(int32_t step);
+    bool isCurrentPlayback() const;
+    void displayChanged();
+};
+
+// Rounds to the nearest whole number, halves to the even neighbour.
+int32_t roundHalfEven(double value);
+// Saturates a level for channelOutput.
+inline int32_t clampLevel(int32_t v) { return v < 0 ? 0 : (v > 255 ? 255 : v); }

@@ -1,0 +1,5 @@
+#include "playback/playbackHooks.h"
+
+#include "shell/shell.h"
+
+PlaybackHooks& playbackHooks() { return shell().engine<PlaybackHooks>(); }

@@ -1,0 +1,67 @@
+#pragma once
+// Calls from a playback up into the subsystems built after it (masters,
+// console, shortcuts, scheduler, audio, effects) and across to the frame.
+// One set per shell (shell().engine<PlaybackHooks>()); each later subsystem
+// fills its own entries when it starts. An unset entry answers as "nothing
+// there": grand master at full, no current-playback display, no recorder.
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+struct PlaybackHooks {
+    // ---- The frame (set by the playback frame) --------------------------------
+    // Interval of the refresh tick in milliseconds; 50 when unset.
+    std::function<int32_t()> refreshIntervalMs;
+    // Level of a channel in the current step of the last other visible playback
+    // that claimed it, walking from the last window to the first; -1 when none.
+    // stacked is set true with an answer, false when a window answers -1.
+    std::function<int32_t(int32_t channel, int32_t callingPlayback, bool& stacked)> returnValueforStep1;
+    // Number of the first visible playback; 1 when none.
+    std::function<int32_t()> returnFirstPlayback;
+    // Rewrites the trigger text of a sequence file in place (save = true of setAutoTrigger).
+    std::function<void(int32_t playbackNumber)> saveUseSequenceFadetimeShort;
+
+    // ---- Master faders ------------------------------------------------------------
+    // Grand master level 0..100; 100 when unset.
+    std::function<int32_t()> grandMaster;
+    // Remembers a step's level per channel in the playback faders and the grand
+    // master window (called for every channel at each step change).
+    std::function<void(int16_t value, int32_t channel)> submasterSetMyValuemem;
+    std::function<void(int16_t value, int32_t channel)> masterFaderSetMyValuemem;
+
+    // ---- Main window ----------------------------------------------------------------
+    // The follow progress bar (percent) of the current playback.
+    std::function<void(int32_t percent)> mainFollowProgress;
+    // The main window's step label ("3:10", "0") and its colour.
+    std::function<void(const QString& text, int32_t colour)> mainStepNumber;
+    // The main window's playback dimmer slider.
+    std::function<void(int32_t value)> mainDimmerSlider;
+    // The main window's pause button colour.
+    std::function<void(int32_t colour)> mainPauseColour;
+    // The main window's grand blackout state.
+    std::function<bool()> returnGrandBlackoutState;
+
+    // ---- Shortcut pages -------------------------------------------------------------
+    std::function<void(bool)> doneWithFade;
+    std::function<void(const QString& sequenceFile, int32_t percent)> updateFadeOutText;
+
+    // ---- Scheduler --------------------------------------------------------------------
+    // True while the scheduler records operator actions.
+    std::function<bool()> schedulerRecording;
+    std::function<void(const QString& eventToExecute, const QString& eventType)> recordEvent;
+    // Runs a step command.
+    std::function<void(const QString& command, int32_t playbackNumber, const QString& sequenceFile)> readAndExecuteEventString;
+
+    // ---- Effects ------------------------------------------------------------------------
+    // True while the FX tool drags its shape's centre or resizes its shape.
+    std::function<bool()> shapeGeneratorBusy;
+
+    // ---- Audio ---------------------------------------------------------------------------
+    // One beat tap of a playback's tap-tempo keeper; answers the averaged tempo
+    // (never below 1).
+    std::function<int32_t(int32_t playbackNumber)> beatPressed;
+};
+
+// The hooks of the installed shell.
+PlaybackHooks& playbackHooks();

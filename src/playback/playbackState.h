@@ -1,0 +1,170 @@
+#pragma once
+// Everything one playback holds for its loaded sequence: the step store, the
+// per-channel fade state, the timing of the step that plays, and the flags
+// that say how it plays. Plain data; the playback engine works on it and the
+// playback window mirrors it.
+//
+// Indexing: channels 1..totalChannels (index 0 unused), steps from 0. Steps
+// 1..stepCount are the sequence; step 0 is the source slot of a crossfade
+// started before the first step; step stepCount + 1 holds the targets of a
+// fade-out; every per-step table is sized together, to at least
+// stepCount + 5. Truth values are 1/0 in memory (-1/0 in files).
+//
+// The sequence-file code knows some members under other names; the accessors
+// at the end of PlaybackState give those names (sceneValues = stepValues,
+// stepFadeUp = fadeUpTimes, channelMine = sequenceChannels, ...).
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+// Stored levels of every channel in every step. Laid out step by step so that
+// a tick reading one step for all channels walks memory in order. Levels are
+// whole numbers and are not limited to 0..255 (a scene recorded at a low
+// dimmer stores its level divided back by the dimmer).
+class StepLevels {
+public:
+    // Channels 1..channels, steps 0..lastStep; contents of the cells that
+    // remain are kept, new cells are 0.
+    void resize(int32_t channels, int32_t lastStep);
+    int32_t channels() const { return channelCount; }
+    // The highest step index (-1 when empty).
+    int32_t lastStep() const { return stepSlots - 1; }
+    bool contains(int32_t channel, int32_t step) const {
+        return channel >= 1 && channel <= channelCount && step >= 0 && step < stepSlots;
+    }
+    // Unchecked access for the hot loops; the caller has checked the range.
+    int32_t& operator()(int32_t channel, int32_t step) { return cells[size_t(step) * rowWidth() + size_t(channel)]; }
+    int32_t operator()(int32_t channel, int32_t step) const { return cells[size_t(step) * rowWidth() + size_t(channel)]; }
+    // Checked access: throws std::out_of_range outside the table.
+    int32_t& at(int32_t channel, int32_t step);
+    int32_t at(int32_t channel, int32_t step) const;
+    // The levels of one step, indexed by channel (element 0 unused).
+    int32_t* step(int32_t s) { return cells.data() + size_t(s) * rowWidth(); }
+    const int32_t* step(int32_t s) const { return cells.data() + size_t(s) * rowWidth(); }
+    // Sets every cell to 0, keeping the size.
+    void fillZero();
+
+private:
+    size_t rowWidth() const { return size_t(channelCount) + 1; }
+    int32_t channelCount = 0;
+    int32_t stepSlots = 0;
+    std::vector<int32_t> cells;
+};
+
+struct PlaybackState {
+    // ---- Public variables of the window -------------------------------------
+    int32_t myPlaybackNumber = 0;
+    QString theSequenceFilename;          // full path of the loaded file; empty when none
+    bool useMotionfade = true;            // channels fade between steps (else jump at the step change)
+    float fadeFromCurrentFadeUpTime = 0;  // seconds
+    float fadeFromCurrentFadeDownTime = 0;
+    bool fadeFromCurrentScene = false;    // the next start crossfades from the live output
+    bool forceFadeIn = false;
+    bool useSequenceFadeTime = true;      // per-step times in use; else delays and follow count 0
+    bool stopAndClearAfterFadeOut = false;
+    QString PlaybackAlias;
+    QString originalHeading;              // caption prefix, "Playback : " and the number
+    bool wasIVisible = false;
+    QString livePlaybackName;
+    bool overRideCrossFadeTimes = false;
+    bool iAmLivePlayback = false;
+    bool alteredPlayback = false;
+
+    // ---- Per-step store (indexed by step, sized together) -------------------
+    StepLevels stepValues;                // (channel, step)
+    QStringList sceneNames;               // up to 50 characters, trimmed
+    std::vector<float> fadeUpTimes, fadeDownTimes;     // seconds
+    std::vector<float> delayUpTimes, delayDownTimes;   // seconds
+    std::vector<float> followTimes;                    // seconds
+    std::vector<float> sequenceFadeUpTimes, sequenceFadeDownTimes; // as loaded from the file
+    std::vector<float> sceneFadeTimes;    // kept with each scene record; not used in playing
+    std::vector<uint8_t> stepStops;       // wait for GO when the step becomes current
+    std::vector<int32_t> nextScenes;      // 0 or less: next step in order
+    QStringList stepCommands;             // trimmed
+
+    // ---- Per-channel state (indexed 1..totalChannels) -----------------------
+    std::vector<float> currentLevels;     // fractional level reached in the running fade
+    std::vector<float> fadeUpSteps;       // per tick, stored negative, applied by magnitude
+    std::vector<float> fadeDownSteps;     // per tick; 0 for a channel that rises or stays
+    std::vector<uint8_t> fadeOutChannels; // non-intensity channel that takes part in a fade-out
+    std::vector<uint8_t> sequenceChannels;// claimed by this playback
+    std::vector<int32_t> savedStepValues; // levels of step savedStepNumber before a snapshot
+    std::vector<uint8_t> heldBeforeBlackout;
+
+    // ---- Timing state of the current step ------------------------------------
+    int32_t stepCount = 0;
+    int32_t sequenceUniverses = 0;        // universes stored in the loaded file
+    int32_t currentStep = 0;              // 0 = none played yet
+    int32_t nextStep = 0;                 // fade target
+    int32_t previousStep = 0;
+    bool restoreSavedStep = false;
+    int32_t savedStepNumber = 0;
+    int32_t ticksPerSecond = 20;
+    float fadeUpTicks = 0, fadeDownTicks = 0;
+    float delayUpTicks = 0, delayDownTicks = 0, followTicks = 0;
+    int32_t fadeUpCount = 0, fadeDownCount = 0, delayUpCount = 0, delayDownCount = 0, followCount = 0;
+    bool delayUpDone = false, delayDownDone = false, followDone = false;
+    float intensityFactor = 1.0f;         // grand master % x dimmer % / 10000
+
+    // ---- Flags and modes ------------------------------------------------------
+    bool isRunning = false;
+    bool manualCrossfade = false;
+    bool continuousRun = true;            // "Auto Trigger" and "Audio"; false in "Play Trigger"
+    bool stopAtStepEnd = false;
+    bool gridClicked = false;
+    bool sceneJustRecorded = false;
+    bool recordPlusLast = false;
+    int32_t myPriority = 5;               // 1..10
+    bool blackoutOff = true;
+    bool fadeTimeFollowsBpm = false;
+    bool fadeFromBpm = false;
+    bool isDeskPlayback = false;
+    int16_t deskRow = 1;
+    bool showSequenceData = false, compactView = false;
+    bool showPlaybackShortcuts = false;
+    int16_t shortcutMenuButton = 0;
+
+    // ---- Values of the window's controls the engine reads and sets -----------
+    int16_t sliderDimmer = 100;           // playback dimmer, 0..100
+    int32_t vsliderFadeTime = 1000;       // fade-time slider, 0..vsliderFadeTimeMax
+    int32_t vsliderFadeTimeMax = 5000;
+    int32_t optMode = 0;                  // selected trigger option: 0 Auto, 1 Play, 2 Audio
+    // Progress sliders: maximum is the phase's length in ticks, value its counter.
+    float pbDelayInMax = 0, pbDelayOutMax = 0, pbFadeInMax = 0, pbFadeOutMax = 0;
+    int32_t pbDelayIn = 0, pbDelayOut = 0, pbFadeIn = 0, pbFadeOut = 0;
+    // Set while a crossfade from the live output runs (the indicator turns
+    // blue); the next step advance clears it (dark red again).
+    bool crossfadeIndicator = false;
+    int32_t bpm = 0;                      // last tapped tempo; 0 = none yet
+    QString stepNumberText;               // what the step label shows ("3:10", "0")
+
+    // ---- Sizing -----------------------------------------------------------------
+    // The highest index of the per-step tables (-1 when unsized).
+    int32_t lastStepSlot() const { return int32_t(fadeUpTimes.size()) - 1; }
+    int32_t channelSlots() const { return int32_t(currentLevels.size()) - 1; }
+    // Resizes every per-step table to 0..lastStep and every per-channel table
+    // to 1..channels, keeping contents.
+    void resize(int32_t channels, int32_t lastStep);
+
+    // ---- The names the sequence-file code uses --------------------------------
+    StepLevels& sceneValues() { return stepValues; }
+    std::vector<float>& stepFadeUp() { return fadeUpTimes; }
+    std::vector<float>& stepFadeDown() { return fadeDownTimes; }
+    std::vector<float>& stepDelayUp() { return delayUpTimes; }
+    std::vector<float>& stepDelayDown() { return delayDownTimes; }
+    std::vector<float>& stepFollowTime() { return followTimes; }
+    std::vector<float>& sequenceFadeUp() { return sequenceFadeUpTimes; }
+    std::vector<float>& sequenceFadeDown() { return sequenceFadeDownTimes; }
+    std::vector<float>& stepSpareTime() { return sceneFadeTimes; }
+    std::vector<int32_t>& stepNextScene() { return nextScenes; }
+    std::vector<uint8_t>& stepWaitForGo() { return stepStops; }
+    std::vector<uint8_t>& channelMine() { return sequenceChannels; }
+    std::vector<float>& currentValues() { return currentLevels; }
+    int32_t& fileUniverses() { return sequenceUniverses; }
+    int32_t& playbackPriority() { return myPriority; }
+    bool& timerRunning() { return isRunning; }
+    bool& autoAdvance() { return continuousRun; }
+    bool& deskLinked() { return isDeskPlayback; }
+};
