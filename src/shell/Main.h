@@ -9,4 +9,9 @@ class Main : public QMainWindow {
     Q_OBJECT
 public:
     explicit Main(QWidget* parent = nullptr);
+
+    // The control wing's encoder adjusts the fade time.
+    bool wingFadeTimeAdjust = false;
+    // Read by the control-wing mapping.
+    bool mainHasPanTiltWheels() const { return wingFadeTimeAdjust; }
 };

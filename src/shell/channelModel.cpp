@@ -55,6 +55,9 @@ void ChannelModel::resize(int32_t n) {
     resizeKeep(fixtureGoboAngle, n);
 
     totalChannels = n;
+    // A show holds at most totalChannels fixtures: the per-fixture arrays
+    // end there.
+    if (fixtureCount > n) fixtureCount = n;
     for (int32_t i = n - 511; i <= n; ++i) {
         channelType[i] = QStringLiteral("none");
         masterFaderMemory[size_t(i)] = 100;

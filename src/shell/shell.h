@@ -18,12 +18,19 @@ class Prompts;
 class Clock;
 class TimerFactory;
 class PlacementStore;
+class FtdiDriver;
+class ArtNetLayer;
+class PortIo;
 
 struct PlatformServices {
     std::unique_ptr<Prompts> prompts;
     std::unique_ptr<Clock> clock;
     std::unique_ptr<TimerFactory> timers;
     std::unique_ptr<PlacementStore> placement;
+    // DMX output devices; any may be missing (no output of that kind).
+    std::unique_ptr<FtdiDriver> ftdi;
+    std::unique_ptr<ArtNetLayer> artNet;
+    std::unique_ptr<PortIo> portIo;
 };
 
 // Calls from the shell up into the subsystems that build on it. Each subsystem
@@ -42,6 +49,8 @@ struct ShellHooks {
     std::function<QString(int32_t)> fixtureIconName;
     // Lets pending window events run once (wired by the application).
     std::function<void()> processPendingEvents;
+    // Playback frame: sets its caption (the status line of the console).
+    std::function<void(const QString&)> setFrameCaption;
 };
 
 class Shell {
@@ -64,6 +73,9 @@ public:
     Clock& clock() { return *services.clock; }
     TimerFactory& timers() { return *services.timers; }
     PlacementStore& placement() { return *services.placement; }
+    FtdiDriver* ftdi() { return services.ftdi.get(); }
+    ArtNetLayer* artNet() { return services.artNet.get(); }
+    PortIo* portIo() { return services.portIo.get(); }
     PlatformServices& platform() { return services; }
 
     // Windows are singletons created on first use and kept until the shell

@@ -1,0 +1,321 @@
+#include "shell/miscGlobalFunctions.h"
+
+#include "platform/paths.h"
+#include "platform/placementStore.h"
+#include "platform/privateProfile.h"
+#include "platform/prompts.h"
+#include "shell/newDoEvents.h"
+#include "shell/shell.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QWidget>
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <limits>
+#include <stdexcept>
+#include <typeindex>
+
+namespace {
+
+// Positions are stored in twips, the unit the thresholds of the placement
+// rules are given in; at the usual 96 dots per inch a pixel is 15 twips.
+constexpr double twipsPerPixel = 15.0;
+// The store's application name.
+const QString placementApp = QStringLiteral("varneldmx");
+
+QString windowName(const QWidget* w) {
+    const QString name = w->objectName();
+    return name.isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : name;
+}
+
+// The shortest decimal text of a 32-bit float ("1500", "-45", "12.5").
+QString floatText(float v) {
+    char buf[32];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v);
+    return QString::fromLatin1(buf, res.ptr - buf);
+}
+
+// VB-style InStr: 1-based start and result, 0 when not found.
+int instr(int start, const QString& s, const QString& t) {
+    if (start < 1) start = 1;
+    if (start > s.size()) return 0;
+    if (t.isEmpty()) return start;
+    const qsizetype at = s.indexOf(t, start - 1);
+    return at < 0 ? 0 : int(at) + 1;
+}
+
+constexpr int maxInt16 = std::numeric_limits<int16_t>::max();
+
+QString scanToken(Shell::TokenCursor& cursor, const QString& text, int index, const QString& delimiter,
+                  const QString& quote) {
+    // Texts, positions and indexes are 16-bit; anything larger gives nothing.
+    if (index < 0 || index > maxInt16 || text.size() > maxInt16 || delimiter.size() > maxInt16) return {};
+    const int length = int(text.size());
+    const int quoteLength = int(quote.size());
+
+    if ((index == 0 && length < cursor.position) || length == 0) {
+        cursor.position = 0;
+        return {};
+    }
+    if (!(index == 0 && cursor.position != 0)) {
+        // A new scan. The delimiter length is only taken here, so a running
+        // scan keeps the length it started with.
+        cursor.position = 1;
+        cursor.delimiterLength = int16_t(delimiter.size());
+    }
+
+    const int delimiterLength = cursor.delimiterLength;
+    int fieldCount = 0;
+    QString field;
+    for (;;) {
+        const int position = cursor.position;
+        int f = instr(position, text, delimiter);
+        if (quoteLength > 0) {
+            // Only the first quoted part after the field's start protects
+            // the delimiters inside it.
+            const int e = instr(position, text, quote);
+            const int d = instr(e + 1, text, quote);
+            if (e < f && f < d) f = instr(d, text, delimiter);
+        }
+        if (f < position) f = length + delimiterLength; // the field runs to the end
+
+        bool taken = false;
+        if (index == 0) {
+            taken = true;
+        } else {
+            ++fieldCount;
+            taken = fieldCount == index;
+        }
+        if (taken) {
+            const int fieldLength = f - position;
+            if (fieldLength < 0) return {}; // beyond the last field
+            field = text.mid(position - 1, fieldLength);
+        }
+        const int next = f + delimiterLength;
+        if (next > maxInt16) return {};
+        cursor.position = int16_t(next);
+        if (taken) break;
+    }
+    if (quoteLength > 0) field = miscGlobalFunctions::replaceText(field, quote, QString(), 1);
+    return field;
+}
+
+int16_t checkedInt16(double v) {
+    if (!(v >= std::numeric_limits<int16_t>::min() - 0.5 && v <= maxInt16 + 0.5))
+        throw std::overflow_error("Overflow");
+    const double rounded = std::nearbyint(v); // the default mode rounds halves to even
+    if (rounded < std::numeric_limits<int16_t>::min() || rounded > maxInt16) throw std::overflow_error("Overflow");
+    return int16_t(rounded);
+}
+
+} // namespace
+
+namespace miscGlobalFunctions {
+
+QString readIniValue(const QString& iniFile, const QString& section, const QString& key, const QString& defaultValue) {
+    return privateProfile::getString(paths::realPath(iniFile), section, key, defaultValue, 254);
+}
+
+void writeIniValue(const QString& iniFile, const QString& section, const std::optional<QString>& key,
+                   const std::optional<QString>& value) {
+    std::optional<QString> oneLine = value;
+    if (oneLine) {
+        oneLine->replace(QLatin1Char('\r'), QLatin1Char(' '));
+        oneLine->replace(QLatin1Char('\n'), QLatin1Char(' '));
+    }
+    privateProfile::writeString(paths::realPath(iniFile), section, key, oneLine);
+}
+
+QString truthText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+
+std::optional<bool> truthFromText(const QString& text) {
+    const QString t = text.trimmed();
+    if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return true;
+    if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) return false;
+    bool ok = false;
+    const double number = t.toDouble(&ok);
+    if (!ok) return std::nullopt;
+    return number != 0.0;
+}
+
+QString windowPlacement(QWidget* window, const QString& mode, const QString& section) {
+    if (!window) return {};
+    Shell& s = shell();
+    const QString sectionName = section.isEmpty() ? QStringLiteral("Startup") : section;
+    const QString name = windowName(window);
+    auto moveToDefault = [window] {
+        window->move(int(std::lround(100 / twipsPerPixel)), int(std::lround(100 / twipsPerPixel)));
+    };
+
+    if (mode.toUpper() != QLatin1String("GET")) {
+        const float left = float(window->x() * twipsPerPixel), top = float(window->y() * twipsPerPixel);
+        const float width = float(window->width() * twipsPerPixel), height = float(window->height() * twipsPerPixel);
+        // A minimised or off-screen window has nothing worth keeping.
+        if (left > -47 && top > -150 && width > 0 && height > 0) {
+            const QString text = floatText(left) + QLatin1Char(',') + floatText(top) + QLatin1Char(',') +
+                                 floatText(width) + QLatin1Char(',') + floatText(height);
+            if (!s.placement().set(placementApp, sectionName, name, text)) moveToDefault();
+        }
+        return {};
+    }
+
+    bool found = false;
+    const QString stored = s.placement().get(placementApp, sectionName, name, &found);
+    double fields[4] = {};
+    // The first two fields decide; the size is only read when they pass.
+    for (int i = 0; i < 2; ++i) {
+        bool ok = false;
+        fields[i] = nextToken(stored, i + 1, QStringLiteral(",")).trimmed().toDouble(&ok);
+        if (!ok || !std::isfinite(fields[i])) {
+            moveToDefault();
+            return stored;
+        }
+    }
+    if (fields[0] > -46 && fields[1] > -46 && !stored.isEmpty()) {
+        for (int i = 2; i < 4; ++i) {
+            bool ok = false;
+            fields[i] = nextToken(stored, i + 1, QStringLiteral(",")).trimmed().toDouble(&ok);
+            if (!ok || !std::isfinite(fields[i]) || fields[i] < 0) {
+                moveToDefault();
+                return stored;
+            }
+        }
+        int pixels[4];
+        for (int i = 0; i < 4; ++i) {
+            const double p = std::round(fields[i] / twipsPerPixel);
+            if (std::fabs(p) > 1'000'000) { // no screen is that large: a damaged value
+                moveToDefault();
+                return stored;
+            }
+            pixels[i] = int(p);
+        }
+        window->move(pixels[0], pixels[1]);
+        window->resize(pixels[2], pixels[3]);
+    }
+    return stored;
+}
+
+QString nextToken(const QString& text, int index, const QString& delimiter, const QString& quote) {
+    return scanToken(shell().tokenCursor, text, index, delimiter, quote);
+}
+
+QString nextTokenAlt(const QString& text, int index, const QString& delimiter, const QString& quote) {
+    return scanToken(shell().tokenCursorAlt, text, index, delimiter, quote);
+}
+
+QString replaceText(QString text, const QString& find, const QString& replacement, int mode, bool* replaced) {
+    if (replaced) *replaced = false;
+    if (mode == 0) mode = 1;
+    if (find.isEmpty()) return text;
+    const Qt::CaseSensitivity cs = std::abs(mode) - 1 == 0 ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    auto replaceAll = [&](const QString& what) {
+        qsizetype at = text.indexOf(what, 0, cs);
+        while (at >= 0) {
+            text.replace(at, what.size(), replacement);
+            if (replaced) *replaced = true;
+            // Go on after the inserted text, so it is never searched again.
+            at = text.indexOf(what, at + replacement.size(), cs);
+        }
+    };
+    if (mode > 0) {
+        replaceAll(find);
+    } else {
+        for (QChar ch : find) replaceAll(QString(ch));
+    }
+    return text;
+}
+
+QString escapeFileName(QString& name) {
+    static constexpr char16_t pairs[][2] = {{u'<', u'{'}, {u'>', u'}'}, {u':', u';'}, {u'/', u'+'},
+                                            {u'\\', u']'}, {u'|', u'!'}, {u'?', u'&'}, {u'*', u'@'}};
+    for (const auto& p : pairs) name.replace(QChar(p[0]), QChar(p[1]));
+    // Only blanks are trimmed, as the names are shown and stored that way.
+    qsizetype first = 0, last = name.size();
+    while (first < last && name[first] == QLatin1Char(' ')) ++first;
+    while (last > first && name[last - 1] == QLatin1Char(' ')) --last;
+    return name.mid(first, last - first);
+}
+
+void copyFolderFiles(const QString& sourceFolder, const QString& targetFolder, int& copied) {
+    copied = 0;
+    const QDir source(paths::realPath(sourceFolder));
+    const QDir target(paths::realPath(targetFolder));
+    const QFileInfoList files = source.entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo& file : files) {
+        std::error_code ec;
+        const bool ok = std::filesystem::copy_file(file.absoluteFilePath().toStdString(),
+                                                   target.filePath(file.fileName()).toStdString(),
+                                                   std::filesystem::copy_options::overwrite_existing, ec);
+        if (ok && !ec) {
+            ++copied;
+        } else {
+            shell().prompts().beep();
+            shell().prompts().messageBox(QStringLiteral("Error copying file ") + file.fileName(), msgBox::OKOnly);
+        }
+        newDoEvents::doEventsIfPending();
+    }
+}
+
+void unloadAllForms(const QString& keepName) {
+    Shell& s = shell();
+    for (QWidget* w : s.loadedForms()) {
+        const QString name = windowName(w);
+        if (name == keepName || name == QLatin1String("frmPalettes")) continue;
+        s.unloadForm(std::type_index(typeid(*w)));
+    }
+}
+
+bool shellFileOperation(const QString& path, QWidget* ownerWindow, bool silent) {
+    Q_UNUSED(ownerWindow);
+    Q_UNUSED(silent); // the trash never asks
+    const QString real = paths::realPath(path);
+    const QFileInfo info(real);
+    if (real.isEmpty() || (!info.exists() && !info.isSymLink())) return false;
+    return QFile::moveToTrash(real);
+}
+
+bool isDirectory(const QString& path) {
+    if (path.isEmpty()) return false;
+    return QFileInfo(paths::realPath(path)).isDir();
+}
+
+bool FileExists(const QString& fileName) {
+    if (fileName.isEmpty()) return false;
+    const QFileInfo info(paths::realPath(fileName));
+    return info.exists() && !info.isDir() && (info.size() > 0 || info.lastModified().isValid());
+}
+
+QString universeChannelText(int32_t channel) {
+    const int32_t universe = (channel - 1) / 512 + 1;
+    const int32_t within = channel - 512 * (universe - 1);
+    return QStringLiteral("U:") + QString::number(universe) + QStringLiteral(" CH:") + QString::number(within);
+}
+
+int16_t rotatePointX(int16_t x, int16_t y, int16_t centre, float angle) {
+    const double dx = checkedInt16(double(x) - centre), dy = checkedInt16(double(y) - centre);
+    const double a = angle;
+    return checkedInt16(std::cos(a) * dx - std::sin(a) * dy + centre);
+}
+
+int16_t rotatePointY(int16_t x, int16_t y, int16_t centre, float angle) {
+    const double dx = checkedInt16(double(x) - centre), dy = checkedInt16(double(y) - centre);
+    const double a = angle;
+    return checkedInt16(std::sin(a) * dx + std::cos(a) * dy + centre);
+}
+
+QString trimControlChars(const QString& text) {
+    qsizetype first = 0, last = text.size();
+    while (first < last && text[first].unicode() <= 32) ++first;
+    while (last > first && text[last - 1].unicode() <= 32) --last;
+    return text.mid(first, last - first);
+}
+
+void showStatusText(const QString& text) {
+    Shell& s = shell();
+    if (s.hooks.setFrameCaption) s.hooks.setFrameCaption(text);
+}
+
+} // namespace miscGlobalFunctions
