@@ -56,7 +56,9 @@ public:
 
 private:
     bool take(void* dst, int count);
-    const QByteArray& buf;
+    // A (shared, cheap) copy: a reader made from a temporary, such as
+    // ByteReader(file.readAll()), must not keep a reference to it.
+    const QByteArray buf;
     qsizetype pos;
     bool good = true;
 };

@@ -8,9 +8,17 @@
 
 namespace {
 
-QStringList readLines(const QString& file) {
+// The lines of the file; empty when it does not exist. *readable is false
+// when the file exists but cannot be read, so that a write does not replace
+// a file it could not see with a file of one line.
+QStringList readLines(const QString& file, bool* readable = nullptr) {
+    if (readable) *readable = true;
     QFile f(file);
-    if (!f.open(QIODevice::ReadOnly)) return {};
+    if (!f.exists()) return {};
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (readable) *readable = false;
+        return {};
+    }
     const QString text = text1252::decode(f.readAll());
     QStringList lines = text.split(QLatin1Char('\n'));
     for (QString& line : lines) {
@@ -88,9 +96,29 @@ QString getString(const QString& file, const QString& section, const QString& ke
     return result.left(maxChars);
 }
 
-bool writeString(const QString& file, const QString& section,
-                 const std::optional<QString>& key, const std::optional<QString>& value) {
-    QStringList lines = readLines(file);
+bool writeString(const QString& file, const QString& sectionName,
+                 const std::optional<QString>& keyName, const std::optional<QString>& valueText) {
+    // A line break inside a name or value would split the entry over two
+    // lines and change the file's structure: it becomes a blank.
+    auto oneLine = [](QString t) {
+        t.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        t.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        return t;
+    };
+    const QString section = oneLine(sectionName);
+    const std::optional<QString> key = keyName ? std::optional<QString>(oneLine(*keyName)) : std::nullopt;
+    const std::optional<QString> value = valueText ? std::optional<QString>(oneLine(*valueText)) : std::nullopt;
+    // Names that could not be read back as written are refused.
+    if (section.contains(QLatin1Char(']'))) return false;
+    if (key) {
+        const QString k = key->trimmed();
+        if (k.isEmpty() || k.contains(QLatin1Char('=')) || k.startsWith(QLatin1Char(';')) || k.startsWith(QLatin1Char('[')))
+            return false;
+    }
+
+    bool readable = true;
+    QStringList lines = readLines(file, &readable);
+    if (!readable) return false;
     SectionSpan span = findSection(lines, section);
 
     if (!key) {
@@ -109,7 +137,8 @@ bool writeString(const QString& file, const QString& section,
         } else {
             const qsizetype at = findKey(lines, span, *key);
             if (at >= 0) {
-                lines[at] = entry;
+                // The value is replaced in place; the key keeps its spelling.
+                lines[at] = keyOf(lines[at]).value_or(key->trimmed()) + QLatin1Char('=') + value->trimmed();
             } else {
                 // After the section's last non-blank line, so blank separators stay last.
                 qsizetype insertAt = span.end;

@@ -23,6 +23,9 @@ QByteArray encode(const QString& text) {
             continue;
         }
         char mapped = '?';
+        // The five undefined bytes come back from decode() as the C1
+        // controls of the same number; they go out unchanged.
+        if (u >= 0x80 && u < 0xA0 && high[u - 0x80] == 0) mapped = char(u);
         for (size_t i = 0; i < high.size(); ++i) {
             if (high[i] != 0 && high[i] == u) { mapped = char(0x80 + i); break; }
         }
@@ -38,7 +41,7 @@ QString decode(const QByteArray& bytes) {
         const auto b = static_cast<unsigned char>(c);
         if (b >= 0x80 && b < 0xA0) {
             const char16_t u = high[b - 0x80];
-            out.append(QChar(u ? u : char16_t(0xFFFD)));
+            out.append(QChar(u ? u : char16_t(b)));
         } else {
             out.append(QChar(char16_t(b)));
         }

@@ -6,5 +6,5 @@
 
 namespace text1252 {
 QByteArray encode(const QString& text);   // unmappable characters become '?'
-QString decode(const QByteArray& bytes);  // undefined bytes map to U+FFFD
+QString decode(const QByteArray& bytes);  // the five undefined bytes map to U+0081.. (kept on encode)
 }
