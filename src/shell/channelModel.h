@@ -87,9 +87,15 @@ struct ChannelModel {
     // The selected playback, where programming goes.
     int32_t currentPlayback = 1;
 
+    // The channel slot selected by the profile editor (row + 2), also used
+    // by the main window and the palette window as a channel index.
+    int32_t selectedChannelSlot = 0;
+
     // The show's names and state.
     QString showFileName, showName, currentFileName;
     bool showChanged = false;
+    // A sequence was programmed or changed and not saved yet.
+    bool sequenceChanged = false;
 };
 
 // Main window procedures on the channel model.
