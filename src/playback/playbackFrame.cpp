@@ -1,0 +1,884 @@
+#include "playback/playbackFrame.h"
+
+#include "fixtures/ClsFixture.h"
+#include "playback/playbackEngine.h"
+#include "playback/playbackHooks.h"
+#include "playback/sequenceFileIo.h"
+#include "platform/prompts.h"
+#include "platform/tickTimer.h"
+#include "shell/libParsePath.h"
+#include "shell/shell.h"
+
+#include <QDebug>
+#include <algorithm>
+#include <cmath>
+
+PlaybackFrame& playbackFrame() { return shell().engine<PlaybackFrame>(); }
+
+PlaybackWindowSlot::PlaybackWindowSlot() : engineObject(std::make_unique<frmPlayBackControlEngine>()) {}
+PlaybackWindowSlot::~PlaybackWindowSlot() = default;
+
+namespace {
+constexpr int designIntervalMs = 33;
+}
+
+PlaybackFrame::PlaybackFrame() {
+    tick = shell().timers().create();
+    tick->setInterval(designIntervalMs);
+    tick->onTick = [this] { HiResTimer1_Timer(); };
+    tick->setEnabled(true);
+    installHooks();
+}
+
+PlaybackFrame::~PlaybackFrame() {
+    if (tick) {
+        tick->setEnabled(false);
+        tick->onTick = nullptr;
+    }
+    if (hasShell()) {
+        ShellHooks& h = shell().hooks;
+        h.reportPlayBackPriority = nullptr;
+        h.getCurrentSequence = nullptr;
+        h.documentCount = nullptr;
+        h.getMaxSteps = nullptr;
+        h.reDimAllPlaybackControls = nullptr;
+    }
+}
+
+void PlaybackFrame::installHooks() {
+    ShellHooks& h = shell().hooks;
+    h.reportPlayBackPriority = [this](int32_t n) { return reportPlayBackPriority(n); };
+    h.getCurrentSequence = [this](int32_t n) {
+        int32_t number = n;
+        return getCurrentSequence(n, number);
+    };
+    h.documentCount = [this] { return DocumentCount(); };
+    // By position in the window list, as the shell walks 1..documentCount.
+    h.getMaxSteps = [this](int32_t position) {
+        PlaybackWindowSlot* w = slotAt(position);
+        return w ? w->engine().giveMeMaxStep() : 0;
+    };
+    h.reDimAllPlaybackControls = [this] { reDimAllPlaybackControls(); };
+
+    PlaybackHooks& p = playbackHooks();
+    p.refreshIntervalMs = [this] { return refreshIntervalMs(); };
+    p.returnValueforStep1 = [this](int32_t channel, int32_t calling, bool& stacked) {
+        return returnValueforStep1(channel, calling, stacked);
+    };
+    p.returnFirstPlayback = [this] { return returnFirstPlayback(); };
+    p.saveUseSequenceFadetimeShort = [this](int32_t n) {
+        first(n, [](PlaybackWindowSlot& w) { sequenceFileIo::SaveUseSequenceFadetimeShort(w.engine()); });
+    };
+}
+
+// ---- Windows ------------------------------------------------------------------------------
+
+PlaybackWindowSlot* PlaybackFrame::slotAt(int32_t i) const {
+    return i >= 1 && i <= DocumentCount() ? playbackWindows[size_t(i - 1)].get() : nullptr;
+}
+
+PlaybackWindowSlot* PlaybackFrame::findPlayback(int32_t n) const {
+    for (const auto& w : playbackWindows)
+        if (w->engine().myPlaybackNumber() == n) return w.get();
+    return nullptr;
+}
+
+frmPlayBackControlEngine* PlaybackFrame::playback(int32_t n) const {
+    PlaybackWindowSlot* w = findPlayback(n);
+    return w ? &w->engine() : nullptr;
+}
+
+bool PlaybackFrame::numberExists(int32_t n) const { return findPlayback(n) != nullptr; }
+
+bool PlaybackFrame::first(int32_t n, const std::function<void(PlaybackWindowSlot&)>& f) const {
+    const SlotList snapshot = playbackWindows;
+    for (const auto& w : snapshot) {
+        if (w->unloaded || w->engine().myPlaybackNumber() != n) continue;
+        f(*w);
+        return true;
+    }
+    return false;
+}
+
+bool PlaybackFrame::every(int32_t n, const std::function<void(PlaybackWindowSlot&)>& f) const {
+    const SlotList snapshot = playbackWindows;
+    bool any = false;
+    for (const auto& w : snapshot) {
+        if (w->unloaded || w->engine().myPlaybackNumber() != n) continue;
+        f(*w);
+        any = true;
+    }
+    return any;
+}
+
+void PlaybackFrame::all(const std::function<void(PlaybackWindowSlot&)>& f) const {
+    const SlotList snapshot = playbackWindows;
+    for (const auto& w : snapshot)
+        if (!w->unloaded) f(*w);
+}
+
+void PlaybackFrame::setVisible(PlaybackWindowSlot& w, bool visible) {
+    if (w.isVisible == visible) return;
+    w.isVisible = visible;
+    if (w.onVisibilityChanged) w.onVisibilityChanged(visible);
+}
+
+void PlaybackFrame::setCaption(PlaybackWindowSlot& w, const QString& caption) {
+    w.captionText = caption;
+    if (w.onCaptionChanged) w.onCaptionChanged(caption);
+}
+
+void PlaybackFrame::unloadPlayback(PlaybackWindowSlot& w) {
+    if (w.unloaded) return;
+    w.unloaded = true;
+    w.engine().cmdClear_Click();
+    w.isVisible = false;
+    // Keep the slot alive until the end of this call: a walk may hold it.
+    std::shared_ptr<PlaybackWindowSlot> keep;
+    for (auto it = playbackWindows.begin(); it != playbackWindows.end(); ++it) {
+        if (it->get() == &w) {
+            keep = *it;
+            playbackWindows.erase(it);
+            break;
+        }
+    }
+    if (onWindowUnloaded) onWindowUnloaded(w);
+}
+
+PlaybackWindowSlot& PlaybackFrame::createWindow(int32_t number, const QString& heading) {
+    auto w = std::make_shared<PlaybackWindowSlot>();
+    playbackWindows.push_back(w);
+    frmPlayBackControlEngine& e = w->engine();
+    e.state.originalHeading = heading;
+    w->Tag = QString::number(DocumentCount());
+    e.setMyPlayBackNumber(number);
+    e.oldrefreshFromFile = [](frmPlayBackControlEngine& engine) { return sequenceFileIo::oldrefreshPlaybackChannels(engine); };
+    PlaybackWindowSlot* raw = w.get();
+    e.onShow = [this, raw] { setVisible(*raw, true); };
+    e.onHide = [this, raw] { setVisible(*raw, false); };
+    w->captionText = heading;
+    if (onWindowCreated) onWindowCreated(*w);
+    return *w;
+}
+
+void PlaybackFrame::applyLiveMarks(PlaybackWindowSlot& w, bool livePlayback, const QString& liveHeading) {
+    PlaybackState& s = w.engine().state;
+    if (livePlayback) {
+        s.iAmLivePlayback = true;
+        s.livePlaybackName = QStringLiteral("Use Presets to Create");
+        if (!liveHeading.isEmpty()) s.originalHeading = liveHeading;
+    } else {
+        s.iAmLivePlayback = false;
+    }
+}
+
+void PlaybackFrame::finalFaderStep() {
+    if (!hooks.loadAnotherFader || playbackWindows.empty()) return;
+    const frmPlayBackControlEngine& e = playbackWindows.back()->engine();
+    const int32_t number = e.myPlaybackNumber();
+    hooks.loadAnotherFader(number, e.state.PlaybackAlias, QString::number(number));
+}
+
+void PlaybackFrame::clkAddPlaybackControl(int32_t forceNumber, bool fromMain, bool makeVisible, bool livePlayback) {
+    ChannelModel& m = shell().state;
+    if (forceNumber <= 0) {
+        PlaybackWindowSlot* hidden = nullptr;
+        for (const auto& w : playbackWindows)
+            if (!w->isVisible) { hidden = w.get(); break; }
+        if (hidden) {
+            if (makeVisible) {
+                const int32_t n = hidden->engine().myPlaybackNumber();
+                setVisible(*hidden, true);
+                m.currentPlayback = n;
+                hidden->engine().clearLoadedSequence();
+                applyLiveMarks(*hidden, livePlayback, QStringLiteral("LIVE Playback:") + QString::number(n));
+            }
+        } else if (!fromMain || DocumentCount() == 0) {
+            int32_t n = DocumentCount() + 1;
+            while (numberExists(n)) ++n; // numbers and positions part after an unload
+            PlaybackWindowSlot& w = createWindow(n, QStringLiteral("  Playback #: ") + QString::number(n));
+            if (makeVisible) {
+                setVisible(w, true);
+                m.currentPlayback = n;
+            }
+            applyLiveMarks(w, livePlayback, QStringLiteral("LIVE Playback:") + QString::number(n));
+        }
+    } else {
+        const bool found = every(forceNumber, [&](PlaybackWindowSlot& w) {
+            if (makeVisible) setVisible(w, true);
+            applyLiveMarks(w, livePlayback, QString());
+        });
+        if (!found) {
+            PlaybackWindowSlot& w = createWindow(forceNumber, QStringLiteral("  Playback #: ") + QString::number(forceNumber));
+            if (makeVisible) {
+                setVisible(w, true);
+                m.currentPlayback = forceNumber;
+            }
+            applyLiveMarks(w, livePlayback, QStringLiteral("LIVE Playback:") + QString::number(forceNumber));
+        }
+    }
+    finalFaderStep();
+}
+
+void PlaybackFrame::loadInto(PlaybackWindowSlot& w, const QString& sequenceName, bool doNotFadeCurrent, bool crossFade,
+                             int32_t sentDimmerValue, bool& loaded) {
+    frmPlayBackControlEngine& e = w.engine();
+    if (!sequenceFileIo::loadSeqenceIntoMemory(e, sequenceName, crossFade ? 1 : 0)) return;
+    loaded = true;
+    const int32_t number = e.myPlaybackNumber();
+    QString caption = libParsePath::ParsePath(sequenceName, 4) + QStringLiteral("  (") + QStringLiteral(" Playback") +
+                      QStringLiteral(" ") + QString::number(number) + QStringLiteral(")");
+    if (number >= 1 && number <= 8 && hooks.playbackNames)
+        caption += QStringLiteral("'") + hooks.playbackNames(number - 1) + QStringLiteral("'");
+    setCaption(w, caption);
+    if (doNotFadeCurrent) return;
+    setDimmerValue(sentDimmerValue, number);
+    if (e.state.fadeFromCurrentScene && !e.state.overRideCrossFadeTimes) {
+        e.fadeFromCurrent(1, true, 0);
+    } else {
+        e.fadeFromCurrent(1, false, 0);
+        e.cmdGo_Click();
+    }
+}
+
+int32_t PlaybackFrame::loadSequenceInDoc(int32_t& doc, const QString& sequenceName, bool doNotFadeCurrent, bool crossFade,
+                                         int32_t sentDimmerValue) {
+    if (doc == 0) {
+        for (const auto& w : playbackWindows) {
+            if (!w->engine().getTimerStatus() && w->engine().returnCurrentSequence(false).isEmpty()) {
+                doc = w->engine().myPlaybackNumber();
+                break;
+            }
+        }
+    }
+    if (doc == 0) {
+        const int32_t before = DocumentCount();
+        clkAddPlaybackControl(0, false, false, false);
+        if (DocumentCount() > before) {
+            doc = playbackWindows.back()->engine().myPlaybackNumber();
+        } else {
+            // Every window is busy and a hidden one blocks reuse: append a
+            // playback of its own, shown and made current.
+            int32_t n = DocumentCount() + 1;
+            while (numberExists(n)) ++n;
+            clkAddPlaybackControl(n, false, true, false);
+            doc = n;
+        }
+    } else if (!numberExists(doc)) {
+        clkAddPlaybackControl(doc, false, true, false);
+    }
+    if (!numberExists(doc)) {
+        shell().prompts().messageBox(QStringLiteral("error in loadSequenceInDoc: ") +
+                                     QStringLiteral("no playback numbered %1 could be made").arg(doc));
+        return 0;
+    }
+    bool loaded = false;
+    every(doc, [&](PlaybackWindowSlot& w) { loadInto(w, sequenceName, doNotFadeCurrent, crossFade, sentDimmerValue, loaded); });
+    return loaded ? doc : 0;
+}
+
+void PlaybackFrame::reDimAllPlaybackControls() {
+    const SlotList snapshot = playbackWindows;
+    for (const auto& w : snapshot) unloadPlayback(*w);
+}
+
+// ---- Refresh tick ---------------------------------------------------------------------
+
+void PlaybackFrame::HiResTimer1_Timer() {
+    // 1. Step every running playback, showing a hidden one first.
+    const SlotList snapshot = playbackWindows;
+    for (const auto& w : snapshot) {
+        if (w->unloaded) continue;
+        frmPlayBackControlEngine& e = w->engine();
+        if (!e.getTimerStatus()) continue;
+        if (!w->isVisible) setVisible(*w, true);
+        e.tmrPlayBackEvent_Timer();
+    }
+    // 2. Send stage.
+    if (hooks.sendOutputFrame) hooks.sendOutputFrame();
+    // 3. Palette window.
+    if (hooks.updateDMXValueDisplay) hooks.updateDMXValueDisplay(false);
+    if (hooks.loadAllSelectedFixturePositions) hooks.loadAllSelectedFixturePositions(false);
+    // 4. Pixel matrix.
+    try {
+        if (hooks.matrixVisible && hooks.matrixVisible()) redrawMatrix();
+    } catch (const std::exception& e) {
+        reportTickError(QStringLiteral(" Error Updating Matrix:") + QString::fromUtf8(e.what()));
+    }
+    // 5. Slow work every 26th tick.
+    if (++tickCounter > 25) {
+        if (hooks.showTime) hooks.showTime();
+        if (hooks.checkTimers) hooks.checkTimers();
+        tickCounter = 0;
+    }
+    // 6. Fade-done check of the button pages.
+    if (hooks.checkDoneWithFadeDelay) hooks.checkDoneWithFadeDelay();
+}
+
+void PlaybackFrame::redrawMatrix() {
+    ChannelModel& m = shell().state;
+    const frmPlayBackControlEngine* current = playback(m.currentPlayback);
+    if (!current) {
+        reportTickError(QStringLiteral(" Error Updating Matrix:") +
+                        QStringLiteral("no playback numbered %1").arg(m.currentPlayback));
+        return;
+    }
+    const int32_t step = current->returnMyCurrentStep();
+    const QString name = hooks.myMatrixName ? hooks.myMatrixName() : QString();
+    const int32_t fixtures = std::min<int32_t>(m.fixtureCount, int32_t(m.fixtureStartChannel.size()) - 1);
+    for (int32_t j = 1; j <= fixtures; ++j) {
+        if (j >= m.fixtureMatrixMarker.size() || m.fixtureMatrixMarker[j] != QLatin1String("YesMatrix")) continue;
+        if (j >= m.fixtureMatrixName.size() || m.fixtureMatrixName[j] != name) continue;
+        const int32_t k = size_t(j) < m.fixtureLightClass.size() ? m.fixtureLightClass[size_t(j)] : 0;
+        if (k < 1 || size_t(k) >= m.lightClasses.size() || !m.lightClasses[size_t(k)]) continue;
+        const int64_t index = int64_t(m.fixtureStartChannel[size_t(j)]) + m.lightClasses[size_t(k)]->redChannel();
+        if (index < 1 || index >= m.channelMixedColour.size()) {
+            reportTickError(QStringLiteral(" Error Updating Matrix:") +
+                            QStringLiteral("fixture %1 has no colour channel %2").arg(j).arg(index));
+            continue;
+        }
+        const int32_t colour = int32_t(m.channelMixedColour[qsizetype(index)].trimmed().toLongLong());
+        if (hooks.drawMatrix && size_t(j) < m.fixtureMatrixColumn.size() && size_t(j) < m.fixtureMatrixRow.size())
+            hooks.drawMatrix(m.fixtureMatrixColumn[size_t(j)] - 1, m.fixtureMatrixRow[size_t(j)] - 1, colour, step);
+    }
+}
+
+void PlaybackFrame::reportTickError(const QString& text) {
+    if (std::find(reportedTickErrors.begin(), reportedTickErrors.end(), text) != reportedTickErrors.end()) return;
+    reportedTickErrors.push_back(text);
+    qWarning().noquote() << text;
+    if (hooks.tickErrorReported) hooks.tickErrorReported(text);
+}
+
+void PlaybackFrame::applyStartupRefreshRate(const QString& settingsValue) {
+    bool ok = false;
+    const int v = settingsValue.trimmed().toInt(&ok);
+    tick->setInterval(ok && v >= 1 && v <= 99 ? v : designIntervalMs);
+}
+
+int32_t PlaybackFrame::refreshIntervalMs() const { return tick->interval(); }
+
+// ---- Frame queries ------------------------------------------------------------------------
+
+int32_t PlaybackFrame::returnNumberOfPlaybacksActive() const {
+    return int32_t(std::count_if(playbackWindows.begin(), playbackWindows.end(), [](const auto& w) { return w->isVisible; }));
+}
+
+int32_t PlaybackFrame::returnFirstPlayback() const {
+    for (const auto& w : playbackWindows)
+        if (w->isVisible) return w->engine().myPlaybackNumber();
+    return 1;
+}
+
+int32_t PlaybackFrame::getMaxSteps(int32_t theDoc) const {
+    const frmPlayBackControlEngine* e = playback(theDoc);
+    return e ? e->giveMeMaxStep() : 0;
+}
+
+void PlaybackFrame::giveMeMaxStepsInDoc(int32_t theDoc, int32_t& theAmount) const {
+    if (const frmPlayBackControlEngine* e = playback(theDoc)) theAmount = e->giveMeMaxStep();
+}
+
+int32_t PlaybackFrame::returnDocNumberWithCaption(const QString& caption) const {
+    for (int32_t i = 1; i <= DocumentCount(); ++i)
+        if (playbackWindows[size_t(i - 1)]->captionText == caption) return i;
+    return 1;
+}
+
+// ---- Facade: starting, stopping, pausing ---------------------------------------------------
+
+void PlaybackFrame::playLoadedSequence(int32_t playBackNumber, bool fadeFrom, bool autoMode, bool fromStack) {
+    const bool found = first(playBackNumber, [&](PlaybackWindowSlot& w) {
+        frmPlayBackControlEngine& e = w.engine();
+        if (fromStack) sequenceFileIo::loadSeqenceIntoMemory(e, e.state.theSequenceFilename, 0);
+        else e.releaseMyLoneChannels();
+        e.cmdGo_Click();
+        if (autoMode) e.setAutoTrigger(2, false);
+        if (fadeFrom) e.fadeFromCurrent(1, true, 0);
+    });
+    if (!found) {
+        const int32_t current = shell().state.currentPlayback;
+        clkAddPlaybackControl(current, false, false, false);
+        first(current, [&](PlaybackWindowSlot& w) {
+            w.engine().releaseMyLoneChannels();
+            w.engine().cmdGo_Click();
+            if (autoMode) w.engine().setAutoTrigger(2, false);
+        });
+    }
+    const bool scheduling = hooks.scheduleRunning && hooks.scheduleRunning();
+    if (!scheduling && hooks.refreshPageOnly) hooks.refreshPageOnly();
+}
+
+void PlaybackFrame::stopLoadedSequence(int32_t playBackNumber) {
+    const SlotList snapshot = playbackWindows;
+    for (const auto& w : snapshot) {
+        if (w->unloaded || w->engine().myPlaybackNumber() != playBackNumber) continue;
+        if (w->engine().returnMyPlayBackPriority() >= 10) continue;
+        w->engine().cmdClear_Click();
+        return;
+    }
+}
+
+void PlaybackFrame::fadeOutSequence(int32_t playBackNumber) {
+    first(playBackNumber, [](PlaybackWindowSlot& w) {
+        bool fade = true;
+        w.engine().fadeOutFromCurrent(fade, 0);
+    });
+}
+
+void PlaybackFrame::stopFadeout(int32_t playback) {
+    first(playback, [](PlaybackWindowSlot& w) { w.engine().stopFadeout(); });
+}
+
+void PlaybackFrame::clearSequenceInChaser(int32_t playBackNumber) {
+    every(playBackNumber, [](PlaybackWindowSlot& w) { w.engine().clearsequence(); });
+}
+
+void PlaybackFrame::clearAllLivePlaybacks() {
+    all([](PlaybackWindowSlot& w) {
+        const PlaybackState& s = w.engine().state;
+        if (!s.iAmLivePlayback && !s.alteredPlayback) return;
+        bool fade = false;
+        w.engine().fadeOutFromCurrent(fade, 0);
+    });
+}
+
+void PlaybackFrame::withCreated(int32_t n, bool makeVisible, const std::function<void(PlaybackWindowSlot&)>& f) {
+    if (every(n, f)) return;
+    clkAddPlaybackControl(n, true, makeVisible, false);
+    if (!every(n, f)) qWarning() << "playback" << n << "could not be created";
+}
+
+void PlaybackFrame::StepFoward(int32_t playBackNumber) {
+    withCreated(playBackNumber, false, [](PlaybackWindowSlot& w) { w.engine().cmdFoward_Click(); });
+}
+
+void PlaybackFrame::stepBackWards(int32_t playBackNumber) {
+    withCreated(playBackNumber, false, [](PlaybackWindowSlot& w) { w.engine().cmdBack_Click(); });
+}
+
+void PlaybackFrame::setPause(int32_t theplayback, bool allWindows) {
+    if (allWindows) all([](PlaybackWindowSlot& w) { w.engine().setTimerStatus(); });
+    else first(theplayback, [](PlaybackWindowSlot& w) { w.engine().setTimerStatus(); });
+}
+
+void PlaybackFrame::setTimerStatus(int32_t theplayback, bool allWindows) {
+    if (allWindows) {
+        if (PlaybackWindowSlot* w = slotAt(1)) w->engine().setTimerStatus();
+    } else {
+        first(theplayback, [](PlaybackWindowSlot& w) { w.engine().setTimerStatus(); });
+    }
+}
+
+void PlaybackFrame::setChaseMode(int32_t playBackNumber, int32_t chaseMode, bool save) {
+    first(playBackNumber, [&](PlaybackWindowSlot& w) { w.engine().setAutoTrigger(chaseMode, save); });
+}
+
+void PlaybackFrame::setCurrentStep(int32_t playBackNumber, int32_t theStep) {
+    first(playBackNumber, [&](PlaybackWindowSlot& w) { w.engine().setCurrentStep(theStep); });
+}
+
+void PlaybackFrame::setWaitForGO(int32_t playBackNumber, bool theValue) {
+    first(playBackNumber, [&](PlaybackWindowSlot& w) { w.engine().setWaitForGO(theValue); });
+}
+
+// ---- Facade: fading from the live output -----------------------------------------------------
+
+void PlaybackFrame::fadeFromCurrent(int32_t playBackNumber, int32_t fadeTo) {
+    first(playBackNumber, [&](PlaybackWindowSlot& w) { w.engine().fadeFromCurrent(fadeTo, true, 0); });
+}
+
+void PlaybackFrame::fadeFromCurrentOverride(int32_t playBackNumber, int32_t fadeTo, float crossFadeTime) {
+    first(playBackNumber, [&](PlaybackWindowSlot& w) {
+        PlaybackState& s = w.engine().state;
+        if (crossFadeTime > 0) {
+            s.fadeFromCurrentFadeDownTime = crossFadeTime;
+            s.fadeFromCurrentFadeUpTime = crossFadeTime;
+            s.overRideCrossFadeTimes = true;
+        } else {
+            s.overRideCrossFadeTimes = false;
+        }
+        w.engine().fadeFromCurrentOveride(fadeTo);
+    });
+}
+
+void PlaybackFrame::setCurrentCrossfadeTime(int32_t playBackNumber, float crossFadeTime) {
+    every(playBackNumber, [&](PlaybackWindowSlot& w) {
+        PlaybackState& s = w.engine().state;
+        if (crossFadeTime > 0) {
+            s.fadeFromCurrentFadeDownTime = crossFadeTime;
+            s.fadeFromCurrentFadeUpTime = crossFadeTime;
+            s.overRideCrossFadeTimes = true;
+            w.engine().fadeFromCurrent(1, true, 0);
+        } else {
+            s.overRideCrossFadeTimes = false;
+        }
+    });
+}
+
+void PlaybackFrame::setoverRideCrossFadeTimes(int32_t playBackNumber, bool theState) {
+    every(playBackNumber, [&](PlaybackWindowSlot& w) { w.engine().state.overRideCrossFadeTimes = theState; });
+}
+
+void PlaybackFrame::setfadeInStatusfadeTimes(float UpTime, float downtime, int32_t theplayback) {
+    first(theplayback, [&](PlaybackWindowSlot& w) {
+        PlaybackState& s = w.engine().state;
+        if (UpTime + downtime != 0.0f) {
+            s.fadeFromCurrentFadeDownTime = downtime;
+            s.fadeFromCurrentFadeUpTime = UpTime;
+            s.overRideCrossFadeTimes = true;
+        } else {
+            s.overRideCrossFadeTimes = false;
+        }
+    });
+}
+
+void PlaybackFrame::setFadeInStatus(int32_t theplayback, bool theStatus) {
+    first(theplayback, [&](PlaybackWindowSlot& w) { w.engine().setFadeStatus(theStatus); });
+}
+
+// ---- Facade: steps, scene data, channel values ---------------------------------------------
+
+void PlaybackFrame::pressRecord(int32_t playBackNumber, bool add) {
+    ChannelModel& m = shell().state;
+    if (m.currentPlayback == 0) m.currentPlayback = 1;
+    withCreated(playBackNumber, true, [&](PlaybackWindowSlot& w) { w.engine().recordScene(add); });
+}
+
+void PlaybackFrame::updateSceneValues(int32_t theChaser) {
+    first(theChaser, [](PlaybackWindowSlot& w) { w.engine().updateCurrentSceneValues(); });
+}
+
+void PlaybackFrame::setMaxStepsValue(int32_t forPlaybackNumber, int32_t maxStepNumber) {
+    every(forPlaybackNumber, [&](PlaybackWindowSlot& w) {
+        int32_t steps = maxStepNumber;
+        w.engine().setMaxSequenceSteps(steps);
+    });
+}
+
+void PlaybackFrame::resizeMyArrays() {
+    all([](PlaybackWindowSlot& w) {
+        int32_t steps = 20;
+        w.engine().reDimForStepCount(20, steps);
+    });
+}
+
+void PlaybackFrame::setSceneName(int32_t playBackNumber, int32_t stepNumber, const QString& scenename) {
+    first(playBackNumber, [&](PlaybackWindowSlot& w) {
+        int32_t step = stepNumber;
+        w.engine().setSceneNameForPlayback(step, scenename);
+    });
+}
+
+bool PlaybackFrame::recieveChaserValueData(int32_t channel, int32_t stepNumber, int32_t theValue, int32_t chasernumber) {
+    if (DocumentCount() == 0) clkAddPlaybackControl(shell().state.currentPlayback, false, false, false);
+    if (channel <= 0) return false;
+    first(chasernumber, [&](PlaybackWindowSlot& w) {
+        w.engine().updateChaserValue(int16_t(channel), int16_t(stepNumber), int16_t(theValue), int16_t(chasernumber));
+    });
+    return false;
+}
+
+void PlaybackFrame::returnFadeTimes(int32_t playBackNumberToCopyFrom, int32_t step, int32_t playBackToPasteTo) {
+    try {
+        float up = 0, down = 0, delayUp = 0, delayDown = 0, follow = 0;
+        every(playBackNumberToCopyFrom,
+              [&](PlaybackWindowSlot& w) { w.engine().giveMeFadeTimes(step, up, down, delayUp, delayDown, follow); });
+        every(playBackToPasteTo, [&](PlaybackWindowSlot& w) { w.engine().setMyFadeTimes(0, up, down, delayUp, delayDown, follow); });
+    } catch (const std::exception& e) {
+        shell().prompts().messageBox(QStringLiteral("Error in returnFades: ") + QString::fromUtf8(e.what()));
+    }
+}
+
+// ---- Facade: times, dimmer, priority, claims ----------------------------------------------
+
+void PlaybackFrame::setUseSequenceFadetime(int32_t playBackNumber, bool valueBool) {
+    first(playBackNumber, [&](PlaybackWindowSlot& w) { w.engine().setUseSequenceFadetime(valueBool); });
+}
+
+void PlaybackFrame::saveUseFadetime(int32_t thePlaybackNumber) {
+    every(thePlaybackNumber, [](PlaybackWindowSlot& w) { sequenceFileIo::saveUseSequenceFadetime(w.engine()); });
+}
+
+void PlaybackFrame::setUseMotionfade(int32_t playBackNumber, bool theBool) {
+    first(playBackNumber, [&](PlaybackWindowSlot& w) {
+        w.engine().state.useMotionfade = theBool;
+        w.engine().onDisplayChanged ? w.engine().onDisplayChanged() : void();
+        if (hooks.mainFadeScenes) hooks.mainFadeScenes(theBool);
+    });
+}
+
+void PlaybackFrame::setFadeTimeSliderValue(int32_t theplayback, int32_t theValue) {
+    if (theplayback != 0) {
+        first(theplayback, [&](PlaybackWindowSlot& w) { w.engine().setFadeTimeSliderValue(theValue); });
+        return;
+    }
+    all([&](PlaybackWindowSlot& w) {
+        w.engine().setFadeTimeSliderValue(theValue);
+        setUseSequenceFadetime(w.engine().myPlaybackNumber(), false);
+    });
+}
+
+void PlaybackFrame::setFadeTime(int32_t bpm) {
+    all([&](PlaybackWindowSlot& w) { w.engine().setFadeTimeSlider(bpm); });
+}
+
+void PlaybackFrame::setDimmerValue(int32_t theValue, int32_t theplayback) {
+    first(theplayback, [&](PlaybackWindowSlot& w) { w.engine().setTheSliderValue(theValue); });
+}
+
+void PlaybackFrame::adjustGranmaster() {
+    all([](PlaybackWindowSlot& w) { w.engine().changeGrandMaster(); });
+}
+
+void PlaybackFrame::setPlaybackPriority(int32_t theplayback, int32_t priority, bool Refresh) {
+    first(theplayback, [&](PlaybackWindowSlot& w) {
+        if (Refresh) w.engine().refreshPlaybackChannels();
+        w.engine().setPriority(priority);
+        w.engine().takeOverHighPriorityChannels();
+    });
+}
+
+void PlaybackFrame::refreshPlaybackChannels(int32_t thePlaybackNumber) {
+    every(thePlaybackNumber, [](PlaybackWindowSlot& w) {
+        w.engine().refreshPlaybackChannels();
+        w.engine().takeOverHighPriorityChannels();
+    });
+}
+
+void PlaybackFrame::refreshPlaybackUsingSequence(const QString& sequenceName) {
+    const SlotList snapshot = playbackWindows;
+    for (const auto& w : snapshot) {
+        if (w->unloaded) continue;
+        if (libParsePath::ParsePath(w->engine().state.theSequenceFilename, 4).trimmed() != sequenceName) continue;
+        w->engine().refreshPlaybackChannels();
+        return;
+    }
+}
+
+void PlaybackFrame::refreshVisiblePlaybacks() {
+    all([](PlaybackWindowSlot& w) {
+        if (w.isVisible) w.engine().refreshPlaybackChannels();
+    });
+}
+
+bool PlaybackFrame::refreshAlteredPlayback(const QString& theplayback) {
+    const SlotList snapshot = playbackWindows;
+    for (const auto& w : snapshot) {
+        if (w->unloaded) continue;
+        PlaybackState& s = w->engine().state;
+        if (libParsePath::ParsePath(s.theSequenceFilename, 4) != theplayback || !s.alteredPlayback) continue;
+        w->engine().oldrefreshPlaybackChannels();
+        s.alteredPlayback = false;
+        return true;
+    }
+    return false;
+}
+
+void PlaybackFrame::updatePlaybacksColorMixers(int32_t thePlaybackNumber) {
+    every(thePlaybackNumber, [](PlaybackWindowSlot& w) { w.engine().updateColorMixers(); });
+}
+
+void PlaybackFrame::blackOutPlaybacks(int32_t thePlaybackNumber, bool theState, bool allPlaybacks, bool byPassValues,
+                                      bool bypassSwitch) {
+    const SlotList snapshot = playbackWindows;
+    for (const auto& w : snapshot) {
+        if (w->unloaded) continue;
+        const bool treat = w->engine().myPlaybackNumber() == thePlaybackNumber || (allPlaybacks && w->isVisible);
+        if (!treat) continue;
+        w->engine().blackOutMyControlledShutters(true, theState, byPassValues, bypassSwitch);
+        if (!allPlaybacks) return;
+    }
+}
+
+// ---- Facade: saving ---------------------------------------------------------------------
+
+bool PlaybackFrame::saveSequence(int32_t playBackNumber, int32_t theplayback, const QString& autoPlay, int32_t saveMode,
+                                 const QString& theString) {
+    bool saved = false;
+    first(playBackNumber, [&](PlaybackWindowSlot& w) {
+        saved = sequenceFileIo::saveSequence(w.engine(), !theString.isEmpty(), theplayback, autoPlay, saveMode, theString);
+    });
+    return saved;
+}
+
+bool PlaybackFrame::saveTheSequence(int32_t playBackNumber, bool DoNotAskMe) {
+    bool saved = false;
+    first(playBackNumber, [&](PlaybackWindowSlot& w) {
+        if (DoNotAskMe) saved = sequenceFileIo::saveSequence(w.engine(), false, 0, QString(), 0, QString());
+        else saved = sequenceFileIo::saveSequence(w.engine(), true, playBackNumber, QString(), 0, QString());
+    });
+    return saved;
+}
+
+// ---- Facade: windows ----------------------------------------------------------------------
+
+void PlaybackFrame::showPlayback(int32_t thePlaybackNumber) {
+    first(thePlaybackNumber, [&](PlaybackWindowSlot& w) {
+        setVisible(w, true);
+        if (w.onFocus) w.onFocus();
+    });
+}
+
+void PlaybackFrame::hidePlayback(int32_t thePlaybackNumber) {
+    first(thePlaybackNumber, [&](PlaybackWindowSlot& w) { setVisible(w, false); });
+}
+
+// ---- Queries ------------------------------------------------------------------------------
+
+bool PlaybackFrame::getChaserFlag(int32_t n) const {
+    const frmPlayBackControlEngine* e = playback(n);
+    return e && e->getTimerStatus();
+}
+
+int32_t PlaybackFrame::returnCurrentStep(int32_t n) const {
+    const frmPlayBackControlEngine* e = playback(n);
+    return e ? e->returnMyCurrentStep() : 0;
+}
+
+int32_t PlaybackFrame::thecurrentStep(int32_t n) const {
+    int32_t v = 0;
+    every(n, [&](PlaybackWindowSlot& w) { v = w.engine().returnMyCurrentStep(); });
+    return v;
+}
+
+int32_t PlaybackFrame::theNextStep(int32_t n) const {
+    int32_t v = 0;
+    every(n, [&](PlaybackWindowSlot& w) { v = w.engine().returnMyNextStep(); });
+    return v;
+}
+
+bool PlaybackFrame::getCurrentAutoGo(int32_t n) const {
+    const frmPlayBackControlEngine* e = playback(n);
+    return e && e->returnCurrentAutoGO();
+}
+
+bool PlaybackFrame::returnGoMode(int32_t n) const {
+    const frmPlayBackControlEngine* e = playback(n);
+    return e && e->getTriggerType() == 3;
+}
+
+int32_t PlaybackFrame::returnChaseType(int32_t n) const {
+    int32_t v = 0;
+    every(n, [&](PlaybackWindowSlot& w) { v = w.engine().getTriggerType(); });
+    return v;
+}
+
+bool PlaybackFrame::returnFadeOutStatus(int32_t n) const {
+    bool v = false;
+    every(n, [&](PlaybackWindowSlot& w) { v = w.engine().state.stopAndClearAfterFadeOut; });
+    return v;
+}
+
+bool PlaybackFrame::getSequencefadetimeStatus(int32_t n) const {
+    bool v = false;
+    every(n, [&](PlaybackWindowSlot& w) { v = w.engine().getUseSequenceFadetime(); });
+    return v;
+}
+
+bool PlaybackFrame::getUseMotionfade(int32_t n) const {
+    const frmPlayBackControlEngine* e = playback(n);
+    return e && e->state.useMotionfade;
+}
+
+void PlaybackFrame::getfadeInStatusfadeTimes(float& UpTime, float& downtime, int32_t n) const {
+    if (const frmPlayBackControlEngine* e = playback(n)) {
+        downtime = e->state.fadeFromCurrentFadeDownTime;
+        UpTime = e->state.fadeFromCurrentFadeUpTime;
+    }
+}
+
+int32_t PlaybackFrame::getDimmerValue(int32_t n) const {
+    const frmPlayBackControlEngine* e = playback(n);
+    return e ? e->getDimmerValue() : 0;
+}
+
+float PlaybackFrame::getSliderValue(int32_t n) const {
+    const frmPlayBackControlEngine* e = playback(n);
+    return e ? float(std::nearbyint(e->getSliderValue())) : 0.0f;
+}
+
+int32_t PlaybackFrame::reportPlayBackPriority(int32_t n) const {
+    const frmPlayBackControlEngine* e = playback(n);
+    if (!e) return 0;
+    return n == 0 ? 5 : e->returnMyPlayBackPriority();
+}
+
+bool PlaybackFrame::reportBlackoutStatus(int32_t n) const {
+    const frmPlayBackControlEngine* e = playback(n);
+    return e && e->returnMyBlackOutStatus();
+}
+
+QString PlaybackFrame::getCurrentSequence(int32_t n, int32_t& playBackNumber) const {
+    const frmPlayBackControlEngine* e = playback(n);
+    if (!e) return QString();
+    playBackNumber = e->myPlaybackNumber();
+    return e->returnCurrentSequence(false);
+}
+
+QString PlaybackFrame::getSceneName(int32_t n, int32_t stepNumber) const {
+    const frmPlayBackControlEngine* e = playback(n);
+    return e ? e->getSceneNameForPlayback(stepNumber) : QString();
+}
+
+int32_t PlaybackFrame::sendChaserValueFromPlayback(int32_t channel, int32_t stepNumber, int32_t chasernumber) {
+    if (DocumentCount() == 0) clkAddPlaybackControl(shell().state.currentPlayback, false, false, false);
+    int32_t v = 0;
+    every(chasernumber, [&](PlaybackWindowSlot& w) { v = w.engine().sendChaserValue(channel, stepNumber, chasernumber); });
+    return v;
+}
+
+QString PlaybackFrame::sequencesPath(const QString& theFilename) const {
+    return shell().programPath(QStringLiteral("Sequences\\") + theFilename);
+}
+
+bool PlaybackFrame::returnIfFilenameIsRunning(const QString& theFilename, int32_t& theChaser) const {
+    const QString path = sequencesPath(theFilename);
+    bool found = false;
+    for (const auto& w : playbackWindows) {
+        if (!w->engine().getTimerStatus() || w->engine().state.theSequenceFilename != path) continue;
+        theChaser = w->engine().myPlaybackNumber();
+        found = true;
+    }
+    return found;
+}
+
+bool PlaybackFrame::returnIfFilenameIsLoaded(const QString& theFilename, int32_t& theChaser) const {
+    const QString path = sequencesPath(theFilename);
+    for (const auto& w : playbackWindows) {
+        if (w->engine().state.theSequenceFilename != path) continue;
+        theChaser = w->engine().myPlaybackNumber();
+        return true;
+    }
+    return false;
+}
+
+QString PlaybackFrame::getPlaybackAlias(int32_t n) const {
+    const frmPlayBackControlEngine* e = playback(n);
+    if (!e) return QString();
+    return e->state.iAmLivePlayback || e->state.alteredPlayback ? e->state.livePlaybackName : QStringLiteral("No");
+}
+
+std::vector<clsLivePlayback> PlaybackFrame::returnLivePlaybacks() const {
+    std::vector<clsLivePlayback> out;
+    for (const auto& w : playbackWindows) {
+        const PlaybackState& s = w->engine().state;
+        if (!w->isVisible || !(s.iAmLivePlayback || s.alteredPlayback)) continue;
+        out.push_back({s.myPlaybackNumber, getPlaybackAlias(s.myPlaybackNumber)});
+    }
+    return out;
+}
+
+int32_t PlaybackFrame::returnValueforStep1(int32_t theChannel, int32_t callingPlayback, bool& stacked) const {
+    for (auto it = playbackWindows.rbegin(); it != playbackWindows.rend(); ++it) {
+        const auto& w = *it;
+        if (!w->isVisible || w->engine().myPlaybackNumber() == callingPlayback) continue;
+        const int32_t v = w->engine().returnValueOfStep1(theChannel);
+        if (v >= 0) {
+            stacked = true;
+            return v;
+        }
+        stacked = false;
+    }
+    return -1;
+}
