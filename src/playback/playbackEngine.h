@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
+#include <vector>
 
 class frmPlayBackControlEngine {
 public:
@@ -166,6 +167,16 @@ private:
     void ensureStepSlot(int32_t step);
     bool isCurrentPlayback() const;
     void displayChanged();
+    // Shows an error; inside the tick it is logged and reported once instead,
+    // as nothing may block there.
+    void reportError(const QString& text);
+    bool isPanOrTilt(int32_t channel) const;
+
+    // Channels that move in the tick (patched and fading), gathered with the
+    // step's increments so that the tick does no text comparisons.
+    std::vector<int32_t> movingChannels;
+    bool inTick = false;
+    bool tickErrorReported = false;
 };
 
 // Rounds to the nearest whole number, halves to the even neighbour.

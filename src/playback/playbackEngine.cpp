@@ -1,0 +1,1275 @@
+#include "playback/playbackEngine.h"
+
+#include "fixtures/ClsFixture.h"
+#include "platform/prompts.h"
+#include "playback/channelClaim.h"
+#include "playback/playbackHooks.h"
+#include "shell/miscGlobalFunctions.h"
+#include "shell/shell.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+ChannelModel& model() { return shell().state; }
+
+const QString noneType = QStringLiteral("none");
+
+bool isNone(const ChannelModel& m, int32_t c) { return m.channelType.at(c) == noneType; }
+
+// Stop codes of the step-command names shown in the sequence grid.
+const char* const commandNames[] = {
+    "Stop Sequence",  "Start Sequence", "Pause Sequence",   "Load/Start Sequence", "Goto Step",
+    "Start Schedule", "Load Media",     "Start Media",      "Start & Load Media",  "Multi Color EQ",
+    "Normal EQ",      "Upside Down EQ", "Random Frequency", "Color Frequency",     "Color Flash",
+    "Random Color Flash", "Level Meter"};
+
+// Next Scene as used for choosing a step: a value outside 1..stepCount means
+// "next in order" (the stored value is kept as it is).
+int32_t usableNextScene(const PlaybackState& st, int32_t step) {
+    if (step < 0 || step >= int32_t(st.nextScenes.size())) throw std::out_of_range("Subscript out of range");
+    const int32_t ns = st.nextScenes[size_t(step)];
+    return (ns >= 1 && ns <= st.stepCount) ? ns : 0;
+}
+
+} // namespace
+
+int32_t roundHalfEven(double value) {
+    const double r = std::nearbyint(value);
+    if (r >= 2147483647.0) return 2147483647;
+    if (r <= -2147483648.0) return -2147483647 - 1;
+    return int32_t(r);
+}
+
+frmPlayBackControlEngine::frmPlayBackControlEngine() {
+    state.resize(hasShell() ? model().totalChannels : 0, 5);
+}
+
+// ---- Identity and sizing ------------------------------------------------------
+
+void frmPlayBackControlEngine::setMyPlayBackNumber(int32_t number) {
+    if (number >= 1 && number <= 8) {
+        state.isDeskPlayback = true;
+        state.deskRow = int16_t(number);
+    } else {
+        // The desk link stays as it was; only the row falls back.
+        state.deskRow = 1;
+    }
+    state.myPlaybackNumber = number;
+    state.vsliderFadeTime = 1000;
+    if (state.originalHeading.isEmpty()) state.originalHeading = QStringLiteral("Playback : ") + QString::number(number);
+}
+
+void frmPlayBackControlEngine::setPriority(int32_t priority) { state.myPriority = priority; }
+
+void frmPlayBackControlEngine::ensureChannelCapacity() {
+    const int32_t total = model().totalChannels;
+    if (state.channelSlots() != total || state.stepValues.channels() != total)
+        state.resize(total, std::max(state.lastStepSlot(), 5));
+}
+
+void frmPlayBackControlEngine::ensureStepSlot(int32_t step) {
+    if (step < 0) throw std::out_of_range("Subscript out of range");
+    ensureChannelCapacity();
+    if (step > state.lastStepSlot()) state.resize(model().totalChannels, step + 5);
+}
+
+void frmPlayBackControlEngine::reDimForStepCount(int32_t /*count*/, int32_t& stepCount) {
+    if (stepCount < 0) stepCount = 0;
+    stepCount += 5;
+    // Tables are never shrunk below what they hold.
+    state.resize(model().totalChannels, std::max(stepCount, state.lastStepSlot()));
+    if (state.stepCount == 0) recordScene(false);
+}
+
+void frmPlayBackControlEngine::setMaxSequenceSteps(int32_t& steps) {
+    state.stepCount = std::max(steps, 0);
+    reDimForStepCount(0, steps);
+}
+
+bool frmPlayBackControlEngine::isCurrentPlayback() const {
+    return model().currentPlayback == state.myPlaybackNumber;
+}
+
+void frmPlayBackControlEngine::displayChanged() {
+    if (onDisplayChanged) onDisplayChanged();
+}
+
+bool frmPlayBackControlEngine::isPanOrTilt(int32_t c) const {
+    const QString& t = model().channelType.at(c);
+    return t == QLatin1String("pan") || t == QLatin1String("tilt");
+}
+
+float frmPlayBackControlEngine::computeIntensityFactor() const {
+    const PlaybackHooks& h = playbackHooks();
+    const int32_t gm = h.grandMaster ? h.grandMaster() : 100;
+    return float((double(gm) / 100.0) * (double(state.sliderDimmer) / 100.0));
+}
+
+float frmPlayBackControlEngine::roundDown(float dblValue) { return std::trunc(dblValue); }
+
+// ---- Errors ----------------------------------------------------------------------
+
+void frmPlayBackControlEngine::logFadeError(const QString& description, const QString& source) {
+    QFile log(QDir(shell().programFolder()).filePath(QStringLiteral("fadeErrorLog.txt")));
+    if (!log.open(QIODevice::Append | QIODevice::Text)) return;
+    const QString line = QString::number(state.currentStep) + QStringLiteral(" ,") + state.theSequenceFilename +
+                         QLatin1Char(',') + description + QLatin1Char(',') + QString::number(state.sliderDimmer) +
+                         QLatin1Char(',') + source + QLatin1Char('\n');
+    log.write(line.toLocal8Bit());
+}
+
+void frmPlayBackControlEngine::reportError(const QString& text) {
+    if (!inTick) {
+        shell().prompts().messageBox(text);
+        return;
+    }
+    logFadeError(text, QStringLiteral("VarnelDMX"));
+    if (tickErrorReported) return;
+    tickErrorReported = true;
+    miscGlobalFunctions::showStatusText(text);
+}
+
+// ---- Step timing -------------------------------------------------------------------
+
+void frmPlayBackControlEngine::calculateStepFadeValues() {
+    PlaybackState& st = state;
+    if (st.currentStep < 0) return;
+    try {
+        ChannelModel& m = model();
+        ensureChannelCapacity();
+        const PlaybackHooks& h = playbackHooks();
+        const int32_t interval = h.refreshIntervalMs ? h.refreshIntervalMs() : 50;
+        if (interval > 0) st.ticksPerSecond = roundHalfEven(1000.0 / double(interval));
+        const int32_t s = st.currentStep;
+        if (s > st.lastStepSlot()) throw std::out_of_range("Subscript out of range");
+        const float tps = float(st.ticksPerSecond);
+        st.fadeUpTicks = st.fadeUpTimes[size_t(s)] * tps;
+        st.fadeDownTicks = st.fadeDownTimes[size_t(s)] * tps;
+        if (st.useSequenceFadeTime) {
+            st.delayUpTicks = st.delayUpTimes[size_t(s)] * tps;
+            st.delayDownTicks = st.delayDownTimes[size_t(s)] * tps;
+            st.followTicks = st.followTimes[size_t(s)] * tps;
+        } else {
+            st.delayUpTicks = st.delayDownTicks = st.followTicks = 0;
+        }
+        if (st.fadeUpTicks == 0) st.fadeUpTicks = tps;
+        if (st.fadeDownTicks == 0) st.fadeDownTicks = tps;
+        st.pbDelayInMax = st.delayUpTicks;
+        st.pbDelayOutMax = st.delayDownTicks;
+        st.pbFadeInMax = st.fadeUpTicks;
+        st.pbFadeOutMax = st.fadeDownTicks;
+        st.pbDelayIn = st.pbDelayOut = st.pbFadeIn = st.pbFadeOut = 0;
+
+        const int32_t nx = st.nextStep;
+        if (nx < 0 || nx > st.lastStepSlot()) throw std::out_of_range("Subscript out of range");
+        const int32_t* from = st.stepValues.step(s);
+        const int32_t* to = st.stepValues.step(nx);
+        movingChannels.clear();
+        for (int32_t c = 1; c <= m.totalChannels; ++c) {
+            if (!m.channelFades[size_t(c)] || isNone(m, c)) continue;
+            movingChannels.push_back(c);
+            const int32_t d = from[c] - to[c];
+            if (d < 0) {
+                st.fadeDownSteps[size_t(c)] = 0;
+                st.fadeUpSteps[size_t(c)] = float(double(d) / double(st.fadeUpTicks));
+            } else if (d > 0) {
+                st.fadeUpSteps[size_t(c)] = 0;
+                st.fadeDownSteps[size_t(c)] = float(double(d) / double(st.fadeDownTicks));
+            } else {
+                st.fadeUpSteps[size_t(c)] = 0;
+                st.fadeDownSteps[size_t(c)] = 0;
+            }
+        }
+    } catch (const std::exception& e) {
+        logFadeError(QString::fromUtf8(e.what()), QStringLiteral("VarnelDMX"));
+    }
+}
+
+// ---- One tick ----------------------------------------------------------------------
+
+void frmPlayBackControlEngine::tmrPlayBackEvent_Timer() {
+    PlaybackState& st = state;
+    if (!st.isRunning || st.manualCrossfade) return;
+    inTick = true;
+    struct Leave {
+        bool& flag;
+        ~Leave() { flag = false; }
+    } leave{inTick};
+
+    if (st.followTicks > float(st.followCount)) {
+        ++st.followCount;
+        if (isCurrentPlayback()) {
+            const PlaybackHooks& h = playbackHooks();
+            if (h.mainFollowProgress)
+                h.mainFollowProgress(roundHalfEven(double(st.followCount) / double(st.followTicks) * 100.0));
+        }
+        st.followDone = false;
+    } else {
+        st.followDone = true;
+    }
+    if (st.stopAndClearAfterFadeOut) st.followDone = true;
+    if (!st.followDone) return;
+
+    if (st.delayUpTicks > float(st.delayUpCount)) {
+        ++st.delayUpCount;
+        st.pbDelayIn = st.delayUpCount;
+        st.delayUpDone = false;
+    } else {
+        st.delayUpDone = true;
+    }
+    if (st.delayDownTicks > float(st.delayDownCount)) {
+        ++st.delayDownCount;
+        st.pbDelayOut = st.delayDownCount;
+        st.delayDownDone = false;
+    } else {
+        st.delayDownDone = true;
+    }
+    if (st.delayUpDone) ++st.fadeUpCount;
+    if (st.delayDownDone) ++st.fadeDownCount;
+
+    advanceChannelFades();
+
+    if (st.delayDownTicks <= float(st.delayDownCount) && st.delayUpTicks <= float(st.delayUpCount) &&
+        st.fadeUpTicks <= float(st.fadeUpCount) && st.fadeDownTicks <= float(st.fadeDownCount)) {
+        if (st.stopAndClearAfterFadeOut) {
+            const PlaybackHooks& h = playbackHooks();
+            if (h.doneWithFade) h.doneWithFade(false);
+            clearsequence();
+            st.manualCrossfade = false;
+            st.overRideCrossFadeTimes = false;
+            st.stopAndClearAfterFadeOut = false;
+            st.myPriority = 5;
+            if (onHide) onHide();
+            model().currentPlayback = h.returnFirstPlayback ? h.returnFirstPlayback() : 1;
+            displayChanged();
+        } else {
+            advanceToNextStep(false);
+            st.fadeUpCount = st.fadeDownCount = st.delayUpCount = st.delayDownCount = 0;
+            if (st.stopAtStepEnd) st.isRunning = false;
+            if (st.currentStep > 0 && st.currentStep < int32_t(st.stepStops.size()) &&
+                st.stepStops[size_t(st.currentStep)])
+                st.isRunning = false;
+            displayChanged();
+        }
+    }
+}
+
+void frmPlayBackControlEngine::advanceChannelFades() {
+    PlaybackState& st = state;
+    try {
+        ChannelModel& m = model();
+        st.intensityFactor = computeIntensityFactor();
+        const double factor = st.intensityFactor;
+        const int32_t nx = st.nextStep;
+        if (nx < 0 || nx > st.lastStepSlot() || st.channelSlots() != m.totalChannels)
+            throw std::out_of_range("Subscript out of range");
+        if (st.useMotionfade) {
+            const int32_t* target = st.stepValues.step(nx);
+            const bool fadingOut = st.stopAndClearAfterFadeOut;
+            const int16_t me = int16_t(st.myPlaybackNumber);
+            const bool downOpen = st.delayDownDone, upOpen = st.delayUpDone;
+            const bool downFading = st.fadeDownTicks > float(st.fadeDownCount);
+            const bool upFading = st.fadeUpTicks > float(st.fadeUpCount);
+            float* level = st.currentLevels.data();
+            const float* upStep = st.fadeUpSteps.data();
+            const float* downStep = st.fadeDownSteps.data();
+            const uint8_t* held = m.channelHold.data();
+            const uint8_t* touched = m.channelTouched.data();
+            const uint8_t* intensity = m.channelIsIntensity.data();
+            const uint8_t* fadeOutChannel = st.fadeOutChannels.data();
+            const int16_t* owner = m.channelOwner.data();
+            int32_t* out = m.channelOutput.data();
+            bool recalculate = false;
+            for (const int32_t c : movingChannels) {
+                if (held[c] || touched[c]) continue;
+                bool fading;
+                if (downStep[c] > 0 && downOpen) {
+                    fading = downFading;
+                    if (fading) level[c] -= downStep[c];
+                } else if (downStep[c] == 0 && upOpen) {
+                    fading = upFading;
+                    if (fading) level[c] += std::fabs(upStep[c]);
+                } else {
+                    continue; // still in its delay
+                }
+                if (fading && (level[c] <= -1.0f || level[c] >= 256.0f)) {
+                    recalculate = true;
+                    continue;
+                }
+                if (owner[c] != me) continue;
+                if (!fadingOut) {
+                    if (fading) {
+                        const float whole = std::trunc(level[c]);
+                        out[c] = clampLevel(intensity[c] ? roundHalfEven(double(whole) * factor) : int32_t(whole));
+                    } else {
+                        out[c] = clampLevel(intensity[c] ? roundHalfEven(double(target[c]) * factor) : target[c]);
+                    }
+                } else if (fading) {
+                    if (intensity[c] || fadeOutChannel[c]) out[c] = clampLevel(int32_t(std::trunc(level[c])));
+                } else {
+                    out[c] = clampLevel(target[c]);
+                }
+            }
+            if (recalculate) calculateStepFadeValues();
+        }
+        st.pbFadeIn = st.fadeUpCount;
+        st.pbFadeOut = st.fadeDownCount;
+        if (st.stopAndClearAfterFadeOut) {
+            const PlaybackHooks& h = playbackHooks();
+            if (h.updateFadeOutText && st.fadeDownTicks != 0)
+                h.updateFadeOutText(st.theSequenceFilename,
+                                    roundHalfEven(double(st.fadeDownCount) / double(st.fadeDownTicks) * 100.0));
+        }
+        writeFineChannels();
+        updateColorMixers();
+    } catch (const std::exception& e) {
+        logFadeError(QString::fromUtf8(e.what()), QStringLiteral("VarnelDMX"));
+    }
+}
+
+void frmPlayBackControlEngine::writeFineChannels() {
+    ChannelModel& m = model();
+    const int16_t me = int16_t(state.myPlaybackNumber);
+    const int32_t total = m.totalChannels;
+    auto valid = [total](int32_t c) { return c >= 1 && c <= total; };
+    const int32_t fixtures = std::min<int32_t>(m.fixtureCount, int32_t(m.fixturePanFineChannel.size()) - 1);
+    for (int32_t f = 1; f <= fixtures; ++f) {
+        const int32_t panFine = m.fixturePanFineChannel[size_t(f)];
+        const int32_t tiltFine = m.fixtureTiltFineChannel[size_t(f)];
+        if (panFine == 0 || tiltFine == 0) continue;
+        if (!valid(panFine) || !valid(tiltFine) || m.channelHold[size_t(panFine)]) continue;
+        auto fine = [&](int32_t coarse, int32_t fineChannel) {
+            if (!valid(coarse) || m.channelOwner[size_t(coarse)] != me || m.channelTouched[size_t(fineChannel)]) return;
+            m.channelOwner[size_t(fineChannel)] = me;
+            const int32_t r = roundHalfEven(double(state.currentLevels[size_t(coarse)]) * 255.0) % 255;
+            if (r > 0) m.channelOutput[size_t(fineChannel)] = clampLevel(r);
+        };
+        fine(m.fixturePanChannel[size_t(f)], panFine);
+        fine(m.fixtureTiltChannel[size_t(f)], tiltFine);
+    }
+}
+
+// ---- Step advance ------------------------------------------------------------------
+
+void frmPlayBackControlEngine::advanceToNextStep(bool skipLevels) {
+    PlaybackState& st = state;
+    try {
+        ChannelModel& m = model();
+        ensureChannelCapacity();
+        st.crossfadeIndicator = false;
+        st.delayDownCount = st.delayUpCount = st.followCount = 0;
+        st.intensityFactor = computeIntensityFactor();
+
+        st.previousStep = st.currentStep;
+        int32_t cs = st.currentStep;
+        int32_t nx = st.nextStep;
+        const int32_t n = st.stepCount;
+        if (cs < 0 || cs > st.lastStepSlot()) throw std::out_of_range("Subscript out of range");
+        if (cs < n) {
+            bool jumped = false;
+            const int32_t ns = usableNextScene(st, cs);
+            if (st.gridClicked) {
+                nx = 1;
+            } else if (ns <= 0) {
+                nx = cs + 1;
+            } else {
+                cs = ns;
+                jumped = true;
+                const int32_t after = usableNextScene(st, cs);
+                if (after > 0) nx = after;
+                else nx = cs < n ? cs + 1 : 1; // from the last step, on to step 1
+            }
+            if (!jumped && !st.gridClicked) {
+                cs = cs + 1;
+                if (cs < n) {
+                    nx = cs + 1;
+                } else {
+                    const int32_t after = usableNextScene(st, cs);
+                    nx = after > 0 ? after : 1;
+                }
+            }
+        } else if (n == 1) {
+            cs = 1;
+            nx = 1;
+        } else if (cs == n && !st.sceneJustRecorded) {
+            const int32_t ns = usableNextScene(st, n);
+            if (ns == 0 && !st.gridClicked) {
+                cs = 1;
+                nx = 2;
+            } else {
+                cs = ns;
+                nx = std::min(cs + 1, n);
+            }
+        }
+        ensureStepSlot(std::max(cs, nx));
+        st.currentStep = cs;
+        st.nextStep = nx;
+
+        if (!st.sceneJustRecorded && !skipLevels) {
+            const PlaybackHooks& h = playbackHooks();
+            const int16_t me = int16_t(st.myPlaybackNumber);
+            const double factor = st.intensityFactor;
+            const int32_t* levels = st.stepValues.step(cs);
+            for (int32_t c = 1; c <= m.totalChannels; ++c) {
+                if (!m.channelHold[size_t(c)] && !m.channelTouched[size_t(c)] && !isNone(m, c)) {
+                    if (m.channelOwner[size_t(c)] == me)
+                        m.channelOutput[size_t(c)] = clampLevel(
+                            m.channelIsIntensity[size_t(c)] ? roundHalfEven(double(levels[c]) * factor) : levels[c]);
+                    st.currentLevels[size_t(c)] = float(levels[c]);
+                }
+                const int16_t v = int16_t(std::clamp(levels[c], -32768, 32767));
+                if (h.submasterSetMyValuemem) h.submasterSetMyValuemem(v, c);
+                if (h.masterFaderSetMyValuemem) h.masterFaderSetMyValuemem(v, c);
+            }
+        }
+
+        if (st.restoreSavedStep) {
+            if (st.stepCount >= st.savedStepNumber && st.currentStep > 0 && st.savedStepNumber >= 0 &&
+                st.savedStepNumber <= st.lastStepSlot()) {
+                int32_t* saved = st.stepValues.step(st.savedStepNumber);
+                for (int32_t c = 1; c <= m.totalChannels; ++c) saved[c] = st.savedStepValues[size_t(c)];
+            }
+            st.restoreSavedStep = false;
+        }
+
+        calculateStepFadeValues();
+        if (!st.continuousRun) st.isRunning = false;
+
+        const QString text = QString::number(cs) + QLatin1Char(':') + QString::number(n);
+        if (isCurrentPlayback()) {
+            const PlaybackHooks& h = playbackHooks();
+            if (h.mainStepNumber) h.mainStepNumber(text, 65280);
+        }
+        if (st.sceneJustRecorded) {
+            st.sceneJustRecorded = false;
+        } else {
+            st.stepNumberText = text;
+            showFadetimeOnMain();
+        }
+        refreshFadeProgress();
+        updateColorMixers();
+        st.gridClicked = false;
+
+        // A step that stops the playback runs its command when it is entered
+        // again while running, not now.
+        const bool stopsHere = cs > 0 && st.stepStops[size_t(cs)];
+        const QString command = st.stepCommands.value(cs).trimmed();
+        if (!command.isEmpty() && st.isRunning && !stopsHere) {
+            const PlaybackHooks& h = playbackHooks();
+            if (h.readAndExecuteEventString) h.readAndExecuteEventString(command, st.myPlaybackNumber, st.theSequenceFilename);
+        }
+        displayChanged();
+    } catch (const std::exception& e) {
+        st.isRunning = false;
+        reportError(QStringLiteral("Error in Sequence Step, Sequence Data has an Error") + QString::fromUtf8(e.what()));
+    }
+}
+
+// ---- Fade from current and fade out ---------------------------------------------
+
+void frmPlayBackControlEngine::fadeFromCurrent(int32_t stepToFadeTo, bool realFade, int32_t thecurrentStep) {
+    PlaybackState& st = state;
+    try {
+        ChannelModel& m = model();
+        ensureChannelCapacity();
+        if (thecurrentStep >= 1) {
+            ensureStepSlot(thecurrentStep);
+            st.currentStep = thecurrentStep;
+            if (st.overRideCrossFadeTimes) {
+                st.fadeUpTimes[size_t(st.currentStep)] = st.fadeFromCurrentFadeUpTime;
+                st.fadeDownTimes[size_t(st.currentStep)] = st.fadeFromCurrentFadeDownTime;
+            }
+        } else if (thecurrentStep == 0) {
+            st.currentStep = 0;
+            st.fadeUpTimes[0] = st.fadeFromCurrentFadeUpTime;
+            st.fadeDownTimes[0] = st.fadeFromCurrentFadeDownTime;
+            st.crossfadeIndicator = true;
+        }
+        if (st.currentStep < 0 || st.currentStep > st.lastStepSlot()) throw std::out_of_range("Subscript out of range");
+        if (stepToFadeTo < 0) throw std::out_of_range("Subscript out of range");
+        ensureStepSlot(stepToFadeTo);
+
+        const PlaybackHooks& h = playbackHooks();
+        if (!(h.shapeGeneratorBusy && h.shapeGeneratorBusy())) {
+            st.intensityFactor = computeIntensityFactor();
+            const float factor = st.intensityFactor;
+            const int32_t s = st.currentStep;
+            int32_t* levels = st.stepValues.step(s);
+            for (int32_t c = 1; c <= m.totalChannels; ++c) {
+                if (isNone(m, c)) continue;
+                st.savedStepValues[size_t(c)] = levels[c];
+                const int32_t out = m.channelOutput[size_t(c)];
+                if (!m.channelIsIntensity[size_t(c)]) {
+                    levels[c] = out;
+                    st.currentLevels[size_t(c)] = float(out);
+                } else if (factor > 0) {
+                    const float live = float(double(out) / double(factor));
+                    st.currentLevels[size_t(c)] = live;
+                    levels[c] = roundHalfEven(live);
+                } else {
+                    st.currentLevels[size_t(c)] = 0;
+                    levels[c] = 0;
+                }
+            }
+            st.restoreSavedStep = true;
+            st.savedStepNumber = s;
+            st.nextStep = stepToFadeTo;
+        }
+
+        if (!st.isRunning) {
+            st.fadeUpCount = st.fadeDownCount = st.delayUpCount = st.delayDownCount = 0;
+        } else if (!st.overRideCrossFadeTimes) {
+            st.fadeUpCount = st.fadeDownCount = st.delayUpCount = st.delayDownCount = 10000;
+        }
+        calculateStepFadeValues();
+        st.delayUpTicks = 0;
+        st.delayDownTicks = 0;
+        if (!realFade) st.fadeUpCount = st.fadeDownCount = 10000;
+        st.isRunning = true;
+        displayChanged();
+    } catch (const std::exception&) {
+        // Ends quietly; what was changed stays.
+    }
+}
+
+void frmPlayBackControlEngine::fadeFromCurrentOveride(int32_t stepToFadeTo) {
+    fadeFromCurrent(stepToFadeTo, true, stepToFadeTo - 1);
+}
+
+void frmPlayBackControlEngine::fadeOutFromCurrent(bool& realFade, int32_t thecurrentStep) {
+    PlaybackState& st = state;
+    try {
+        ChannelModel& m = model();
+        ensureChannelCapacity();
+        if (thecurrentStep >= 1) {
+            ensureStepSlot(thecurrentStep);
+            st.currentStep = thecurrentStep;
+        }
+        const int32_t s = st.currentStep;
+        if (s < 0 || s > st.lastStepSlot()) throw std::out_of_range("Subscript out of range");
+        if (thecurrentStep >= 0) {
+            if (st.overRideCrossFadeTimes) {
+                st.fadeUpTimes[size_t(s)] = st.fadeFromCurrentFadeUpTime;
+                st.fadeDownTimes[size_t(s)] = st.fadeFromCurrentFadeDownTime;
+            } else if (!st.fadeFromCurrentScene) {
+                realFade = false;
+            }
+            if (thecurrentStep == 0) st.crossfadeIndicator = true;
+        }
+        if (!st.overRideCrossFadeTimes) {
+            st.fadeUpTimes[size_t(s)] = st.fadeFromCurrentFadeDownTime;
+            st.fadeDownTimes[size_t(s)] = st.fadeFromCurrentFadeDownTime;
+        }
+
+        const int16_t me = int16_t(st.myPlaybackNumber);
+        int32_t* levels = st.stepValues.step(s);
+        for (int32_t c = 1; c <= m.totalChannels; ++c) {
+            if (isNone(m, c) || m.channelOwner[size_t(c)] != me) continue;
+            st.savedStepValues[size_t(c)] = levels[c];
+            levels[c] = m.channelOutput[size_t(c)];
+            st.currentLevels[size_t(c)] = float(m.channelOutput[size_t(c)]);
+        }
+
+        if (st.restoreSavedStep) st.fadeUpCount = st.fadeDownCount = st.delayUpCount = st.delayDownCount = 0;
+        st.restoreSavedStep = true;
+        st.savedStepNumber = s;
+        const int32_t spare = st.stepCount + 1;
+        ensureStepSlot(spare);
+        st.nextStep = spare;
+        levels = st.stepValues.step(s); // the tables may have grown
+
+        st.intensityFactor = computeIntensityFactor();
+        const double factor = st.intensityFactor;
+        const PlaybackHooks& h = playbackHooks();
+        int32_t* targets = st.stepValues.step(spare);
+        for (int32_t c = 1; c <= m.totalChannels; ++c) {
+            bool stacked = false;
+            const int32_t answer = h.returnValueforStep1 ? h.returnValueforStep1(c, st.myPlaybackNumber, stacked) : -1;
+            const QString& type = m.channelType.at(c);
+            int32_t target;
+            if (m.channelIsIntensity[size_t(c)]) {
+                target = std::max(roundHalfEven(double(answer) * factor), 0);
+            } else if (type.left(3) == QLatin1String("pan") || type.left(4) == QLatin1String("tilt")) {
+                target = (stacked && answer >= 1) ? answer : levels[c];
+            } else {
+                // Nothing below holds the channel: it stays where it is.
+                target = answer >= 0 ? answer : levels[c];
+            }
+            targets[c] = target;
+            st.fadeOutChannels[size_t(c)] = stacked ? 1 : 0;
+        }
+
+        calculateStepFadeValues();
+        st.delayDownTicks = 0;
+        st.delayUpTicks = 0;
+        st.fadeUpCount = 0;
+        st.fadeDownCount = 0;
+        if (!realFade) st.fadeUpCount = st.fadeDownCount = st.followCount = 10000;
+        st.stopAndClearAfterFadeOut = true;
+        st.isRunning = true;
+        displayChanged();
+    } catch (const std::exception& e) {
+        shell().prompts().messageBox(QStringLiteral(" Fade From ") + QString::fromUtf8(e.what()));
+    }
+}
+
+void frmPlayBackControlEngine::setMyPlaybackToCurrentValues(int32_t) {}
+
+void frmPlayBackControlEngine::stopFadeout() {
+    if (!state.stopAndClearAfterFadeOut) return;
+    state.stopAndClearAfterFadeOut = false;
+    cmdClear_Click();
+    clearsequence();
+    const PlaybackHooks& h = playbackHooks();
+    if (h.doneWithFade) h.doneWithFade(false);
+    if (onHide) onHide();
+}
+
+void frmPlayBackControlEngine::setManualCrossfade(bool theStatus) {
+    if (theStatus == state.manualCrossfade) return;
+    state.manualCrossfade = theStatus;
+    state.fadeFromCurrentFadeUpTime = 1.0f;
+    state.fadeFromCurrentFadeDownTime = 1.0f;
+    if (!theStatus) {
+        if (!state.isRunning) advanceToNextStep(false);
+        state.fadeUpCount = state.fadeDownCount = 10000;
+    }
+}
+
+// ---- Transport ----------------------------------------------------------------------
+
+void frmPlayBackControlEngine::cmdGo_Click() {
+    calculateStepFadeValues();
+    if (state.currentStep == 0 || state.currentStep == state.stepCount) fadeFromCurrent(1, false, 0);
+    state.isRunning = true;
+    state.stopAtStepEnd = false;
+    state.recordPlusLast = false;
+    displayChanged();
+}
+
+void frmPlayBackControlEngine::cmdFoward_Click() {
+    PlaybackState& st = state;
+    st.isRunning = false;
+    st.stopAtStepEnd = true;
+    st.recordPlusLast = false;
+    st.fadeUpCount = st.fadeDownCount = st.delayUpCount = st.delayDownCount = 0;
+    calculateStepFadeValues();
+    advanceToNextStep(false);
+}
+
+void frmPlayBackControlEngine::cmdBack_Click() {
+    PlaybackState& st = state;
+    st.isRunning = false;
+    st.stopAtStepEnd = true;
+    st.recordPlusLast = false;
+    const int32_t c = st.currentStep;
+    if (c >= 2 && c <= st.stepCount) {
+        const int32_t back = st.previousStep - 1;
+        if (back < 0 || back > st.lastStepSlot()) {
+            // The step was set directly, so there is no step to go back to.
+            reportError(QStringLiteral("Error in Sequence Step, Sequence Data has an Error") +
+                        QStringLiteral("Subscript out of range"));
+            displayChanged();
+            return;
+        }
+        st.currentStep = back;
+        const int32_t ns = usableNextScene(st, back);
+        st.nextStep = ns >= 1 ? ns : st.previousStep;
+    } else if (c == 1) {
+        st.nextStep = st.stepCount;
+    } else {
+        st.currentStep = 1;
+        st.nextStep = 1;
+    }
+    st.fadeUpCount = st.fadeDownCount = st.delayUpCount = st.delayDownCount = 0;
+    calculateStepFadeValues();
+    advanceToNextStep(false);
+}
+
+void frmPlayBackControlEngine::setTimerStatus() {
+    state.isRunning = !state.isRunning;
+    const int32_t colour = state.isRunning ? 8421504 : 255;
+    const PlaybackHooks& h = playbackHooks();
+    if (h.mainPauseColour) h.mainPauseColour(colour);
+    displayChanged();
+}
+
+void frmPlayBackControlEngine::cmdPause_Click() {
+    setTimerStatus();
+    const PlaybackHooks& h = playbackHooks();
+    if (h.schedulerRecording && h.schedulerRecording() && h.recordEvent)
+        h.recordEvent(QStringLiteral("Not Apllicable"), QStringLiteral("Pause Playback"));
+}
+
+void frmPlayBackControlEngine::cmdClear_Click() {
+    PlaybackState& st = state;
+    st.isRunning = false;
+    st.recordPlusLast = false;
+    st.stepNumberText = QStringLiteral("0");
+    const PlaybackHooks& h = playbackHooks();
+    if (h.mainStepNumber) h.mainStepNumber(QStringLiteral("0"), 65280);
+    st.currentStep = 0;
+    st.nextStep = 1;
+    clearValues();
+    calculateStepFadeValues();
+    updateColorMixers();
+    st.stopAtStepEnd = false;
+    if (h.schedulerRecording && h.schedulerRecording() && h.recordEvent)
+        h.recordEvent(QStringLiteral("Not Apllicable"), QStringLiteral("Stop Playback"));
+    displayChanged();
+}
+
+void frmPlayBackControlEngine::clearValues() {
+    try {
+        ChannelModel& m = model();
+        ensureChannelCapacity();
+        const int16_t me = int16_t(state.myPlaybackNumber);
+        for (int32_t c = 1; c <= m.totalChannels; ++c) {
+            if (m.channelOwner[size_t(c)] != me || m.channelHold[size_t(c)]) continue;
+            const int32_t level = isPanOrTilt(c) ? 128 : 0;
+            state.currentLevels[size_t(c)] = float(level);
+            m.channelOutput[size_t(c)] = level;
+            m.channelTouched[size_t(c)] = 0;
+        }
+        changeDimmerValue(100);
+    } catch (const std::exception& e) {
+        reportError(QStringLiteral("clearValues: ") + QString::fromUtf8(e.what()));
+    }
+}
+
+void frmPlayBackControlEngine::setWaitForGO(bool theValue) {
+    const int32_t c = state.currentStep;
+    if (c >= 1 && c < int32_t(state.stepStops.size())) state.stepStops[size_t(c)] = theValue ? 1 : 0;
+}
+
+void frmPlayBackControlEngine::cmbBeatSync_Click() {
+    PlaybackState& st = state;
+    const PlaybackHooks& h = playbackHooks();
+    if (!h.beatPressed) return; // no tempo keeper
+    const int32_t tempo = std::max(h.beatPressed(st.myPlaybackNumber), 1);
+    st.bpm = tempo;
+    const double v = (double(st.vsliderFadeTimeMax) / 3.0) * (60.0 / double(tempo));
+    st.vsliderFadeTime = std::min(5000, roundHalfEven(v));
+    if (st.useSequenceFadeTime && st.isRunning) setUseSequenceFadetime(false);
+    calculateStepFadeValues();
+    displayChanged();
+}
+
+void frmPlayBackControlEngine::clearLoadedSequence() {
+    PlaybackState& st = state;
+    ChannelModel& m = model();
+    ensureChannelCapacity();
+    const int32_t last = std::min(st.stepCount, st.lastStepSlot());
+    for (int32_t s = 1; s <= last; ++s) {
+        int32_t* levels = st.stepValues.step(s);
+        for (int32_t c = 1; c <= m.totalChannels; ++c)
+            if (!m.channelHold[size_t(c)]) levels[c] = 0;
+        st.sceneFadeTimes[size_t(s)] = st.fadeUpTimes[size_t(s)] = st.fadeDownTimes[size_t(s)] = 0;
+        st.delayUpTimes[size_t(s)] = st.delayDownTimes[size_t(s)] = st.followTimes[size_t(s)] = 0;
+        st.nextScenes[size_t(s)] = 0;
+        st.stepStops[size_t(s)] = 0;
+        st.sceneNames[s].clear();
+        st.stepCommands[s].clear();
+    }
+    st.stepCount = 0;
+    st.currentStep = 0;
+    setFadeStatus(false);
+    st.theSequenceFilename.clear();
+    st.restoreSavedStep = false;
+    st.blackoutOff = true;
+    st.recordPlusLast = false;
+    setPriority(5);
+    st.alteredPlayback = false;
+    st.iAmLivePlayback = false;
+    displayChanged();
+}
+
+void frmPlayBackControlEngine::clearsequence() {
+    clearLoadedSequence();
+    cmdClear_Click();
+    releasePlaybackChannels();
+}
+
+void frmPlayBackControlEngine::releasePlaybackChannels() {
+    ChannelModel& m = model();
+    ensureChannelCapacity();
+    const int16_t me = int16_t(state.myPlaybackNumber);
+    for (int32_t c = 1; c <= m.totalChannels; ++c) {
+        if (m.channelOwner[size_t(c)] != me) continue;
+        if (m.channelHold[size_t(c)] && m.channelBlackoutHold[size_t(c)] && !state.heldBeforeBlackout[size_t(c)]) {
+            m.channelHold[size_t(c)] = 0;
+            m.channelBlackoutHold[size_t(c)] = 0;
+        }
+        if (m.channelHold[size_t(c)]) continue;
+        m.channelOwner[size_t(c)] = 0;
+        state.sequenceChannels[size_t(c)] = 0;
+        m.channelOutput[size_t(c)] = isPanOrTilt(c) ? 128 : 0;
+    }
+    state.iAmLivePlayback = false;
+    state.alteredPlayback = false;
+    state.livePlaybackName.clear();
+    state.originalHeading = QStringLiteral("Playback : ") + QString::number(state.myPlaybackNumber);
+}
+
+// ---- Trigger modes and fade time ------------------------------------------------------
+
+void frmPlayBackControlEngine::optMode_Click(int32_t index) {
+    if (index < 0 || index > 2) return;
+    state.optMode = index;
+    state.continuousRun = index == 0 || index == 2;
+    displayChanged();
+}
+
+void frmPlayBackControlEngine::setTriggerType(int32_t theType) {
+    switch (theType) {
+    case 1:
+        state.optMode = 0;
+        state.continuousRun = true;
+        break;
+    case 0:
+        state.optMode = 1;
+        state.continuousRun = false;
+        break;
+    case 2:
+        state.continuousRun = true;
+        state.optMode = 2;
+        state.useSequenceFadeTime = false;
+        setFadeTimeSlider(state.bpm);
+        state.fadeTimeFollowsBpm = true;
+        state.fadeFromBpm = true;
+        break;
+    default:
+        return;
+    }
+    displayChanged();
+}
+
+int32_t frmPlayBackControlEngine::getTriggerType() const {
+    if (state.optMode == 0 && state.continuousRun) return 1;
+    if (state.optMode == 1 && !state.continuousRun) return 3;
+    if (state.optMode == 2 && state.continuousRun) return 2;
+    return 0;
+}
+
+void frmPlayBackControlEngine::setAutoTrigger(int32_t triggerNumber, bool save) {
+    setTriggerType(triggerNumber);
+    if (triggerNumber == 2) {
+        if (state.useSequenceFadeTime) {
+            setUseSequenceFadetime(false);
+            state.fadeTimeFollowsBpm = true;
+        }
+    } else {
+        setUseSequenceFadetime(true);
+    }
+    const PlaybackHooks& h = playbackHooks();
+    if (save && h.saveUseSequenceFadetimeShort) h.saveUseSequenceFadetimeShort(state.myPlaybackNumber);
+}
+
+void frmPlayBackControlEngine::setUseSequenceFadetime(bool theBool) {
+    PlaybackState& st = state;
+    if (theBool) {
+        st.useSequenceFadeTime = true;
+        const size_t n = std::min(st.fadeUpTimes.size(), st.sequenceFadeUpTimes.size());
+        for (size_t s = 0; s < n; ++s) {
+            st.fadeUpTimes[s] = st.sequenceFadeUpTimes[s];
+            st.fadeDownTimes[s] = st.sequenceFadeDownTimes[s];
+        }
+    } else {
+        st.useSequenceFadeTime = false;
+        vsliderFadeTime_Scroll();
+    }
+    displayChanged();
+}
+
+void frmPlayBackControlEngine::setFadeTimeSliderValue(int32_t theValue) {
+    state.vsliderFadeTime = std::clamp(theValue, 0, state.vsliderFadeTimeMax);
+    vsliderFadeTime_Scroll();
+    showFadetimeOnMain();
+}
+
+void frmPlayBackControlEngine::vsliderFadeTime_Scroll() {
+    PlaybackState& st = state;
+    if (st.currentStep == 0 || st.vsliderFadeTimeMax <= 0) return;
+    const double t = double(st.vsliderFadeTime) * 3.0 / double(st.vsliderFadeTimeMax);
+    const float T = float(std::nearbyint(t * 100.0) / 100.0);
+    if (st.isRunning) {
+        const int32_t last = std::min(st.stepCount + 1, st.lastStepSlot());
+        for (int32_t s = 1; s <= last; ++s) st.fadeUpTimes[size_t(s)] = st.fadeDownTimes[size_t(s)] = T;
+        if (st.useSequenceFadeTime && st.optMode != 2) setUseSequenceFadetime(true);
+    } else if (st.currentStep > 0 && st.currentStep <= st.lastStepSlot()) {
+        st.fadeUpTimes[size_t(st.currentStep)] = st.fadeDownTimes[size_t(st.currentStep)] = T;
+    }
+}
+
+void frmPlayBackControlEngine::setFadeTimeSlider(int32_t bpm) {
+    if (bpm <= 0) return;
+    PlaybackState& st = state;
+    if (st.optMode != 2) return;
+    const int32_t value =
+        std::min(5000, int32_t(std::trunc(60.0 / double(bpm) * double(st.vsliderFadeTimeMax) / 3.0)));
+    if (value != st.vsliderFadeTime || st.fadeFromBpm) {
+        st.useSequenceFadeTime = false;
+        st.fadeFromBpm = false;
+        st.fadeTimeFollowsBpm = false;
+        st.vsliderFadeTime = value;
+        vsliderFadeTime_Scroll();
+    }
+    st.bpm = bpm;
+}
+
+// ---- Dimmer and grand master ---------------------------------------------------------------
+
+void frmPlayBackControlEngine::sliderDimmer_Scroll() {
+    state.intensityFactor = computeIntensityFactor();
+    if (isCurrentPlayback()) {
+        const PlaybackHooks& h = playbackHooks();
+        if (h.mainDimmerSlider) h.mainDimmerSlider(state.sliderDimmer);
+    }
+}
+
+void frmPlayBackControlEngine::changeDimmerValue(int32_t theValue) {
+    state.sliderDimmer = int16_t(std::clamp(theValue, -32768, 32767));
+    sliderDimmer_Scroll();
+    displayChanged();
+}
+
+void frmPlayBackControlEngine::setTheSliderValue(int32_t theValue) {
+    const PlaybackHooks& h = playbackHooks();
+    const int32_t gm = h.grandMaster ? h.grandMaster() : 100;
+    state.intensityFactor = float((double(gm) / 100.0) * (double(theValue) / 100.0));
+    state.sliderDimmer = int16_t(std::clamp(theValue, -32768, 32767));
+    displayChanged();
+    if (state.currentStep == 0) return;
+    rewriteDimmedChannels();
+    updateColorMixers();
+}
+
+void frmPlayBackControlEngine::changeGrandMaster() {
+    const PlaybackHooks& h = playbackHooks();
+    const int32_t gm = h.grandMaster ? h.grandMaster() : 100;
+    state.intensityFactor = float((double(state.sliderDimmer) / 100.0) * (double(gm) / 100.0));
+    rewriteDimmedChannels();
+    updateColorMixers();
+}
+
+void frmPlayBackControlEngine::rewriteDimmedChannels() {
+    ChannelModel& m = model();
+    ensureChannelCapacity();
+    const int16_t me = int16_t(state.myPlaybackNumber);
+    const int32_t fixtures = std::min<int32_t>(m.fixtureCount, int32_t(m.fixtureDimmerChannel.size()) - 1);
+    for (int32_t f = 1; f <= fixtures; ++f) {
+        if (applyDimmerToColourChannels(f)) continue;
+        const int32_t d = m.fixtureDimmerChannel[size_t(f)];
+        if (d > 0 && d <= m.totalChannels && m.channelOwner[size_t(d)] == me)
+            m.channelOutput[size_t(d)] =
+                clampLevel(roundHalfEven(double(state.currentLevels[size_t(d)]) * double(state.intensityFactor)));
+    }
+}
+
+bool frmPlayBackControlEngine::applyDimmerToColourChannels(int32_t fixture) {
+    ChannelModel& m = model();
+    if (fixture < 1 || size_t(fixture) >= m.fixtureLightClass.size()) return false;
+    const int32_t p = m.fixtureLightClass[size_t(fixture)];
+    if (p < 1 || size_t(p) >= m.lightClasses.size()) return false;
+    const ClsFixture& profile = m.lightClass(p);
+    const int32_t offset = m.fixtureStartChannel[size_t(fixture)] - 1;
+    if (profile.dimmmerChannel() != 0) return false;
+    const int16_t me = int16_t(state.myPlaybackNumber);
+    bool result = false;
+    auto rescale = [&](int32_t role) {
+        if (role < 1) return true;
+        const int32_t c = role + offset;
+        // A role that lands outside the channels ends the rewrite here.
+        if (c < 1 || c > m.totalChannels) return false;
+        if (m.channelOwner[size_t(c)] == me) {
+            m.channelOutput[size_t(c)] =
+                clampLevel(roundHalfEven(double(state.currentLevels[size_t(c)]) * double(state.intensityFactor)));
+            result = true;
+        }
+        return true;
+    };
+    if (profile.rgbFixture()) {
+        for (const int32_t role : {profile.redChannel(), profile.blueChannel(), profile.greenChannel()})
+            if (!rescale(role)) return result;
+    }
+    for (const int32_t role :
+         {profile.redChannel1(), profile.blueChannel1(), profile.greenChannel1().value_or(0), profile.redChannel2(),
+          profile.blueChannel2(), profile.greenChannel2().value_or(0), profile.redChannel3(), profile.blueChannel3(),
+          profile.greenChannel3().value_or(0)})
+        if (!rescale(role)) return result;
+    return result;
+}
+
+// ---- Channel claims ----------------------------------------------------------------------------
+
+bool frmPlayBackControlEngine::claimStepChannel(int32_t step, int32_t channel, int32_t level) {
+    ChannelModel& m = model();
+    if (channel < 1 || channel > m.totalChannels) return false;
+    ensureStepSlot(step);
+    if (isNone(m, channel)) return false;
+    const int16_t me = int16_t(state.myPlaybackNumber);
+    if (level == 0 && m.channelOwner[size_t(channel)] != me) {
+        state.stepValues(channel, step) = 0;
+        return true;
+    }
+    if (!channelClaim::priorityAllows(state.myPriority, channel) || !channelClaim::holdAllows(channel)) return false;
+    m.channelOwner[size_t(channel)] = me;
+    state.sequenceChannels[size_t(channel)] = 1;
+    if (level != 0) m.channelTouched[size_t(channel)] = 0;
+    state.stepValues(channel, step) = level;
+    return true;
+}
+
+bool frmPlayBackControlEngine::claimMaskChannel(int32_t channel) {
+    ChannelModel& m = model();
+    if (channel < 1 || channel > m.totalChannels) return false;
+    ensureChannelCapacity();
+    if (!channelClaim::priorityAllows(state.myPriority, channel)) return false;
+    m.channelOwner[size_t(channel)] = int16_t(state.myPlaybackNumber);
+    state.sequenceChannels[size_t(channel)] = 1;
+    return true;
+}
+
+void frmPlayBackControlEngine::takeOverHighPriorityChannels() {
+    if (state.myPriority != 10) return;
+    ChannelModel& m = model();
+    const int16_t me = int16_t(state.myPlaybackNumber);
+    const int32_t fixtures = std::min<int32_t>(m.fixtureCount, int32_t(m.fixtureLightClass.size()) - 1);
+    for (int32_t f = 1; f <= fixtures; ++f) {
+        const int32_t p = m.fixtureLightClass[size_t(f)];
+        if (p < 1 || size_t(p) >= m.lightClasses.size()) continue;
+        const int32_t n = m.lightClass(p).ChannelsUsed;
+        const int32_t first = m.fixtureStartChannel[size_t(f)];
+        if (n <= 0 || first < 1 || first + n - 1 > m.totalChannels) continue;
+        int32_t owned = 0;
+        for (int32_t c = first; c < first + n; ++c) owned += m.channelOwner[size_t(c)] == me ? 1 : 0;
+        if (!channelClaim::takeOverApplies(owned, n)) continue;
+        for (int32_t c = first; c < first + n; ++c) m.channelOwner[size_t(c)] = me;
+    }
+}
+
+void frmPlayBackControlEngine::refreshPlaybackChannels() {
+    if (state.iAmLivePlayback || state.alteredPlayback) newRefreshPlaybackChannels();
+    else oldrefreshPlaybackChannels();
+}
+
+void frmPlayBackControlEngine::newRefreshPlaybackChannels() {
+    ChannelModel& m = model();
+    ensureChannelCapacity();
+    const int16_t me = int16_t(state.myPlaybackNumber);
+    const bool anyOwner = state.iAmLivePlayback || state.alteredPlayback;
+    const int32_t last = std::min(state.stepCount, state.lastStepSlot());
+    auto take = [&](int32_t c) {
+        m.channelOwner[size_t(c)] = me;
+        state.sequenceChannels[size_t(c)] = 1;
+    };
+    auto setOutput = [&](int32_t c, int32_t i) {
+        if (!m.channelFades[size_t(c)] && i == state.currentStep && m.channelOwner[size_t(c)] == me)
+            m.channelOutput[size_t(c)] = clampLevel(roundHalfEven(state.currentLevels[size_t(c)]));
+    };
+    for (int32_t i = 1; i <= last; ++i) {
+        const int32_t* levels = state.stepValues.step(i);
+        for (int32_t c = 1; c <= m.totalChannels; ++c) {
+            if (m.channelHold[size_t(c)]) continue;
+            if (levels[c] >= 1) {
+                if (m.channelOwner[size_t(c)] == 0 || anyOwner) take(c);
+                m.channelTouched[size_t(c)] = 0;
+                setOutput(c, i);
+            }
+            if (state.currentLevels[size_t(c)] > 0 && m.channelOwner[size_t(c)] == 0) {
+                take(c);
+                setOutput(c, i);
+                m.channelTouched[size_t(c)] = 0;
+            }
+        }
+    }
+}
+
+void frmPlayBackControlEngine::oldrefreshPlaybackChannels() {
+    if (state.stopAndClearAfterFadeOut) return;
+    if (oldrefreshFromFile && oldrefreshFromFile(*this)) return;
+    newRefreshPlaybackChannels();
+}
+
+void frmPlayBackControlEngine::releaseMyLoneChannels() {
+    ChannelModel& m = model();
+    const int16_t me = int16_t(state.myPlaybackNumber);
+    for (int32_t c = 1; c <= m.totalChannels; ++c)
+        if (!isNone(m, c) && m.channelOwner[size_t(c)] == me && m.channelTouched[size_t(c)])
+            m.channelTouched[size_t(c)] = 0;
+}
+
+void frmPlayBackControlEngine::updateChaserValue(int16_t channel, int16_t step, int16_t value, int16_t playback) {
+    if (playback != state.myPlaybackNumber) return;
+    try {
+        ChannelModel& m = model();
+        if (step < 0) return;
+        if (!channelModel::checkPriorities(channel)) return;
+        m.channelTouched[size_t(channel)] = 0;
+        m.channelOwner[size_t(channel)] = int16_t(state.myPlaybackNumber);
+        ensureChannelCapacity();
+        state.sequenceChannels[size_t(channel)] = 1;
+        if (step > state.stepCount) {
+            state.stepCount = step + 1;
+            int32_t n = state.stepCount;
+            reDimForStepCount(0, n);
+        }
+        ensureStepSlot(step);
+        state.stepValues(channel, step) = value;
+        if (!state.theSequenceFilename.isEmpty()) {
+            state.alteredPlayback = true;
+            state.livePlaybackName = QFileInfo(state.theSequenceFilename).completeBaseName();
+        }
+    } catch (const std::exception&) {
+        // A channel outside the show changes nothing.
+    }
+}
+
+int16_t frmPlayBackControlEngine::sendChaserValue(int32_t channel, int32_t stepNumber, int32_t /*chaser*/) {
+    if (stepNumber < 0 || channel < 1 || channel > model().totalChannels) return 0;
+    if (stepNumber >= state.stepCount) {
+        state.stepCount = stepNumber + 1;
+        ensureStepSlot(state.stepCount + 5);
+    }
+    ensureStepSlot(stepNumber);
+    return int16_t(std::clamp(state.stepValues(channel, stepNumber), -32768, 32767));
+}
+
+// ---- Recording and queries --------------------------------------------------------------------
+
+void frmPlayBackControlEngine::recordScene(bool addscene) {
+    PlaybackState& st = state;
+    ChannelModel& m = model();
+    ensureChannelCapacity();
+    if (addscene) {
+        st.sceneJustRecorded = true;
+        st.recordPlusLast = true;
+    } else if (st.currentStep == 0) {
+        st.currentStep = 1;
+        setTriggerType(1);
+    }
+    if (addscene) {
+        if (st.currentStep >= st.stepCount) {
+            st.stepCount += 1;
+            ensureStepSlot(st.stepCount + 6);
+        }
+        st.sceneJustRecorded = true;
+        advanceToNextStep(true);
+    }
+    ensureStepSlot(st.currentStep);
+    const int16_t me = int16_t(st.myPlaybackNumber);
+    int32_t* levels = st.stepValues.step(st.currentStep);
+    for (int32_t c = 1; c <= m.totalChannels; ++c)
+        if (m.channelOwner[size_t(c)] == me) levels[c] = m.channelOutput[size_t(c)];
+    if (st.sceneNames[st.currentStep].trimmed().isEmpty())
+        st.sceneNames[st.currentStep] = QStringLiteral("Scene ") + QString::number(st.currentStep);
+    if (!st.sceneJustRecorded) showFadetimeOnMain();
+    if (st.currentStep < st.stepCount) st.sceneJustRecorded = false;
+    if (!addscene) advanceToNextStep(false);
+    if (addscene && st.stepCount < 2 && onShow) onShow();
+    displayChanged();
+}
+
+void frmPlayBackControlEngine::updateCurrentSceneValues() {
+    PlaybackState& st = state;
+    if (st.recordPlusLast) return;
+    ChannelModel& m = model();
+    ensureStepSlot(st.currentStep);
+    const int16_t me = int16_t(st.myPlaybackNumber);
+    const float factor = st.intensityFactor;
+    int32_t* levels = st.stepValues.step(st.currentStep);
+    for (int32_t c = 1; c <= m.totalChannels; ++c) {
+        if (m.channelOwner[size_t(c)] != me) continue;
+        const int32_t out = m.channelOutput[size_t(c)];
+        if (m.channelIsIntensity[size_t(c)]) {
+            if (factor > 0) {
+                const double v = double(out) * (1.0 / double(factor));
+                levels[c] = roundHalfEven(v);
+                st.currentLevels[size_t(c)] = float(v);
+            } else {
+                levels[c] = 0;
+                st.currentLevels[size_t(c)] = 0;
+            }
+        } else {
+            levels[c] = out;
+            st.currentLevels[size_t(c)] = float(out);
+        }
+    }
+}
+
+void frmPlayBackControlEngine::setCurrentStep(int32_t theStep) {
+    // Only a step the tables hold can become current; anything else would be
+    // read past the tables by the next advance.
+    if (theStep >= 0 && theStep <= state.stepCount && theStep <= state.lastStepSlot()) state.currentStep = theStep;
+    showFadetimeOnMain();
+    displayChanged();
+}
+
+QString frmPlayBackControlEngine::returnCurrentSequence(bool overRide) const {
+    if (state.stopAndClearAfterFadeOut && !overRide) return {};
+    return state.theSequenceFilename;
+}
+
+int32_t frmPlayBackControlEngine::returnValueOfStep1(int32_t theChannel) const {
+    if (theChannel < 1 || size_t(theChannel) >= state.sequenceChannels.size() || !state.sequenceChannels[size_t(theChannel)])
+        return -1;
+    if (!state.stepValues.contains(theChannel, state.currentStep)) return -1;
+    return state.stepValues(theChannel, state.currentStep);
+}
+
+void frmPlayBackControlEngine::setSceneNameForPlayback(int32_t& stepNumber, const QString& sceneName) {
+    if (stepNumber == 0) stepNumber = state.currentStep;
+    if (stepNumber > state.stepCount || stepNumber < 0 || stepNumber >= state.sceneNames.size()) return;
+    state.sceneNames[stepNumber] = sceneName;
+}
+
+QString frmPlayBackControlEngine::getSceneNameForPlayback(int32_t stepNumber) const {
+    if (stepNumber > state.stepCount || stepNumber < 0) return {};
+    return state.sceneNames.value(stepNumber);
+}
+
+void frmPlayBackControlEngine::giveMeFadeTimes(int32_t forStep, float& up, float& down, float& delayUp,
+                                               float& delayDown, float& follow) const {
+    if (forStep < 0 || forStep > state.lastStepSlot()) throw std::out_of_range("Subscript out of range");
+    up = state.fadeUpTimes[size_t(forStep)];
+    down = state.fadeDownTimes[size_t(forStep)];
+    delayUp = state.delayUpTimes[size_t(forStep)];
+    delayDown = state.delayDownTimes[size_t(forStep)];
+    follow = state.followTimes[size_t(forStep)];
+}
+
+void frmPlayBackControlEngine::setMyFadeTimes(int32_t step, float up, float down, float delayUp, float delayDown,
+                                              float follow) {
+    if (step == 0) step = state.currentStep;
+    if (step < 0 || step > state.lastStepSlot()) throw std::out_of_range("Subscript out of range");
+    state.fadeUpTimes[size_t(step)] = up;
+    state.fadeDownTimes[size_t(step)] = down;
+    state.delayUpTimes[size_t(step)] = delayUp;
+    state.delayDownTimes[size_t(step)] = delayDown;
+    state.followTimes[size_t(step)] = follow;
+}
+
+QString frmPlayBackControlEngine::stepCommandName(int32_t step) const {
+    const QString field = state.stepCommands.value(step).section(QLatin1Char(','), 0, 0).trimmed();
+    bool ok = false;
+    const int code = field.toInt(&ok);
+    if (!ok || code < 0 || code > 16 || field != QString::number(code)) return {};
+    return QString::fromLatin1(commandNames[code]);
+}
+
+bool frmPlayBackControlEngine::returnCurrentAutoGO() const {
+    const int32_t c = state.currentStep;
+    return c >= 0 && c < int32_t(state.stepStops.size()) && state.stepStops[size_t(c)];
+}
+
+// ---- Neighbours -------------------------------------------------------------------------------
+
+void frmPlayBackControlEngine::blackOutMyControlledShutters(bool, bool, bool, bool) {}
+void frmPlayBackControlEngine::updateColorMixers() {}
+void frmPlayBackControlEngine::showFadetimeOnMain() {}
+void frmPlayBackControlEngine::refreshFadeProgress() {}
