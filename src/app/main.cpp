@@ -1,9 +1,12 @@
 // Start of the console: the program folder, the real platform services, the
 // frame and the main window.
 
+#include "platform/artNetSender.h"
 #include "platform/clock.h"
+#include "platform/ftdiPort.h"
 #include "platform/paths.h"
 #include "platform/placementStore.h"
+#include "platform/portIo.h"
 #include "platform/prompts.h"
 #include "platform/tickTimer.h"
 #include "playback/frmPlayBackManager.h"
@@ -43,6 +46,9 @@ int main(int argc, char** argv) {
     services.clock = std::make_unique<SystemClock>();
     services.timers = std::make_unique<QtTimerFactory>();
     services.placement = std::make_unique<QtPlacementStore>();
+    services.ftdi = std::make_unique<LibFtdiDriver>();
+    services.artNet = std::make_unique<UdpArtNetLayer>();
+    services.portIo = std::make_unique<LinuxPortIo>();
     ShellScope scope(std::make_unique<Shell>(folder, std::move(services)));
     Shell& s = scope.get();
     s.hooks.processPendingEvents = [] { QCoreApplication::processEvents(); };

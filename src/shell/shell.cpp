@@ -1,8 +1,11 @@
 #include "shell/shell.h"
 
+#include "platform/artNetSender.h"
 #include "platform/clock.h"
+#include "platform/ftdiPort.h"
 #include "platform/paths.h"
 #include "platform/placementStore.h"
+#include "platform/portIo.h"
 #include "platform/prompts.h"
 #include "platform/tickTimer.h"
 

@@ -1,5 +1,9 @@
 #include "support/fakePlatform.h"
 
+#include "support/fakeArtNet.h"
+#include "support/fakeFtdiPort.h"
+#include "support/fakePortIo.h"
+
 namespace {
 template <typename T, typename D> T takeOr(std::deque<T>& q, D fallback) {
     if (q.empty()) return T(fallback);
@@ -55,6 +59,9 @@ std::unique_ptr<Shell> makeTestShell(const QString& folder) {
     services.clock = std::make_unique<FakeClock>();
     services.timers = std::make_unique<FakeTimerFactory>();
     services.placement = std::make_unique<FakePlacementStore>();
+    services.ftdi = std::make_unique<FakeFtdiDriver>();      // no device attached
+    services.artNet = std::make_unique<FakeArtNetLayer>();
+    services.portIo = std::make_unique<FakePortIo>();        // no card
     return std::make_unique<Shell>(folder, std::move(services));
 }
 } // namespace

@@ -1,0 +1,249 @@
+#include "output/DmxOutput.h"
+
+#include "output/clsCorvellDongle.h"
+#include "platform/artNetSender.h"
+#include "platform/privateProfile.h"
+#include "platform/prompts.h"
+#include "shell/Main.h"
+#include "shell/libParsePath.h"
+#include "shell/shell.h"
+
+#include <QObject>
+#include <QTimer>
+#include <algorithm>
+#include <exception>
+#include <stdexcept>
+
+namespace {
+constexpr int32_t universeSize = 512;
+
+int32_t clampLevel(int32_t level) { return std::clamp(level, 0, 255); }
+
+// The universe an interface serves, within the configured universes.
+int32_t servedUniverse(int32_t universe, int32_t totalChannels) {
+    if (int64_t(universe) * universeSize > totalChannels) universe = totalChannels / universeSize;
+    return std::max(universe, 1);
+}
+} // namespace
+
+DmxOutput::DmxOutput() : dmxSendBuffer(universeSize + 1, 0), deferral(std::make_unique<QObject>()) {
+    if (hasShell()) dmxRecordStopChannel = shell().state.totalChannels;
+}
+
+DmxOutput::~DmxOutput() {
+    for (auto& d : dmxDongleCollection) d->closeUSB();
+    if (currentDmxClass) currentDmxClass->closeUSB();
+}
+
+void DmxOutput::setTick(bool on) {
+    if (setRefreshTickEnabled) setRefreshTickEnabled(on);
+}
+
+void DmxOutput::setMainCaption(const QString& caption) {
+    mainCaption = caption;
+    if (Main* m = shell().loadedForm<Main>()) m->setWindowTitle(caption);
+}
+
+void DmxOutput::clkCorvellDmxDongle_Click() {
+    setTick(false);
+    // Every old interface is closed before the devices are opened again,
+    // also one still referred to elsewhere (the timing editor, the last one
+    // served), or its device would refuse the new open.
+    for (auto& d : dmxDongleCollection) d->closeUSB();
+    if (currentDmxClass) currentDmxClass->closeUSB();
+    currentDmxClass.reset();
+    dmxDongleCollection.clear();
+
+    const int32_t totalChannels = shell().state.totalChannels;
+    std::shared_ptr<clsCorvellDongle> held;
+    int failures = 0;
+    while (int(dmxDongleCollection.size()) < maxInterfaces) {
+        if (!held) held = std::make_shared<clsCorvellDongle>();
+        int32_t status = held->openPort(int32_t(dmxDongleCollection.size()));
+        held->dmxReadSerialNumber();
+        held->readUserMemory();
+        if (int64_t(held->myUniverseNumber) * universeSize > totalChannels)
+            held->myUniverseNumber = totalChannels / universeSize;
+        if (status == 1) status = 2;
+        if (status == 2) break;
+        if (status == 0) {
+            DMXDongle = true;
+            dmxDongleCollection.push_back(std::move(held));
+            held.reset();
+            failures = 0;
+            continue;
+        }
+        // A device held by another program: a few more tries, then it ends
+        // the list (later indexes must keep their place in the order).
+        if (++failures >= openRetries) break;
+    }
+    if (held) held->closeUSB();
+
+    for (size_t n = 1; n <= dmxDongleCollection.size(); ++n)
+        setMainCaption(QStringLiteral("Activating USB to DMX Interface:") + QString::number(n));
+    const QString version = QString::number(versionMajor) + QLatin1Char('.') + QString::number(versionMinor) +
+                            QString::number(versionRevision);
+    const QString tail = version + QStringLiteral(" || Show Name: ") +
+                         libParsePath::ParsePath(shell().state.showFileName, 4);
+    if (!dmxDongleCollection.empty()) {
+        copyLength = universeSize * 4;
+        setMainCaption(QStringLiteral("VarnelDMX USB TO DMX Activated ") + tail);
+    } else {
+        setMainCaption(QStringLiteral("VarnelDMX Software No DMX Output ") + tail);
+    }
+    if (showStatusText) showStatusText(mainCaption);
+    setTick(true);
+}
+
+void DmxOutput::sendOutputFrame() {
+    ChannelModel& st = shell().state;
+    if (st.currentPlayback != lastShownPlayback) {
+        lastShownPlayback = st.currentPlayback;
+        if (setAllPlaybacksCaption)
+            setAllPlaybacksCaption(returnSequenceNameForCurrentChaser ? returnSequenceNameForCurrentChaser() : QString());
+    }
+    bool rebuild = false;
+    try {
+        // Channels actually held by the arrays, in case they lag the count.
+        const int32_t total = std::min<int64_t>(st.totalChannels, int64_t(st.channelOutput.size()) - 1);
+        const auto level = [&](int32_t ch) {
+            const int32_t v = clampLevel(st.channelOutput[size_t(ch)]);
+            return size_t(ch) < st.channelInvert.size() && st.channelInvert[size_t(ch)] ? 255 - v : v;
+        };
+        if (DMXDongle && !dmxDongleCollection.empty()) {
+            const size_t count = dmxDongleCollection.size();
+            for (size_t i = 0; i < count && i < dmxDongleCollection.size(); ++i) {
+                currentDmxClass = dmxDongleCollection[i];
+                clsCorvellDongle& d = *currentDmxClass;
+                if (d.myReadMode) continue;
+                const int32_t base = (servedUniverse(d.myUniverseNumber, st.totalChannels) - 1) * universeSize;
+                for (int32_t k = 1; k <= universeSize; ++k)
+                    dmxSendBuffer[size_t(k)] = base + k <= total ? level(base + k) : 0;
+                d.sendDmxData(dmxSendBuffer);
+                if (d.errorLimitReached()) rebuild = true;
+            }
+        }
+        if (artNetEnabled) {
+            if (ArtNetLayer* art = shell().artNet()) {
+                for (int32_t i = 0; i < total; ++i) art->setTxData(uint32_t(i), uint8_t(level(i + 1)));
+                art->readWrite(-1);
+            }
+        }
+        if (st.channelLastSent.size() != st.channelOutput.size()) st.channelLastSent.resize(st.channelOutput.size());
+        std::copy(st.channelOutput.begin(), st.channelOutput.end(), st.channelLastSent.begin());
+    } catch (const std::exception& e) {
+        reportTickError(QString::fromLocal8Bit(e.what()));
+    }
+    if (rebuild) {
+        // The failing interface is still in use here: finish this tick, drop
+        // the set, and enumerate again once the tick has returned.
+        stopDMXOutput();
+        scheduleRebuild();
+    }
+}
+
+void DmxOutput::reportTickError(const QString& text) {
+    if (text == reportedTickError) return;
+    reportedTickError = text;
+    qWarning("DMX send stage: %s", qPrintable(text));
+    if (showStatusText) showStatusText(QStringLiteral("DMX output error: ") + text);
+}
+
+void DmxOutput::stopDMXOutput() {
+    for (auto& d : dmxDongleCollection) d->closeUSB();
+    if (currentDmxClass) currentDmxClass->closeUSB();
+    dmxDongleCollection.clear();
+    DMXDongle = false;
+    if (setFrameCaption) setFrameCaption(QStringLiteral("Dmx to USB Interface Disconected, Please Check USB Cable"));
+}
+
+void DmxOutput::scheduleRebuild() {
+    if (rebuildQueued) return;
+    rebuildQueued = true;
+    QTimer::singleShot(rebuildAttempts == 0 ? 0 : 1000, deferral.get(), [this] { runPendingRebuild(); });
+}
+
+void DmxOutput::runPendingRebuild() {
+    if (!rebuildQueued) return;
+    rebuildQueued = false;
+    clkCorvellDmxDongle_Click();
+    if (dmxDongleCollection.empty() && ++rebuildAttempts < maxRebuildAttempts) {
+        scheduleRebuild();
+        return;
+    }
+    rebuildAttempts = 0;
+}
+
+void DmxOutput::startArtNet() {
+    Prompts& prompts = shell().prompts();
+    try {
+        ArtNetLayer* art = shell().artNet();
+        if (!art) throw std::runtime_error("no Art-Net sender on this system");
+        QString address =
+            privateProfile::getString(shell().iniFile(), QStringLiteral("ArtNet"), QStringLiteral("Target"),
+                                      QStringLiteral("2.255.255.255"))
+                .trimmed();
+        if (address.isEmpty()) address = QStringLiteral("2.255.255.255");
+        const int16_t status = art->init(address);
+        if (status == artNetStatus::ready || status == artNetStatus::readyAlready) {
+            prompts.messageBox(QStringLiteral("ArtNet Output Device Detected and Enabled"), msgBox::OKOnly);
+            artNetEnabled = true;
+            art->setTxPipeUniverse(0, 0);
+            art->clearDataBuffer(0);
+        } else {
+            artNetEnabled = false;
+            if (!art->lastError().isEmpty())
+                prompts.messageBox(QStringLiteral("Error setting up ArtNet Drivers: ") + art->lastError(), msgBox::OKOnly);
+        }
+    } catch (const std::exception& e) {
+        prompts.messageBox(QStringLiteral("Error setting up ArtNet Drivers: ") + QString::fromLocal8Bit(e.what()),
+                           msgBox::OKOnly);
+    }
+}
+
+void DmxOutput::stopArtnet() {
+    if (ArtNetLayer* art = shell().artNet()) art->end();
+    artNetEnabled = false;
+}
+
+void DmxOutput::startArtNetIfEnabled() {
+    const QString text = privateProfile::getString(shell().iniFile(), QStringLiteral("ArtNet"),
+                                                   QStringLiteral("Enabled"), QStringLiteral("False"))
+                             .trimmed();
+    bool isNumber = false;
+    const double n = text.toDouble(&isNumber);
+    if (isNumber ? n != 0 : text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) startArtNet();
+}
+
+void DmxOutput::endArtNet() {
+    if (!artNetEnabled) return;
+    stopArtnet();
+}
+
+void DmxOutput::startRecording() {
+    setTick(false);
+    for (size_t n = 0; n < dmxDongleCollection.size(); ++n) {
+        currentDmxClass = dmxDongleCollection[n];
+        currentDmxClass->Class_Terminate();
+        currentDmxClass->openPort(int32_t(n));
+        currentDmxClass->pleaseSleep(2000);
+        currentDmxClass->switchToReadMode();
+    }
+    dmxRecordActive = true;
+    setTick(true);
+}
+
+void DmxOutput::stopRecording() {
+    dmxRecordActive = false;
+    // Back to output: the open sequence resets the interface's line, after
+    // which it takes output frames again.
+    setTick(false);
+    for (size_t n = 0; n < dmxDongleCollection.size(); ++n) {
+        clsCorvellDongle& d = *dmxDongleCollection[n];
+        if (!d.myReadMode) continue;
+        d.Class_Terminate();
+        d.openPort(int32_t(n));
+        d.myReadMode = false;
+    }
+    setTick(true);
+}

@@ -1,0 +1,92 @@
+#pragma once
+// The DMX output engine: the set of open USB-to-DMX interfaces, the send
+// stage that the refresh tick runs, Art-Net start and stop, and the DMX
+// record settings. One per shell: shell().engine<DmxOutput>().
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class clsCorvellDongle;
+class QObject;
+
+class DmxOutput {
+public:
+    DmxOutput();
+    ~DmxOutput();
+    DmxOutput(const DmxOutput&) = delete;
+    DmxOutput& operator=(const DmxOutput&) = delete;
+
+    // The open interfaces in device order (element n is device index n).
+    std::vector<std::shared_ptr<clsCorvellDongle>> dmxDongleCollection;
+    // The interface the send stage served last.
+    std::shared_ptr<clsCorvellDongle> currentDmxClass;
+    // At least one interface was added (cleared only when output stops).
+    bool DMXDongle = false;
+    int32_t copyLength = 0;
+    bool artNetEnabled = false;
+    // currentPlayback as last shown on the main window's playbacks button.
+    int32_t lastShownPlayback = 0;
+
+    // Finds and opens every connected interface (the refresh tick is off
+    // meanwhile). A device that will not open is tried a few times and then
+    // ends the list, so this always finishes.
+    void clkCorvellDmxDongle_Click();
+    // One send stage: every interface not in read mode gets its universe,
+    // Art-Net gets every channel, channelLastSent takes the copy. Called by
+    // the refresh tick after the playbacks have written channelOutput.
+    void sendOutputFrame();
+    // Drops (and closes) every interface.
+    void stopDMXOutput();
+
+    void startArtNet();
+    void stopArtnet();
+    // Starts Art-Net when ylc.ini [ArtNet] Enabled reads as True.
+    void startArtNetIfEnabled();
+    // Shutdown: ends Art-Net when it runs.
+    void endArtNet();
+
+    // DMX record: switches every interface to DMX input (tick off meanwhile),
+    // and back to output when recording stops.
+    void startRecording();
+    void stopRecording();
+    bool dmxRecordActive = false;
+    int32_t dmxRecordStartChannel = 1;
+    int32_t dmxRecordStopChannel = 512;
+    int16_t dmxRecordOffset = 0;
+
+    // The caption the enumeration gave the main window.
+    QString mainCaption;
+
+    // An interface hit its error limit during a tick; the set is rebuilt
+    // right after the tick (runPendingRebuild does it at once).
+    bool rebuildPending() const { return rebuildQueued; }
+    void runPendingRebuild();
+
+    // Set by the subsystems above.
+    std::function<void(bool)> setRefreshTickEnabled;          // the frame's refresh tick
+    std::function<void(const QString&)> setFrameCaption;      // the frame's caption
+    std::function<void(const QString&)> setAllPlaybacksCaption; // main window's cmdAllPlaybacks
+    std::function<QString()> returnSequenceNameForCurrentChaser;
+    std::function<void(const QString&)> showStatusText;
+    // The program's version as major, minor, revision.
+    int versionMajor = 0, versionMinor = 1, versionRevision = 0;
+
+    static constexpr int openRetries = 3;
+    static constexpr int maxInterfaces = 64;
+    static constexpr int maxRebuildAttempts = 3;
+
+private:
+    void setTick(bool on);
+    void setMainCaption(const QString& caption);
+    void reportTickError(const QString& text);
+    void scheduleRebuild();
+
+    std::vector<int32_t> dmxSendBuffer;
+    std::unique_ptr<QObject> deferral;
+    bool rebuildQueued = false;
+    int rebuildAttempts = 0;
+    QString reportedTickError;
+};

@@ -1,0 +1,111 @@
+#include "support/fakeFtdiPort.h"
+
+#include <algorithm>
+
+namespace {
+class FakePort final : public FtdiPort {
+public:
+    explicit FakePort(std::shared_ptr<FakeFtdiDevice> d) : dev(std::move(d)) { dev->isOpen = true; }
+    ~FakePort() override {
+        dev->isOpen = false;
+        ++dev->closes;
+    }
+    int32_t setTimeouts(uint32_t readMs, uint32_t writeMs) override {
+        dev->readTimeout = readMs;
+        dev->writeTimeout = writeMs;
+        return ftStatus::ok;
+    }
+    int32_t write(const uint8_t* data, uint32_t count, uint32_t& written) override {
+        dev->writes.emplace_back(data, data + count);
+        written = dev->bytesMovedOverride.value_or(count);
+        if (count == 1) {
+            auto it = dev->replies.find(data[0]);
+            if (it != dev->replies.end()) dev->input.insert(dev->input.end(), it->second.begin(), it->second.end());
+        }
+        return dev->writeStatus;
+    }
+    int32_t read(uint8_t* data, uint32_t count, uint32_t& got) override {
+        ++dev->readCalls;
+        got = 0;
+        while (got < count && !dev->input.empty()) {
+            data[got++] = dev->input.front();
+            dev->input.pop_front();
+        }
+        while (got < count && dev->stream) data[got++] = *dev->stream;
+        return ftStatus::ok;
+    }
+    int32_t purge(uint32_t mask) override {
+        dev->purges.push_back(mask);
+        if (mask & ftPurge::rx) dev->input.clear();
+        return ftStatus::ok;
+    }
+    int32_t getStatus(uint32_t& rx, uint32_t& tx, uint32_t& events) override {
+        ++dev->statusCalls;
+        rx = dev->rxQueueOverride.value_or(uint32_t(dev->input.size()));
+        tx = dev->txQueue;
+        events = 0;
+        if (dev->statusAnswers.empty()) return ftStatus::ok;
+        const int32_t s = dev->statusAnswers.front();
+        dev->statusAnswers.pop_front();
+        return s;
+    }
+    int32_t resetDevice() override {
+        ++dev->resets;
+        return ftStatus::ok;
+    }
+    int32_t userAreaSize(uint32_t& size) override {
+        size = uint32_t(dev->userArea.size());
+        return dev->userAreaSizeStatus;
+    }
+    int32_t userAreaRead(uint8_t* data, uint32_t size, uint32_t& got) override {
+        got = std::min<uint32_t>(size, uint32_t(dev->userArea.size()));
+        std::copy_n(dev->userArea.begin(), got, data);
+        return dev->userAreaReadStatus;
+    }
+    int32_t userAreaWrite(const uint8_t* data, uint32_t size) override {
+        dev->userAreaWrites.emplace_back(data, data + size);
+        if (dev->userAreaWriteStatus != ftStatus::ok) return dev->userAreaWriteStatus;
+        if (size > dev->userArea.size()) return ftStatus::invalidParameter;
+        std::copy_n(data, size, dev->userArea.begin());
+        return ftStatus::ok;
+    }
+
+private:
+    std::shared_ptr<FakeFtdiDevice> dev;
+};
+} // namespace
+
+std::vector<std::vector<uint8_t>> FakeFtdiDevice::frames() const {
+    std::vector<std::vector<uint8_t>> out;
+    for (const auto& w : writes)
+        if (w.size() == 515 && w[0] == 0x02) out.push_back(w);
+    return out;
+}
+
+std::vector<std::vector<uint8_t>> FakeFtdiDevice::writesSince(size_t from) const {
+    return {writes.begin() + std::min(from, writes.size()), writes.end()};
+}
+
+int32_t FakeFtdiDriver::open(int deviceIndex, std::unique_ptr<FtdiPort>& port) {
+    openCalls.push_back(deviceIndex);
+    port.reset();
+    if (deviceIndex < 0 || deviceIndex >= int(devices.size())) return ftStatus::deviceNotFound;
+    auto& dev = devices[size_t(deviceIndex)];
+    ++dev->opens;
+    int32_t status = dev->isOpen ? ftStatus::deviceNotOpened : ftStatus::ok;
+    if (!dev->openStatuses.empty()) {
+        status = dev->openStatuses.front();
+        dev->openStatuses.pop_front();
+    }
+    if (status == ftStatus::ok) port = std::make_unique<FakePort>(dev);
+    return status;
+}
+
+FakeFtdiDevice& FakeFtdiDriver::attach() {
+    devices.push_back(std::make_shared<FakeFtdiDevice>());
+    return *devices.back();
+}
+
+int FakeFtdiDriver::openPorts() const {
+    return int(std::count_if(devices.begin(), devices.end(), [](const auto& d) { return d->isOpen; }));
+}
