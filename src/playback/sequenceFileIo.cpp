@@ -280,8 +280,9 @@ bool loadSeqenceIntoMemory(frmPlayBackControlEngine& w, const QString& fileNameS
     return true;
 }
 
-bool saveSequence(frmPlayBackControlEngine& w, bool doNotAskMe, int32_t playBackToSaveTo, const QString& autoPlay,
-                  int32_t saveMode, const QString& fileNameOverride) {
+namespace {
+bool saveSequenceAs(frmPlayBackControlEngine& w, bool doNotAskMe, int32_t playBackToSaveTo, const QString& autoPlay,
+                    int32_t saveMode, const QString& fileNameOverride, bool askBeforeReplacing) {
     PlaybackState& s = w.state;
     const QString page = pageFolder();
     QString fileName;
@@ -315,7 +316,7 @@ bool saveSequence(frmPlayBackControlEngine& w, bool doNotAskMe, int32_t playBack
     }
 
     bool replacement = false;
-    if (fileExists(fileName)) {
+    if (fileExists(fileName) && askBeforeReplacing) {
         const int answer = shell().prompts().messageBox(
             QStringLiteral("Button Name Already Exists, would you like to replace the current Button Sequence"), msgBox::YesNo);
         if (answer != msgBox::Yes) return false;
@@ -339,6 +340,12 @@ bool saveSequence(frmPlayBackControlEngine& w, bool doNotAskMe, int32_t playBack
     if (!replacement && hooks().saveNewButtonPosition) hooks().saveNewButtonPosition(libParsePath::ParsePath(fileName, 4), false);
     if (restoreName) s.theSequenceFilename = remembered;
     return true;
+}
+} // namespace
+
+bool saveSequence(frmPlayBackControlEngine& w, bool doNotAskMe, int32_t playBackToSaveTo, const QString& autoPlay,
+                  int32_t saveMode, const QString& fileNameOverride) {
+    return saveSequenceAs(w, doNotAskMe, playBackToSaveTo, autoPlay, saveMode, fileNameOverride, true);
 }
 
 bool SaveUseSequenceFadetimeShort(frmPlayBackControlEngine& w) {
@@ -366,7 +373,7 @@ bool saveUseSequenceFadetime(frmPlayBackControlEngine& w) {
         return false;
     }
     if (old.universes != showUniverses() || old.stepCount != s.stepCount)
-        return saveSequence(w, true, s.myPlaybackNumber, triggerTextOfOption(s), 0, QString());
+        return saveSequenceAs(w, true, s.myPlaybackNumber, triggerTextOfOption(s), 0, QString(), false);
 
     // Same shape: the scene and mask records are replaced; the timing records
     // and the trailer stay as they are in the file.
