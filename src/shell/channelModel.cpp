@@ -32,6 +32,7 @@ ClsFixture& ChannelModel::lightClass(int k) {
 
 void ChannelModel::resize(int32_t n) {
     if (n < 512) n = 512;
+    const int32_t oldTop = int32_t(channelType.size()) - 1;
     for (auto* v : {&channelOutput, &channelLastSent, &channelLastSimulated, &channelStrobeLow, &channelStrobeHigh,
                     &channelStrobeSavedLevel, &channelLevelSnapshot, &sceneClipboard, &masterFaderMemory,
                     &submasterMemory, &fixtureIconTop, &fixtureIconLeft, &fixtureMatrixColumn, &fixtureMatrixRow,
@@ -58,7 +59,10 @@ void ChannelModel::resize(int32_t n) {
     // A show holds at most totalChannels fixtures: the per-fixture arrays
     // end there.
     if (fixtureCount > n) fixtureCount = n;
-    for (int32_t i = n - 511; i <= n; ++i) {
+    // Every added channel, not only the last universe, starts unpatched with
+    // full fader memories: a show load may add several universes at once.
+    // The last universe is reset even when it existed already.
+    for (int32_t i = std::min(n - 511, std::max(oldTop + 1, 1)); i <= n; ++i) {
         channelType[i] = QStringLiteral("none");
         masterFaderMemory[size_t(i)] = 100;
         submasterMemory[size_t(i)] = 100;

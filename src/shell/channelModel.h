@@ -78,8 +78,9 @@ struct ChannelModel {
     // (growing the table when k is beyond it). Throws for k < 1.
     ClsFixture& lightClass(int k);
 
-    // Steps 1 and 2 of the resize: every array to 1..n keeping contents, the
-    // last 512 channels typed "none" with fader memories 100.
+    // Steps 1 and 2 of the resize: every array to 1..n keeping contents;
+    // every added channel and the last 512 channels typed "none" with fader
+    // memories 100; fixtureCount kept within n.
     void resize(int32_t n);
 
     DeskStepTables deskStepTables;
