@@ -1,6 +1,7 @@
 #include "playback/playbackFrame.h"
 
 #include "fixtures/ClsFixture.h"
+#include "output/DmxOutput.h"
 #include "playback/playbackEngine.h"
 #include "playback/playbackHooks.h"
 #include "playback/sequenceFileIo.h"
@@ -42,6 +43,7 @@ PlaybackFrame::~PlaybackFrame() {
         h.documentCount = nullptr;
         h.getMaxSteps = nullptr;
         h.reDimAllPlaybackControls = nullptr;
+        if (DmxOutput* out = shell().loadedEngine<DmxOutput>()) out->setRefreshTickEnabled = nullptr;
     }
 }
 
@@ -59,6 +61,8 @@ void PlaybackFrame::installHooks() {
         return w ? w->engine().giveMeMaxStep() : 0;
     };
     h.reDimAllPlaybackControls = [this] { reDimAllPlaybackControls(); };
+
+    shell().engine<DmxOutput>().setRefreshTickEnabled = [this](bool on) { tick->setEnabled(on); };
 
     PlaybackHooks& p = playbackHooks();
     p.refreshIntervalMs = [this] { return refreshIntervalMs(); };
@@ -295,7 +299,7 @@ void PlaybackFrame::HiResTimer1_Timer() {
         e.tmrPlayBackEvent_Timer();
     }
     // 2. Send stage.
-    if (hooks.sendOutputFrame) hooks.sendOutputFrame();
+    shell().engine<DmxOutput>().sendOutputFrame();
     // 3. Palette window.
     if (hooks.updateDMXValueDisplay) hooks.updateDMXValueDisplay(false);
     if (hooks.loadAllSelectedFixturePositions) hooks.loadAllSelectedFixturePositions(false);

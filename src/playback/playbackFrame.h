@@ -54,8 +54,6 @@ struct clsLivePlayback {
 // Calls from the frame up into subsystems built after playback. Unset
 // entries do nothing (or answer "nothing there").
 struct PlaybackFrameHooks {
-    // The send stage of the output subsystem.
-    std::function<void()> sendOutputFrame;
     // Palette window refreshes.
     std::function<void(bool)> updateDMXValueDisplay;
     std::function<void(bool)> loadAllSelectedFixturePositions;
