@@ -55,6 +55,7 @@ int main(int argc, char** argv) {
 
     auto& frame = s.form<frmPlayBackManager>();
     QObject::connect(&frame, &frmPlayBackManager::closeRequested, &app, &QApplication::quit);
+    s.hooks.setFrameCaption = [&frame](const QString& text) { frame.setWindowTitle(text); };
     frame.show();
     s.form<Main>().show();
 
