@@ -1,5 +1,7 @@
 #include "output/clsCorvellDongle.h"
 
+#include "output/numericText.h"
+
 #include "platform/ftdiPort.h"
 #include "platform/prompts.h"
 #include "platform/text1252.h"
@@ -42,41 +44,6 @@ uint8_t encodeSignedUnits(int32_t units) {
 int32_t decodeSignedUnits(uint8_t b) { return b > 128 ? int32_t(b) - 255 : int32_t(b); }
 
 uint8_t toByte(int32_t v) { return uint8_t(std::clamp(v, 0, 255)); }
-
-// The numeric value at the start of a text, as the record was written by the
-// options window: blanks are skipped, reading stops at the first character
-// that cannot continue a number.
-double leadingNumber(const QString& text) {
-    QString digits;
-    bool seenDigit = false, seenPoint = false, seenExp = false;
-    for (QChar c : text) {
-        if (c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
-            continue;
-        if (c.isDigit() && c.unicode() < 128) {
-            digits += c;
-            seenDigit = true;
-        } else if ((c == QLatin1Char('+') || c == QLatin1Char('-')) &&
-                   (digits.isEmpty() || digits.endsWith(QLatin1Char('e')))) {
-            digits += c;
-        } else if (c == QLatin1Char('.') && !seenPoint && !seenExp) {
-            digits += c;
-            seenPoint = true;
-        } else if ((c == QLatin1Char('e') || c == QLatin1Char('E') || c == QLatin1Char('d') || c == QLatin1Char('D')) &&
-                   seenDigit && !seenExp) {
-            digits += QLatin1Char('e');
-            seenExp = true;
-        } else {
-            break;
-        }
-    }
-    while (!digits.isEmpty()) {
-        bool ok = false;
-        const double v = digits.toDouble(&ok);
-        if (ok && std::isfinite(v)) return v;
-        digits.chop(1);
-    }
-    return 0;
-}
 
 } // namespace
 
@@ -181,7 +148,7 @@ QString clsCorvellDongle::readUserMemory() {
     uint32_t got = 0;
     const int32_t status = port ? port->userAreaRead(buffer, 16, got) : int32_t(ftStatus::invalidHandle);
     if (status != ftStatus::ok) return QStringLiteral("-1");
-    const double value = leadingNumber(text1252::decode(QByteArray(reinterpret_cast<const char*>(buffer), 16)));
+    const double value = numericText::leadingNumber(text1252::decode(QByteArray(reinterpret_cast<const char*>(buffer), 16)));
     if (value > 0) {
         myUniverseNumber = value >= 2147483647.0 ? 2147483647 : roundHalfEven(value);
         return QString::number(value);

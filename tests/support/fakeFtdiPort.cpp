@@ -22,6 +22,7 @@ public:
             auto it = dev->replies.find(data[0]);
             if (it != dev->replies.end()) dev->input.insert(dev->input.end(), it->second.begin(), it->second.end());
         }
+        if (dev->onWrite) dev->onWrite(*dev, dev->writes.back());
         return dev->writeStatus;
     }
     int32_t read(uint8_t* data, uint32_t count, uint32_t& got) override {

@@ -5,6 +5,7 @@
 #include "platform/ftdiPort.h"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -24,6 +25,8 @@ struct FakeFtdiDevice {
     int32_t writeStatus = ftStatus::ok;
     // When set, writes report this many bytes moved instead of all.
     std::optional<uint32_t> bytesMovedOverride;
+    // Called after every write (to play an interface's firmware).
+    std::function<void(FakeFtdiDevice&, const std::vector<uint8_t>&)> onWrite;
 
     // Bytes waiting to be read. A one-byte write of a key in `replies` queues
     // that reply; `stream`, when set, is an endless supply after `input`.

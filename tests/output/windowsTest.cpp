@@ -1,0 +1,232 @@
+#include "output/DmxOutput.h"
+#include "output/Dmxrecord.h"
+#include "output/clsCorvellDongle.h"
+#include "output/frmDmxOutDisplay.h"
+#include "output/frmDmxTiming.h"
+#include "outputTestSupport.h"
+#include "support/fakePlatform.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <gtest/gtest.h>
+
+namespace {
+
+// An interface whose firmware keeps the last timing block written and
+// answers the timing query with it.
+FakeFtdiDevice& timingInterface(std::vector<uint8_t> initialBlock) {
+    FakeFtdiDevice& dev = fakeFtdi().attach();
+    dev.replies[0x08] = std::move(initialBlock);
+    dev.onWrite = [](FakeFtdiDevice& d, const std::vector<uint8_t>& w) {
+        if (w.size() == 11 && w[0] == 0x09) d.replies[0x08].assign(w.begin() + 1, w.begin() + 9);
+    };
+    return dev;
+}
+
+std::vector<std::vector<uint8_t>> timingWrites(const FakeFtdiDevice& d, size_t from) {
+    std::vector<std::vector<uint8_t>> out;
+    for (const auto& w : d.writesSince(from))
+        if (w.size() == 11 && w[0] == 0x09) out.push_back(w);
+    return out;
+}
+
+struct TimingEditorTest : ::testing::Test {
+    TestShell t;
+    std::shared_ptr<clsCorvellDongle> iface = std::make_shared<clsCorvellDongle>();
+    std::unique_ptr<frmDmxTiming> open(FakeFtdiDevice&) {
+        EXPECT_EQ(iface->openPort(0), 0);
+        auto w = std::make_unique<frmDmxTiming>();
+        w->myActivePort = 1; // the options window's row, counted from 1
+        w->myInterfaceCls = iface;
+        w->Form_Load();
+        w->show();
+        return w;
+    }
+};
+
+TEST_F(TimingEditorTest, ShowsTheInterfacesTimes) {
+    FakeFtdiDevice& dev = timingInterface(bytes({0, 0, 0x01, 0x8E, 254, 1, 0, 7}));
+    auto w = open(dev);
+    EXPECT_EQ(w->windowTitle(), "DMX512 Timing ");
+    EXPECT_EQ(w->txtStartCode->text(), "0");
+    EXPECT_EQ(w->txtBreakToBreak->text(), "2000");
+    EXPECT_EQ(w->txtBreakTime->text(), "174");
+    EXPECT_EQ(w->txtMarkAfterBreak->text(), "22");
+    EXPECT_EQ(w->txtInterByteDelay->text(), "7");
+    EXPECT_FALSE(w->chkUseDefaults->isChecked());
+    EXPECT_TRUE(iface->isOpen()); // the handed-over interface stays in use
+    EXPECT_EQ(fakeFtdi().openCalls, std::vector<int>{0});
+}
+
+TEST_F(TimingEditorTest, StandardTimingShowsTheStandardWhileTheTimesStayStored) {
+    FakeFtdiDevice& dev = timingInterface(bytes({255, 0, 0x01, 0x8E, 254, 1, 0, 7}));
+    auto w = open(dev);
+    EXPECT_TRUE(w->chkUseDefaults->isChecked());
+    EXPECT_EQ(w->txtBreakToBreak->text(), "1204");
+    EXPECT_EQ(w->txtBreakTime->text(), "176");
+    EXPECT_EQ(w->txtMarkAfterBreak->text(), "20");
+    EXPECT_EQ(w->txtInterByteDelay->text(), "0");
+    EXPECT_EQ(iface->myBreakToBreakTime, 2000);
+    EXPECT_EQ(dev.replies[0x08], bytes({255, 0, 0x01, 0x8E, 254, 1, 0, 7}));
+}
+
+TEST_F(TimingEditorTest, FactoryInterByteSettings) {
+    FakeFtdiDevice& dev = timingInterface(bytes({255, 0, 0x01, 0x8E, 254, 1, 0, 7}));
+    auto w = open(dev);
+    const size_t from = dev.mark();
+    w->chkSetNewDefauts->setChecked(true);
+    w->chkSetNewDefauts_Click();
+    EXPECT_FALSE(w->chkUseDefaults->isChecked());
+    const auto blocks = timingWrites(dev, from);
+    ASSERT_EQ(blocks.size(), 1u);
+    EXPECT_EQ(blocks[0], bytes({9, 0, 0, 0, 0, 0, 0, 0, 20, 0, 0x20}));
+}
+
+TEST_F(TimingEditorTest, ChangingAValueEndsStandardTiming) {
+    FakeFtdiDevice& dev = timingInterface(bytes({255, 0, 0, 0, 0, 0, 0, 0}));
+    auto w = open(dev);
+    ASSERT_TRUE(w->chkUseDefaults->isChecked());
+    const size_t from = dev.mark();
+    w->udBreakTime->stepUp(); // 176 -> 177
+    const auto blocks = timingWrites(dev, from);
+    ASSERT_EQ(blocks.size(), 2u);
+    EXPECT_EQ(blocks[0][1], 255); // first still standard
+    EXPECT_EQ(blocks[1][1], 0);   // then the configured times
+    EXPECT_FALSE(w->chkUseDefaults->isChecked());
+    EXPECT_EQ(iface->myBreakTime, 176); // 177 rounds to the even unit and reads back as 176
+    EXPECT_EQ(w->txtBreakTime->text(), "176");
+}
+
+TEST_F(TimingEditorTest, StartCodeMovesBetween0And255Only) {
+    FakeFtdiDevice& dev = timingInterface(bytes({0, 0, 0, 0, 0, 0, 0, 0}));
+    auto w = open(dev);
+    w->udStartCode->stepUp();
+    EXPECT_EQ(w->txtStartCode->text(), "255");
+    EXPECT_EQ(iface->myStartCode, 255);
+    const size_t from = dev.mark();
+    w->udStartCode->stepUp(); // at the top: no change, nothing sent
+    EXPECT_TRUE(timingWrites(dev, from).empty());
+    w->udStartCode->stepDown();
+    EXPECT_EQ(w->txtStartCode->text(), "0");
+}
+
+TEST_F(TimingEditorTest, TickingStandardTimingWritesTheFlagAndReloads) {
+    FakeFtdiDevice& dev = timingInterface(bytes({0, 0, 0x01, 0x8E, 254, 1, 0, 7}));
+    auto w = open(dev);
+    const size_t from = dev.mark();
+    w->chkUseDefaults->setChecked(true);
+    w->chkUseDefaults_MouseUp();
+    EXPECT_TRUE(iface->doNotUseConfigData);
+    for (const auto& b : timingWrites(dev, from)) EXPECT_EQ(b[1], 255);
+    EXPECT_TRUE(w->chkUseDefaults->isChecked());
+    EXPECT_EQ(w->txtBreakToBreak->text(), "1204");
+    EXPECT_EQ(iface->myBreakToBreakTime, 2000); // kept for later
+}
+
+TEST(OutputMonitor, ShowsLiveLevelsAndFollowsTheScrollBar) {
+    TestShell t;
+    auto& st = shell().state;
+    st.channelOutput[1] = 17;
+    st.channelOutput[100] = 200;
+    st.channelOutput[150] = 3;
+    st.channelInvert[1] = 1; // the monitor shows the level before inversion
+    frmDmxOutDisplay w;
+    w.show();
+    EXPECT_EQ(w.windowTitle(), "DMX Output");
+    EXPECT_EQ(w.vscrDmxChannels->minimum(), 0);
+    EXPECT_EQ(w.vscrDmxChannels->maximum(), 412);
+    EXPECT_EQ(w.lblChannelNumber[1]->text(), "1");
+    EXPECT_EQ(w.lblChannelNumber[100]->text(), "100");
+
+    ASSERT_EQ(t.timers().created.size(), 1u);
+    FakeTickTimer& timer = *t.timers().created[0];
+    EXPECT_EQ(timer.interval(), 50);
+    timer.fire();
+    EXPECT_EQ(w.lblDMXValue[1]->text(), "17");
+    EXPECT_EQ(w.lblDMXValue[100]->text(), "200");
+
+    w.vscrDmxChannels->setValue(50);
+    EXPECT_EQ(w.lblChannelNumber[1]->text(), "51");
+    EXPECT_EQ(w.lblChannelNumber[100]->text(), "150");
+    timer.fire();
+    EXPECT_EQ(w.lblDMXValue[100]->text(), "3");
+    st.channelOutput[150] = 4;
+    timer.fire();
+    EXPECT_EQ(w.lblDMXValue[100]->text(), "4");
+
+    w.vscrDmxChannels->setValue(412);
+    EXPECT_EQ(w.lblChannelNumber[100]->text(), "512");
+
+    // A show with more universes widens the range; one with fewer brings the
+    // offset back inside.
+    st.totalChannels = 1024;
+    st.resize(1024);
+    timer.fire();
+    EXPECT_EQ(w.vscrDmxChannels->maximum(), 924);
+    w.vscrDmxChannels->setValue(900);
+    st.totalChannels = 512;
+    st.resize(512);
+    timer.fire();
+    EXPECT_EQ(w.vscrDmxChannels->value(), 412);
+    EXPECT_EQ(w.lblChannelNumber[100]->text(), "512");
+}
+
+TEST(RecordWindow, OffsetsKeepTheRangeInsideTheShow) {
+    TestShell t;
+    shell().state.totalChannels = 1024;
+    shell().state.resize(1024);
+    Dmxrecord w;
+    w.Text1[0]->setText("20");
+    w.Text1_Change(0);
+    w.Text1[1]->setText("30");
+    w.Text1_Change(1);
+    DmxOutput& out = shell().engine<DmxOutput>();
+    EXPECT_EQ(out.dmxRecordStartChannel, 20);
+    EXPECT_EQ(out.dmxRecordStopChannel, 30);
+    ASSERT_EQ(w.offsetlist->count(), 20 + 994);
+    EXPECT_EQ(w.offsetlist->item(0)->text(), "0");
+    EXPECT_EQ(w.offsetlist->item(19)->text(), "-19");
+    EXPECT_EQ(w.offsetlist->item(20)->text(), "1");
+    EXPECT_EQ(w.offsetlist->item(20 + 993)->text(), "994");
+
+    w.offsetlist->setCurrentRow(19);
+    EXPECT_EQ(out.dmxRecordOffset, -19);
+    EXPECT_EQ(w.Label1[4]->text(), "1");
+
+    // Ignored: a stop channel not above the start, or beyond 512.
+    for (const char* text : {"20", "513", "0"}) {
+        w.Text1[1]->setText(text);
+        w.Text1_Change(1);
+        EXPECT_EQ(out.dmxRecordStopChannel, 30) << text;
+    }
+    EXPECT_TRUE(t.prompts().messages.isEmpty());
+    w.Text1[0]->setText("abc");
+    w.Text1_Change(0);
+    EXPECT_EQ(t.prompts().messages, QStringList{"Please Enter a valid Channel Number"});
+    EXPECT_EQ(out.dmxRecordStartChannel, 20);
+}
+
+TEST(RecordWindow, StartAndStopRecording) {
+    TestShell t;
+    FakeFtdiDevice& a = fakeFtdi().attach();
+    DmxOutput& out = shell().engine<DmxOutput>();
+    out.clkCorvellDmxDongle_Click();
+    Dmxrecord w;
+    w.Command1_MouseDown();
+    EXPECT_EQ(w.Command1->text(), "Stop Recording");
+    EXPECT_TRUE(out.dmxRecordActive);
+    EXPECT_TRUE(out.dmxDongleCollection[0]->myReadMode);
+    // Typing a channel while recording stops it first.
+    w.Text1[0]->setText("5");
+    w.Text1_Change(0);
+    EXPECT_FALSE(out.dmxRecordActive);
+    EXPECT_EQ(w.Command1->text(), "Start Recording");
+    out.sendOutputFrame();
+    EXPECT_EQ(a.frames().size(), 1u);
+}
+
+} // namespace
