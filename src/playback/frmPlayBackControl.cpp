@@ -1,0 +1,200 @@
+#include "playback/frmPlayBackControl.h"
+
+#include "playback/playbackEngine.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+
+QSlider* progressSlider(QWidget* parent, const QString& name) {
+    auto* s = new QSlider(Qt::Vertical, parent);
+    s->setObjectName(name);
+    s->setEnabled(false); // moved by the engine only
+    s->setRange(0, 0);
+    return s;
+}
+
+int sliderRange(float ticks) { return ticks > 0 ? int(std::min(ticks, 2.0e9f)) : 0; }
+
+QString colourStyle(int bgr) {
+    return QStringLiteral("background-color: rgb(%1,%2,%3)").arg(bgr & 0xff).arg((bgr >> 8) & 0xff).arg((bgr >> 16) & 0xff);
+}
+
+const char* const gridHeaders[] = {"Step", "SceneName", "Fade Up", "Fade Down", "Delay Up", "Delay Down",
+                                   "Next Scene", "Follow Time", "Command"};
+const int gridWidthsTwips[] = {400, 1200, 650, 825, 700, 875, 850, 850, 950};
+
+} // namespace
+
+QString sequenceTimeText(float seconds) {
+    QString text = QString::number(double(seconds), 'f', 2);
+    if (text.endsWith(QLatin1Char('0'))) text.chop(1);
+    const bool negative = text.startsWith(QLatin1Char('-'));
+    if (negative) text.remove(0, 1);
+    if (text.indexOf(QLatin1Char('.')) < 2) text.prepend(QLatin1Char('0'));
+    return negative ? QLatin1Char('-') + text : text;
+}
+
+frmPlayBackControl::frmPlayBackControl(frmPlayBackControlEngine& engine, QWidget* parent)
+    : QWidget(parent), eng(engine) {
+    setObjectName(QStringLiteral("frmPlayBackControl"));
+    setStyleSheet(QStringLiteral("QWidget#frmPlayBackControl { background-color: rgb(64,64,64); }"));
+
+    cmdGo = new QPushButton(QStringLiteral("GO"), this);
+    cmdBack = new QPushButton(QStringLiteral("<<"), this);
+    cmdFoward = new QPushButton(QStringLiteral(">>"), this);
+    cmdPause = new QPushButton(QStringLiteral("Pause"), this);
+    cmdClear = new QPushButton(QStringLiteral("Stop"), this);
+    cmbBeatSync = new QPushButton(QStringLiteral("Beat"), this);
+    cmbBeatSync->setToolTip(QStringLiteral("Tap to the Tempo to change Fadetimes for Active Playback"));
+    const char* modeTexts[] = {"Auto Trigger", "Play Trigger", "Audio"};
+    modeGroup = new QButtonGroup(this);
+    for (int i = 0; i < 3; ++i) {
+        optMode[i] = new QRadioButton(QString::fromLatin1(modeTexts[i]), this);
+        modeGroup->addButton(optMode[i], i);
+    }
+    sliderDimmer = new QSlider(Qt::Vertical, this);
+    sliderDimmer->setRange(0, 100);
+    sliderDimmer->setValue(100);
+    vsliderFadeTime = new QSlider(Qt::Vertical, this);
+    vsliderFadeTime->setRange(0, 5000);
+    pbDelayIn = progressSlider(this, QStringLiteral("pbDelayIn"));
+    pbDelayOut = progressSlider(this, QStringLiteral("pbDelayOut"));
+    pbFadeIn = progressSlider(this, QStringLiteral("pbFadeIn"));
+    pbFadeOut = progressSlider(this, QStringLiteral("pbFadeOut"));
+    lblStepNumber = new QLabel(QStringLiteral("0"), this);
+    lblBPM = new QLabel(this);
+    chkUseMotionfade = new QCheckBox(QStringLiteral("Motionfade"), this);
+    ckForceFadeTime = new QCheckBox(QStringLiteral("Use Fadetime"), this);
+    msfgSequenceDetail = new QTableWidget(this);
+    msfgSequenceDetail->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    msfgSequenceDetail->verticalHeader()->hide();
+    msfgSequenceDetail->horizontalHeader()->hide();
+
+    auto* transport = new QHBoxLayout;
+    for (QPushButton* b : {cmdBack, cmdGo, cmdFoward, cmdPause, cmdClear, cmbBeatSync}) transport->addWidget(b);
+    auto* modes = new QVBoxLayout;
+    for (QRadioButton* r : optMode) modes->addWidget(r);
+    modes->addWidget(chkUseMotionfade);
+    modes->addWidget(ckForceFadeTime);
+    modes->addWidget(lblStepNumber);
+    modes->addWidget(lblBPM);
+    auto* sliders = new QHBoxLayout;
+    auto* dimmerColumn = new QVBoxLayout;
+    dimmerColumn->addWidget(new QLabel(QStringLiteral("PlayBack Dimmer"), this));
+    dimmerColumn->addWidget(sliderDimmer);
+    sliders->addLayout(dimmerColumn);
+    for (QSlider* s : {vsliderFadeTime, pbDelayIn, pbFadeIn, pbDelayOut, pbFadeOut}) sliders->addWidget(s);
+    sliders->addLayout(modes);
+    auto* left = new QVBoxLayout;
+    left->addLayout(transport);
+    left->addLayout(sliders);
+    auto* root = new QHBoxLayout(this);
+    root->addLayout(left);
+    root->addWidget(msfgSequenceDetail, 1);
+
+    connect(cmdGo, &QPushButton::clicked, this, [this] { eng.cmdGo_Click(); });
+    connect(cmdBack, &QPushButton::clicked, this, [this] { eng.cmdBack_Click(); });
+    connect(cmdFoward, &QPushButton::clicked, this, [this] { eng.cmdFoward_Click(); });
+    connect(cmdPause, &QPushButton::clicked, this, [this] { eng.cmdPause_Click(); });
+    connect(cmdClear, &QPushButton::clicked, this, [this] { eng.cmdClear_Click(); });
+    connect(cmbBeatSync, &QPushButton::clicked, this, [this] { eng.cmbBeatSync_Click(); });
+    connect(modeGroup, &QButtonGroup::idClicked, this, [this](int id) { eng.optMode_Click(id); });
+    connect(sliderDimmer, &QSlider::valueChanged, this, [this](int v) {
+        if (!mirroring) eng.changeDimmerValue(v);
+    });
+    connect(vsliderFadeTime, &QSlider::valueChanged, this, [this](int v) {
+        if (mirroring) return;
+        eng.state.vsliderFadeTime = v;
+        eng.vsliderFadeTime_Scroll();
+    });
+    connect(chkUseMotionfade, &QCheckBox::toggled, this, [this](bool on) {
+        if (!mirroring) eng.state.useMotionfade = on;
+    });
+    // The "Use Fadetime" box is mirrored only; a click does nothing.
+    connect(ckForceFadeTime, &QCheckBox::clicked, this, [this] { refreshFromEngine(); });
+
+    previousDisplayHandler = eng.onDisplayChanged;
+    eng.onDisplayChanged = [this] {
+        if (previousDisplayHandler) previousDisplayHandler();
+        refreshFromEngine();
+    };
+    refreshFromEngine();
+    displaySequenceData();
+}
+
+frmPlayBackControl::~frmPlayBackControl() { eng.onDisplayChanged = previousDisplayHandler; }
+
+void frmPlayBackControl::refreshFromEngine() {
+    const PlaybackState& st = eng.state;
+    mirroring = true;
+    const QSignalBlocker b1(sliderDimmer), b2(vsliderFadeTime), b3(chkUseMotionfade), b4(ckForceFadeTime);
+    sliderDimmer->setValue(st.sliderDimmer);
+    vsliderFadeTime->setMaximum(st.vsliderFadeTimeMax);
+    vsliderFadeTime->setValue(st.vsliderFadeTime);
+    chkUseMotionfade->setChecked(st.useMotionfade);
+    ckForceFadeTime->setChecked(st.useSequenceFadeTime);
+    if (st.optMode >= 0 && st.optMode <= 2) optMode[st.optMode]->setChecked(true);
+    struct Bar { QSlider* slider; float max; int32_t value; };
+    for (const Bar& bar : {Bar{pbDelayIn, st.pbDelayInMax, st.pbDelayIn}, Bar{pbDelayOut, st.pbDelayOutMax, st.pbDelayOut},
+                           Bar{pbFadeIn, st.pbFadeInMax, st.pbFadeIn}, Bar{pbFadeOut, st.pbFadeOutMax, st.pbFadeOut}}) {
+        bar.slider->setRange(0, sliderRange(bar.max));
+        bar.slider->setValue(std::clamp(bar.value, 0, bar.slider->maximum()));
+    }
+    lblStepNumber->setText(st.stepNumberText.isEmpty() ? QStringLiteral("0") : st.stepNumberText);
+    lblBPM->setText(st.bpm > 0 ? QString::number(st.bpm) : QString());
+    cmdPause->setStyleSheet(colourStyle(st.isRunning ? 8421504 : 255));
+    const QString indicator = colourStyle(st.crossfadeIndicator ? 16711680 : 192);
+    chkUseMotionfade->setStyleSheet(indicator);
+    ckForceFadeTime->setStyleSheet(indicator);
+    mirroring = false;
+}
+
+void frmPlayBackControl::displaySequenceData() {
+    const PlaybackState& st = eng.state;
+    QTableWidget* g = msfgSequenceDetail;
+    g->setColumnCount(9);
+    const int top = g->rowCount() > 0 ? g->rowAt(0) : 0;
+    const int steps = std::max(0, std::min(st.stepCount, st.lastStepSlot()));
+    g->setRowCount(steps + 1);
+    for (int col = 0; col < 9; ++col) {
+        g->setItem(0, col, new QTableWidgetItem(QString::fromLatin1(gridHeaders[col])));
+        g->setColumnWidth(col, gridWidthsTwips[col] / 15);
+    }
+    auto set = [g](int row, int col, const QString& text) { g->setItem(row, col, new QTableWidgetItem(text)); };
+    const bool stepTimes = !st.isDeskPlayback || st.useSequenceFadeTime;
+    for (int d = 1; d <= steps; ++d) {
+        set(d, 0, QString::number(d));
+        const QString name = st.sceneNames.value(d).trimmed();
+        set(d, 1, name.isEmpty() ? QString::number(d) : QLatin1Char('[') + QString::number(d) + QStringLiteral("] ") + name);
+        if (stepTimes) {
+            set(d, 2, sequenceTimeText(st.sequenceFadeUpTimes[size_t(d)]));
+            set(d, 3, sequenceTimeText(st.sequenceFadeDownTimes[size_t(d)]));
+            set(d, 4, sequenceTimeText(st.delayUpTimes[size_t(d)]));
+            set(d, 5, sequenceTimeText(st.delayDownTimes[size_t(d)]));
+            set(d, 6, QString::number(st.nextScenes[size_t(d)]));
+            set(d, 7, sequenceTimeText(st.followTimes[size_t(d)]));
+        } else {
+            set(d, 2, sequenceTimeText(st.fadeUpTimes[size_t(d)]));
+            set(d, 3, sequenceTimeText(st.fadeDownTimes[size_t(d)]));
+            set(d, 4, QStringLiteral("0"));
+            set(d, 5, QStringLiteral("0"));
+            set(d, 6, QString::number(st.nextScenes[size_t(d)]));
+            set(d, 7, QStringLiteral("0"));
+        }
+        set(d, 8, eng.stepCommandName(d));
+    }
+    if (top > 0 && top < g->rowCount() - 1) g->scrollToItem(g->item(top, 0), QAbstractItemView::PositionAtTop);
+}

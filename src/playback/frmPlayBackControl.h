@@ -1,0 +1,63 @@
+#pragma once
+// The playback window: transport buttons, trigger options, the dimmer and
+// fade-time sliders, the four progress sliders, the step label and the
+// sequence grid. It holds no playback state of its own: it mirrors the
+// engine it is given (refreshFromEngine) and turns the operator's actions
+// into engine calls.
+
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+
+class frmPlayBackControlEngine;
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QTableWidget;
+
+class frmPlayBackControl : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmPlayBackControl(frmPlayBackControlEngine& engine, QWidget* parent = nullptr);
+    ~frmPlayBackControl() override;
+
+    frmPlayBackControlEngine& engine() { return eng; }
+
+    // Puts the engine's state into the controls (without feeding it back).
+    void refreshFromEngine();
+    // Fills the sequence grid from the engine's steps.
+    void displaySequenceData();
+
+    // Controls, by their designed names.
+    QPushButton* cmdGo = nullptr;
+    QPushButton* cmdBack = nullptr;
+    QPushButton* cmdFoward = nullptr;
+    QPushButton* cmdPause = nullptr;
+    QPushButton* cmdClear = nullptr;
+    QPushButton* cmbBeatSync = nullptr;
+    QRadioButton* optMode[3] = {nullptr, nullptr, nullptr};
+    QSlider* sliderDimmer = nullptr;
+    QSlider* vsliderFadeTime = nullptr;
+    QSlider* pbDelayIn = nullptr;
+    QSlider* pbDelayOut = nullptr;
+    QSlider* pbFadeIn = nullptr;
+    QSlider* pbFadeOut = nullptr;
+    QLabel* lblStepNumber = nullptr;
+    QLabel* lblBPM = nullptr;
+    QCheckBox* chkUseMotionfade = nullptr;
+    QCheckBox* ckForceFadeTime = nullptr;
+    QTableWidget* msfgSequenceDetail = nullptr;
+
+private:
+    frmPlayBackControlEngine& eng;
+    QButtonGroup* modeGroup = nullptr;
+    bool mirroring = false;
+    std::function<void()> previousDisplayHandler;
+};
+
+// A step time as the grid shows it: at least two whole digits and one or two
+// decimals ("01.5", "12.25", "00.0").
+QString sequenceTimeText(float seconds);
