@@ -1,6 +1,7 @@
 // Start of the console: the program folder, the real platform services, the
 // frame and the main window.
 
+#include "output/DmxOutput.h"
 #include "platform/artNetSender.h"
 #include "platform/clock.h"
 #include "platform/ftdiPort.h"
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
     ShellScope scope(std::make_unique<Shell>(folder, std::move(services)));
     Shell& s = scope.get();
     s.hooks.processPendingEvents = [] { QCoreApplication::processEvents(); };
+    s.engine<DmxOutput>(); // fills the DMX output hooks of the shell
 
     auto& frame = s.form<frmPlayBackManager>();
     QObject::connect(&frame, &frmPlayBackManager::closeRequested, &app, &QApplication::quit);

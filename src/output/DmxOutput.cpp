@@ -2,10 +2,10 @@
 
 #include "output/clsCorvellDongle.h"
 #include "platform/artNetSender.h"
-#include "platform/privateProfile.h"
 #include "platform/prompts.h"
 #include "shell/Main.h"
 #include "shell/libParsePath.h"
+#include "shell/miscGlobalFunctions.h"
 #include "shell/shell.h"
 
 #include <QObject>
@@ -27,7 +27,13 @@ int32_t servedUniverse(int32_t universe, int32_t totalChannels) {
 } // namespace
 
 DmxOutput::DmxOutput() : dmxSendBuffer(universeSize + 1, 0), deferral(std::make_unique<QObject>()) {
-    if (hasShell()) dmxRecordStopChannel = shell().state.totalChannels;
+    if (!hasShell()) return;
+    dmxRecordStopChannel = shell().state.totalChannels;
+    ShellHooks& hooks = shell().hooks;
+    hooks.openDmxInterfaces = [this] { clkCorvellDmxDongle_Click(); };
+    hooks.dmxInterfaceOpen = [this] { return DMXDongle; };
+    hooks.artNetRunning = [this] { return artNetEnabled; };
+    hooks.endArtNet = [this] { endArtNet(); };
 }
 
 DmxOutput::~DmxOutput() {
@@ -91,7 +97,7 @@ void DmxOutput::clkCorvellDmxDongle_Click() {
     } else {
         setMainCaption(QStringLiteral("VarnelDMX Software No DMX Output ") + tail);
     }
-    if (showStatusText) showStatusText(mainCaption);
+    miscGlobalFunctions::showStatusText(mainCaption);
     setTick(true);
 }
 
@@ -146,7 +152,7 @@ void DmxOutput::reportTickError(const QString& text) {
     if (text == reportedTickError) return;
     reportedTickError = text;
     qWarning("DMX send stage: %s", qPrintable(text));
-    if (showStatusText) showStatusText(QStringLiteral("DMX output error: ") + text);
+    miscGlobalFunctions::showStatusText(QStringLiteral("DMX output error: ") + text);
 }
 
 void DmxOutput::stopDMXOutput() {
@@ -154,7 +160,8 @@ void DmxOutput::stopDMXOutput() {
     if (currentDmxClass) currentDmxClass->closeUSB();
     dmxDongleCollection.clear();
     DMXDongle = false;
-    if (setFrameCaption) setFrameCaption(QStringLiteral("Dmx to USB Interface Disconected, Please Check USB Cable"));
+    if (shell().hooks.setFrameCaption)
+        shell().hooks.setFrameCaption(QStringLiteral("Dmx to USB Interface Disconected, Please Check USB Cable"));
 }
 
 void DmxOutput::scheduleRebuild() {
@@ -179,10 +186,9 @@ void DmxOutput::startArtNet() {
     try {
         ArtNetLayer* art = shell().artNet();
         if (!art) throw std::runtime_error("no Art-Net sender on this system");
-        QString address =
-            privateProfile::getString(shell().iniFile(), QStringLiteral("ArtNet"), QStringLiteral("Target"),
-                                      QStringLiteral("2.255.255.255"))
-                .trimmed();
+        QString address = miscGlobalFunctions::readIniValue(shell().iniFile(), QStringLiteral("ArtNet"),
+                                                            QStringLiteral("Target"), QStringLiteral("2.255.255.255"))
+                              .trimmed();
         if (address.isEmpty()) address = QStringLiteral("2.255.255.255");
         const int16_t status = art->init(address);
         if (status == artNetStatus::ready || status == artNetStatus::readyAlready) {
@@ -207,12 +213,9 @@ void DmxOutput::stopArtnet() {
 }
 
 void DmxOutput::startArtNetIfEnabled() {
-    const QString text = privateProfile::getString(shell().iniFile(), QStringLiteral("ArtNet"),
-                                                   QStringLiteral("Enabled"), QStringLiteral("False"))
-                             .trimmed();
-    bool isNumber = false;
-    const double n = text.toDouble(&isNumber);
-    if (isNumber ? n != 0 : text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) startArtNet();
+    const QString text = miscGlobalFunctions::readIniValue(shell().iniFile(), QStringLiteral("ArtNet"),
+                                                           QStringLiteral("Enabled"), QStringLiteral("False"));
+    if (miscGlobalFunctions::truthFromText(text.trimmed()).value_or(false)) startArtNet();
 }
 
 void DmxOutput::endArtNet() {

@@ -1,7 +1,8 @@
 #pragma once
 // The DMX output engine: the set of open USB-to-DMX interfaces, the send
 // stage that the refresh tick runs, Art-Net start and stop, and the DMX
-// record settings. One per shell: shell().engine<DmxOutput>().
+// record settings. One per shell: shell().engine<DmxOutput>(); creating it
+// fills the shell's DMX output hooks.
 
 #include <QString>
 #include <cstdint>
@@ -66,11 +67,9 @@ public:
     void runPendingRebuild();
 
     // Set by the subsystems above.
-    std::function<void(bool)> setRefreshTickEnabled;          // the frame's refresh tick
-    std::function<void(const QString&)> setFrameCaption;      // the frame's caption
+    std::function<void(bool)> setRefreshTickEnabled;            // the frame's refresh tick
     std::function<void(const QString&)> setAllPlaybacksCaption; // main window's cmdAllPlaybacks
     std::function<QString()> returnSequenceNameForCurrentChaser;
-    std::function<void(const QString&)> showStatusText;
     // The program's version as major, minor, revision.
     int versionMajor = 0, versionMinor = 1, versionRevision = 0;
 

@@ -51,6 +51,13 @@ struct ShellHooks {
     std::function<void()> processPendingEvents;
     // Playback frame: sets its caption (the status line of the console).
     std::function<void(const QString&)> setFrameCaption;
+    // DMX output (set by the output engine when it is created): open every
+    // USB-to-DMX interface, whether one is open, whether Art-Net runs, and
+    // end Art-Net at shutdown.
+    std::function<void()> openDmxInterfaces;
+    std::function<bool()> dmxInterfaceOpen;
+    std::function<bool()> artNetRunning;
+    std::function<void()> endArtNet;
 };
 
 class Shell {

@@ -16,7 +16,7 @@ struct OutputTest : ::testing::Test {
 
     OutputTest() {
         out.setRefreshTickEnabled = [this](bool on) { tickSwitches.push_back(on); };
-        out.setFrameCaption = [this](const QString& c) { frameCaption = c; };
+        shell().hooks.setFrameCaption = [this](const QString& c) { frameCaption = c; };
     }
     void twoUniverses() {
         shell().state.totalChannels = 1024;
@@ -286,4 +286,22 @@ TEST_F(OutputTest, RecordingSwitchesToInputAndStoppingRestoresOutput) {
     EXPECT_EQ(b.frames().size(), 1u);
 }
 
+} // namespace
+
+namespace {
+TEST(OutputHooks, TheShellReachesTheOutputThroughItsHooks) {
+    TestShell t;
+    fakeFtdi().attach();
+    DmxOutput& out = shell().engine<DmxOutput>();
+    ASSERT_TRUE(shell().hooks.openDmxInterfaces);
+    EXPECT_FALSE(shell().hooks.dmxInterfaceOpen());
+    shell().hooks.openDmxInterfaces();
+    EXPECT_EQ(out.dmxDongleCollection.size(), 1u);
+    EXPECT_TRUE(shell().hooks.dmxInterfaceOpen());
+    out.startArtNet();
+    EXPECT_TRUE(shell().hooks.artNetRunning());
+    shell().hooks.endArtNet();
+    EXPECT_FALSE(shell().hooks.artNetRunning());
+    EXPECT_EQ(fakeArtNet().ends, 1);
+}
 } // namespace
