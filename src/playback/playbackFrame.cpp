@@ -32,6 +32,9 @@ PlaybackFrame::PlaybackFrame() {
 }
 
 PlaybackFrame::~PlaybackFrame() {
+    // Windows that show a playback go before the playback does.
+    if (onWindowUnloaded)
+        for (const auto& w : playbackWindows) onWindowUnloaded(*w);
     if (tick) {
         tick->setEnabled(false);
         tick->onTick = nullptr;

@@ -1,0 +1,52 @@
+#include "playback/frmPlayBackManager.h"
+
+#include "playback/frmPlayBackControl.h"
+#include "playback/playbackEngine.h"
+#include "playback/playbackFrame.h"
+#include "playbackTestSupport.h"
+#include "support/fakePlatform.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+TEST(FrameWindow, showsEveryPlaybackOffscreen) {
+    TestShell t;
+    playbackTest::makeShow(1);
+    auto& window = shell().form<frmPlayBackManager>();
+    window.show();
+    EXPECT_EQ(window.windowTitle(), QString("DMX Lighting Software"));
+    const auto actions = window.Toolbar1->actions();
+    ASSERT_EQ(actions.size(), 21);
+    EXPECT_EQ(actions[0]->toolTip(), QString("Start New Sequence on current Playback"));
+    EXPECT_EQ(actions[20]->toolTip(), QString("Blackout"));
+    int clicked = 0;
+    window.toolbarButtonClicked = [&](int index) { clicked = index; };
+    actions[3]->trigger();
+    EXPECT_EQ(clicked, 4);
+
+    PlaybackFrame& frame = playbackFrame();
+    frame.clkAddPlaybackControl(1, false, true, false);
+    frame.clkAddPlaybackControl(2, false, false, false);
+    ASSERT_EQ(window.mdiArea()->subWindowList().size(), 2);
+    ASSERT_NE(window.playbackWindow(1), nullptr);
+    EXPECT_EQ(&window.playbackWindow(1)->engine(), frame.playback(1));
+    EXPECT_TRUE(window.subWindowOf(1)->isVisible());
+    EXPECT_FALSE(window.subWindowOf(2)->isVisible());
+    EXPECT_EQ(window.subWindowOf(2)->windowTitle(), QString("  Playback #: 2"));
+
+    frame.showPlayback(2);
+    EXPECT_TRUE(window.subWindowOf(2)->isVisible());
+    frame.hidePlayback(1);
+    EXPECT_FALSE(window.subWindowOf(1)->isVisible());
+
+    // Closing a playback window unloads the playback.
+    window.subWindowOf(2)->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frame.DocumentCount(), 1);
+    EXPECT_EQ(window.mdiArea()->subWindowList().size(), 1);
+    EXPECT_EQ(frame.playback(2), nullptr);
+}
