@@ -39,6 +39,11 @@ int32_t usableNextScene(const PlaybackState& st, int32_t step) {
 } // namespace
 
 int32_t roundHalfEven(double value) {
+    // Adding and taking away 1.5 x 2^52 leaves the value rounded to a whole
+    // number in the default (half to even) mode, without a library call; the
+    // tick does this for every intensity channel.
+    constexpr double shifter = 6755399441055744.0;
+    if (value > -2147483648.0 && value < 2147483647.0) return int32_t((value + shifter) - shifter);
     const double r = std::nearbyint(value);
     if (r >= 2147483647.0) return 2147483647;
     if (r <= -2147483648.0) return -2147483647 - 1;
@@ -304,13 +309,14 @@ void frmPlayBackControlEngine::advanceChannelFades() {
                 if (owner[c] != me) continue;
                 if (!fadingOut) {
                     if (fading) {
-                        const float whole = std::trunc(level[c]);
-                        out[c] = clampLevel(intensity[c] ? roundHalfEven(double(whole) * factor) : int32_t(whole));
+                        // The level is inside -1..256 here, so the cast truncates as roundDown does.
+                        const int32_t whole = int32_t(level[c]);
+                        out[c] = clampLevel(intensity[c] ? roundHalfEven(double(whole) * factor) : whole);
                     } else {
                         out[c] = clampLevel(intensity[c] ? roundHalfEven(double(target[c]) * factor) : target[c]);
                     }
                 } else if (fading) {
-                    if (intensity[c] || fadeOutChannel[c]) out[c] = clampLevel(int32_t(std::trunc(level[c])));
+                    if (intensity[c] || fadeOutChannel[c]) out[c] = clampLevel(int32_t(level[c]));
                 } else {
                     out[c] = clampLevel(target[c]);
                 }
