@@ -120,6 +120,10 @@ float frmPlayBackControlEngine::roundDown(float dblValue) { return std::trunc(db
 // ---- Errors ----------------------------------------------------------------------
 
 void frmPlayBackControlEngine::logFadeError(const QString& description, const QString& source) {
+    // An error that repeats on every tick is written once, not forty times a
+    // second, until the playback moves on to another step.
+    if (description == lastLoggedError) return;
+    lastLoggedError = description;
     QFile log(QDir(shell().programFolder()).filePath(QStringLiteral("fadeErrorLog.txt")));
     if (!log.open(QIODevice::Append | QIODevice::Text)) return;
     const QString line = QString::number(state.currentStep) + QStringLiteral(" ,") + state.theSequenceFilename +
@@ -200,6 +204,7 @@ void frmPlayBackControlEngine::calculateStepFadeValues() {
 void frmPlayBackControlEngine::tmrPlayBackEvent_Timer() {
     PlaybackState& st = state;
     if (!st.isRunning || st.manualCrossfade) return;
+    ensureChannelCapacity(); // the show may have grown since the last tick
     inTick = true;
     struct Leave {
         bool& flag;
@@ -469,6 +474,7 @@ void frmPlayBackControlEngine::advanceToNextStep(bool skipLevels) {
             const PlaybackHooks& h = playbackHooks();
             if (h.readAndExecuteEventString) h.readAndExecuteEventString(command, st.myPlaybackNumber, st.theSequenceFilename);
         }
+        lastLoggedError.clear();
         displayChanged();
     } catch (const std::exception& e) {
         st.isRunning = false;

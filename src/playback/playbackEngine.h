@@ -177,6 +177,7 @@ private:
     std::vector<int32_t> movingChannels;
     bool inTick = false;
     bool tickErrorReported = false;
+    QString lastLoggedError;
 };
 
 // Rounds to the nearest whole number, halves to the even neighbour.

@@ -200,3 +200,45 @@ TEST_F(FadeTest, ErrorInTheFadeIsLoggedNotShown) {
 }
 
 } // namespace
+
+namespace {
+
+class TickErrorTest : public engineTest::EngineTest {};
+
+// A step advance that fails inside the tick stops the playback, is logged
+// once and shows no modal box; Back outside the tick still shows it.
+TEST_F(TickErrorTest, FailedAdvanceInTheTickNeverBlocks) {
+    load({{0}, {200}}, 0.5f, 0.5f);
+    startStep(1, 2);
+    eng.state.nextScenes.resize(1); // tables out of step with each other
+    ticks(30);
+    EXPECT_FALSE(eng.state.isRunning);
+    EXPECT_TRUE(t.prompts().messages.isEmpty());
+    QFile log(QDir(t.folder()).filePath(QStringLiteral("fadeErrorLog.txt")));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = log.readAll().split('\n');
+    EXPECT_EQ(lines.size(), 2); // one line and the final line end
+    EXPECT_TRUE(lines[0].contains("Error in Sequence Step, Sequence Data has an Error"));
+}
+
+TEST_F(TickErrorTest, RepeatedFadeErrorIsLoggedOnce) {
+    load({{0}, {200}}, 1.0f, 1.0f);
+    startStep(1, 2);
+    eng.state.nextStep = 1000;
+    ticks(10);
+    QFile log(QDir(t.folder()).filePath(QStringLiteral("fadeErrorLog.txt")));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_EQ(log.readAll().count('\n'), 1);
+}
+
+TEST_F(TickErrorTest, GrownShowIsPickedUpByTheTick) {
+    load({{0}, {200}}, 1.0f, 1.0f);
+    startStep(1, 2);
+    m.resize(1024);
+    ticks(20);
+    EXPECT_EQ(out(dim1), 200);
+    EXPECT_EQ(eng.state.channelSlots(), 1024);
+    EXPECT_FALSE(QFile::exists(QDir(t.folder()).filePath(QStringLiteral("fadeErrorLog.txt"))));
+}
+
+} // namespace
