@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QMouseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -59,6 +60,7 @@ frmPlayBackControl::frmPlayBackControl(frmPlayBackControlEngine& engine, QWidget
     cmdClear = new QPushButton(QStringLiteral("Stop"), this);
     cmbBeatSync = new QPushButton(QStringLiteral("Beat"), this);
     cmbBeatSync->setToolTip(QStringLiteral("Tap to the Tempo to change Fadetimes for Active Playback"));
+    cmbBeatSync->installEventFilter(this);
     const char* modeTexts[] = {"Auto Trigger", "Play Trigger", "Audio"};
     modeGroup = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
@@ -136,6 +138,24 @@ frmPlayBackControl::frmPlayBackControl(frmPlayBackControlEngine& engine, QWidget
 }
 
 frmPlayBackControl::~frmPlayBackControl() { eng.onDisplayChanged = previousDisplayHandler; }
+
+bool frmPlayBackControl::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == cmbBeatSync && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            if (event->type() == QEvent::MouseButtonPress) {
+                eng.state.isRunning = false;
+            } else {
+                eng.state.isRunning = true;
+                eng.advanceToNextStep(false);
+                eng.cmbBeatSync_Click();
+            }
+            refreshFromEngine();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
 
 void frmPlayBackControl::refreshFromEngine() {
     const PlaybackState& st = eng.state;

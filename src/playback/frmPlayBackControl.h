@@ -51,6 +51,11 @@ public:
     QCheckBox* ckForceFadeTime = nullptr;
     QTableWidget* msfgSequenceDetail = nullptr;
 
+protected:
+    // The right button on the beat button holds the playback while pressed
+    // and restarts it on the beat when released.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     frmPlayBackControlEngine& eng;
     QButtonGroup* modeGroup = nullptr;

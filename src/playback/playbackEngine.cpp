@@ -157,12 +157,18 @@ void frmPlayBackControlEngine::calculateStepFadeValues() {
         const int32_t s = st.currentStep;
         if (s > st.lastStepSlot()) throw std::out_of_range("Subscript out of range");
         const float tps = float(st.ticksPerSecond);
-        st.fadeUpTicks = st.fadeUpTimes[size_t(s)] * tps;
-        st.fadeDownTicks = st.fadeDownTimes[size_t(s)] * tps;
+        // A time that is not a number (a damaged file) counts as 0; it would
+        // otherwise hold the step for ever.
+        auto ticksOf = [tps](float seconds) {
+            const float ticks = seconds * tps;
+            return std::isfinite(ticks) ? ticks : 0.0f;
+        };
+        st.fadeUpTicks = ticksOf(st.fadeUpTimes[size_t(s)]);
+        st.fadeDownTicks = ticksOf(st.fadeDownTimes[size_t(s)]);
         if (st.useSequenceFadeTime) {
-            st.delayUpTicks = st.delayUpTimes[size_t(s)] * tps;
-            st.delayDownTicks = st.delayDownTimes[size_t(s)] * tps;
-            st.followTicks = st.followTimes[size_t(s)] * tps;
+            st.delayUpTicks = ticksOf(st.delayUpTimes[size_t(s)]);
+            st.delayDownTicks = ticksOf(st.delayDownTimes[size_t(s)]);
+            st.followTicks = ticksOf(st.followTimes[size_t(s)]);
         } else {
             st.delayUpTicks = st.delayDownTicks = st.followTicks = 0;
         }

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <limits>
 
 using namespace engineTest;
 
@@ -239,6 +240,27 @@ TEST_F(TickErrorTest, GrownShowIsPickedUpByTheTick) {
     EXPECT_EQ(out(dim1), 200);
     EXPECT_EQ(eng.state.channelSlots(), 1024);
     EXPECT_FALSE(QFile::exists(QDir(t.folder()).filePath(QStringLiteral("fadeErrorLog.txt"))));
+}
+
+} // namespace
+
+namespace {
+
+class DamagedTimesTest : public engineTest::EngineTest {};
+
+// Times that are not numbers count as 0: the step fades over one second and
+// ends instead of holding for ever.
+TEST_F(DamagedTimesTest, NonFiniteTimesCountAsZero) {
+    const float bad[] = {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(), 3.0e38f};
+    for (const float time : bad) {
+        load({{0}, {200}}, time, time);
+        eng.state.followTimes[1] = time;
+        eng.state.delayUpTimes[1] = time;
+        startStep(1, 2);
+        ticks(20);
+        EXPECT_EQ(eng.state.currentStep, 2) << time;
+        EXPECT_EQ(out(dim1), 200) << time;
+    }
 }
 
 } // namespace

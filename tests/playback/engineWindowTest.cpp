@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTableWidget>
+#include <QCoreApplication>
+#include <QMouseEvent>
 
 using namespace engineTest;
 
@@ -66,6 +68,25 @@ TEST_F(WindowTest, SequenceGridShowsSteps) {
     EXPECT_EQ(cell(2, 7), QStringLiteral("12.25"));
     EXPECT_EQ(cell(2, 8), QStringLiteral("Goto Step"));
     EXPECT_EQ(cell(1, 8), QString());
+}
+
+TEST_F(WindowTest, RightButtonOnBeatHoldsThenAdvances) {
+    load({{10}, {20}, {30}}, 0.5f, 0.5f);
+    frmPlayBackControl w(eng);
+    w.show();
+    eng.state.currentStep = 1;
+    eng.state.isRunning = true;
+    auto send = [&](QEvent::Type type) {
+        const QPointF at(2, 2);
+        QMouseEvent e(type, at, w.cmbBeatSync->mapToGlobal(at), Qt::RightButton,
+                      type == QEvent::MouseButtonPress ? Qt::RightButton : Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w.cmbBeatSync, &e);
+    };
+    send(QEvent::MouseButtonPress);
+    EXPECT_FALSE(eng.state.isRunning);
+    send(QEvent::MouseButtonRelease);
+    EXPECT_TRUE(eng.state.isRunning);
+    EXPECT_EQ(eng.state.currentStep, 2);
 }
 
 } // namespace
