@@ -131,7 +131,9 @@ void DmxOutput::sendOutputFrame() {
         }
         if (artNetEnabled) {
             if (ArtNetLayer* art = shell().artNet()) {
-                for (int32_t i = 0; i < total; ++i) art->setTxData(uint32_t(i), uint8_t(level(i + 1)));
+                artNetLevels.resize(size_t(std::max(total, 0)));
+                for (int32_t i = 0; i < total; ++i) artNetLevels[size_t(i)] = uint8_t(level(i + 1));
+                art->setTxBlock(0, artNetLevels.data(), uint32_t(artNetLevels.size()));
                 art->readWrite(-1);
             }
         }

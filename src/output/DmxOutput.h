@@ -84,6 +84,7 @@ private:
     void scheduleRebuild();
 
     std::vector<int32_t> dmxSendBuffer;
+    std::vector<uint8_t> artNetLevels;
     std::unique_ptr<QObject> deferral;
     bool rebuildQueued = false;
     int rebuildAttempts = 0;

@@ -25,6 +25,10 @@ public:
     // Sets every level of the transmit buffer to 0.
     virtual void clearDataBuffer(uint8_t pipe) = 0;
     virtual void setTxData(uint32_t index, uint8_t level) = 0;
+    // The same for `count` consecutive indexes from `first`.
+    virtual void setTxBlock(uint32_t first, const uint8_t* levels, uint32_t count) {
+        for (uint32_t i = 0; i < count; ++i) setTxData(first + i, levels[i]);
+    }
     // Sends the transmit buffer, one packet per universe.
     virtual void readWrite(int32_t mode) = 0;
     virtual void end() = 0;
@@ -44,6 +48,7 @@ public:
     void setTxPipeUniverse(uint8_t pipe, uint8_t universe) override;
     void clearDataBuffer(uint8_t pipe) override;
     void setTxData(uint32_t index, uint8_t level) override;
+    void setTxBlock(uint32_t first, const uint8_t* levels, uint32_t count) override;
     void readWrite(int32_t mode) override;
     void end() override;
     QString lastError() const override { return error; }
@@ -60,6 +65,7 @@ public:
     static constexpr uint32_t maxUniverses = 32768; // 15-bit port-address
 
 private:
+    void sendAll(size_t packetSize);
     std::unique_ptr<QUdpSocket> socket;
     uint32_t targetIPv4 = 0;
     uint16_t destinationPort = 6454;
@@ -67,6 +73,6 @@ private:
     uint8_t sequence = 0;
     uint32_t usedUniverses = 0, frameUniverses = 0;
     std::vector<uint8_t> levels;
-    std::vector<uint8_t> packet;
+    std::vector<uint8_t> packets; // one frame's packets, back to back
     QString error;
 };
