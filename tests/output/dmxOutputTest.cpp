@@ -305,3 +305,24 @@ TEST(OutputHooks, TheShellReachesTheOutputThroughItsHooks) {
     EXPECT_EQ(fakeArtNet().ends, 1);
 }
 } // namespace
+
+namespace {
+TEST(OutputTickErrors, AFailureEndsThatTickAndIsReportedOnce) {
+    TestShell t;
+    QStringList captions;
+    shell().hooks.setFrameCaption = [&](const QString& c) { captions.append(c); };
+    DmxOutput& out = shell().engine<DmxOutput>();
+    out.startArtNet();
+    fakeArtNet().failSends = true;
+    shell().state.channelOutput[1] = 5;
+    out.sendOutputFrame();
+    out.sendOutputFrame();
+    EXPECT_EQ(shell().state.channelLastSent[1], 0); // that tick's copy was skipped
+    EXPECT_EQ(captions, QStringList{"DMX output error: send buffer lost"});
+    EXPECT_EQ(t.prompts().messages.size(), 1); // only Art-Net's start message: no box from the tick
+
+    fakeArtNet().failSends = false;
+    out.sendOutputFrame();
+    EXPECT_EQ(shell().state.channelLastSent[1], 5);
+}
+} // namespace

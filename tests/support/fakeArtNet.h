@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <map>
+#include <stdexcept>
 #include <vector>
 
 class FakeArtNetLayer final : public ArtNetLayer {
@@ -21,6 +22,7 @@ public:
         ++setCalls;
     }
     void readWrite(int32_t mode) override {
+        if (failSends) throw std::runtime_error("send buffer lost");
         sends.push_back(levels);
         modes.push_back(mode);
     }
@@ -28,6 +30,7 @@ public:
     QString lastError() const override { return error; }
 
     int16_t initStatus = artNetStatus::ready;
+    bool failSends = false; // readWrite throws
     QString error;
     QStringList initAddresses;
     std::vector<std::pair<int, int>> pipes;
