@@ -718,6 +718,54 @@ bool PlaybackFrame::saveTheSequence(int32_t playBackNumber, bool DoNotAskMe) {
     return saved;
 }
 
+// ---- Facade: live playbacks ------------------------------------------------------------------
+
+void PlaybackFrame::pressRecordInLiveMode(int32_t theplayback) {
+    if (!hooks.paletteLiveMode || !hooks.paletteLiveMode()) return;
+    const SlotList snapshot = playbackWindows;
+    for (const auto& w : snapshot) {
+        if (w->unloaded || w->engine().myPlaybackNumber() != theplayback || !w->engine().state.iAmLivePlayback) continue;
+        w->engine().recordScene(false);
+        return;
+    }
+}
+
+void PlaybackFrame::setPlaybackAlias(const QString& theString, int32_t& theplayback, const QString& fromPreset) {
+    if (!hooks.paletteLiveMode || !hooks.paletteLiveMode()) return;
+    const bool anySteps = std::any_of(playbackWindows.begin(), playbackWindows.end(),
+                                      [](const auto& w) { return w->engine().giveMeMaxStep() > 0; });
+    if (!anySteps) return;
+    clkAddPlaybackControl(0, false, true, true);
+    theplayback = shell().state.currentPlayback;
+    const SlotList snapshot = playbackWindows;
+    for (const auto& w : snapshot) {
+        frmPlayBackControlEngine& e = w->engine();
+        if (w->unloaded || e.myPlaybackNumber() != theplayback || !e.state.iAmLivePlayback) continue;
+        e.state.livePlaybackName = theString;
+        const bool shape = fromPreset == QLatin1String("shape") || fromPreset == QLatin1String("rgb-fx") ||
+                           fromPreset == QLatin1String("Joystick Shape");
+        if (!shape && e.giveMeMaxStep() == 0) {
+            e.recordScene(true);
+            e.state.recordPlusLast = false;
+        }
+        setCaption(*w, QStringLiteral("Live:") + theString);
+        return;
+    }
+}
+
+void PlaybackFrame::setLiveCrossFadeFlag(bool status, const QString& thePlaybackName, float fadeOverRideTime) {
+    if (thePlaybackName.size() <= 1) return;
+    all([&](PlaybackWindowSlot& w) {
+        frmPlayBackControlEngine& e = w.engine();
+        if (libParsePath::ParsePath(e.returnCurrentSequence(true), 4) != thePlaybackName) return;
+        e.setManualCrossfade(status);
+        if (fadeOverRideTime > 0) {
+            e.state.fadeFromCurrentFadeUpTime = fadeOverRideTime;
+            e.state.fadeFromCurrentFadeDownTime = fadeOverRideTime;
+        }
+    });
+}
+
 // ---- Facade: windows ----------------------------------------------------------------------
 
 void PlaybackFrame::showPlayback(int32_t thePlaybackNumber) {

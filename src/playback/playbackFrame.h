@@ -187,6 +187,13 @@ public:
                       const QString& theString);
     bool saveTheSequence(int32_t playBackNumber, bool DoNotAskMe);
 
+    // ---- Facade: live playbacks ---------------------------------------------------------------
+    void pressRecordInLiveMode(int32_t theplayback);
+    // The palette window starts a live playback named theString; theplayback
+    // receives its number (unchanged when none was made).
+    void setPlaybackAlias(const QString& theString, int32_t& theplayback, const QString& fromPreset);
+    void setLiveCrossFadeFlag(bool status, const QString& thePlaybackName, float fadeOverRideTime);
+
     // ---- Facade: windows --------------------------------------------------------------------
     void showPlayback(int32_t thePlaybackNumber);
     void hidePlayback(int32_t thePlaybackNumber);

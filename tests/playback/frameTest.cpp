@@ -323,3 +323,29 @@ TEST_F(Frame, startupRefreshRate) {
         EXPECT_EQ(frame().refreshIntervalMs(), c.interval) << c.value;
     }
 }
+
+TEST_F(Frame, livePlaybacksFromThePalette) {
+    bool liveMode = false;
+    frame().hooks.paletteLiveMode = [&] { return liveMode; };
+    frmPlayBackControlEngine& one = add(1);
+    rising(one);
+    int32_t number = 0;
+    frame().setPlaybackAlias("Warm wash", number, "");
+    EXPECT_EQ(number, 0); // not in live mode
+    EXPECT_EQ(frame().DocumentCount(), 1);
+    liveMode = true;
+    frame().setPlaybackAlias("Warm wash", number, "");
+    ASSERT_EQ(number, 2);
+    PlaybackWindowSlot& live = *frame().findPlayback(2);
+    EXPECT_TRUE(live.visible());
+    EXPECT_EQ(live.caption(), QString("Live:Warm wash"));
+    EXPECT_EQ(frame().getPlaybackAlias(2), QString("Warm wash"));
+    EXPECT_EQ(live.engine().giveMeMaxStep(), 1); // a first step was recorded
+    // A one-letter sequence name is ignored by the crossfade flag.
+    one.state.theSequenceFilename = QStringLiteral("/x/Intro.YSQ");
+    frame().setLiveCrossFadeFlag(true, "I", 2.0f);
+    EXPECT_FALSE(one.state.manualCrossfade);
+    frame().setLiveCrossFadeFlag(true, "Intro", 2.0f);
+    EXPECT_TRUE(one.state.manualCrossfade);
+    EXPECT_EQ(one.state.fadeFromCurrentFadeUpTime, 2.0f);
+}
