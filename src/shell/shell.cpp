@@ -61,5 +61,8 @@ bool hasShell() { return current != nullptr; }
 ShellScope::ShellScope(std::unique_ptr<Shell> s) : owned(std::move(s)), previous(current) { current = owned.get(); }
 
 ShellScope::~ShellScope() {
+    // Windows and engines may still reach shell() while they are destroyed:
+    // the shell stays current until it is gone.
+    owned.reset();
     current = previous;
 }
