@@ -38,12 +38,8 @@ int32_t usableNextScene(const PlaybackState& st, int32_t step) {
 
 } // namespace
 
-int32_t roundHalfEven(double value) {
-    // Adding and taking away 1.5 x 2^52 leaves the value rounded to a whole
-    // number in the default (half to even) mode, without a library call; the
-    // tick does this for every intensity channel.
-    constexpr double shifter = 6755399441055744.0;
-    if (value > -2147483648.0 && value < 2147483647.0) return int32_t((value + shifter) - shifter);
+int32_t roundHalfEvenWide(double value) {
+    if (std::isnan(value)) return 0;
     const double r = std::nearbyint(value);
     if (r >= 2147483647.0) return 2147483647;
     if (r <= -2147483648.0) return -2147483647 - 1;
@@ -184,10 +180,10 @@ void frmPlayBackControlEngine::calculateStepFadeValues() {
         if (nx < 0 || nx > st.lastStepSlot()) throw std::out_of_range("Subscript out of range");
         const int32_t* from = st.stepValues.step(s);
         const int32_t* to = st.stepValues.step(nx);
-        movingChannels.clear();
+        fallingChannels.clear();
+        risingChannels.clear();
         for (int32_t c = 1; c <= m.totalChannels; ++c) {
             if (!m.channelFades[size_t(c)] || isNone(m, c)) continue;
-            movingChannels.push_back(c);
             const int32_t d = from[c] - to[c];
             if (d < 0) {
                 st.fadeDownSteps[size_t(c)] = 0;
@@ -199,6 +195,11 @@ void frmPlayBackControlEngine::calculateStepFadeValues() {
                 st.fadeUpSteps[size_t(c)] = 0;
                 st.fadeDownSteps[size_t(c)] = 0;
             }
+            // A channel falls by its down step, or rises by its up step while
+            // its down step is 0 (a rise, or no change at all).
+            const float down = st.fadeDownSteps[size_t(c)];
+            if (down > 0) fallingChannels.push_back(c);
+            else if (down == 0) risingChannels.push_back(c);
         }
     } catch (const std::exception& e) {
         logFadeError(QString::fromUtf8(e.what()), QStringLiteral("VarnelDMX"));
@@ -301,37 +302,38 @@ void frmPlayBackControlEngine::advanceChannelFades() {
             const int16_t* owner = m.channelOwner.data();
             int32_t* out = m.channelOutput.data();
             bool recalculate = false;
-            for (const int32_t c : movingChannels) {
-                if (held[c] || touched[c]) continue;
-                bool fading;
-                if (downStep[c] > 0 && downOpen) {
-                    fading = downFading;
-                    if (fading) level[c] -= downStep[c];
-                } else if (downStep[c] == 0 && upOpen) {
-                    fading = upFading;
-                    if (fading) level[c] += std::fabs(upStep[c]);
-                } else {
-                    continue; // still in its delay
-                }
-                if (fading && (level[c] <= -1.0f || level[c] >= 256.0f)) {
-                    recalculate = true;
-                    continue;
-                }
-                if (owner[c] != me) continue;
-                if (!fadingOut) {
+            // Falling and rising channels run in two passes, each with the
+            // phase flags fixed, so the loop does not branch on them per channel.
+            auto pass = [&](const std::vector<int32_t>& channels, bool falling) {
+                const bool fading = falling ? downFading : upFading;
+                const float* step = falling ? downStep : upStep;
+                for (const int32_t c : channels) {
+                    if (held[c] || touched[c]) continue;
                     if (fading) {
-                        // The level is inside -1..256 here, so the cast truncates as roundDown does.
-                        const int32_t whole = int32_t(level[c]);
-                        out[c] = clampLevel(intensity[c] ? roundHalfEven(double(whole) * factor) : whole);
-                    } else {
-                        out[c] = clampLevel(intensity[c] ? roundHalfEven(double(target[c]) * factor) : target[c]);
+                        level[c] += falling ? -step[c] : std::fabs(step[c]);
+                        if (level[c] <= -1.0f || level[c] >= 256.0f) {
+                            recalculate = true;
+                            continue;
+                        }
                     }
-                } else if (fading) {
-                    if (intensity[c] || fadeOutChannel[c]) out[c] = clampLevel(int32_t(level[c]));
-                } else {
-                    out[c] = clampLevel(target[c]);
+                    if (owner[c] != me) continue;
+                    if (!fadingOut) {
+                        if (fading) {
+                            // The level is inside -1..256 here, so the cast truncates as roundDown does.
+                            const int32_t whole = int32_t(level[c]);
+                            out[c] = clampLevel(intensity[c] ? roundHalfEven(double(whole) * factor) : whole);
+                        } else {
+                            out[c] = clampLevel(intensity[c] ? roundHalfEven(double(target[c]) * factor) : target[c]);
+                        }
+                    } else if (fading) {
+                        if (intensity[c] || fadeOutChannel[c]) out[c] = clampLevel(int32_t(level[c]));
+                    } else {
+                        out[c] = clampLevel(target[c]);
+                    }
                 }
-            }
+            };
+            if (downOpen) pass(fallingChannels, true);
+            if (upOpen) pass(risingChannels, false);
             if (recalculate) calculateStepFadeValues();
         }
         st.pbFadeIn = st.fadeUpCount;

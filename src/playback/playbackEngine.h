@@ -173,14 +173,24 @@ private:
     bool isPanOrTilt(int32_t channel) const;
 
     // Channels that move in the tick (patched and fading), gathered with the
-    // step's increments so that the tick does no text comparisons.
-    std::vector<int32_t> movingChannels;
+    // step's increments so that the tick does no text comparisons: those that
+    // fall and those that rise (or stay).
+    std::vector<int32_t> fallingChannels, risingChannels;
     bool inTick = false;
     bool tickErrorReported = false;
     QString lastLoggedError;
 };
 
-// Rounds to the nearest whole number, halves to the even neighbour.
-int32_t roundHalfEven(double value);
+// Rounds to the nearest whole number, halves to the even neighbour; values
+// beyond the 32-bit range saturate, a value that is not a number gives 0.
+int32_t roundHalfEvenWide(double value);
+inline int32_t roundHalfEven(double value) {
+    // Adding and taking away 1.5 x 2^52 leaves the value rounded to a whole
+    // number in the default (half to even) mode, without a library call; the
+    // tick does this for every intensity channel.
+    constexpr double shifter = 6755399441055744.0;
+    if (value > -2147483648.0 && value < 2147483647.0) return int32_t((value + shifter) - shifter);
+    return roundHalfEvenWide(value);
+}
 // Saturates a level for channelOutput.
 inline int32_t clampLevel(int32_t v) { return v < 0 ? 0 : (v > 255 ? 255 : v); }
