@@ -264,3 +264,18 @@ TEST_F(DamagedTimesTest, NonFiniteTimesCountAsZero) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(RoundingTest, HalvesToEvenAndTruncation) {
+    struct Case { double value; int32_t expected; };
+    for (const Case c : {Case{0.5, 0}, Case{1.5, 2}, Case{2.5, 2}, Case{50.5, 50}, Case{51.5, 52}, Case{-0.5, 0},
+                         Case{-1.5, -2}, Case{76.50000304, 77}, Case{178.49999696, 178}, Case{1.0e12, 2147483647},
+                         Case{-1.0e12, -2147483647 - 1}, Case{std::numeric_limits<double>::quiet_NaN(), 0}})
+        EXPECT_EQ(roundHalfEven(c.value), c.expected) << c.value;
+    EXPECT_EQ(frmPlayBackControlEngine::roundDown(12.7f), 12.0f);
+    EXPECT_EQ(frmPlayBackControlEngine::roundDown(-0.5f), 0.0f);
+    EXPECT_EQ(frmPlayBackControlEngine::roundDown(3.0f), 3.0f);
+}
+
+} // namespace
