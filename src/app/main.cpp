@@ -11,6 +11,8 @@
 #include "platform/prompts.h"
 #include "platform/tickTimer.h"
 #include "playback/frmPlayBackManager.h"
+#include "playback/playbackFrame.h"
+#include "shell/miscGlobalFunctions.h"
 #include "shell/Main.h"
 #include "shell/shell.h"
 
@@ -60,6 +62,19 @@ int main(int argc, char** argv) {
     s.hooks.setFrameCaption = [&frame](const QString& text) { frame.setWindowTitle(text); };
     frame.show();
     s.form<Main>().show();
+
+    // The refresh period comes from ylc.ini; a second after the windows are up
+    // the interfaces are opened, whose last step switches the refresh tick on,
+    // then Art-Net starts when it is enabled.
+    PlaybackFrame& playbacks = s.engine<PlaybackFrame>();
+    playbacks.applyStartupRefreshRate(
+        miscGlobalFunctions::readIniValue(s.iniFile(), QStringLiteral("Main"), QStringLiteral("DMX Refresh Rate"),
+                                          QStringLiteral("50")));
+    QTimer::singleShot(1000, &app, [&s] {
+        DmxOutput& output = s.engine<DmxOutput>();
+        output.clkCorvellDmxDongle_Click();
+        output.startArtNetIfEnabled();
+    });
 
     if (parser.isSet(quitAfterOption)) {
         QTimer::singleShot(parser.value(quitAfterOption).toInt(), &app, &QApplication::quit);
