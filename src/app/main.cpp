@@ -1,6 +1,7 @@
 // Start of the console: the program folder, the real platform services, the
 // frame and the main window.
 
+#include "effects/frmFogControl.h"
 #include "output/DmxOutput.h"
 #include "platform/artNetSender.h"
 #include "platform/clock.h"
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
     ShellScope scope(std::make_unique<Shell>(folder, std::move(services)));
     Shell& s = scope.get();
     s.hooks.processPendingEvents = [] { QCoreApplication::processEvents(); };
+    s.hooks.redimFoggers = [&s](int32_t n) { s.form<frmFogControl>().redimFoggers(n); };
     s.engine<DmxOutput>(); // fills the DMX output hooks of the shell
 
     auto& frame = s.form<frmPlayBackManager>();
