@@ -210,8 +210,13 @@ void DmxOutput::startArtNet() {
 }
 
 void DmxOutput::stopArtnet() {
-    if (ArtNetLayer* art = shell().artNet()) art->end();
-    artNetEnabled = false;
+    try {
+        if (ArtNetLayer* art = shell().artNet()) art->end();
+        artNetEnabled = false;
+    } catch (const std::exception& e) {
+        shell().prompts().messageBox(QStringLiteral("Error setting up ArtNet Drivers: ") + QString::fromLocal8Bit(e.what()),
+                                     msgBox::OKOnly);
+    }
 }
 
 void DmxOutput::startArtNetIfEnabled() {

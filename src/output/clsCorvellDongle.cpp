@@ -151,7 +151,7 @@ QString clsCorvellDongle::readUserMemory() {
     const double value = numericText::leadingNumber(text1252::decode(QByteArray(reinterpret_cast<const char*>(buffer), 16)));
     if (value > 0) {
         myUniverseNumber = value >= 2147483647.0 ? 2147483647 : roundHalfEven(value);
-        return QString::number(value);
+        return QString::number(value, 'g', 15); // whole numbers without an exponent
     }
     myUniverseNumber = 1;
     return QStringLiteral("1");

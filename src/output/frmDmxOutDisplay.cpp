@@ -67,14 +67,19 @@ void frmDmxOutDisplay::layoutChannelLabels() {
     for (int i = 1; i <= labelCount; ++i) {
         lblChannelNumber[size_t(i)]->setText(QString::number(offset + i));
         lblDMXValue[size_t(i)]->setText(QString::number(offset + i));
+        // Each pair sits 625 twips right of the one before, its number 50
+        // twips left of its level; a pair that would pass the right edge
+        // starts a new row 400 twips lower.
         leftTwips += 625;
-        if (leftTwips > widthTwips - 500) { // wrap to a new row
+        int numberLeftTwips = leftTwips - 50;
+        if (leftTwips > widthTwips - 500) {
             leftTwips = 130;
+            numberLeftTwips = 125;
             topTwips += 400;
         }
         heightTwips = topTwips + 800;
         lblDMXValue[size_t(i)]->move(px(leftTwips), px(topTwips));
-        lblChannelNumber[size_t(i)]->move(px(leftTwips - 50), px(topTwips + 145));
+        lblChannelNumber[size_t(i)]->move(px(numberLeftTwips), px(topTwips + 145));
     }
     resize(px(windowWidthTwips), px(heightTwips));
     vscrDmxChannels->setGeometry(width() - 17, 0, 17, std::max(20, height() - px(420)));

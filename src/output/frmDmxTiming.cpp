@@ -2,6 +2,8 @@
 
 #include "output/clsCorvellDongle.h"
 #include "output/numericText.h"
+#include "platform/prompts.h"
+#include "shell/shell.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -121,7 +123,13 @@ void frmDmxTiming::Form_Load() {
     // would fail and disturb it.
     if (!d.isOpen()) d.openPort(myActivePort);
     d.getMyConfigurationSettings();
-    d.getMyConfigurationSettings();
+    if (!d.getMyConfigurationSettings()) {
+        // An interface that streams without pause (in DMX input) cannot
+        // answer; the fields then show the times last read or set.
+        shell().prompts().messageBox(
+            QStringLiteral("The DMX interface did not answer the timing query; the times shown are the last known ones."),
+            msgBox::OKOnly);
+    }
     txtBreakTime->setText(QString::number(d.myBreakTime));
     txtBreakToBreak->setText(QString::number(d.myBreakToBreakTime));
     txtMarkAfterBreak->setText(QString::number(d.myMarkAfterBreak));

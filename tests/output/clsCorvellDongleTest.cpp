@@ -121,6 +121,7 @@ TEST_F(DongleTest, UniverseRecordRead) {
     const Case cases[] = {
         {"0002", "2", 2}, {"", "1", 1}, {"0", "1", 1}, {"abc", "1", 1},
         {"  12x", "12", 12}, {"-3", "1", 1}, {"2.5", "2.5", 2},
+        {"3.5", "3.5", 4},  {"1234567", "1234567", 1234567},
     };
     openFresh();
     for (const Case& c : cases) {

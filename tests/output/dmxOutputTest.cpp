@@ -259,6 +259,13 @@ TEST_F(OutputTest, ArtNetFollowsTheSettingsFile) {
     EXPECT_EQ(fakeArtNet().ends, 1);
     out.endArtNet(); // shutdown does not end it a second time
     EXPECT_EQ(fakeArtNet().ends, 1);
+
+    // A failure while stopping is shown, and Art-Net keeps its state.
+    out.startArtNet();
+    fakeArtNet().failEnd = true;
+    out.stopArtnet();
+    EXPECT_TRUE(out.artNetEnabled);
+    EXPECT_EQ(t.prompts().messages.back(), QStringLiteral("Error setting up ArtNet Drivers: driver gone"));
 }
 
 TEST_F(OutputTest, RecordingSwitchesToInputAndStoppingRestoresOutput) {

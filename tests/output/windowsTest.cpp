@@ -127,6 +127,19 @@ TEST_F(TimingEditorTest, TickingStandardTimingWritesTheFlagAndReloads) {
     EXPECT_EQ(iface->myBreakToBreakTime, 2000); // kept for later
 }
 
+TEST_F(TimingEditorTest, AnInterfaceThatDoesNotAnswerIsReportedAndKeepsItsTimes) {
+    FakeFtdiDevice& dev = fakeFtdi().attach();
+    ASSERT_EQ(iface->openPort(0), 0);
+    iface->myBreakTime = 180;
+    dev.stream = 0x11; // streaming input frames
+    frmDmxTiming w;
+    w.myInterfaceCls = iface;
+    w.Form_Load();
+    ASSERT_EQ(t.prompts().messages.size(), 1);
+    EXPECT_TRUE(t.prompts().messages[0].startsWith("The DMX interface did not answer the timing query"));
+    EXPECT_EQ(w.txtBreakTime->text(), "180");
+}
+
 TEST(OutputMonitor, ShowsLiveLevelsAndFollowsTheScrollBar) {
     TestShell t;
     auto& st = shell().state;
@@ -173,6 +186,28 @@ TEST(OutputMonitor, ShowsLiveLevelsAndFollowsTheScrollBar) {
     timer.fire();
     EXPECT_EQ(w.vscrDmxChannels->value(), 412);
     EXPECT_EQ(w.lblChannelNumber[100]->text(), "512");
+}
+
+TEST(OutputMonitor, LaysOutRowsOfThirteenPairs) {
+    TestShell t;
+    frmDmxOutDisplay w;
+    const auto px = [](int twips) { return twips / 15; };
+    struct Pair {
+        int index, valueLeft, numberLeft, top; // twips
+    };
+    const Pair pairs[] = {
+        {1, 155, 105, 240},   {2, 780, 730, 240},    {13, 7655, 7605, 240},
+        {14, 130, 125, 640},  {26, 7630, 7580, 640}, {27, 130, 125, 1040},
+        {100, 5130, 5080, 3040},
+    };
+    for (const Pair& p : pairs) {
+        const QLabel* value = w.lblDMXValue[size_t(p.index)];
+        const QLabel* number = w.lblChannelNumber[size_t(p.index)];
+        EXPECT_EQ(value->pos(), QPoint(px(p.valueLeft), px(p.top))) << p.index;
+        EXPECT_EQ(number->pos(), QPoint(px(p.numberLeft), px(p.top + 145))) << p.index;
+    }
+    EXPECT_EQ(w.lblDMXValue[0]->x(), px(-470)); // the template stays outside
+    EXPECT_EQ(w.height(), px(3040 + 800));      // the window fits the last row
 }
 
 TEST(RecordWindow, OffsetsKeepTheRangeInsideTheShow) {

@@ -26,11 +26,15 @@ public:
         sends.push_back(levels);
         modes.push_back(mode);
     }
-    void end() override { ++ends; }
+    void end() override {
+        if (failEnd) throw std::runtime_error("driver gone");
+        ++ends;
+    }
     QString lastError() const override { return error; }
 
     int16_t initStatus = artNetStatus::ready;
     bool failSends = false; // readWrite throws
+    bool failEnd = false;   // end throws
     QString error;
     QStringList initAddresses;
     std::vector<std::pair<int, int>> pipes;
