@@ -275,6 +275,29 @@ TEST_F(DongleTest, InputFrames) {
     }
 }
 
+TEST_F(DongleTest, PurgeEmptiesTheReceiveQueueOnlyAboveOneFrame) {
+    openFresh();
+    for (const auto& [waiting, purged] : {std::pair{515u, false}, std::pair{516u, true}}) {
+        dev.rxQueueOverride = waiting;
+        const size_t before = dev.purges.size();
+        d.purgeData();
+        EXPECT_EQ(dev.purges.size(), before + (purged ? 1 : 0)) << waiting;
+        if (purged) EXPECT_EQ(dev.purges.back(), 1u);
+    }
+}
+
+TEST_F(DongleTest, SendStringWritesAtMostTheTextItHolds) {
+    const size_t from = openFresh();
+    d.myBufferSize = 3;
+    EXPECT_EQ(d.dmxSendString("ABCDEF", 9), 0);
+    d.myBufferSize = 100; // more than the text: only the text goes out
+    EXPECT_EQ(d.dmxSendString("XY", 9), 0);
+    const auto w = dev.writesSince(from);
+    ASSERT_EQ(w.size(), 2u);
+    EXPECT_EQ(w[0], bytes({'A', 'B', 'C'}));
+    EXPECT_EQ(w[1], bytes({'X', 'Y'}));
+}
+
 TEST_F(DongleTest, CloseAndTerminate) {
     d.closeUSB(); // closed: nothing happens
     EXPECT_EQ(dev.closes, 0);

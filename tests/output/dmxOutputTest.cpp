@@ -81,6 +81,18 @@ TEST_F(OutputTest, EachInterfaceSendsItsOwnUniverseInvertedAndClamped) {
     EXPECT_EQ(out.currentDmxClass, out.dmxDongleCollection[1]);
 }
 
+TEST_F(OutputTest, TheCaptionNamesTheVersionAndTheShow) {
+    shell().state.showFileName = QStringLiteral("C:\\Shows\\Friday.YLC");
+    out.versionMajor = 1;
+    out.versionMinor = 3;
+    out.versionRevision = 2;
+    attachWithUniverse("0001");
+    out.clkCorvellDmxDongle_Click();
+    const QString caption = QStringLiteral("VarnelDMX USB TO DMX Activated 1.32 || Show Name: Friday");
+    EXPECT_EQ(out.mainCaption, caption);
+    EXPECT_EQ(frameCaption, caption); // shown as the status text too
+}
+
 TEST_F(OutputTest, AUniverseBeyondTheShowIsClampedToTheLast) {
     twoUniverses();
     FakeFtdiDevice& dev = attachWithUniverse("0003");
