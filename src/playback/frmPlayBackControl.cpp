@@ -128,6 +128,23 @@ frmPlayBackControl::frmPlayBackControl(frmPlayBackControlEngine& engine, QWidget
     // The "Use Fadetime" box is mirrored only; a click does nothing.
     connect(ckForceFadeTime, &QCheckBox::clicked, this, [this] { refreshFromEngine(); });
 
+    // The fade progress sliders double as a manual crossfader: pressing one
+    // holds the playback, dragging it sets the fade by hand.
+    for (QSlider* s : {pbFadeIn, pbFadeOut}) {
+        s->setEnabled(true);
+        connect(s, &QSlider::sliderPressed, this, [this] {
+            eng.state.isRunning = false;
+            refreshFromEngine();
+        });
+    }
+    connect(pbFadeIn, &QSlider::sliderMoved, this, [this](int v) {
+        if (!mirroring) eng.pbFadeIn_Scroll(v);
+    });
+    connect(pbFadeOut, &QSlider::sliderMoved, this, [this](int v) {
+        if (!mirroring) eng.pbFadeOut_Scroll(v);
+    });
+    eng.displaySequenceData = [this] { displaySequenceData(); };
+
     previousDisplayHandler = eng.onDisplayChanged;
     eng.onDisplayChanged = [this] {
         if (previousDisplayHandler) previousDisplayHandler();
@@ -137,7 +154,10 @@ frmPlayBackControl::frmPlayBackControl(frmPlayBackControlEngine& engine, QWidget
     displaySequenceData();
 }
 
-frmPlayBackControl::~frmPlayBackControl() { eng.onDisplayChanged = previousDisplayHandler; }
+frmPlayBackControl::~frmPlayBackControl() {
+    eng.onDisplayChanged = previousDisplayHandler;
+    eng.displaySequenceData = nullptr;
+}
 
 bool frmPlayBackControl::eventFilter(QObject* watched, QEvent* event) {
     if (watched == cmbBeatSync && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {

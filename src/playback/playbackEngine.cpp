@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <optional>
 
 namespace {
 
@@ -34,6 +36,17 @@ int32_t usableNextScene(const PlaybackState& st, int32_t step) {
     if (step < 0 || step >= int32_t(st.nextScenes.size())) throw std::out_of_range("Subscript out of range");
     const int32_t ns = st.nextScenes[size_t(step)];
     return (ns >= 1 && ns <= st.stepCount) ? ns : 0;
+}
+
+// One tick of a delay phase: the counter (and its progress slider) moves on
+// while the delay lasts; true once it is over.
+bool countDelay(float ticks, int32_t& count, int32_t& progress) {
+    if (ticks > float(count)) {
+        ++count;
+        progress = count;
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -71,6 +84,11 @@ void frmPlayBackControlEngine::ensureChannelCapacity() {
     const int32_t total = model().totalChannels;
     if (state.channelSlots() != total || state.stepValues.channels() != total)
         state.resize(total, std::max(state.lastStepSlot(), 5));
+}
+
+ChannelModel& frmPlayBackControlEngine::sizedModel() {
+    ensureChannelCapacity();
+    return model();
 }
 
 void frmPlayBackControlEngine::ensureStepSlot(int32_t step) {
@@ -145,8 +163,7 @@ void frmPlayBackControlEngine::calculateStepFadeValues() {
     PlaybackState& st = state;
     if (st.currentStep < 0) return;
     try {
-        ChannelModel& m = model();
-        ensureChannelCapacity();
+        ChannelModel& m = sizedModel();
         const PlaybackHooks& h = playbackHooks();
         const int32_t interval = h.refreshIntervalMs ? h.refreshIntervalMs() : 50;
         if (interval > 0) st.ticksPerSecond = roundHalfEven(1000.0 / double(interval));
@@ -232,20 +249,8 @@ void frmPlayBackControlEngine::tmrPlayBackEvent_Timer() {
     if (st.stopAndClearAfterFadeOut) st.followDone = true;
     if (!st.followDone) return;
 
-    if (st.delayUpTicks > float(st.delayUpCount)) {
-        ++st.delayUpCount;
-        st.pbDelayIn = st.delayUpCount;
-        st.delayUpDone = false;
-    } else {
-        st.delayUpDone = true;
-    }
-    if (st.delayDownTicks > float(st.delayDownCount)) {
-        ++st.delayDownCount;
-        st.pbDelayOut = st.delayDownCount;
-        st.delayDownDone = false;
-    } else {
-        st.delayDownDone = true;
-    }
+    st.delayUpDone = countDelay(st.delayUpTicks, st.delayUpCount, st.pbDelayIn);
+    st.delayDownDone = countDelay(st.delayDownTicks, st.delayDownCount, st.pbDelayOut);
     if (st.delayUpDone) ++st.fadeUpCount;
     if (st.delayDownDone) ++st.fadeDownCount;
 
@@ -378,8 +383,7 @@ void frmPlayBackControlEngine::writeFineChannels() {
 void frmPlayBackControlEngine::advanceToNextStep(bool skipLevels) {
     PlaybackState& st = state;
     try {
-        ChannelModel& m = model();
-        ensureChannelCapacity();
+        ChannelModel& m = sizedModel();
         st.crossfadeIndicator = false;
         st.delayDownCount = st.delayUpCount = st.followCount = 0;
         st.intensityFactor = computeIntensityFactor();
@@ -495,8 +499,7 @@ void frmPlayBackControlEngine::advanceToNextStep(bool skipLevels) {
 void frmPlayBackControlEngine::fadeFromCurrent(int32_t stepToFadeTo, bool realFade, int32_t thecurrentStep) {
     PlaybackState& st = state;
     try {
-        ChannelModel& m = model();
-        ensureChannelCapacity();
+        ChannelModel& m = sizedModel();
         if (thecurrentStep >= 1) {
             ensureStepSlot(thecurrentStep);
             st.currentStep = thecurrentStep;
@@ -564,8 +567,7 @@ void frmPlayBackControlEngine::fadeFromCurrentOveride(int32_t stepToFadeTo) {
 void frmPlayBackControlEngine::fadeOutFromCurrent(bool& realFade, int32_t thecurrentStep) {
     PlaybackState& st = state;
     try {
-        ChannelModel& m = model();
-        ensureChannelCapacity();
+        ChannelModel& m = sizedModel();
         if (thecurrentStep >= 1) {
             ensureStepSlot(thecurrentStep);
             st.currentStep = thecurrentStep;
@@ -746,9 +748,8 @@ void frmPlayBackControlEngine::cmdClear_Click() {
 
 void frmPlayBackControlEngine::clearValues() {
     try {
-        ChannelModel& m = model();
-        ensureChannelCapacity();
-        const int16_t me = int16_t(state.myPlaybackNumber);
+        ChannelModel& m = sizedModel();
+        const int16_t me = ownNumber();
         for (int32_t c = 1; c <= m.totalChannels; ++c) {
             if (m.channelOwner[size_t(c)] != me || m.channelHold[size_t(c)]) continue;
             const int32_t level = isPanOrTilt(c) ? 128 : 0;
@@ -782,8 +783,7 @@ void frmPlayBackControlEngine::cmbBeatSync_Click() {
 
 void frmPlayBackControlEngine::clearLoadedSequence() {
     PlaybackState& st = state;
-    ChannelModel& m = model();
-    ensureChannelCapacity();
+    ChannelModel& m = sizedModel();
     const int32_t last = std::min(st.stepCount, st.lastStepSlot());
     for (int32_t s = 1; s <= last; ++s) {
         int32_t* levels = st.stepValues.step(s);
@@ -816,9 +816,8 @@ void frmPlayBackControlEngine::clearsequence() {
 }
 
 void frmPlayBackControlEngine::releasePlaybackChannels() {
-    ChannelModel& m = model();
-    ensureChannelCapacity();
-    const int16_t me = int16_t(state.myPlaybackNumber);
+    ChannelModel& m = sizedModel();
+    const int16_t me = ownNumber();
     for (int32_t c = 1; c <= m.totalChannels; ++c) {
         if (m.channelOwner[size_t(c)] != me) continue;
         if (m.channelHold[size_t(c)] && m.channelBlackoutHold[size_t(c)] && !state.heldBeforeBlackout[size_t(c)]) {
@@ -877,11 +876,17 @@ int32_t frmPlayBackControlEngine::getTriggerType() const {
 }
 
 void frmPlayBackControlEngine::setAutoTrigger(int32_t triggerNumber, bool save) {
+    // Switching to Audio leaves the per-step times (setTriggerType clears the
+    // flag), so whether the playback ran on them is taken before.
+    const bool wasPerStep = state.useSequenceFadeTime;
     setTriggerType(triggerNumber);
     if (triggerNumber == 2) {
-        if (state.useSequenceFadeTime) {
+        if (wasPerStep) {
             setUseSequenceFadetime(false);
-            state.fadeTimeFollowsBpm = true;
+            const PlaybackHooks& h = playbackHooks();
+            const double detected = h.beatDetectorBpm ? h.beatDetectorBpm() : 0.0;
+            setFadeTimeSlider(roundHalfEvenWide(detected));
+            state.fadeFromBpm = true;
         }
     } else {
         setUseSequenceFadetime(true);
@@ -929,7 +934,8 @@ void frmPlayBackControlEngine::vsliderFadeTime_Scroll() {
 void frmPlayBackControlEngine::setFadeTimeSlider(int32_t bpm) {
     if (bpm <= 0) return;
     PlaybackState& st = state;
-    if (st.optMode != 2) return;
+    const PlaybackHooks& h = playbackHooks();
+    if (st.optMode != 2 && !(h.globalTempoSelected && h.globalTempoSelected())) return;
     const int32_t value =
         std::min(5000, int32_t(std::trunc(60.0 / double(bpm) * double(st.vsliderFadeTimeMax) / 3.0)));
     if (value != st.vsliderFadeTime || st.fadeFromBpm) {
@@ -940,6 +946,7 @@ void frmPlayBackControlEngine::setFadeTimeSlider(int32_t bpm) {
         vsliderFadeTime_Scroll();
     }
     st.bpm = bpm;
+    if (h.resetBpmTimer) h.resetBpmTimer(st.myPlaybackNumber, bpm);
 }
 
 // ---- Dimmer and grand master ---------------------------------------------------------------
@@ -959,28 +966,26 @@ void frmPlayBackControlEngine::changeDimmerValue(int32_t theValue) {
 }
 
 void frmPlayBackControlEngine::setTheSliderValue(int32_t theValue) {
-    const PlaybackHooks& h = playbackHooks();
-    const int32_t gm = h.grandMaster ? h.grandMaster() : 100;
-    state.intensityFactor = float((double(gm) / 100.0) * (double(theValue) / 100.0));
     state.sliderDimmer = int16_t(std::clamp(theValue, -32768, 32767));
     displayChanged();
-    if (state.currentStep == 0) return;
-    rewriteDimmedChannels();
-    updateColorMixers();
+    if (state.currentStep == 0) {
+        state.intensityFactor = computeIntensityFactor();
+        return;
+    }
+    applyIntensityFactor();
 }
 
-void frmPlayBackControlEngine::changeGrandMaster() {
-    const PlaybackHooks& h = playbackHooks();
-    const int32_t gm = h.grandMaster ? h.grandMaster() : 100;
-    state.intensityFactor = float((double(state.sliderDimmer) / 100.0) * (double(gm) / 100.0));
+void frmPlayBackControlEngine::changeGrandMaster() { applyIntensityFactor(); }
+
+void frmPlayBackControlEngine::applyIntensityFactor() {
+    state.intensityFactor = computeIntensityFactor();
     rewriteDimmedChannels();
     updateColorMixers();
 }
 
 void frmPlayBackControlEngine::rewriteDimmedChannels() {
-    ChannelModel& m = model();
-    ensureChannelCapacity();
-    const int16_t me = int16_t(state.myPlaybackNumber);
+    ChannelModel& m = sizedModel();
+    const int16_t me = ownNumber();
     const int32_t fixtures = std::min<int32_t>(m.fixtureCount, int32_t(m.fixtureDimmerChannel.size()) - 1);
     for (int32_t f = 1; f <= fixtures; ++f) {
         if (applyDimmerToColourChannels(f)) continue;
@@ -1079,9 +1084,8 @@ void frmPlayBackControlEngine::refreshPlaybackChannels() {
 }
 
 void frmPlayBackControlEngine::newRefreshPlaybackChannels() {
-    ChannelModel& m = model();
-    ensureChannelCapacity();
-    const int16_t me = int16_t(state.myPlaybackNumber);
+    ChannelModel& m = sizedModel();
+    const int16_t me = ownNumber();
     const bool anyOwner = state.iAmLivePlayback || state.alteredPlayback;
     const int32_t last = std::min(state.stepCount, state.lastStepSlot());
     auto take = [&](int32_t c) {
@@ -1164,10 +1168,10 @@ int16_t frmPlayBackControlEngine::sendChaserValue(int32_t channel, int32_t stepN
 
 void frmPlayBackControlEngine::recordScene(bool addscene) {
     PlaybackState& st = state;
-    ChannelModel& m = model();
-    ensureChannelCapacity();
+    ChannelModel& m = sizedModel();
     if (addscene) {
         st.sceneJustRecorded = true;
+        m.sequenceChanged = true;
         st.recordPlusLast = true;
     } else if (st.currentStep == 0) {
         st.currentStep = 1;
@@ -1181,6 +1185,7 @@ void frmPlayBackControlEngine::recordScene(bool addscene) {
         st.sceneJustRecorded = true;
         advanceToNextStep(true);
     }
+    takeMainDeskTimes();
     ensureStepSlot(st.currentStep);
     const int16_t me = int16_t(st.myPlaybackNumber);
     int32_t* levels = st.stepValues.step(st.currentStep);
@@ -1220,6 +1225,12 @@ void frmPlayBackControlEngine::updateCurrentSceneValues() {
             st.currentLevels[size_t(c)] = float(out);
         }
     }
+    takeMainDeskTimes();
+}
+
+void frmPlayBackControlEngine::takeMainDeskTimes() {
+    if (!setFadeTimesFromMainDesk(false))
+        reportError(QStringLiteral("A time on the main window is not a number; the step keeps its other times"));
 }
 
 void frmPlayBackControlEngine::setCurrentStep(int32_t theStep) {
@@ -1287,9 +1298,369 @@ bool frmPlayBackControlEngine::returnCurrentAutoGO() const {
     return c >= 0 && c < int32_t(state.stepStops.size()) && state.stepStops[size_t(c)];
 }
 
-// ---- Neighbours -------------------------------------------------------------------------------
+// ---- Blackout ---------------------------------------------------------------------------------
 
-void frmPlayBackControlEngine::blackOutMyControlledShutters(bool, bool, bool, bool) {}
-void frmPlayBackControlEngine::updateColorMixers() {}
-void frmPlayBackControlEngine::showFadetimeOnMain() {}
-void frmPlayBackControlEngine::refreshFadeProgress() {}
+namespace {
+
+// The channels a fixture's blackout acts on: its shutter channel alone, or,
+// without one, every channel of its profile but pan, tilt, their fine
+// channels and the two strobe types. Channels outside the show are left out
+// and counted in `outside`.
+std::vector<int32_t> blackoutChannelsOf(ChannelModel& m, int32_t f, int32_t& outside) {
+    std::vector<int32_t> list;
+    auto valid = [&m](int32_t c) { return c >= 1 && c <= m.totalChannels; };
+    const int32_t shutter = size_t(f) < m.fixtureShutterChannel.size() ? m.fixtureShutterChannel[size_t(f)] : 0;
+    if (shutter >= 1) {
+        if (valid(shutter)) list.push_back(shutter);
+        else ++outside;
+        return list;
+    }
+    const int32_t p = m.fixtureLightClass[size_t(f)];
+    if (p < 1 || size_t(p) >= m.lightClasses.size() || !m.lightClasses[size_t(p)]) return list;
+    const int32_t first = m.fixtureStartChannel[size_t(f)];
+    const int32_t used = m.lightClasses[size_t(p)]->ChannelsUsed;
+    for (int32_t c = first; c < first + used; ++c) {
+        if (!valid(c)) {
+            ++outside;
+            continue;
+        }
+        if (c == m.fixturePanChannel[size_t(f)] || c == m.fixturePanFineChannel[size_t(f)] ||
+            c == m.fixtureTiltChannel[size_t(f)] || c == m.fixtureTiltFineChannel[size_t(f)])
+            continue;
+        const QString type = m.channelType.at(c).toLower();
+        if (type == QLatin1String("strobe intensity") || type == QLatin1String("strobe rate")) continue;
+        list.push_back(c);
+    }
+    return list;
+}
+
+} // namespace
+
+void frmPlayBackControlEngine::blackOutMyControlledShutters(bool forceStartState, bool theBlackoutState,
+                                                            bool byPassValues, bool bypassSwitch) {
+    PlaybackState& st = state;
+    ChannelModel& m = sizedModel();
+    const PlaybackHooks& h = playbackHooks();
+    if (isCurrentPlayback() && h.mainBlackOutColour) h.mainBlackOutColour(cmdBlackOutColour);
+    if (!bypassSwitch) {
+        if (forceStartState) st.blackoutOff = theBlackoutState;
+        QString eventType;
+        if (!st.blackoutOff) {
+            cmdBlackOutColour = 0;
+            st.blackoutOff = true;
+            eventType = QStringLiteral("Blackout Playback");
+        } else {
+            cmdBlackOutColour = 16777215;
+            st.blackoutOff = false;
+            eventType = QStringLiteral("Restore Blackout");
+        }
+        if (h.schedulerRecording && h.schedulerRecording() && h.recordEvent)
+            h.recordEvent(QStringLiteral("Not Apllicable"), eventType);
+    }
+    const int16_t me = int16_t(st.myPlaybackNumber);
+    const ShellHooks& sh = shell().hooks;
+    const int32_t ownerPriority = sh.reportPlayBackPriority ? sh.reportPlayBackPriority(me) : st.myPriority;
+    const bool blackingOut = !st.blackoutOff;
+    int32_t outside = 0;
+    const int32_t fixtures = std::min<int32_t>(m.fixtureCount, int32_t(m.fixtureLightClass.size()) - 1);
+    for (int32_t f = 1; f <= fixtures; ++f) {
+        const bool shutterOnly = size_t(f) < m.fixtureShutterChannel.size() && m.fixtureShutterChannel[size_t(f)] >= 1;
+        for (const int32_t c : blackoutChannelsOf(m, f, outside)) {
+            if (m.channelOwner[size_t(c)] != me) continue;
+            if (blackingOut) {
+                if (!m.channelBlackoutHold[size_t(c)]) st.heldBeforeBlackout[size_t(c)] = m.channelHold[size_t(c)];
+                // A shutter that something else holds (the strobe, say) stays as it is.
+                if (shutterOnly && m.channelHold[size_t(c)]) continue;
+                if (ownerPriority == 10) continue;
+                m.channelHold[size_t(c)] = 1;
+                if (shutterOnly) m.channelTouched[size_t(c)] = 0;
+                st.currentLevels[size_t(c)] = 0;
+                m.channelOutput[size_t(c)] = 0;
+                m.channelBlackoutHold[size_t(c)] = 1;
+            } else if (m.channelBlackoutHold[size_t(c)]) {
+                if (!byPassValues && st.stepValues.contains(c, st.currentStep)) {
+                    const int32_t level = st.stepValues(c, st.currentStep);
+                    st.currentLevels[size_t(c)] = float(level);
+                    m.channelOutput[size_t(c)] = clampLevel(level);
+                }
+                m.channelBlackoutHold[size_t(c)] = 0;
+                m.channelHold[size_t(c)] = st.heldBeforeBlackout[size_t(c)];
+            }
+        }
+    }
+    displayChanged();
+    if (outside > 0)
+        reportError(QStringLiteral(" Error in blackout: ") + QString::number(outside) +
+                    QStringLiteral(" fixture channel(s) lie outside the show and were left alone"));
+}
+
+// ---- Colour mixers ------------------------------------------------------------------------------
+
+void frmPlayBackControlEngine::updateColorMixers() {
+    ChannelModel& m = model();
+    const int32_t total = m.totalChannels;
+    if (m.channelMixedColour.size() < total + 1 || int32_t(m.channelOwner.size()) < total + 1) return;
+    const int16_t me = int16_t(state.myPlaybackNumber);
+    const double factor = state.intensityFactor;
+    const int32_t fixtures = std::min<int32_t>(m.fixtureCount, int32_t(m.fixtureLightClass.size()) - 1);
+    // The slot of a colour channel is its channel number + 1, which readers
+    // of channelMixedColour rely on; a colour whose channels or slots fall
+    // outside the show is not mixed (the other fixtures still are).
+    auto usable = [total](int32_t c) { return c >= 1 && c + 1 <= total; };
+    auto component = [&](int32_t c, bool subtractive) {
+        const int32_t level = m.channelOutput[size_t(c)];
+        return std::clamp(roundHalfEven(double(subtractive ? std::abs(255 - level) : level) * factor), 0, 255);
+    };
+    auto mix = [&](int32_t a, int32_t b, int32_t c, bool subtractive, std::initializer_list<int32_t> slotsOf) {
+        const int32_t colour = component(a, subtractive) + 256 * component(b, subtractive) +
+                               65536 * component(c, subtractive);
+        const QString text = QString::number(colour);
+        for (const int32_t ch : slotsOf) m.channelMixedColour[ch + 1] = text;
+    };
+    auto owned = [&](int32_t a, int32_t b, int32_t c) {
+        return m.channelOwner[size_t(a)] == me || m.channelOwner[size_t(b)] == me || m.channelOwner[size_t(c)] == me;
+    };
+    for (int32_t f = 1; f <= fixtures; ++f) {
+        const int32_t p = m.fixtureLightClass[size_t(f)];
+        if (p < 1 || size_t(p) >= m.lightClasses.size() || !m.lightClasses[size_t(p)]) continue;
+        const ClsFixture& profile = *m.lightClasses[size_t(p)];
+        if (!profile.rgbFixture() && !profile.rgbMulti() && !profile.cmyFixture()) continue;
+        const int32_t offset = m.fixtureStartChannel[size_t(f)] - 1;
+        auto channelOf = [offset](int32_t role) { return role >= 1 ? role + offset : 0; };
+        if (profile.rgbFixture()) {
+            const int32_t r = channelOf(profile.redChannel()), g = channelOf(profile.greenChannel()),
+                          b = channelOf(profile.blueChannel());
+            if (usable(r) && usable(g) && usable(b) && (m.channelOwner[size_t(r)] == 0 || owned(r, g, b)))
+                mix(r, g, b, false, {b, r, g});
+        }
+        if (profile.rgbMulti()) {
+            const std::optional<int32_t> cells[3][3] = {
+                {profile.redChannel1(), profile.greenChannel1(), profile.blueChannel1()},
+                {profile.redChannel2(), profile.greenChannel2(), profile.blueChannel2()},
+                {profile.redChannel3(), profile.greenChannel3(), profile.blueChannel3()}};
+            for (const auto& cell : cells) {
+                if (cell[0].value_or(0) == 0) continue;
+                const int32_t r = channelOf(cell[0].value_or(0)), g = channelOf(cell[1].value_or(0)),
+                              b = channelOf(cell[2].value_or(0));
+                if (usable(r) && usable(g) && usable(b) && owned(r, g, b)) mix(r, g, b, false, {b, r, g});
+            }
+        }
+        if (profile.cmyFixture()) {
+            const int32_t c = channelOf(profile.cyanChannel()), mg = channelOf(profile.magentaChannel()),
+                          y = channelOf(profile.YellowChannel());
+            if (usable(c) && usable(mg) && usable(y) && owned(c, mg, y)) mix(c, mg, y, true, {c, mg, y});
+        }
+    }
+}
+
+// ---- Main-window display and progress ------------------------------------------------------------
+
+namespace {
+// A time as the main window's boxes show it: shortest form, no trailing zeros.
+QString generalNumber(float seconds) { return QString::number(double(seconds), 'g', 7); }
+} // namespace
+
+void frmPlayBackControlEngine::showFadetimeOnMain() {
+    PlaybackState& st = state;
+    if (!isCurrentPlayback()) return;
+    const PlaybackHooks& h = playbackHooks();
+    const int32_t cs = st.currentStep;
+    const QString text = QString::number(cs) + QLatin1Char(':') + QString::number(st.stepCount);
+    st.stepNumberText = text;
+    if (h.mainStepNumber) h.mainStepNumber(text, 65280);
+    const bool inTables = cs > 0 && cs <= st.stepCount && cs <= st.lastStepSlot();
+    if (!st.sceneJustRecorded && st.deskRow == model().currentPlayback && inTables) {
+        if (h.setMainFadeTimeText) {
+            const float times[5] = {st.fadeUpTimes[size_t(cs)], st.fadeDownTimes[size_t(cs)], st.delayUpTimes[size_t(cs)],
+                                    st.delayDownTimes[size_t(cs)], st.followTimes[size_t(cs)]};
+            for (int32_t box = 0; box < 5; ++box) h.setMainFadeTimeText(box, generalNumber(times[box]));
+            h.setMainFadeTimeText(5, QString::number(st.nextScenes[size_t(cs)]));
+        }
+        const bool waits = st.stepStops[size_t(cs)] != 0;
+        if (h.mainAutoFollowColour) h.mainAutoFollowColour(waits ? 0 : 255);
+        if (h.switchWingButton) h.switchWingButton(QStringLiteral("autogo"), !waits);
+    }
+    if (h.mainProgrammingEnabled && h.setMainProgrammingLocked) {
+        const bool enabled = h.mainProgrammingEnabled();
+        if (st.myPriority == 10 && enabled) h.setMainProgrammingLocked(true);
+        else if (st.myPriority < 10 && !enabled) h.setMainProgrammingLocked(false);
+    }
+    const QString command = stepCommandName(cs);
+    if (h.mainCommandCaption) h.mainCommandCaption(command.isEmpty() ? QStringLiteral("Command") : command);
+    QString scene = st.sceneNames.value(cs).trimmed();
+    if (scene.isEmpty()) scene = QStringLiteral("Scene ") + QString::number(cs);
+    if (h.updateSequenceDetails) h.updateSequenceDetails(scene);
+    if (h.mainBpmCaption) h.mainBpmCaption(QLatin1Char(' ') + QString::number(st.bpm) + QStringLiteral(" BPM"));
+    if (h.updateCurrentActivePalettePreset) h.updateCurrentActivePalettePreset();
+}
+
+void frmPlayBackControlEngine::refreshFadeProgress() {
+    PlaybackState& st = state;
+    st.pbFadeOutMax = st.fadeDownTicks;
+    st.pbFadeInMax = st.fadeUpTicks;
+    st.pbDelayOutMax = st.delayDownTicks;
+    st.pbDelayOut = 0;
+    st.pbDelayInMax = st.delayUpTicks;
+    st.pbDelayIn = 0;
+    if (!isCurrentPlayback()) return;
+    const PlaybackHooks& h = playbackHooks();
+    if (h.mainProgressValue) h.mainProgressValue(4, 0);
+    if (h.mainProgressMaximum) {
+        // One more than the phase's ticks, so a bar never gets a maximum of 0.
+        h.mainProgressMaximum(0, st.fadeUpTicks + 1);
+        h.mainProgressMaximum(1, st.fadeDownTicks + 1);
+        h.mainProgressMaximum(2, st.delayUpTicks + 1);
+        h.mainProgressMaximum(3, st.delayDownTicks + 1);
+    }
+}
+
+// ---- Fade times from the main window -------------------------------------------------------------
+
+namespace {
+// A time box's text as a number; false when it is not one.
+bool boxNumber(const QString& text, double& value) {
+    bool ok = false;
+    value = text.trimmed().toDouble(&ok);
+    return ok && std::isfinite(value);
+}
+} // namespace
+
+bool frmPlayBackControlEngine::setFadeTimesFromMainDesk(bool allSteps) {
+    PlaybackState& st = state;
+    const PlaybackHooks& h = playbackHooks();
+    if (!h.mainFadeTimeText) return true; // no main window to take times from
+    const int32_t from = allSteps ? 0 : st.currentStep;
+    const int32_t to = allSteps ? st.stepCount : st.currentStep;
+    for (int32_t i = from; i <= to; ++i) {
+        if (i < 0 || i >= st.lastStepSlot() || i > st.stepCount) continue;
+        // The recorded step's times also go into the step that follows it.
+        const bool alsoNext = st.sceneJustRecorded && i + 1 <= st.lastStepSlot();
+        std::vector<float>* tables[7] = {&st.fadeUpTimes,         &st.fadeDownTimes, &st.sequenceFadeUpTimes,
+                                         &st.sequenceFadeDownTimes, &st.delayUpTimes, &st.delayDownTimes,
+                                         &st.followTimes};
+        const int32_t boxOf[7] = {0, 1, 0, 1, 2, 3, 4};
+        for (int32_t k = 0; k < 7; ++k) {
+            double v = 0;
+            if (!boxNumber(h.mainFadeTimeText(boxOf[k]), v)) return false;
+            (*tables[k])[size_t(i)] = float(v);
+            if (alsoNext) (*tables[k])[size_t(i + 1)] = float(v);
+        }
+        double next = 0;
+        if (!boxNumber(h.mainFadeTimeText(5), next)) return false;
+        if (next > -1 && !st.isRunning) st.nextScenes[size_t(i)] = roundHalfEvenWide(next);
+        if (st.sceneNames[i].isEmpty()) st.sceneNames[i] = QStringLiteral("Scene  ") + QString::number(i);
+    }
+    return true;
+}
+
+bool frmPlayBackControlEngine::setAllFadeValues(int32_t txtIndex) {
+    PlaybackState& st = state;
+    const PlaybackHooks& h = playbackHooks();
+    if (txtIndex < 0 || txtIndex > 4 || !h.mainFadeTimeText) return true;
+    double v = 0;
+    if (!boxNumber(h.mainFadeTimeText(txtIndex), v)) return false;
+    const int32_t last = std::min(st.stepCount + 1, st.lastStepSlot());
+    for (int32_t s = 1; s <= last; ++s) {
+        const float t = float(v);
+        switch (txtIndex) {
+        case 0: st.fadeUpTimes[size_t(s)] = st.sequenceFadeUpTimes[size_t(s)] = t; break;
+        case 1: st.fadeDownTimes[size_t(s)] = st.sequenceFadeDownTimes[size_t(s)] = t; break;
+        case 2: st.delayUpTimes[size_t(s)] = t; break;
+        case 3: st.delayDownTimes[size_t(s)] = t; break;
+        default: st.followTimes[size_t(s)] = t; break;
+        }
+    }
+    return true;
+}
+
+// ---- Manual crossfade ------------------------------------------------------------------------------
+
+void frmPlayBackControlEngine::crossfadeDrag(int32_t v, bool rising) {
+    PlaybackState& st = state;
+    ChannelModel& m = sizedModel();
+    const int32_t cs = st.currentStep, nx = st.nextStep;
+    if (cs < 0 || nx < 0 || cs > st.lastStepSlot() || nx > st.lastStepSlot()) return;
+    const int16_t me = int16_t(st.myPlaybackNumber);
+    const double factor = st.intensityFactor;
+    const int32_t* from = st.stepValues.step(cs);
+    const int32_t* to = st.stepValues.step(nx);
+    for (int32_t c = 1; c <= m.totalChannels; ++c) {
+        const float step = rising ? st.fadeUpSteps[size_t(c)] : st.fadeDownSteps[size_t(c)];
+        if ((rising ? !(step < 0) : !(step > 0)) || m.channelOwner[size_t(c)] != me || !m.channelFades[size_t(c)] ||
+            from[c] == to[c])
+            continue;
+        const float level = float(double(from[c]) - double(step) * double(v));
+        st.currentLevels[size_t(c)] = level;
+        m.channelOutput[size_t(c)] =
+            clampLevel(roundHalfEven(m.channelIsIntensity[size_t(c)] ? double(level) * factor : double(level)));
+    }
+    if (rising) st.fadeUpCount = st.pbFadeIn = v;
+    else st.fadeDownCount = st.pbFadeOut = v;
+    updateColorMixers();
+}
+
+void frmPlayBackControlEngine::pbFadeIn_Scroll(int32_t v) { crossfadeDrag(v, true); }
+void frmPlayBackControlEngine::pbFadeOut_Scroll(int32_t v) { crossfadeDrag(v, false); }
+
+void frmPlayBackControlEngine::setCrossFadeStatus(float position) {
+    // A crossfader outside its travel stops at the end of the slider.
+    const double p = std::isfinite(position) ? std::clamp(double(position), 0.0, 1.0) : 0.0;
+    pbFadeIn_Scroll(roundHalfEven(p * double(state.pbFadeInMax)));
+    pbFadeOut_Scroll(roundHalfEven(p * double(state.pbFadeOutMax)));
+    displayChanged();
+}
+
+// ---- Fade-time slider steps and the beat -----------------------------------------------------------
+
+void frmPlayBackControlEngine::increaseFadeTimeSliderValue() {
+    if (state.vsliderFadeTime + 10 >= 5000) return;
+    state.vsliderFadeTime += 5;
+    state.useSequenceFadeTime = false;
+    vsliderFadeTime_Scroll();
+    showFadetimeOnMain();
+    displayChanged();
+}
+
+void frmPlayBackControlEngine::decreaseFadeTimeSliderValue() {
+    if (state.vsliderFadeTime - 10 <= 0) return;
+    state.vsliderFadeTime -= 5;
+    state.useSequenceFadeTime = false;
+    vsliderFadeTime_Scroll();
+    showFadetimeOnMain();
+    displayChanged();
+}
+
+void frmPlayBackControlEngine::recieveTheBeat(bool fromMain) {
+    if (!fromMain && state.optMode != 2) return;
+    cmbBeatSync_Click();
+    showFadetimeOnMain();
+}
+
+// ---- Step commands --------------------------------------------------------------------------------
+
+QString frmPlayBackControlEngine::getSceneStringLong() const { return state.stepCommands.value(state.currentStep); }
+
+void frmPlayBackControlEngine::setSceneStringLong(const QString& theString, int32_t stepNumber) {
+    PlaybackState& st = state;
+    if (stepNumber != 0) {
+        if (stepNumber >= 1 && stepNumber <= st.stepCount && stepNumber < st.stepCommands.size())
+            st.stepCommands[stepNumber] = theString;
+    } else {
+        if (st.currentStep == 0) recordScene(false);
+        if (st.currentStep >= 0 && st.currentStep < st.stepCommands.size()) st.stepCommands[st.currentStep] = theString;
+    }
+    model().currentPlayback = st.myPlaybackNumber;
+    displayChanged();
+}
+
+// ---- Sound to matrix --------------------------------------------------------------------------------
+
+void frmPlayBackControlEngine::startAudioMatrix(const QString& matrixName, int32_t frontColor, int32_t backColor,
+                                               int32_t eqType) {
+    audioToMatrix = true;
+    if (onStartAudioMatrix) onStartAudioMatrix(matrixName, frontColor, backColor, eqType);
+}
+
+void frmPlayBackControlEngine::recieveAudioData(const std::vector<int32_t>& theData) {
+    if (audioToMatrix && onAudioData) onAudioData(theData);
+}

@@ -18,6 +18,8 @@
 #include <stdexcept>
 #include <vector>
 
+struct ChannelModel;
+
 class frmPlayBackControlEngine {
 public:
     frmPlayBackControlEngine();
@@ -146,13 +148,66 @@ public:
     bool returnCurrentAutoGO() const;
     bool returnMyBlackOutStatus() const { return state.blackoutOff; }
 
-    // ---- Neighbours not grown yet ----------------------------------------------------
-    // Blackout of the playback's shutters follows the grand blackout; colour
-    // mixers follow the levels. Both are filled in by their own work.
+    // ---- Blackout, colour mixers, main-window display ----------------------------------
+    // Blacks out (theBlackoutState with forceStartState) or restores the
+    // shutter, or else every owned channel but pan/tilt and strobe, of each
+    // fixture the playback owns. bypassSwitch re-applies the present state;
+    // byPassValues restores without writing levels.
     void blackOutMyControlledShutters(bool forceStartState, bool theBlackoutState, bool byPassValues, bool bypassSwitch);
+    // Colour of the playback's blackout button: 0 normal, 16777215 blacked
+    // out, 14737632 before the first toggle.
+    int32_t cmdBlackOutColour = 0xE0E0E0;
+    // The mixed colour of every colour fixture the playback owns, into
+    // channelMixedColour.
     void updateColorMixers();
+    // The current step's number, times, command and scene name on the main
+    // window (current playback only), and the lock of priority 10.
     void showFadetimeOnMain();
+    // Ranges of the four progress sliders for the step that just began.
     void refreshFadeProgress();
+
+    // ---- Fade times from the main window and the progress sliders ------------------------
+    // The main window's six time boxes into the current step, or into steps
+    // 0..stepCount. False when a box is not a number: the boxes before it
+    // stay written, the rest are left.
+    bool setFadeTimesFromMainDesk(bool allSteps);
+    // The same into the current step; a box that is not a number is reported.
+    void takeMainDeskTimes();
+    // One time box (0..4) into steps 1..stepCount + 1.
+    bool setAllFadeValues(int32_t txtIndex);
+    // Manual crossfade: v ticks into the fade up / fade down of this step.
+    void pbFadeIn_Scroll(int32_t v);
+    void pbFadeOut_Scroll(int32_t v);
+    // Both fade sliders to position (0..1) x their range, through the drag handlers.
+    void setCrossFadeStatus(float position);
+    void increaseFadeTimeSliderValue();
+    void decreaseFadeTimeSliderValue();
+    void recieveTheBeat(bool fromMain);
+    // The command of the current step; setting stepNumber 0 writes the
+    // current step (recording a first scene when there is none).
+    QString getSceneStringLong() const;
+    void setSceneStringLong(const QString& theString, int32_t stepNumber);
+    bool getRecordPlusLast() const { return state.recordPlusLast; }
+    void setRecordPlusLast(bool theBool) { state.recordPlusLast = theBool; }
+    bool getShowPlaybackShortcuts() const { return state.showPlaybackShortcuts; }
+
+    // ---- Shortcut panel and sound to matrix (grown by their own windows) ----------------
+    // Set by the window that shows the playback's shortcut buttons.
+    std::function<void()> loadShortcutsOnFrame;
+    std::function<void(const QString& theSequence)> checkActivePlaybacks;
+    std::function<bool(const QString& shortcutName, bool playIfFound)> checkForShortcut;
+    // Set by the playback window: open the step-command editor of the current
+    // row; refill the step grid.
+    std::function<void()> showEditCommandDialog;
+    std::function<void()> displaySequenceData;
+    // Sound to matrix: the matrix subsystem drives the pattern through this
+    // hook while the playback has it switched on.
+    std::function<void(const QString& matrixName, int32_t frontColor, int32_t backColor, int32_t eqType)> onStartAudioMatrix;
+    std::function<void(const std::vector<int32_t>& theData)> onAudioData;
+    void startAudioMatrix(const QString& matrixName, int32_t frontColor, int32_t backColor, int32_t eqType);
+    void stopActiveSoundToMatrix() { audioToMatrix = false; }
+    bool returnAudioToMatrixStatus() const { return audioToMatrix; }
+    void recieveAudioData(const std::vector<int32_t>& theData);
 
     // ---- Errors ------------------------------------------------------------------------
     // Appends one line to fadeErrorLog.txt in the program folder.
@@ -164,7 +219,17 @@ private:
     void clearValues();
     bool applyDimmerToColourChannels(int32_t fixture);
     void rewriteDimmedChannels();
+    // The intensity factor from the grand master and dimmer, applied at once
+    // to the owned dimmer and colour channels.
+    void applyIntensityFactor();
+    void crossfadeDrag(int32_t v, bool rising);
+    void blackoutChannel(int32_t c, bool checkHold);
+    void restoreChannel(int32_t c, bool byPassValues);
+    bool audioToMatrix = false;
     void ensureStepSlot(int32_t step);
+    // The shared channel model, with this playback's tables sized to it.
+    ChannelModel& sizedModel();
+    int16_t ownNumber() const { return int16_t(state.myPlaybackNumber); }
     bool isCurrentPlayback() const;
     void displayChanged();
     // Shows an error; inside the tick it is logged and reported once instead,

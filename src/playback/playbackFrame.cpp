@@ -395,22 +395,21 @@ int32_t PlaybackFrame::returnDocNumberWithCaption(const QString& caption) const 
 // ---- Facade: starting, stopping, pausing ---------------------------------------------------
 
 void PlaybackFrame::playLoadedSequence(int32_t playBackNumber, bool fadeFrom, bool autoMode, bool fromStack) {
-    const bool found = first(playBackNumber, [&](PlaybackWindowSlot& w) {
+    auto start = [&](PlaybackWindowSlot& w, bool reload, bool crossfade) {
         frmPlayBackControlEngine& e = w.engine();
-        if (fromStack) sequenceFileIo::loadSeqenceIntoMemory(e, e.state.theSequenceFilename, 0);
+        if (reload) sequenceFileIo::loadSeqenceIntoMemory(e, e.state.theSequenceFilename, 0);
         else e.releaseMyLoneChannels();
+        e.takeMainDeskTimes();
         e.cmdGo_Click();
         if (autoMode) e.setAutoTrigger(2, false);
-        if (fadeFrom) e.fadeFromCurrent(1, true, 0);
-    });
+        if (crossfade) e.fadeFromCurrent(1, true, 0);
+    };
+    const bool found = first(playBackNumber, [&](PlaybackWindowSlot& w) { start(w, fromStack, fadeFrom); });
     if (!found) {
+        // The current playback starts instead (created when missing).
         const int32_t current = shell().state.currentPlayback;
         clkAddPlaybackControl(current, false, false, false);
-        first(current, [&](PlaybackWindowSlot& w) {
-            w.engine().releaseMyLoneChannels();
-            w.engine().cmdGo_Click();
-            if (autoMode) w.engine().setAutoTrigger(2, false);
-        });
+        first(current, [&](PlaybackWindowSlot& w) { start(w, false, false); });
     }
     const bool scheduling = hooks.scheduleRunning && hooks.scheduleRunning();
     if (!scheduling && hooks.refreshPageOnly) hooks.refreshPageOnly();
@@ -766,6 +765,109 @@ void PlaybackFrame::setLiveCrossFadeFlag(bool status, const QString& thePlayback
     });
 }
 
+void PlaybackFrame::setCrossFade(float position, const QString& thePlaybackName) {
+    if (thePlaybackName.size() <= 1) return;
+    all([&](PlaybackWindowSlot& w) {
+        frmPlayBackControlEngine& e = w.engine();
+        if (libParsePath::ParsePath(e.returnCurrentSequence(true), 4) != thePlaybackName) return;
+        e.setCrossFadeStatus(position);
+        e.setManualCrossfade(true);
+    });
+}
+
+bool PlaybackFrame::saveMultiSequences(const QString& autoPlay, const QString& theString) {
+    if (hooks.setMultiCollectionToNothing) hooks.setMultiCollectionToNothing();
+    bool allSaved = true;
+    const SlotList snapshot = playbackWindows;
+    for (const auto& w : snapshot) {
+        if (w->unloaded || !w->isVisible) continue;
+        frmPlayBackControlEngine& e = w->engine();
+        const int32_t number = e.myPlaybackNumber();
+        const QString name = theString + QLatin1Char(' ') + QString::number(number);
+        shell().state.currentPlayback = number;
+        setUseSequenceFadetime(number, true);
+        if (e.giveMeMaxStep() == 0) pressRecord(number, true);
+        // Only a file that was written joins the multi button.
+        if (!sequenceFileIo::saveSequence(e, true, 0, autoPlay, -1, name)) {
+            allSaved = false;
+            continue;
+        }
+        if (hooks.addToMultiCollection) hooks.addToMultiCollection(name);
+    }
+    return allSaved;
+}
+
+// ---- Facade: step commands and times from the main window ----------------------------------
+
+void PlaybackFrame::setSceneStringLong(int32_t theplayback, const QString& theString, int32_t stepNumber) {
+    first(theplayback, [&](PlaybackWindowSlot& w) { w.engine().setSceneStringLong(theString, stepNumber); });
+}
+
+bool PlaybackFrame::SendMefadeTimeFromMain(int32_t theplayback, bool allSteps) {
+    bool ok = true;
+    first(theplayback, [&](PlaybackWindowSlot& w) { ok = w.engine().setFadeTimesFromMainDesk(allSteps); });
+    return ok;
+}
+
+bool PlaybackFrame::setAllStepsFadeTime(int32_t theplayback, int32_t theTextIndex) {
+    bool ok = true;
+    first(theplayback, [&](PlaybackWindowSlot& w) { ok = w.engine().setAllFadeValues(theTextIndex); });
+    return ok;
+}
+
+void PlaybackFrame::increaseFadeTimeSliderValue(int32_t theplayback) {
+    first(theplayback, [](PlaybackWindowSlot& w) { w.engine().increaseFadeTimeSliderValue(); });
+}
+
+void PlaybackFrame::decreaseFadeTimeSliderValue(int32_t theplayback) {
+    first(theplayback, [](PlaybackWindowSlot& w) { w.engine().decreaseFadeTimeSliderValue(); });
+}
+
+void PlaybackFrame::theBeat(bool fromMain) {
+    all([&](PlaybackWindowSlot& w) { w.engine().recieveTheBeat(fromMain); });
+}
+
+// ---- Facade: shortcut panels and sound to matrix --------------------------------------------
+
+void PlaybackFrame::refreshShortcuts(int32_t thePlaybackNumber, bool allPlaybacks) {
+    auto refresh = [](PlaybackWindowSlot& w) {
+        if (w.engine().loadShortcutsOnFrame) w.engine().loadShortcutsOnFrame();
+    };
+    if (allPlaybacks) all(refresh);
+    else first(thePlaybackNumber, refresh);
+}
+
+void PlaybackFrame::checkForActivePlaybacks(int32_t thePlaybackNumber, const QString& theSequence) {
+    first(thePlaybackNumber, [&](PlaybackWindowSlot& w) {
+        if (w.engine().checkActivePlaybacks) w.engine().checkActivePlaybacks(theSequence);
+    });
+}
+
+bool PlaybackFrame::checkForShortcut(int32_t thePlaybackNumber, const QString& shortcutName, bool /*playIfFound*/) {
+    // Every match; the answer is the last window's, and a found button is pressed.
+    bool found = false;
+    every(thePlaybackNumber, [&](PlaybackWindowSlot& w) {
+        found = w.engine().checkForShortcut ? w.engine().checkForShortcut(shortcutName, true) : false;
+    });
+    return found;
+}
+
+void PlaybackFrame::startAudioMatrix(const QString& matrixName, int32_t frontColor, int32_t backColor, int32_t eqType,
+                                     int32_t theplayback) {
+    every(theplayback,
+          [&](PlaybackWindowSlot& w) { w.engine().startAudioMatrix(matrixName, frontColor, backColor, eqType); });
+}
+
+void PlaybackFrame::stopAudioMatrix(int32_t theplayback) {
+    every(theplayback, [](PlaybackWindowSlot& w) { w.engine().stopActiveSoundToMatrix(); });
+}
+
+void PlaybackFrame::sendAudioDataToPlaybacks(const std::vector<int32_t>& theData) {
+    all([&](PlaybackWindowSlot& w) {
+        if (w.engine().returnAudioToMatrixStatus()) w.engine().recieveAudioData(theData);
+    });
+}
+
 // ---- Facade: windows ----------------------------------------------------------------------
 
 void PlaybackFrame::showPlayback(int32_t thePlaybackNumber) {
@@ -777,6 +879,26 @@ void PlaybackFrame::showPlayback(int32_t thePlaybackNumber) {
 
 void PlaybackFrame::hidePlayback(int32_t thePlaybackNumber) {
     first(thePlaybackNumber, [&](PlaybackWindowSlot& w) { setVisible(w, false); });
+}
+
+void PlaybackFrame::updateDisplayData(int32_t playBackNumber) {
+    const SlotList snapshot = playbackWindows;
+    for (const auto& w : snapshot) {
+        if (w->unloaded || !w->isVisible || w->engine().myPlaybackNumber() != playBackNumber) continue;
+        if (w->engine().displaySequenceData) w->engine().displaySequenceData();
+        return;
+    }
+}
+
+void PlaybackFrame::UpdateMainDisplay(int32_t /*thePlaybackNumber*/) {
+    all([](PlaybackWindowSlot& w) { w.engine().showFadetimeOnMain(); });
+    if (hooks.returnSequenceNameForCurrentChaser) hooks.returnSequenceNameForCurrentChaser();
+}
+
+void PlaybackFrame::ShowEditCommandDialog(int32_t thePlaybackNumber) {
+    every(thePlaybackNumber, [](PlaybackWindowSlot& w) {
+        if (w.engine().showEditCommandDialog) w.engine().showEditCommandDialog();
+    });
 }
 
 // ---- Queries ------------------------------------------------------------------------------
@@ -936,4 +1058,26 @@ int32_t PlaybackFrame::returnValueforStep1(int32_t theChannel, int32_t callingPl
         stacked = false;
     }
     return -1;
+}
+
+bool PlaybackFrame::getFadeInStatus(int32_t n) const {
+    bool status = false;
+    first(n, [&](PlaybackWindowSlot& w) { status = sequenceFileIo::getFadeStatus(w.engine(), false); });
+    return status;
+}
+
+bool PlaybackFrame::getRecordPlusLast(int32_t n) const {
+    const frmPlayBackControlEngine* e = playback(n);
+    return e ? e->getRecordPlusLast() : false;
+}
+
+bool PlaybackFrame::checkForShowPlaybackShortcuts(int32_t n) const {
+    for (const auto& w : playbackWindows)
+        if (!w->unloaded && w->engine().myPlaybackNumber() == n && w->engine().getShowPlaybackShortcuts()) return true;
+    return false;
+}
+
+QString PlaybackFrame::getSceneStringLong(int32_t n) const {
+    const frmPlayBackControlEngine* e = playback(n);
+    return e ? e->getSceneStringLong() : QString();
 }

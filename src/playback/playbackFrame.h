@@ -76,6 +76,11 @@ struct PlaybackFrameHooks {
     std::function<void(bool)> mainFadeScenes;
     // Palette window's live mode.
     std::function<bool()> paletteLiveMode;
+    // Multi-button wizard's collection of sequences.
+    std::function<void()> setMultiCollectionToNothing;
+    std::function<void(const QString& theName)> addToMultiCollection;
+    // Main window: re-colours its buttons for the current sequence.
+    std::function<void()> returnSequenceNameForCurrentChaser;
     // An error of the tick, reported once (status text); never blocks.
     std::function<void(const QString&)> tickErrorReported;
 };
@@ -186,6 +191,27 @@ public:
     bool saveSequence(int32_t playBackNumber, int32_t theplayback, const QString& autoPlay, int32_t saveMode,
                       const QString& theString);
     bool saveTheSequence(int32_t playBackNumber, bool DoNotAskMe);
+    // Every visible playback saved as "theString n" into the show's folder
+    // for a multi button. False when one of the saves failed.
+    bool saveMultiSequences(const QString& autoPlay, const QString& theString);
+
+    // ---- Facade: step commands and times from the main window -----------------------------
+    void setSceneStringLong(int32_t theplayback, const QString& theString, int32_t stepNumber);
+    // False when a main-window box is not a number.
+    bool SendMefadeTimeFromMain(int32_t theplayback, bool allSteps);
+    bool setAllStepsFadeTime(int32_t theplayback, int32_t theTextIndex);
+    void increaseFadeTimeSliderValue(int32_t theplayback);
+    void decreaseFadeTimeSliderValue(int32_t theplayback);
+    void theBeat(bool fromMain);
+
+    // ---- Facade: shortcut panels and sound to matrix ---------------------------------------
+    void refreshShortcuts(int32_t thePlaybackNumber, bool allPlaybacks);
+    void checkForActivePlaybacks(int32_t thePlaybackNumber, const QString& theSequence);
+    bool checkForShortcut(int32_t thePlaybackNumber, const QString& shortcutName, bool playIfFound);
+    void startAudioMatrix(const QString& matrixName, int32_t frontColor, int32_t backColor, int32_t eqType,
+                          int32_t theplayback);
+    void stopAudioMatrix(int32_t theplayback);
+    void sendAudioDataToPlaybacks(const std::vector<int32_t>& theData);
 
     // ---- Facade: live playbacks ---------------------------------------------------------------
     void pressRecordInLiveMode(int32_t theplayback);
@@ -193,10 +219,16 @@ public:
     // receives its number (unchanged when none was made).
     void setPlaybackAlias(const QString& theString, int32_t& theplayback, const QString& fromPreset);
     void setLiveCrossFadeFlag(bool status, const QString& thePlaybackName, float fadeOverRideTime);
+    // The page crossfader at position 0..1 drives every playback whose file
+    // title is thePlaybackName by hand.
+    void setCrossFade(float position, const QString& thePlaybackName);
 
     // ---- Facade: windows --------------------------------------------------------------------
     void showPlayback(int32_t thePlaybackNumber);
     void hidePlayback(int32_t thePlaybackNumber);
+    void updateDisplayData(int32_t playBackNumber);
+    void UpdateMainDisplay(int32_t thePlaybackNumber);
+    void ShowEditCommandDialog(int32_t thePlaybackNumber);
 
     // ---- Queries ---------------------------------------------------------------------------
     bool getChaserFlag(int32_t theplayback) const;
@@ -209,6 +241,10 @@ public:
     bool returnFadeOutStatus(int32_t thePlaybackNumber) const;
     bool getSequencefadetimeStatus(int32_t playbackNumber) const;
     bool getUseMotionfade(int32_t theplayback) const;
+    bool getFadeInStatus(int32_t theplayback) const;
+    bool getRecordPlusLast(int32_t theplayback) const;
+    bool checkForShowPlaybackShortcuts(int32_t thePlaybackNumber) const;
+    QString getSceneStringLong(int32_t theplayback) const;
     void getfadeInStatusfadeTimes(float& UpTime, float& downtime, int32_t theplayback) const;
     int32_t getDimmerValue(int32_t theplayback) const;
     float getSliderValue(int32_t theplayback) const;

@@ -41,8 +41,41 @@ struct PlaybackHooks {
     std::function<void(int32_t colour)> mainPauseColour;
     // The main window's grand blackout state.
     std::function<bool()> returnGrandBlackoutState;
+    // The main window's six time boxes (0 fade up, 1 fade down, 2 delay up,
+    // 3 delay down, 4 hold time, 5 next scene): read and written as text.
+    // With no reader there is no main window: its times are not taken.
+    std::function<QString(int32_t box)> mainFadeTimeText;
+    std::function<void(int32_t box, const QString& text)> setMainFadeTimeText;
+    // True while the operator holds the main window's fade-time slider down.
+    std::function<bool()> mouseDownOnFade;
+    // The main window's auto-follow button colour (0 the step waits for GO, 255 it runs on).
+    std::function<void(int32_t colour)> mainAutoFollowColour;
+    // Whether the main window's programming buttons are enabled; locks
+    // (disables, prints "LOCKED") or unlocks them.
+    std::function<bool()> mainProgrammingEnabled;
+    std::function<void(bool locked)> setMainProgrammingLocked;
+    // Captions of the main window's command and tempo buttons.
+    std::function<void(const QString& caption)> mainCommandCaption;
+    std::function<void(const QString& caption)> mainBpmCaption;
+    // The scene name shown on the main window.
+    std::function<void(const QString& sceneName)> updateSequenceDetails;
+    // Main window progress bar k (0 fade up, 1 fade down, 2 delay up, 3 delay
+    // down, 4 follow): its maximum and its value.
+    std::function<void(int32_t bar, float maximum)> mainProgressMaximum;
+    std::function<void(int32_t bar, float value)> mainProgressValue;
+    // The main window's blackout button colour.
+    std::function<void(int32_t colour)> mainBlackOutColour;
+
+    // ---- Palette window --------------------------------------------------------------
+    // Marks the presets that the current step uses.
+    std::function<void()> updateCurrentActivePalettePreset;
+
+    // ---- Control wing ----------------------------------------------------------------
+    std::function<void(const QString& name, bool on)> switchWingButton;
 
     // ---- Shortcut pages -------------------------------------------------------------
+    // The "Global" tempo option of the button pages is selected.
+    std::function<bool()> globalTempoSelected;
     std::function<void(bool)> doneWithFade;
     std::function<void(const QString& sequenceFile, int32_t percent)> updateFadeOutText;
 
@@ -61,6 +94,10 @@ struct PlaybackHooks {
     // One beat tap of a playback's tap-tempo keeper; answers the averaged tempo
     // (never below 1).
     std::function<int32_t(int32_t playbackNumber)> beatPressed;
+    // The beat detector's present tempo in beats per minute; unset: none (0).
+    std::function<double()> beatDetectorBpm;
+    // Resets a playback's tempo keeper to a tempo.
+    std::function<void(int32_t playbackNumber, int32_t bpm)> resetBpmTimer;
 };
 
 // The hooks of the installed shell.

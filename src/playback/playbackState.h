@@ -117,7 +117,10 @@ struct PlaybackState {
     bool sceneJustRecorded = false;
     bool recordPlusLast = false;
     int32_t myPriority = 5;               // 1..10
-    bool blackoutOff = true;
+    // True while the channels carry their step levels. A new window starts
+    // False (nothing is dark yet), so its first plain click goes to normal
+    // output; clearing a sequence sets True.
+    bool blackoutOff = false;
     bool fadeTimeFollowsBpm = false;
     bool fadeFromBpm = false;
     bool isDeskPlayback = false;

@@ -348,6 +348,17 @@ bool saveSequence(frmPlayBackControlEngine& w, bool doNotAskMe, int32_t playBack
     return saveSequenceAs(w, doNotAskMe, playBackToSaveTo, autoPlay, saveMode, fileNameOverride, true);
 }
 
+bool getFadeStatus(frmPlayBackControlEngine& w, bool setStatus) {
+    const QString path = w.state.theSequenceFilename.trimmed();
+    if (!fileExists(path)) return false;
+    QByteArray bytes;
+    SequenceFileData data;
+    if (!safeFile::readWhole(path, bytes) || !sequenceFile::decode(bytes, data) || data.masks.empty()) return false;
+    const bool status = data.masks.front().fadeFromCurrentScene;
+    if (setStatus) w.state.fadeFromCurrentScene = status;
+    return status;
+}
+
 bool SaveUseSequenceFadetimeShort(frmPlayBackControlEngine& w) {
     const QString& path = w.state.theSequenceFilename;
     bool ok = true;

@@ -50,6 +50,11 @@ bool SaveUseSequenceFadetimeShort(frmPlayBackControlEngine& w);
 // whole sequence is saved instead (under its own name, no dialog).
 bool saveUseSequenceFadetime(frmPlayBackControlEngine& w);
 
+// The fade-from-current flag stored in the loaded file's first mask record;
+// false without a file or when the file cannot be read. With setStatus the
+// playback's fadeFromCurrentScene takes it (only when the file was read).
+bool getFadeStatus(frmPlayBackControlEngine& w, bool setStatus);
+
 // Re-claims the playback's channels from its file (the engine's
 // oldrefreshFromFile). False when the file is missing (the engine then
 // claims from its own levels).
