@@ -1,0 +1,191 @@
+// Facade commands that reach a playback by its number or its file title:
+// the page crossfader, the multi-button save, the fade-in flag of the file,
+// the main window's times and display, step commands, shortcut panels and
+// sound to matrix.
+
+#include "playback/playbackFrame.h"
+
+#include "playback/playbackEngine.h"
+#include "playback/playbackHooks.h"
+#include "playback/sequenceFile.h"
+#include "playback/sequenceFileIo.h"
+#include "playbackTestSupport.h"
+#include "support/fakePlatform.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+#include <map>
+
+using namespace playbackTest;
+
+namespace {
+
+class FrameFacade : public ::testing::Test {
+protected:
+    void SetUp() override {
+        makeShow(1);
+        shell().state.showFileName = QStringLiteral("C:\\Shows\\Club.YLC");
+        sequenceFileIo::hooks().currentPage = [] { return QStringLiteral("Page 1"); };
+        frame().HiResTimer1().setInterval(50);
+    }
+    PlaybackFrame& frame() { return playbackFrame(); }
+    frmPlayBackControlEngine& add(int number, bool visible = true) {
+        frame().clkAddPlaybackControl(number, false, visible, false);
+        return *frame().playback(number);
+    }
+    // Two steps on one channel (0, then 200) with one-second fades.
+    void rising(frmPlayBackControlEngine& e, int channel = 1) {
+        program(e, e.myPlaybackNumber(), 2);
+        own(e, channel, 1, 0);
+        own(e, channel, 2, 200);
+        times(e, 1, 1.0f, 1.0f);
+        times(e, 2, 1.0f, 1.0f);
+    }
+    QString sequenceFileWithFadeIn(const QString& name, bool fadeIn) {
+        sequenceFile::SequenceFileData d = sequenceFile::SequenceFileData::sized(1, 2);
+        d.masks[0].fadeFromCurrentScene = fadeIn;
+        d.masks[0].triggerText = QStringLiteral("1");
+        const QString path = QDir(shell().programFolder()).filePath(name);
+        safeFile::writeWhole(path, sequenceFile::encode(d));
+        return path;
+    }
+    TestShell t;
+};
+
+TEST_F(FrameFacade, crossfaderDrivesEveryPlaybackWithThatFileTitle) {
+    frmPlayBackControlEngine& a = add(1);
+    frmPlayBackControlEngine& b = add(2);
+    rising(a, 1);
+    rising(b, 2);
+    a.state.theSequenceFilename = QStringLiteral("/seq/Intro.YSQ");
+    b.state.theSequenceFilename = QStringLiteral("/seq/Other.YSQ");
+    for (frmPlayBackControlEngine* e : {&a, &b}) {
+        e->state.currentStep = 1;
+        e->state.nextStep = 2;
+        e->calculateStepFadeValues();
+    }
+    frame().setCrossFade(0.5f, QStringLiteral("I")); // one letter: ignored
+    EXPECT_FALSE(a.state.manualCrossfade);
+    frame().setCrossFade(0.5f, QStringLiteral("Intro"));
+    EXPECT_TRUE(a.state.manualCrossfade);
+    EXPECT_EQ(shell().state.channelOutput[1], 100);
+    EXPECT_FALSE(b.state.manualCrossfade);
+    EXPECT_EQ(shell().state.channelOutput[2], 0);
+}
+
+TEST_F(FrameFacade, fadeInStatusComesFromTheLoadedFile) {
+    frmPlayBackControlEngine& e = add(1);
+    EXPECT_FALSE(frame().getFadeInStatus(1)); // nothing loaded
+    e.state.theSequenceFilename = sequenceFileWithFadeIn(QStringLiteral("in.YSQ"), true);
+    EXPECT_TRUE(frame().getFadeInStatus(1));
+    EXPECT_FALSE(e.state.fadeFromCurrentScene); // the query changes nothing
+    e.state.theSequenceFilename = QDir(shell().programFolder()).filePath(QStringLiteral("gone.YSQ"));
+    EXPECT_FALSE(frame().getFadeInStatus(1));
+    EXPECT_FALSE(frame().getFadeInStatus(9));
+}
+
+TEST_F(FrameFacade, multiSaveWritesEveryVisiblePlaybackUnderItsNumber) {
+    std::vector<QString> collection{QStringLiteral("stale")};
+    frame().hooks.setMultiCollectionToNothing = [&] { collection.clear(); };
+    frame().hooks.addToMultiCollection = [&](const QString& name) { collection.push_back(name); };
+    rising(add(1));
+    add(2, false);
+    add(3); // no steps yet: a first step is recorded
+    ASSERT_TRUE(frame().saveMultiSequences(QStringLiteral("1"), QStringLiteral("Show")));
+    EXPECT_EQ(collection, (std::vector<QString>{QStringLiteral("Show 1"), QStringLiteral("Show 3")}));
+    const QDir show(sequenceFileIo::showFolder());
+    EXPECT_TRUE(QFileInfo(show.filePath(QStringLiteral("Show 1.YSQ"))).isFile());
+    EXPECT_TRUE(QFileInfo(show.filePath(QStringLiteral("Show 3.YSQ"))).isFile());
+    EXPECT_FALSE(QFileInfo(show.filePath(QStringLiteral("Show 2.YSQ"))).exists());
+    EXPECT_EQ(frame().playback(3)->giveMeMaxStep(), 1);
+}
+
+TEST_F(FrameFacade, startingAPlaybackTakesTheMainWindowsTimesIntoItsStep) {
+    std::map<int, QString> boxes{{0, "2"}, {1, "3"}, {2, "0"}, {3, "0"}, {4, "0"}, {5, "0"}};
+    playbackHooks().mainFadeTimeText = [&](int32_t box) { return boxes[box]; };
+    frmPlayBackControlEngine& e = add(1);
+    rising(e);
+    e.state.currentStep = 2;
+    frame().playLoadedSequence(1, false, false, false);
+    EXPECT_TRUE(e.timerRunning());
+    EXPECT_EQ(e.state.fadeUpTimes[2], 2.0f);
+    boxes[0] = QStringLiteral("4");
+    EXPECT_TRUE(frame().SendMefadeTimeFromMain(1, true));
+    EXPECT_EQ(e.state.fadeUpTimes[0], 4.0f);
+    EXPECT_EQ(e.state.fadeUpTimes[1], 4.0f);
+    boxes[0] = QStringLiteral("soon");
+    EXPECT_FALSE(frame().SendMefadeTimeFromMain(1, false));
+}
+
+TEST_F(FrameFacade, mainDisplayIsWrittenOnlyByTheCurrentPlayback) {
+    QStringList steps;
+    playbackHooks().mainStepNumber = [&](const QString& text, int32_t) { steps << text; };
+    frmPlayBackControlEngine& one = add(1);
+    frmPlayBackControlEngine& two = add(2);
+    rising(one);
+    rising(two);
+    one.state.currentStep = 1;
+    two.state.currentStep = 2;
+    shell().state.currentPlayback = 2;
+    bool buttonsRecoloured = false;
+    frame().hooks.returnSequenceNameForCurrentChaser = [&] { buttonsRecoloured = true; };
+    frame().UpdateMainDisplay(0);
+    EXPECT_EQ(steps, QStringList{QStringLiteral("2:2")});
+    EXPECT_TRUE(buttonsRecoloured);
+}
+
+TEST_F(FrameFacade, gridRefreshReachesOnlyAVisiblePlaybackAndTheCommandEditorEvery) {
+    frmPlayBackControlEngine& hidden = add(4, false);
+    int refills = 0, editors = 0;
+    hidden.displaySequenceData = [&] { ++refills; };
+    hidden.showEditCommandDialog = [&] { ++editors; };
+    frame().updateDisplayData(4);
+    frame().ShowEditCommandDialog(4);
+    EXPECT_EQ(refills, 0);
+    EXPECT_EQ(editors, 1);
+    frame().showPlayback(4);
+    frame().updateDisplayData(4);
+    EXPECT_EQ(refills, 1);
+}
+
+TEST_F(FrameFacade, stepCommandsAreWrittenOnlyInsideTheSequence) {
+    frmPlayBackControlEngine& e = add(2);
+    rising(e);
+    shell().state.currentPlayback = 1;
+    frame().setSceneStringLong(2, QStringLiteral("4,1"), 2);
+    frame().setSceneStringLong(2, QStringLiteral("ignored"), 3);
+    EXPECT_EQ(e.state.stepCommands[2], QLatin1String("4,1"));
+    EXPECT_TRUE(e.state.stepCommands[3].isEmpty());
+    EXPECT_EQ(shell().state.currentPlayback, 2);
+    e.state.currentStep = 2;
+    EXPECT_EQ(frame().getSceneStringLong(2), QLatin1String("4,1"));
+}
+
+TEST_F(FrameFacade, shortcutAndSoundToMatrixCallsReachTheirPlaybacks) {
+    frmPlayBackControlEngine& e = add(5);
+    QStringList calls;
+    e.loadShortcutsOnFrame = [&] { calls << QStringLiteral("load"); };
+    e.checkActivePlaybacks = [&](const QString& s) { calls << QStringLiteral("active ") + s; };
+    e.checkForShortcut = [&](const QString& name, bool play) {
+        calls << QStringLiteral("check ") + name + (play ? QStringLiteral(" play") : QString());
+        return name == QLatin1String("Intro");
+    };
+    std::vector<int32_t> received;
+    e.onAudioData = [&](const std::vector<int32_t>& d) { received = d; };
+    frame().refreshShortcuts(0, true);
+    frame().checkForActivePlaybacks(5, QStringLiteral("Intro"));
+    EXPECT_TRUE(frame().checkForShortcut(5, QStringLiteral("Intro"), false));
+    EXPECT_FALSE(frame().checkForShortcut(6, QStringLiteral("Intro"), true));
+    EXPECT_EQ(calls, (QStringList{QStringLiteral("load"), QStringLiteral("active Intro"),
+                                  QStringLiteral("check Intro play")}));
+    frame().sendAudioDataToPlaybacks({1, 2});
+    EXPECT_TRUE(received.empty()); // sound to matrix is off
+    frame().startAudioMatrix(QStringLiteral("M"), 255, 0, 1, 5);
+    frame().sendAudioDataToPlaybacks({1, 2});
+    EXPECT_EQ(received, (std::vector<int32_t>{1, 2}));
+    frame().stopAudioMatrix(5);
+    EXPECT_FALSE(e.returnAudioToMatrixStatus());
+}
+
+} // namespace
