@@ -1,6 +1,7 @@
 #include "platform/ftdiPort.h"
 
 #include <libftdi1/ftdi.h>
+#include <libusb.h>
 
 #include <QElapsedTimer>
 #include <QThread>
@@ -90,27 +91,38 @@ public:
         return ftStatus::ok;
     }
 
+    // libftdi's own word write refuses the checksummed first 128 words, which
+    // is where the user area lies on the usual chips, so the words go out as
+    // the vendor request that writer uses. Words are written in even/odd
+    // pairs (the FT232R's internal EEPROM only stores a pair when its odd
+    // word arrives), then the pair holding the checksum. The area is read
+    // back afterwards: a write the chip did not keep is reported, not taken
+    // for success.
     int32_t userAreaWrite(const uint8_t* data, uint32_t size) override {
         int32_t rc = loadEeprom();
         if (rc != ftStatus::ok) return rc;
         if (size > uint32_t(userEnd - userStart)) return ftStatus::invalidParameter;
+        if (size == 0) return ftStatus::ok;
         std::copy_n(data, size, image.begin() + userStart);
-        // Classic FTDI checksum over every word but the last, which holds it.
         const int words = int(image.size() / 2);
         uint16_t checksum = 0xAAAA;
         for (int i = 0; i < words - 1; ++i) {
-            const uint16_t w = uint16_t(image[2 * i] | (image[2 * i + 1] << 8));
-            checksum ^= w;
+            checksum ^= word(i);
             checksum = uint16_t((checksum << 1) | (checksum >> 15));
         }
         image[2 * (words - 1)] = uint8_t(checksum & 0xFF);
         image[2 * (words - 1) + 1] = uint8_t(checksum >> 8);
-        const int firstWord = userStart / 2;
-        const int lastWord = (userStart + int(size) + 1) / 2;
-        for (int i = firstWord; i <= lastWord && i < words - 1; ++i)
-            if (ftdi_write_eeprom_location(ctx, i, uint16_t(image[2 * i] | (image[2 * i + 1] << 8))) < 0)
-                return ftStatus::eepromWriteFailed;
-        if (ftdi_write_eeprom_location(ctx, words - 1, checksum) < 0) return ftStatus::eepromWriteFailed;
+
+        const int firstWord = (userStart / 2) & ~1;
+        const int lastWord = ((userStart + int(size) - 1) / 2) | 1;
+        for (int i = firstWord; i <= lastWord && i < words - 2; ++i)
+            if (!writeWord(i)) return ftStatus::eepromWriteFailed;
+        if (!writeWord(words - 2) || !writeWord(words - 1)) return ftStatus::eepromWriteFailed;
+
+        const std::vector<uint8_t> written(image.begin() + userStart, image.begin() + userStart + size);
+        rc = loadEeprom();
+        if (rc != ftStatus::ok) return rc;
+        if (!std::equal(written.begin(), written.end(), image.begin() + userStart)) return ftStatus::eepromWriteFailed;
         return ftStatus::ok;
     }
 
@@ -133,6 +145,13 @@ private:
         userStart = std::min(end + (end & 1), chipSize - 2);
         userEnd = chipSize - 2;
         return ftStatus::ok;
+    }
+
+    uint16_t word(int i) const { return uint16_t(image[size_t(2 * i)] | (image[size_t(2 * i + 1)] << 8)); }
+    bool writeWord(int i) {
+        if (!ctx->usb_dev) return false;
+        return libusb_control_transfer(ctx->usb_dev, FTDI_DEVICE_OUT_REQTYPE, SIO_WRITE_EEPROM_REQUEST, word(i),
+                                       uint16_t(i), nullptr, 0, unsigned(std::max(ctx->usb_write_timeout, 100))) >= 0;
     }
 
     ftdi_context* ctx;
