@@ -1,5 +1,6 @@
 #include "output/frmDmxOutDisplay.h"
 
+#include "output/unloadOnClose.h"
 #include "platform/tickTimer.h"
 #include "shell/shell.h"
 
@@ -29,6 +30,11 @@ frmDmxOutDisplay::frmDmxOutDisplay(QWidget* parent) : QWidget(parent, Qt::Window
 frmDmxOutDisplay::~frmDmxOutDisplay() {
     HiResTimer1->setEnabled(false);
     HiResTimer1->onTick = nullptr;
+}
+
+void frmDmxOutDisplay::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    unloadAfterClose(this);
 }
 
 void frmDmxOutDisplay::Form_Load() {

@@ -29,6 +29,7 @@ public:
     TickTimer& timer() { return *HiResTimer1; }
 
 private:
+    void closeEvent(QCloseEvent* event) override;
     void layoutChannelLabels();
     // Keeps the range (and the offset) within the channels there are, also
     // after the show's channel count changed.

@@ -2,6 +2,7 @@
 
 #include "output/clsCorvellDongle.h"
 #include "output/numericText.h"
+#include "output/unloadOnClose.h"
 #include "platform/prompts.h"
 #include "shell/shell.h"
 
@@ -113,6 +114,11 @@ bool frmDmxTiming::eventFilter(QObject* watched, QEvent* event) {
         else if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) releasedByMouse = false;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void frmDmxTiming::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    unloadAfterClose(this);
 }
 
 void frmDmxTiming::Form_Load() {

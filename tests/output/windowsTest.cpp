@@ -7,6 +7,7 @@
 #include "support/fakePlatform.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -208,6 +209,35 @@ TEST(OutputMonitor, LaysOutRowsOfThirteenPairs) {
     }
     EXPECT_EQ(w.lblDMXValue[0]->x(), px(-470)); // the template stays outside
     EXPECT_EQ(w.height(), px(3040 + 800));      // the window fits the last row
+}
+
+TEST(OutputWindows, ClosingUnloadsAndTheNextUseStartsAfresh) {
+    TestShell t;
+    auto& monitor = shell().form<frmDmxOutDisplay>();
+    monitor.show();
+    monitor.vscrDmxChannels->setValue(50);
+    monitor.close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shell().loadedForm<frmDmxOutDisplay>(), nullptr);
+    EXPECT_EQ(shell().form<frmDmxOutDisplay>().vscrDmxChannels->value(), 0);
+
+    // The timing editor lets go of its interface.
+    auto iface = std::make_shared<clsCorvellDongle>();
+    auto& editor = shell().form<frmDmxTiming>();
+    editor.myInterfaceCls = iface;
+    editor.show();
+    editor.close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shell().loadedForm<frmDmxTiming>(), nullptr);
+    EXPECT_EQ(iface.use_count(), 1);
+
+    // Shown again before the unload came round: it stays loaded.
+    auto& again = shell().form<frmDmxOutDisplay>();
+    again.show();
+    again.close();
+    again.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shell().loadedForm<frmDmxOutDisplay>(), &again);
 }
 
 TEST(RecordWindow, OffsetsKeepTheRangeInsideTheShow) {
