@@ -191,6 +191,34 @@ public:
     void setRecordPlusLast(bool theBool) { state.recordPlusLast = theBool; }
     bool getShowPlaybackShortcuts() const { return state.showPlaybackShortcuts; }
 
+    // ---- Step editing and single stored values -----------------------------------------
+    // The current step onto the program's scene clipboard.
+    void clkCopyScene_Click();
+    // The clipboard into the current step (step 1 when none), where the
+    // priority allows, with the copied step's times; then shows it.
+    void clkPasteScene_Click();
+    // A new step before the current one (after it with after set), from the
+    // live levels or as a blackout of colour and dimmer channels.
+    void insertscene(bool after, bool blackOut);
+    void clkDeleteScene_Click();
+    // Sum of a channel's levels over the steps (100 when it cannot be summed).
+    int32_t getChaserValueTotal(int32_t channel, int32_t chaser) const;
+    // The channel's present output into every step (running) or its level.
+    void adjustChaserValuesInRealTime(int32_t theChannel, int32_t theValue);
+    // Shifts a channel in every step by increment, within 0..255.
+    void movementMoveChannel(int32_t channel, int32_t increment);
+    struct MovementRange {
+        int16_t panMax = 0, panMin = 0, tiltMax = 0, tiltMin = 0, panCenter = 0, tiltCenter = 0, panSpan = 0,
+                tiltSpan = 0;
+    };
+    MovementRange getMovementRange(int32_t fixture) const;
+    void returnCenter(int32_t fixture, int32_t& x, int32_t& y) const;
+    // Rescales a fixture's pan/tilt movement; set by the movement tools.
+    std::function<void(int32_t fixture)> scaleSequence;
+    // Pops up the window's menus and the load dialog; set by the window.
+    std::function<void()> showMenu;
+    std::function<void()> loadSequence;
+
     // ---- Shortcut panel and sound to matrix (grown by their own windows) ----------------
     // Set by the window that shows the playback's shortcut buttons.
     std::function<void()> loadShortcutsOnFrame;
@@ -223,6 +251,8 @@ private:
     // to the owned dimmer and colour channels.
     void applyIntensityFactor();
     void crossfadeDrag(int32_t v, bool rising);
+    // A playback that came from a file is marked changed live.
+    void markAltered();
     void blackoutChannel(int32_t c, bool checkHold);
     void restoreChannel(int32_t c, bool byPassValues);
     bool audioToMatrix = false;

@@ -73,6 +73,14 @@ void PlaybackFrame::installHooks() {
         return returnValueforStep1(channel, calling, stacked);
     };
     p.returnFirstPlayback = [this] { return returnFirstPlayback(); };
+    p.sceneCopied = [this](int32_t number, int32_t step) {
+        sceneMemoryBelongsToPlayBackNumber = number;
+        sceneCopiedFrom = step;
+    };
+    // Nothing copied yet (number 0): the step's times become 0.
+    p.pasteCopiedFadeTimes = [this](int32_t pasteTo) {
+        returnFadeTimes(sceneMemoryBelongsToPlayBackNumber, sceneCopiedFrom, pasteTo);
+    };
     p.saveUseSequenceFadetimeShort = [this](int32_t n) {
         first(n, [](PlaybackWindowSlot& w) { sequenceFileIo::SaveUseSequenceFadetimeShort(w.engine()); });
     };
@@ -596,6 +604,48 @@ void PlaybackFrame::returnFadeTimes(int32_t playBackNumberToCopyFrom, int32_t st
     }
 }
 
+void PlaybackFrame::copyscene(int32_t n) {
+    first(n, [](PlaybackWindowSlot& w) { w.engine().clkCopyScene_Click(); });
+}
+
+void PlaybackFrame::pastescene(int32_t n) {
+    first(n, [](PlaybackWindowSlot& w) { w.engine().clkPasteScene_Click(); });
+}
+
+void PlaybackFrame::deleteScene(int32_t n) {
+    first(n, [](PlaybackWindowSlot& w) { w.engine().clkDeleteScene_Click(); });
+}
+
+void PlaybackFrame::insertscene(int32_t n, bool blackOut) {
+    first(n, [&](PlaybackWindowSlot& w) { w.engine().insertscene(false, blackOut); });
+}
+
+void PlaybackFrame::insertSceneAfter(int32_t n, bool blackOut) {
+    first(n, [&](PlaybackWindowSlot& w) { w.engine().insertscene(true, blackOut); });
+}
+
+void PlaybackFrame::adjustPlayBackValuesInRealTime(int32_t theplayback, int32_t theChannel, int32_t theValue) {
+    first(theplayback, [&](PlaybackWindowSlot& w) { w.engine().adjustChaserValuesInRealTime(theChannel, theValue); });
+}
+
+void PlaybackFrame::movePanAndTilt(int32_t increment, int32_t channel) {
+    const ChannelModel& m = shell().state;
+    if (channel < 1 || channel > m.totalChannels) return;
+    every(m.channelOwner[size_t(channel)],
+          [&](PlaybackWindowSlot& w) { w.engine().movementMoveChannel(channel, increment); });
+}
+
+void PlaybackFrame::scaleSequenceForPlayback(int32_t theplayback) {
+    first(theplayback, [](PlaybackWindowSlot& w) {
+        frmPlayBackControlEngine& e = w.engine();
+        const ChannelModel& m = shell().state;
+        const int32_t fixtures = std::min<int32_t>(m.fixtureCount, int32_t(m.fixtureTiltChannel.size()) - 1);
+        for (int32_t f = 1; f <= fixtures; ++f)
+            if (m.fixturePanChannel[size_t(f)] != 0 && m.fixtureTiltChannel[size_t(f)] != 0 && e.scaleSequence)
+                e.scaleSequence(f);
+    });
+}
+
 // ---- Facade: times, dimmer, priority, claims ----------------------------------------------
 
 void PlaybackFrame::setUseSequenceFadetime(int32_t playBackNumber, bool valueBool) {
@@ -901,6 +951,20 @@ void PlaybackFrame::ShowEditCommandDialog(int32_t thePlaybackNumber) {
     });
 }
 
+void PlaybackFrame::showPlaybackMenu(int32_t theplayback) {
+    every(theplayback, [&](PlaybackWindowSlot& w) {
+        setVisible(w, true);
+        if (w.onFocus) w.onFocus();
+        if (w.engine().showMenu) w.engine().showMenu();
+    });
+}
+
+void PlaybackFrame::loadSequence(int32_t playBackNumber) {
+    first(playBackNumber, [](PlaybackWindowSlot& w) {
+        if (w.engine().loadSequence) w.engine().loadSequence();
+    });
+}
+
 // ---- Queries ------------------------------------------------------------------------------
 
 bool PlaybackFrame::getChaserFlag(int32_t n) const {
@@ -1080,4 +1144,15 @@ bool PlaybackFrame::checkForShowPlaybackShortcuts(int32_t n) const {
 QString PlaybackFrame::getSceneStringLong(int32_t n) const {
     const frmPlayBackControlEngine* e = playback(n);
     return e ? e->getSceneStringLong() : QString();
+}
+
+int32_t PlaybackFrame::getChaserValueTotal(int32_t channel, int32_t chasernumber) {
+    if (DocumentCount() == 0) clkAddPlaybackControl(shell().state.currentPlayback, false, false, false);
+    int32_t total = 0;
+    every(chasernumber, [&](PlaybackWindowSlot& w) { total = w.engine().getChaserValueTotal(channel, chasernumber); });
+    return total;
+}
+
+void PlaybackFrame::returnXYCenter(int32_t thePlaybackNumber, int32_t fixture, int32_t& x, int32_t& y) const {
+    first(thePlaybackNumber, [&](PlaybackWindowSlot& w) { w.engine().returnCenter(fixture, x, y); });
 }

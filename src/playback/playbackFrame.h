@@ -169,6 +169,15 @@ public:
     void setSceneName(int32_t playBackNumber, int32_t stepNumber, const QString& scenename);
     bool recieveChaserValueData(int32_t channel, int32_t stepNumber, int32_t theValue, int32_t chasernumber);
     void returnFadeTimes(int32_t playBackNumberToCopyFrom, int32_t step, int32_t playBackToPasteTo);
+    void copyscene(int32_t thePlaybackNumber);
+    void pastescene(int32_t thePlaybackNumber);
+    void deleteScene(int32_t thePlaybackNumber);
+    void insertscene(int32_t thePlaybackNumber, bool blackOut);
+    void insertSceneAfter(int32_t thePlaybackNumber, bool blackOut);
+    void adjustPlayBackValuesInRealTime(int32_t theplayback, int32_t theChannel, int32_t theValue);
+    // Every playback that owns the channel shifts it in all its steps.
+    void movePanAndTilt(int32_t increment, int32_t channel);
+    void scaleSequenceForPlayback(int32_t theplayback);
 
     // ---- Facade: times, dimmer, priority, claims -----------------------------------------
     void setUseSequenceFadetime(int32_t playBackNumber, bool valueBool);
@@ -229,6 +238,8 @@ public:
     void updateDisplayData(int32_t playBackNumber);
     void UpdateMainDisplay(int32_t thePlaybackNumber);
     void ShowEditCommandDialog(int32_t thePlaybackNumber);
+    void showPlaybackMenu(int32_t theplayback);
+    void loadSequence(int32_t playBackNumber);
 
     // ---- Queries ---------------------------------------------------------------------------
     bool getChaserFlag(int32_t theplayback) const;
@@ -253,6 +264,8 @@ public:
     QString getCurrentSequence(int32_t theplayback, int32_t& playBackNumber) const;
     QString getSceneName(int32_t playBackNumber, int32_t stepNumber) const;
     int32_t sendChaserValueFromPlayback(int32_t channel, int32_t stepNumber, int32_t chasernumber);
+    int32_t getChaserValueTotal(int32_t channel, int32_t chasernumber);
+    void returnXYCenter(int32_t thePlaybackNumber, int32_t fixture, int32_t& x, int32_t& y) const;
     bool returnIfFilenameIsRunning(const QString& theFilename, int32_t& theChaser) const;
     bool returnIfFilenameIsLoaded(const QString& theFilename, int32_t& theChaser) const;
     QString getPlaybackAlias(int32_t theplayback) const;

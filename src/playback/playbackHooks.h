@@ -66,6 +66,18 @@ struct PlaybackHooks {
     // The main window's blackout button colour.
     std::function<void(int32_t colour)> mainBlackOutColour;
 
+    // ---- Scene clipboard (set by the playback frame) -----------------------------------
+    // A playback copied its step onto the clipboard.
+    std::function<void(int32_t playbackNumber, int32_t step)> sceneCopied;
+    // The times of the step last copied go into this playback's current step
+    // (all 0 when nothing was copied).
+    std::function<void(int32_t pasteTo)> pasteCopiedFadeTimes;
+
+    // ---- Preset engine of the main window -------------------------------------------
+    // Preset events follow their steps when steps move; a deleted step's go.
+    std::function<void(int32_t fromStep, int32_t toStep)> changeMyStepNumber;
+    std::function<void(int32_t step, bool allPages)> removeEventIfInCurrentStep;
+
     // ---- Palette window --------------------------------------------------------------
     // Marks the presets that the current step uses.
     std::function<void()> updateCurrentActivePalettePreset;
