@@ -729,8 +729,21 @@ void frmPlayBackControlEngine::cmdPause_Click() {
         h.recordEvent(QStringLiteral("Not Apllicable"), QStringLiteral("Pause Playback"));
 }
 
+void frmPlayBackControlEngine::turnOffWingIndicators() {
+    const PlaybackHooks& h = playbackHooks();
+    if (!h.controlWingAttached || !h.controlWingAttached() || !h.sendWingNoteOff) return;
+    // Note-off on the wing's second MIDI channel for the fifth note of strips 1..8.
+    for (int32_t k = 1; k <= 8; ++k) h.sendWingNoteOff(129, 47 + 5 * k, 0);
+}
+
+void frmPlayBackControlEngine::clkStartnewSequence_Click() {
+    const PlaybackHooks& h = playbackHooks();
+    if (h.clearsequence_Click) h.clearsequence_Click();
+}
+
 void frmPlayBackControlEngine::cmdClear_Click() {
     PlaybackState& st = state;
+    turnOffWingIndicators();
     st.isRunning = false;
     st.recordPlusLast = false;
     st.stepNumberText = QStringLiteral("0");

@@ -82,6 +82,11 @@ public:
     void setWaitForGO(bool theValue);
     void cmbBeatSync_Click();
     void clearLoadedSequence();
+    // Window menu: "Stop" and "Clear Current Sequence/ Start New Sequence".
+    void clkStop_Click() { cmdClear_Click(); }
+    void clkStartnewSequence_Click();
+    // Darkens the control wing's strip indicators (the strips' pause buttons).
+    void turnOffWingIndicators();
     void clearsequence();
     // Gives up every owned channel that is not held (owner 0, output 0, 128
     // for "pan"/"tilt").

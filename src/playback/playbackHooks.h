@@ -84,6 +84,11 @@ struct PlaybackHooks {
 
     // ---- Control wing ----------------------------------------------------------------
     std::function<void(const QString& name, bool on)> switchWingButton;
+    // A control wing is attached; a note-off to it (status byte, note, velocity).
+    std::function<bool()> controlWingAttached;
+    std::function<void(int32_t status, int32_t note, int32_t velocity)> sendWingNoteOff;
+    // Main window's "Clear Current Sequence/ Start New Sequence" question and clear.
+    std::function<void()> clearsequence_Click;
 
     // ---- Shortcut pages -------------------------------------------------------------
     // The "Global" tempo option of the button pages is selected.

@@ -117,4 +117,21 @@ TEST_F(BlackoutTest, channelsOutsideTheShowAreReportedAndTheRestStillGoesDark) {
     EXPECT_TRUE(t.prompts().messages[0].startsWith(QStringLiteral(" Error in blackout: ")));
 }
 
+TEST_F(BlackoutTest, clearDarkensTheWingsStripIndicatorsOnlyWithAWing) {
+    std::vector<int32_t> notes;
+    bool wing = false;
+    PlaybackHooks& h = playbackHooks();
+    h.controlWingAttached = [&] { return wing; };
+    h.sendWingNoteOff = [&](int32_t status, int32_t note, int32_t velocity) {
+        EXPECT_EQ(status, 129);
+        EXPECT_EQ(velocity, 0);
+        notes.push_back(note);
+    };
+    eng.cmdClear_Click();
+    EXPECT_TRUE(notes.empty());
+    wing = true;
+    eng.cmdClear_Click();
+    EXPECT_EQ(notes, (std::vector<int32_t>{52, 57, 62, 67, 72, 77, 82, 87}));
+}
+
 } // namespace
