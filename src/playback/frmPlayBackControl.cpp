@@ -144,6 +144,12 @@ frmPlayBackControl::frmPlayBackControl(frmPlayBackControlEngine& engine, QWidget
         if (!mirroring) eng.pbFadeOut_Scroll(v);
     });
     eng.displaySequenceData = [this] { displaySequenceData(); };
+    // The step-command editor opens from the command column of the current
+    // step's row; the editor itself belongs to the keypad window.
+    eng.showEditCommandDialog = [this] {
+        const int row = eng.state.currentStep;
+        if (row >= 1 && row < msfgSequenceDetail->rowCount()) msfgSequenceDetail->setCurrentCell(row, 8);
+    };
 
     previousDisplayHandler = eng.onDisplayChanged;
     eng.onDisplayChanged = [this] {
@@ -157,6 +163,7 @@ frmPlayBackControl::frmPlayBackControl(frmPlayBackControlEngine& engine, QWidget
 frmPlayBackControl::~frmPlayBackControl() {
     eng.onDisplayChanged = previousDisplayHandler;
     eng.displaySequenceData = nullptr;
+    eng.showEditCommandDialog = nullptr;
 }
 
 bool frmPlayBackControl::eventFilter(QObject* watched, QEvent* event) {

@@ -39,6 +39,9 @@ int32_t usableNextScene(const PlaybackState& st, int32_t step) {
     return (ns >= 1 && ns <= st.stepCount) ? ns : 0;
 }
 
+// A time as the main window's boxes show it: shortest form, no trailing zeros.
+QString generalNumber(float seconds) { return QString::number(double(seconds), 'g', 7); }
+
 // One tick of a delay phase: the counter (and its progress slider) moves on
 // while the delay lasts; true once it is over.
 bool countDelay(float ticks, int32_t& count, int32_t& progress) {
@@ -936,13 +939,28 @@ void frmPlayBackControlEngine::vsliderFadeTime_Scroll() {
     if (st.currentStep == 0 || st.vsliderFadeTimeMax <= 0) return;
     const double t = double(st.vsliderFadeTime) * 3.0 / double(st.vsliderFadeTimeMax);
     const float T = float(std::nearbyint(t * 100.0) / 100.0);
+    const PlaybackHooks& h = playbackHooks();
+    if (isCurrentPlayback() && h.setMainFadeTimeText) {
+        h.setMainFadeTimeText(0, generalNumber(T));
+        h.setMainFadeTimeText(1, generalNumber(T));
+    }
     if (st.isRunning) {
+        // While the operator holds the main window's slider the sequence's
+        // own times follow it too.
+        const bool mainHeld = h.mouseDownOnFade && h.mouseDownOnFade();
         const int32_t last = std::min(st.stepCount + 1, st.lastStepSlot());
-        for (int32_t s = 1; s <= last; ++s) st.fadeUpTimes[size_t(s)] = st.fadeDownTimes[size_t(s)] = T;
+        for (int32_t s = 1; s <= last; ++s) {
+            st.fadeUpTimes[size_t(s)] = st.fadeDownTimes[size_t(s)] = T;
+            if (mainHeld) st.sequenceFadeUpTimes[size_t(s)] = st.sequenceFadeDownTimes[size_t(s)] = T;
+        }
         if (st.useSequenceFadeTime && st.optMode != 2) setUseSequenceFadetime(true);
     } else if (st.currentStep > 0 && st.currentStep <= st.lastStepSlot()) {
         st.fadeUpTimes[size_t(st.currentStep)] = st.fadeDownTimes[size_t(st.currentStep)] = T;
     }
+    calculateStepFadeValues();
+    const int32_t bpm = roundHalfEven(60.0 / (t + 0.0001));
+    if (bpm < 225 && h.resetBpmTimer) h.resetBpmTimer(st.myPlaybackNumber, bpm);
+    refreshFadeProgress();
 }
 
 void frmPlayBackControlEngine::setFadeTimeSlider(int32_t bpm) {
@@ -1468,11 +1486,6 @@ void frmPlayBackControlEngine::updateColorMixers() {
 }
 
 // ---- Main-window display and progress ------------------------------------------------------------
-
-namespace {
-// A time as the main window's boxes show it: shortest form, no trailing zeros.
-QString generalNumber(float seconds) { return QString::number(double(seconds), 'g', 7); }
-} // namespace
 
 void frmPlayBackControlEngine::showFadetimeOnMain() {
     PlaybackState& st = state;

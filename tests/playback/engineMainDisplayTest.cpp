@@ -132,6 +132,24 @@ TEST_F(MainDisplayTest, recordingAStepTakesTheMainTimesAndMarksTheSequenceChange
     EXPECT_EQ(eng.state.followTimes[4], 1.0f);
 }
 
+TEST_F(MainDisplayTest, fadeTimeSliderShowsItsTimeAndRestartsTheStepsTicks) {
+    eng.state.currentStep = 1;
+    eng.state.nextStep = 2;
+    eng.setFadeTimeSliderValue(2500);
+    EXPECT_EQ(boxes[0], QLatin1String("1.5"));
+    EXPECT_EQ(boxes[1], QLatin1String("1.5"));
+    EXPECT_EQ(eng.state.fadeUpTimes[1], 1.5f);
+    EXPECT_EQ(eng.state.pbFadeInMax, 30.0f); // 1.5 s at 20 ticks a second
+    // While the main window's slider is held, a running playback's own
+    // times follow as well.
+    bool held = true;
+    playbackHooks().mouseDownOnFade = [&] { return held; };
+    eng.state.isRunning = true;
+    eng.state.useSequenceFadeTime = false;
+    eng.setFadeTimeSliderValue(5000);
+    EXPECT_EQ(eng.state.sequenceFadeUpTimes[3], 3.0f);
+}
+
 // Channel 1 rises 0 -> 200 over 2 s (40 ticks); channel 2 falls 200 -> 100 over 0.5 s (10 ticks).
 class CrossfadeDragTest : public MainDisplayTest {
 protected:

@@ -89,4 +89,23 @@ TEST_F(WindowTest, RightButtonOnBeatHoldsThenAdvances) {
     EXPECT_EQ(eng.state.currentStep, 2);
 }
 
+TEST_F(WindowTest, fadeSlidersCrossfadeByHandAndTheCommandCellCanBeSelected) {
+    load({{0}, {200}}, 1.0f, 1.0f);
+    frmPlayBackControl w(eng);
+    w.show();
+    startStep(1, 2);
+    w.refreshFromEngine();
+    ASSERT_EQ(w.pbFadeIn->maximum(), 20);
+    w.pbFadeIn->setSliderDown(true); // the operator drags it to the end
+    w.pbFadeIn->setSliderPosition(20);
+    w.pbFadeIn->setSliderDown(false);
+    EXPECT_FALSE(eng.state.isRunning);
+    EXPECT_EQ(out(dim1), 200);
+    eng.state.currentStep = 2;
+    ASSERT_TRUE(eng.showEditCommandDialog);
+    eng.showEditCommandDialog();
+    EXPECT_EQ(w.msfgSequenceDetail->currentRow(), 2);
+    EXPECT_EQ(w.msfgSequenceDetail->currentColumn(), 8);
+}
+
 } // namespace
