@@ -47,6 +47,14 @@ PlaybackFrame::~PlaybackFrame() {
         h.getMaxSteps = nullptr;
         h.reDimAllPlaybackControls = nullptr;
         if (DmxOutput* out = shell().loadedEngine<DmxOutput>()) out->setRefreshTickEnabled = nullptr;
+        if (PlaybackHooks* p = shell().loadedEngine<PlaybackHooks>()) {
+            p->refreshIntervalMs = nullptr;
+            p->returnValueforStep1 = nullptr;
+            p->returnFirstPlayback = nullptr;
+            p->saveUseSequenceFadetimeShort = nullptr;
+            p->sceneCopied = nullptr;
+            p->pasteCopiedFadeTimes = nullptr;
+        }
     }
 }
 
