@@ -38,6 +38,8 @@ const char* const toolTips[] = {
     "Blackout",
 };
 const QString darkGrey = QStringLiteral("background-color: #404040;");
+// The active playback window's own colour (BGR 16576).
+const QString activeColour = QStringLiteral("background-color: rgb(192,64,0);");
 } // namespace
 
 frmPlayBackManager::frmPlayBackManager(QWidget* parent) : QMainWindow(parent) {
@@ -54,6 +56,17 @@ frmPlayBackManager::frmPlayBackManager(QWidget* parent) : QMainWindow(parent) {
     for (int32_t i = 1; i <= frame.DocumentCount(); ++i) attach(*frame.slotAt(i));
     frame.onWindowCreated = [this](PlaybackWindowSlot& slot) { attach(slot); };
     frame.onWindowUnloaded = [this](PlaybackWindowSlot& slot) { detach(slot); };
+    // Activating a playback window makes its playback the current one.
+    connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* active) {
+        if (!active) return;
+        for (auto& [slot, sub] : subWindows) {
+            if (sub != active) continue;
+            shell().state.currentPlayback = slot->engine().myPlaybackNumber();
+            resetBackColor();
+            if (sub->widget()) sub->widget()->setStyleSheet(activeColour);
+            return;
+        }
+    });
 }
 
 frmPlayBackManager::~frmPlayBackManager() {

@@ -50,3 +50,19 @@ TEST(FrameWindow, showsEveryPlaybackOffscreen) {
     EXPECT_EQ(window.mdiArea()->subWindowList().size(), 1);
     EXPECT_EQ(frame.playback(2), nullptr);
 }
+
+TEST(FrameWindow, activatingAPlaybackWindowMakesItTheCurrentPlayback) {
+    TestShell t;
+    playbackTest::makeShow(1);
+    auto& window = shell().form<frmPlayBackManager>();
+    window.show();
+    PlaybackFrame& frame = playbackFrame();
+    frame.clkAddPlaybackControl(3, false, true, false);
+    frame.clkAddPlaybackControl(4, false, true, false);
+    shell().state.currentPlayback = 1;
+    window.mdiArea()->setActiveSubWindow(window.subWindowOf(3));
+    EXPECT_EQ(shell().state.currentPlayback, 3);
+    window.mdiArea()->setActiveSubWindow(window.subWindowOf(4));
+    EXPECT_EQ(shell().state.currentPlayback, 4);
+    EXPECT_NE(window.playbackWindow(4)->styleSheet(), window.playbackWindow(3)->styleSheet());
+}
