@@ -1559,7 +1559,7 @@ bool frmPlayBackControlEngine::setFadeTimesFromMainDesk(bool allSteps) {
     const int32_t from = allSteps ? 0 : st.currentStep;
     const int32_t to = allSteps ? st.stepCount : st.currentStep;
     for (int32_t i = from; i <= to; ++i) {
-        if (i < 0 || i >= st.lastStepSlot() || i > st.stepCount) continue;
+        if (i < 0 || i >= st.lastStepSlot() - 1 || i > st.stepCount) continue;
         // The recorded step's times also go into the step that follows it.
         const bool alsoNext = st.sceneJustRecorded && i + 1 <= st.lastStepSlot();
         std::vector<float>* tables[7] = {&st.fadeUpTimes,         &st.fadeDownTimes, &st.sequenceFadeUpTimes,
