@@ -18,7 +18,10 @@ if [ ${#missing[@]} -eq 0 ]; then exit 0; fi
 
 echo "Installing: ${missing[*]}"
 as_root=()
-if [ "$(id -u)" -ne 0 ]; then as_root=(sudo -n); fi
+if [ "$(id -u)" -ne 0 ]; then
+  # sudo may ask for a password at a terminal; without one it must not wait.
+  if [ -t 0 ]; then as_root=(sudo); else as_root=(sudo -n); fi
+fi
 export DEBIAN_FRONTEND=noninteractive
 "${as_root[@]}" apt-get update -qq </dev/null
 "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
