@@ -10,6 +10,9 @@ class Main : public QMainWindow {
 public:
     explicit Main(QWidget* parent = nullptr);
 
+    // One-console mode, read from ylc.ini at start-up: the frame has no
+    // caption and the status line is shown on the top bar.
+    bool oneConsole = false;
     // The control wing's encoder adjusts the fade time.
     bool wingFadeTimeAdjust = false;
     // Read by the control-wing mapping.

@@ -4,6 +4,7 @@
 #include "platform/placementStore.h"
 #include "platform/privateProfile.h"
 #include "platform/prompts.h"
+#include "shell/Main.h"
 #include "shell/newDoEvents.h"
 #include "shell/shell.h"
 
@@ -64,7 +65,7 @@ QString scanToken(Shell::TokenCursor& cursor, const QString& text, int index, co
         // A new scan. The delimiter length is only taken here, so a running
         // scan keeps the length it started with.
         cursor.position = 1;
-        cursor.delimiterLength = int16_t(delimiter.size());
+        cursor.delimiterLength = int32_t(delimiter.size());
     }
 
     const int delimiterLength = cursor.delimiterLength;
@@ -94,9 +95,7 @@ QString scanToken(Shell::TokenCursor& cursor, const QString& text, int index, co
             if (fieldLength < 0) return {}; // beyond the last field
             field = text.mid(position - 1, fieldLength);
         }
-        const int next = f + delimiterLength;
-        if (next > maxInt16) return {};
-        cursor.position = int16_t(next);
+        cursor.position = f + delimiterLength;
         if (taken) break;
     }
     if (quoteLength > 0) field = miscGlobalFunctions::replaceText(field, quote, QString(), 1);
@@ -315,6 +314,11 @@ QString trimControlChars(const QString& text) {
 
 void showStatusText(const QString& text) {
     Shell& s = shell();
+    const Main* main = s.loadedForm<Main>();
+    if (main && main->oneConsole) {
+        if (s.hooks.showTopBarText) s.hooks.showTopBarText(text);
+        return;
+    }
     if (s.hooks.setFrameCaption) s.hooks.setFrameCaption(text);
 }
 

@@ -88,7 +88,8 @@ int16_t rotatePointY(int16_t x, int16_t y, int16_t centre, float angle);
 // text without its leading and trailing characters of code 32 or less.
 QString trimControlChars(const QString& text);
 
-// Shows text as the console's status line (the caption of the frame).
+// Shows text as the console's status line: the caption of the frame, or in
+// one-console mode (Main::oneConsole) the top bar.
 void showStatusText(const QString& text);
 
 } // namespace miscGlobalFunctions

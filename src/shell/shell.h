@@ -51,6 +51,11 @@ struct ShellHooks {
     std::function<void()> processPendingEvents;
     // Playback frame: sets its caption (the status line of the console).
     std::function<void(const QString&)> setFrameCaption;
+    // Top bar, in one-console mode the status line instead of the caption:
+    // clears the bar and prints the text at x 150 twips, 250 twips above its
+    // bottom, in
+    // grey (128, 128, 128) and bold.
+    std::function<void(const QString&)> showTopBarText;
     // DMX output (set by the output engine when it is created): open every
     // USB-to-DMX interface, whether one is open, whether Art-Net runs, and
     // end Art-Net at shutdown.
@@ -122,8 +127,9 @@ public:
 
     // Re-entry flag of newDoEvents::doEventsIfPending.
     bool doEventsRunning = false;
-    // Tokenizer cursors of nextToken / nextTokenAlt.
-    struct TokenCursor { int16_t position = 0; int16_t delimiterLength = 0; int16_t fieldCount = 0; };
+    // Tokenizer cursors of nextToken / nextTokenAlt. The texts are 16-bit
+    // long at most, but the position after their last field may lie beyond.
+    struct TokenCursor { int32_t position = 0; int32_t delimiterLength = 0; };
     TokenCursor tokenCursor, tokenCursorAlt;
 
 private:

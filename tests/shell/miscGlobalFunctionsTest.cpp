@@ -1,5 +1,6 @@
 #include "platform/privateProfile.h"
 #include "shell/Formontop.h"
+#include "shell/Main.h"
 #include "shell/miscGlobalFunctions.h"
 #include "shell/newDoEvents.h"
 #include "support/fakePlatform.h"
@@ -44,6 +45,19 @@ TEST(NextToken, FieldsBeyondTheEnd) {
     EXPECT_EQ(nextToken("", 1, ","), QString());
     EXPECT_EQ(nextToken("a,b", -1, ","), QString());
     EXPECT_EQ(nextToken("a,b", 100000, ","), QString()); // beyond the 16-bit range: no endless count
+}
+
+TEST(NextToken, LastFieldOfTheLongestTextIsNotLost) {
+    TestShell t;
+    // 32,767 characters, the longest text the scan takes: the position after
+    // the last field lies beyond the 16-bit range.
+    const QString text = QString(32765, QLatin1Char('x')) + QStringLiteral(",y");
+    EXPECT_EQ(nextToken(text, 2, ","), QStringLiteral("y"));
+    EXPECT_EQ(nextToken(text, 1, ",").size(), 32765);
+    EXPECT_EQ(nextToken(text, 0, ","), QStringLiteral("y"));
+    EXPECT_EQ(nextToken(text, 0, ","), QString()); // the scan ends and resets
+    EXPECT_EQ(nextToken(text, 0, ",").size(), 32765);
+    EXPECT_EQ(nextToken(text + QLatin1Char('z'), 1, ","), QString()); // one longer: beyond the limit
 }
 
 TEST(NextToken, QuotedPartKeepsItsDelimiter) {
@@ -297,13 +311,20 @@ TEST(UnloadAllForms, KeepsTheNamedWindowAndThePalettes) {
     EXPECT_NE(t.get().loadedForm<KeptWindow>(), nullptr);
 }
 
-TEST(ShowStatusText, SetsTheFrameCaption) {
+TEST(ShowStatusText, FrameCaptionOrTopBarInOneConsoleMode) {
     TestShell t;
     showStatusText("no frame yet"); // no hook: nothing happens
-    QString caption;
+    QString caption, topBar;
     t.get().hooks.setFrameCaption = [&](const QString& text) { caption = text; };
+    t.get().hooks.showTopBarText = [&](const QString& text) { topBar = text; };
     showStatusText(QStringLiteral("Show: Club"));
     EXPECT_EQ(caption, QStringLiteral("Show: Club"));
+    EXPECT_EQ(topBar, QString());
+
+    t.get().form<Main>().oneConsole = true;
+    showStatusText(QStringLiteral("Show: Gala"));
+    EXPECT_EQ(topBar, QStringLiteral("Show: Gala"));
+    EXPECT_EQ(caption, QStringLiteral("Show: Club")); // the frame has no caption in that mode
 }
 
 TEST(DoEventsIfPending, RunsPendingEventsButNeverInsideItself) {
