@@ -243,12 +243,24 @@ void copyFolderFiles(const QString& sourceFolder, const QString& targetFolder, i
     const QDir source(paths::realPath(sourceFolder));
     const QDir target(paths::realPath(targetFolder));
     const QFileInfoList files = source.entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    namespace fs = std::filesystem;
     for (const QFileInfo& file : files) {
+        // The file is copied beside its target under a hidden name and then
+        // renamed over it, so a copy that fails half-way (a full disk) never
+        // leaves a damaged file in place of the good one. An existing target
+        // named in another case is the one replaced: names are one name
+        // whatever their case.
+        const QString destination = paths::realPath(target.path() + QLatin1Char('/') + file.fileName());
+        const QString temporary = target.filePath(QStringLiteral(".") + file.fileName() + QStringLiteral(".copying"));
         std::error_code ec;
-        const bool ok = std::filesystem::copy_file(file.absoluteFilePath().toStdString(),
-                                                   target.filePath(file.fileName()).toStdString(),
-                                                   std::filesystem::copy_options::overwrite_existing, ec);
-        if (ok && !ec) {
+        bool ok = fs::copy_file(file.absoluteFilePath().toStdString(), temporary.toStdString(),
+                                fs::copy_options::overwrite_existing, ec) && !ec;
+        if (ok) {
+            fs::rename(temporary.toStdString(), destination.toStdString(), ec);
+            ok = !ec;
+        }
+        if (!ok) fs::remove(temporary.toStdString(), ec);
+        if (ok) {
             ++copied;
         } else {
             shell().prompts().beep();

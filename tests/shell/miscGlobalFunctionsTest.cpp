@@ -204,13 +204,17 @@ TEST(CopyFolderFiles, CopiesPlainFilesOverwritingAndReportsFailures) {
     writeFile(root.filePath(QStringLiteral("Src/b")), "b");
     writeFile(root.filePath(QStringLiteral("Src/.hidden")), "h");
     writeFile(root.filePath(QStringLiteral("Dst/a.YSQ")), "old a, longer");
+    writeFile(root.filePath(QStringLiteral("Dst/B")), "old b"); // the same name in another case
     int copied = -1;
     copyFolderFiles(root.filePath(QStringLiteral("src")), root.filePath(QStringLiteral("Dst")) + QLatin1Char('\\'), copied);
     EXPECT_EQ(copied, 2);
     EXPECT_EQ(readFile(root.filePath(QStringLiteral("Dst/a.YSQ"))), QByteArray("new a"));
-    EXPECT_EQ(readFile(root.filePath(QStringLiteral("Dst/b"))), QByteArray("b"));
+    EXPECT_EQ(readFile(root.filePath(QStringLiteral("Dst/B"))), QByteArray("b"));
+    EXPECT_FALSE(QFile::exists(root.filePath(QStringLiteral("Dst/b"))));
     EXPECT_FALSE(QFile::exists(root.filePath(QStringLiteral("Dst/.hidden"))));
     EXPECT_FALSE(QFile::exists(root.filePath(QStringLiteral("Dst/Sub"))));
+    EXPECT_EQ(QDir(root.filePath(QStringLiteral("Dst"))).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase),
+              (QStringList{QStringLiteral("a.YSQ"), QStringLiteral("B")})); // no copy left half-way
     EXPECT_TRUE(t.prompts().messages.isEmpty());
 
     // A target that is no folder: every file fails, is reported, and the copy goes on.
