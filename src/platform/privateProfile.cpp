@@ -121,14 +121,24 @@ bool writeString(const QString& file, const QString& sectionName,
     if (!readable) return false;
     SectionSpan span = findSection(lines, section);
 
+    // A removal takes every copy of the section or key that a reader could
+    // find: with only the first gone, a hand-edited duplicate would surface
+    // in its place and the removed value would read back.
     if (!key) {
         if (span.header < 0) return true;
-        lines.remove(span.header, span.end - span.header);
+        while (span.header >= 0) {
+            lines.remove(span.header, span.end - span.header);
+            span = findSection(lines, section);
+        }
     } else if (!value) {
         if (span.header < 0) return true;
-        const qsizetype at = findKey(lines, span, *key);
+        qsizetype at = findKey(lines, span, *key);
         if (at < 0) return true;
-        lines.removeAt(at);
+        while (at >= 0) {
+            lines.removeAt(at);
+            --span.end;
+            at = findKey(lines, span, *key);
+        }
     } else {
         const QString entry = key->trimmed() + QLatin1Char('=') + value->trimmed();
         if (span.header < 0) {

@@ -18,7 +18,7 @@ QString getString(const QString& file, const QString& section, const QString& ke
 // Writes key = value in section, creating the file, the section or the key as
 // needed (a new key goes at the end of its section, a new section at the end
 // of the file). With no value the key is removed; with no key the whole
-// section is removed. Line breaks in a name or value become blanks. Returns
+// section is removed (every copy of it that a reader could find). Line breaks in a name or value become blanks. Returns
 // false, changing nothing, when the file exists but cannot be read, when a
 // name could not be read back as written (a section name holding "]", a key
 // that is empty, holds "=" or starts with ";" or "["), or when the file could
