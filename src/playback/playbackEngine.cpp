@@ -86,8 +86,14 @@ void frmPlayBackControlEngine::setPriority(int32_t priority) { state.myPriority 
 
 void frmPlayBackControlEngine::ensureChannelCapacity() {
     const int32_t total = model().totalChannels;
-    if (state.channelSlots() != total || state.stepValues.channels() != total)
+    if (state.channelSlots() != total || state.stepValues.channels() != total) {
         state.resize(total, std::max(state.lastStepSlot(), 5));
+        // A show that lost channels must not leave the tick's fading lists
+        // pointing past the resized tables.
+        auto beyond = [total](int32_t c) { return c > total; };
+        std::erase_if(fallingChannels, beyond);
+        std::erase_if(risingChannels, beyond);
+    }
 }
 
 ChannelModel& frmPlayBackControlEngine::sizedModel() {

@@ -36,8 +36,6 @@ QString singleText(float v) {
     return t;
 }
 
-int32_t roundToWhole(double v) { return int32_t(std::nearbyint(v)); }
-
 bool fileExists(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
 
 // Reads and checks a file; reports to the operator and returns false when
@@ -69,11 +67,11 @@ bool ownedBy(int32_t channel, int32_t playback) {
     return channel >= 1 && size_t(channel) < owner.size() && owner[size_t(channel)] == playback;
 }
 
-float grandMasterScale(const frmPlayBackControlEngine& w) {
-    const auto& gm = playbackHooks().grandMaster;
-    const int32_t grand = gm ? gm() : 100;
-    return float(grand) / 100.0f * float(w.getDimmerValue()) / 100.0f;
-}
+// The factor the fade engine scales intensity channels by, so that a level
+// re-claimed here is the one the engine's next pass writes again (a product
+// taken in single precision lands on the other side of a half, e.g. 255 at
+// 30 % would show 76 and then 77).
+double grandMasterScale(const frmPlayBackControlEngine& w) { return double(w.computeIntensityFactor()); }
 
 void followGrandBlackout(frmPlayBackControlEngine& w) {
     const auto& blackout = playbackHooks().returnGrandBlackoutState;
@@ -323,6 +321,12 @@ bool saveSequenceAs(frmPlayBackControlEngine& w, bool doNotAskMe, int32_t playBa
         replacement = true;
     }
 
+    // Every channel record keeps the step count in 16 bits; a longer
+    // sequence would be written as a file no loader accepts.
+    if (s.stepCount > 32767) {
+        shell().prompts().messageBox(notRecognized + QStringLiteral("a sequence file holds at most 32767 steps"));
+        return false;
+    }
     const QString trigger = autoPlay == QLatin1String("1") ? QStringLiteral("1")
                             : autoPlay == QLatin1String("0") ? QStringLiteral("0")
                                                              : QStringLiteral("2");
@@ -416,12 +420,12 @@ bool oldrefreshPlaybackChannels(frmPlayBackControlEngine& w) {
         int32_t stepSlots = N + 1;
         w.reDimForStepCount(N + 1, stepSlots);
     }
-    auto outputFor = [&](int32_t c, float level, float scale) {
-        const float v = m.channelIsIntensity[size_t(c)] ? level * scale : level;
-        return clampLevel(roundToWhole(double(v)));
+    auto outputFor = [&](int32_t c, float level, double scale) {
+        const double v = m.channelIsIntensity[size_t(c)] ? double(level) * scale : double(level);
+        return clampLevel(roundHalfEven(v));
     };
     for (int32_t u = 0; u < d.universes; ++u) {
-        const float scale = grandMasterScale(w);
+        const double scale = grandMasterScale(w);
         for (int32_t j = 1; j <= N; ++j) {
             const char* levels = d.levels[size_t(j - 1)].constData() + qsizetype(u) * sequenceFile::channelsPerUniverse;
             for (int32_t k = 1; k <= sequenceFile::channelsPerUniverse; ++k) {
