@@ -100,11 +100,14 @@ void mirrorToDesk(int32_t row, int32_t step, const PlaybackState& s, bool fullTi
     if (valueAt(s.fadeDownTimes, step) == 0.0f) put(t.fadeDown, 0.0f);
 }
 
-// Builds the file image of the playback's sequence; saveMode filters and
-// frees channels as the save asks. The trigger is applied to the playback
-// before the timing records are taken, as the save has always done.
+// Builds the file image of the playback's sequence; saveMode filters
+// channels as the save asks and lists in `toFree` the owned channels it
+// leaves out, which the caller frees once the file is written (a failed
+// save leaves the playback's channels as they were). The trigger is applied
+// to the playback before the timing records are taken, as the save has
+// always done.
 SequenceFileData buildFileData(frmPlayBackControlEngine& w, int32_t saveMode, const QString& playbackText,
-                               const QString& triggerText, bool applyTrigger) {
+                               const QString& triggerText, bool applyTrigger, std::vector<int32_t>* toFree = nullptr) {
     ChannelModel& m = shell().state;
     PlaybackState& s = w.state;
     const int32_t U = showUniverses();
@@ -116,6 +119,8 @@ SequenceFileData buildFileData(frmPlayBackControlEngine& w, int32_t saveMode, co
     d.playbackText = playbackText;
 
     for (int32_t u = 0; u < U; ++u) {
+        // Channels of this universe that the save mode leaves out: not in the mask.
+        std::vector<uint8_t> leftOut(sequenceFile::channelsPerUniverse + 1, 0);
         for (int32_t j = 1; j <= N; ++j) {
             char* levels = d.levels[size_t(j - 1)].data() + qsizetype(u) * sequenceFile::channelsPerUniverse;
             for (int32_t k = 1; k <= sequenceFile::channelsPerUniverse; ++k) {
@@ -131,7 +136,8 @@ SequenceFileData buildFileData(frmPlayBackControlEngine& w, int32_t saveMode, co
                     levels[k - 1] = char(uint8_t(clampLevel(level))); // one byte per level
                 } else {
                     levels[k - 1] = 0;
-                    m.channelOwner[size_t(c)] = 0;
+                    if (j == 1 && toFree) toFree->push_back(c);
+                    leftOut[size_t(k)] = 1;
                 }
             }
             d.steps[size_t(j - 1)].name = textAt(s.sceneNames, j);
@@ -139,7 +145,7 @@ SequenceFileData buildFileData(frmPlayBackControlEngine& w, int32_t saveMode, co
         }
         sequenceFile::MaskRecord& mask = d.masks[size_t(u)];
         for (int32_t k = 1; k <= sequenceFile::channelsPerUniverse; ++k)
-            if (ownedBy(sequenceFile::channelsPerUniverse * u + k, P)) mask.bytes[k - 1] = char(255);
+            if (ownedBy(sequenceFile::channelsPerUniverse * u + k, P) && !leftOut[size_t(k)]) mask.bytes[k - 1] = char(255);
         mask.kind = -1;
         mask.fadeFromCurrentScene = s.fadeFromCurrentScene;
         mask.fadeFromCurrentFadeUpTime = s.fadeFromCurrentFadeUpTime;
@@ -330,12 +336,15 @@ bool saveSequenceAs(frmPlayBackControlEngine& w, bool doNotAskMe, int32_t playBa
     const QString trigger = autoPlay == QLatin1String("1") ? QStringLiteral("1")
                             : autoPlay == QLatin1String("0") ? QStringLiteral("0")
                                                              : QStringLiteral("2");
-    const SequenceFileData d = buildFileData(w, saveMode, sequenceFile::playbackNumberText(playBackToSaveTo), trigger, true);
+    std::vector<int32_t> toFree;
+    const SequenceFileData d =
+        buildFileData(w, saveMode, sequenceFile::playbackNumberText(playBackToSaveTo), trigger, true, &toFree);
     QString error;
     if (!safeFile::writeWhole(fileName, sequenceFile::encode(d), &error)) {
         shell().prompts().messageBox(notRecognized + error);
         return false;
     }
+    for (const int32_t c : toFree) shell().state.channelOwner[size_t(c)] = 0;
     shell().state.sequenceChanged = false;
     if (hooks().savePresetEvents) hooks().savePresetEvents(libParsePath::ParsePath(fileName, 7) + QStringLiteral(".UQF"));
 

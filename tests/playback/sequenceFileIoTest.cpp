@@ -122,6 +122,17 @@ TEST_F(SequenceFileIo, aFailedWriteKeepsTheChangedFlagAndSaysSo) {
     EXPECT_EQ(t.prompts().fileRequests[0].title, QString("Save Sequence File"));
 }
 
+// Save modes 1 and 2 give up the channels they leave out only once the file
+// is written.
+TEST_F(SequenceFileIo, aFailedSaveModeSaveKeepsTheChannels) {
+    frmPlayBackControlEngine e;
+    programThree(e); // channels 1 and 2 are dimmers: save mode 1 leaves them out
+    t.prompts().files.push_back(path("no such folder/x.YSQ"));
+    EXPECT_FALSE(sequenceFileIo::saveSequence(e, false, 3, "1", 1, QString()));
+    EXPECT_EQ(shell().state.channelOwner[1], 3);
+    EXPECT_EQ(shell().state.channelOwner[2], 3);
+}
+
 TEST_F(SequenceFileIo, replacingAnExistingFileAsksFirst) {
     frmPlayBackControlEngine e;
     programThree(e);
