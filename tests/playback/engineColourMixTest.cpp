@@ -14,24 +14,12 @@ namespace {
 class ColourMixTest : public EngineTest {
 protected:
     ColourMixTest() {
-        ClsFixture& rgb = m.lightClass(1);
-        rgb.ChannelsUsed = 3;
-        rgb.setRgbFixture(true);
-        rgb.setRedChannel(1);
-        rgb.setGreenChannel(2);
-        rgb.setBlueChannel(3);
-        ClsFixture& cmy = m.lightClass(2);
-        cmy.ChannelsUsed = 3;
-        cmy.setCmyFixture(true);
-        cmy.setCyanChannel(1);
-        cmy.setMagentaChannel(2);
-        cmy.setYellowChannel(3);
+        colourProfile(1);
+        colourProfile(2, true);
         m.lightClassCount = 2;
         m.fixtureCount = 2;
-        m.fixtureLightClass[1] = 1;
-        m.fixtureStartChannel[1] = 20;
-        m.fixtureLightClass[2] = 2;
-        m.fixtureStartChannel[2] = 30;
+        patch(1, 1, 20);
+        patch(2, 2, 30);
         for (int c : {20, 21, 22, 30, 31, 32}) m.channelOwner[size_t(c)] = 1;
     }
     void rgb(int r, int g, int b, int first = 20) {

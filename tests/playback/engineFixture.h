@@ -3,6 +3,7 @@
 // patched (two dimmers, pan, tilt, their fine channels, red, green), and one
 // engine as playback 1.
 
+#include "fixtures/ClsFixture.h"
 #include "playback/playbackEngine.h"
 #include "playback/playbackHooks.h"
 #include "support/fakePlatform.h"
@@ -36,6 +37,30 @@ protected:
         h.grandMaster = [this] { return grandMaster; };
         eng.setMyPlayBackNumber(1);
         eng.ensureChannelCapacity();
+    }
+
+    // A three-channel colour profile in slot k (red/green/blue or
+    // cyan/magenta/yellow on profile channels 1..3), and fixture f patched
+    // with profile k at start channel.
+    ClsFixture& colourProfile(int k, bool cmy = false) {
+        ClsFixture& p = m.lightClass(k);
+        p.ChannelsUsed = 3;
+        if (cmy) {
+            p.setCmyFixture(true);
+            p.setCyanChannel(1);
+            p.setMagentaChannel(2);
+            p.setYellowChannel(3);
+        } else {
+            p.setRgbFixture(true);
+            p.setRedChannel(1);
+            p.setGreenChannel(2);
+            p.setBlueChannel(3);
+        }
+        return p;
+    }
+    void patch(int f, int k, int start) {
+        m.fixtureLightClass[size_t(f)] = int16_t(k);
+        m.fixtureStartChannel[size_t(f)] = int16_t(start);
     }
 
     // Loads a sequence: levels[step - 1] lists the levels of channels 1..n;
