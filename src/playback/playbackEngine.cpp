@@ -53,6 +53,17 @@ bool countDelay(float ticks, int32_t& count, int32_t& progress) {
     return true;
 }
 
+// The four phase counters (delays and fades, up and down) all set to one value.
+void setPhaseCounts(PlaybackState& st, int32_t count) {
+    st.fadeUpCount = st.fadeDownCount = st.delayUpCount = st.delayDownCount = count;
+}
+
+// The step fades with the times set for fading from the live output.
+void useFadeFromCurrentTimes(PlaybackState& st, int32_t step) {
+    st.fadeUpTimes[size_t(step)] = st.fadeFromCurrentFadeUpTime;
+    st.fadeDownTimes[size_t(step)] = st.fadeFromCurrentFadeDownTime;
+}
+
 } // namespace
 
 int32_t roundHalfEvenWide(double value) {
@@ -281,7 +292,7 @@ void frmPlayBackControlEngine::tmrPlayBackEvent_Timer() {
             displayChanged();
         } else {
             advanceToNextStep(false);
-            st.fadeUpCount = st.fadeDownCount = st.delayUpCount = st.delayDownCount = 0;
+            setPhaseCounts(st, 0);
             if (st.stopAtStepEnd) st.isRunning = false;
             if (st.currentStep > 0 && st.currentStep < int32_t(st.stepStops.size()) &&
                 st.stepStops[size_t(st.currentStep)])
@@ -513,14 +524,10 @@ void frmPlayBackControlEngine::fadeFromCurrent(int32_t stepToFadeTo, bool realFa
         if (thecurrentStep >= 1) {
             ensureStepSlot(thecurrentStep);
             st.currentStep = thecurrentStep;
-            if (st.overRideCrossFadeTimes) {
-                st.fadeUpTimes[size_t(st.currentStep)] = st.fadeFromCurrentFadeUpTime;
-                st.fadeDownTimes[size_t(st.currentStep)] = st.fadeFromCurrentFadeDownTime;
-            }
+            if (st.overRideCrossFadeTimes) useFadeFromCurrentTimes(st, st.currentStep);
         } else if (thecurrentStep == 0) {
             st.currentStep = 0;
-            st.fadeUpTimes[0] = st.fadeFromCurrentFadeUpTime;
-            st.fadeDownTimes[0] = st.fadeFromCurrentFadeDownTime;
+            useFadeFromCurrentTimes(st, 0);
             st.crossfadeIndicator = true;
         }
         if (st.currentStep < 0 || st.currentStep > st.lastStepSlot()) throw std::out_of_range("Subscript out of range");
@@ -555,9 +562,9 @@ void frmPlayBackControlEngine::fadeFromCurrent(int32_t stepToFadeTo, bool realFa
         }
 
         if (!st.isRunning) {
-            st.fadeUpCount = st.fadeDownCount = st.delayUpCount = st.delayDownCount = 0;
+            setPhaseCounts(st, 0);
         } else if (!st.overRideCrossFadeTimes) {
-            st.fadeUpCount = st.fadeDownCount = st.delayUpCount = st.delayDownCount = 10000;
+            setPhaseCounts(st, 10000);
         }
         calculateStepFadeValues();
         st.delayUpTicks = 0;
@@ -586,8 +593,7 @@ void frmPlayBackControlEngine::fadeOutFromCurrent(bool& realFade, int32_t thecur
         if (s < 0 || s > st.lastStepSlot()) throw std::out_of_range("Subscript out of range");
         if (thecurrentStep >= 0) {
             if (st.overRideCrossFadeTimes) {
-                st.fadeUpTimes[size_t(s)] = st.fadeFromCurrentFadeUpTime;
-                st.fadeDownTimes[size_t(s)] = st.fadeFromCurrentFadeDownTime;
+                useFadeFromCurrentTimes(st, s);
             } else if (!st.fadeFromCurrentScene) {
                 realFade = false;
             }
@@ -607,7 +613,7 @@ void frmPlayBackControlEngine::fadeOutFromCurrent(bool& realFade, int32_t thecur
             st.currentLevels[size_t(c)] = float(m.channelOutput[size_t(c)]);
         }
 
-        if (st.restoreSavedStep) st.fadeUpCount = st.fadeDownCount = st.delayUpCount = st.delayDownCount = 0;
+        if (st.restoreSavedStep) setPhaseCounts(st, 0);
         st.restoreSavedStep = true;
         st.savedStepNumber = s;
         const int32_t spare = st.stepCount + 1;
@@ -650,8 +656,6 @@ void frmPlayBackControlEngine::fadeOutFromCurrent(bool& realFade, int32_t thecur
     }
 }
 
-void frmPlayBackControlEngine::setMyPlaybackToCurrentValues(int32_t) {}
-
 void frmPlayBackControlEngine::stopFadeout() {
     if (!state.stopAndClearAfterFadeOut) return;
     state.stopAndClearAfterFadeOut = false;
@@ -689,7 +693,7 @@ void frmPlayBackControlEngine::cmdFoward_Click() {
     st.isRunning = false;
     st.stopAtStepEnd = true;
     st.recordPlusLast = false;
-    st.fadeUpCount = st.fadeDownCount = st.delayUpCount = st.delayDownCount = 0;
+    setPhaseCounts(st, 0);
     calculateStepFadeValues();
     advanceToNextStep(false);
 }
@@ -718,7 +722,7 @@ void frmPlayBackControlEngine::cmdBack_Click() {
         st.currentStep = 1;
         st.nextStep = 1;
     }
-    st.fadeUpCount = st.fadeDownCount = st.delayUpCount = st.delayDownCount = 0;
+    setPhaseCounts(st, 0);
     calculateStepFadeValues();
     advanceToNextStep(false);
 }

@@ -67,7 +67,6 @@ public:
     void fadeFromCurrent(int32_t stepToFadeTo, bool realFade, int32_t thecurrentStep);
     void fadeFromCurrentOveride(int32_t stepToFadeTo);
     void fadeOutFromCurrent(bool& realFade, int32_t thecurrentStep);
-    void setMyPlaybackToCurrentValues(int32_t theChannel);
     // Ends a running fade-out at once: Clear, clear the sequence, hide.
     void stopFadeout();
     void setFadeStatus(bool theStatus) { state.fadeFromCurrentScene = theStatus; }

@@ -21,7 +21,17 @@ PlaybackWindowSlot::~PlaybackWindowSlot() = default;
 
 namespace {
 constexpr int designIntervalMs = 33;
+
+// Turns the playback's override of the fade-from-current times on with the
+// given times, or off (the times then stay as they were).
+void overrideFadeFromCurrentTimes(PlaybackState& s, bool on, float up, float down) {
+    if (on) {
+        s.fadeFromCurrentFadeUpTime = up;
+        s.fadeFromCurrentFadeDownTime = down;
+    }
+    s.overRideCrossFadeTimes = on;
 }
+} // namespace
 
 PlaybackFrame::PlaybackFrame() {
     tick = shell().timers().create();
@@ -512,29 +522,16 @@ void PlaybackFrame::fadeFromCurrent(int32_t playBackNumber, int32_t fadeTo) {
 
 void PlaybackFrame::fadeFromCurrentOverride(int32_t playBackNumber, int32_t fadeTo, float crossFadeTime) {
     first(playBackNumber, [&](PlaybackWindowSlot& w) {
-        PlaybackState& s = w.engine().state;
-        if (crossFadeTime > 0) {
-            s.fadeFromCurrentFadeDownTime = crossFadeTime;
-            s.fadeFromCurrentFadeUpTime = crossFadeTime;
-            s.overRideCrossFadeTimes = true;
-        } else {
-            s.overRideCrossFadeTimes = false;
-        }
+        overrideFadeFromCurrentTimes(w.engine().state, crossFadeTime > 0, crossFadeTime, crossFadeTime);
         w.engine().fadeFromCurrentOveride(fadeTo);
     });
 }
 
 void PlaybackFrame::setCurrentCrossfadeTime(int32_t playBackNumber, float crossFadeTime) {
+    const bool on = crossFadeTime > 0;
     every(playBackNumber, [&](PlaybackWindowSlot& w) {
-        PlaybackState& s = w.engine().state;
-        if (crossFadeTime > 0) {
-            s.fadeFromCurrentFadeDownTime = crossFadeTime;
-            s.fadeFromCurrentFadeUpTime = crossFadeTime;
-            s.overRideCrossFadeTimes = true;
-            w.engine().fadeFromCurrent(1, true, 0);
-        } else {
-            s.overRideCrossFadeTimes = false;
-        }
+        overrideFadeFromCurrentTimes(w.engine().state, on, crossFadeTime, crossFadeTime);
+        if (on) w.engine().fadeFromCurrent(1, true, 0);
     });
 }
 
@@ -544,14 +541,7 @@ void PlaybackFrame::setoverRideCrossFadeTimes(int32_t playBackNumber, bool theSt
 
 void PlaybackFrame::setfadeInStatusfadeTimes(float UpTime, float downtime, int32_t theplayback) {
     first(theplayback, [&](PlaybackWindowSlot& w) {
-        PlaybackState& s = w.engine().state;
-        if (UpTime + downtime != 0.0f) {
-            s.fadeFromCurrentFadeDownTime = downtime;
-            s.fadeFromCurrentFadeUpTime = UpTime;
-            s.overRideCrossFadeTimes = true;
-        } else {
-            s.overRideCrossFadeTimes = false;
-        }
+        overrideFadeFromCurrentTimes(w.engine().state, UpTime + downtime != 0.0f, UpTime, downtime);
     });
 }
 

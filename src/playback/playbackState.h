@@ -9,10 +9,6 @@
 // started before the first step; step stepCount + 1 holds the targets of a
 // fade-out; every per-step table is sized together, to at least
 // stepCount + 5. Truth values are 1/0 in memory (-1/0 in files).
-//
-// The sequence-file code knows some members under other names; the accessors
-// at the end of PlaybackState give those names (sceneValues = stepValues,
-// stepFadeUp = fadeUpTimes, channelMine = sequenceChannels, ...).
 
 #include <QString>
 #include <QStringList>
@@ -150,24 +146,4 @@ struct PlaybackState {
     // Resizes every per-step table to 0..lastStep and every per-channel table
     // to 1..channels, keeping contents.
     void resize(int32_t channels, int32_t lastStep);
-
-    // ---- The names the sequence-file code uses --------------------------------
-    StepLevels& sceneValues() { return stepValues; }
-    std::vector<float>& stepFadeUp() { return fadeUpTimes; }
-    std::vector<float>& stepFadeDown() { return fadeDownTimes; }
-    std::vector<float>& stepDelayUp() { return delayUpTimes; }
-    std::vector<float>& stepDelayDown() { return delayDownTimes; }
-    std::vector<float>& stepFollowTime() { return followTimes; }
-    std::vector<float>& sequenceFadeUp() { return sequenceFadeUpTimes; }
-    std::vector<float>& sequenceFadeDown() { return sequenceFadeDownTimes; }
-    std::vector<float>& stepSpareTime() { return sceneFadeTimes; }
-    std::vector<int32_t>& stepNextScene() { return nextScenes; }
-    std::vector<uint8_t>& stepWaitForGo() { return stepStops; }
-    std::vector<uint8_t>& channelMine() { return sequenceChannels; }
-    std::vector<float>& currentValues() { return currentLevels; }
-    int32_t& fileUniverses() { return sequenceUniverses; }
-    int32_t& playbackPriority() { return myPriority; }
-    bool& timerRunning() { return isRunning; }
-    bool& autoAdvance() { return continuousRun; }
-    bool& deskLinked() { return isDeskPlayback; }
 };

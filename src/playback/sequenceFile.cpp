@@ -4,6 +4,7 @@
 #include "platform/safeFile.h"
 #include "platform/text1252.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <cmath>
 #include <cstring>
@@ -239,9 +240,10 @@ int32_t triggerFromText(const QString& text) {
 int32_t readSequenceHeader(const QString& sequenceFile) {
     if (sequenceFile.isEmpty() || sequenceFile == QLatin1String("*.YSQ")) return 0;
     if (!QFileInfo(sequenceFile).isFile()) return 0;
-    QByteArray bytes;
-    if (!safeFile::readWhole(sequenceFile, bytes)) return 0;
-    const double v = valText(textAt(bytes.left(recordSize), at::numberText, numberTextWidth));
+    // Only the first record holds the playback number.
+    QFile file(sequenceFile);
+    if (!file.open(QIODevice::ReadOnly)) return 0;
+    const double v = valText(textAt(file.read(recordSize), at::numberText, numberTextWidth));
     if (v > 0 && v < 8) return int32_t(v);
     return 1;
 }

@@ -118,34 +118,38 @@ SequenceFileData buildFileData(frmPlayBackControlEngine& w, int32_t saveMode, co
     d.useMotionfade = s.useMotionfade;
     d.playbackText = playbackText;
 
+    constexpr int32_t width = sequenceFile::channelsPerUniverse;
     for (int32_t u = 0; u < U; ++u) {
-        // Channels of this universe that the save mode leaves out: not in the mask.
-        std::vector<uint8_t> leftOut(sequenceFile::channelsPerUniverse + 1, 0);
+        // The owned channels of this universe that the file keeps, decided
+        // once per channel. An owned channel the save mode leaves out is
+        // neither in the mask nor in the steps, and the caller frees it
+        // (a sequence without steps leaves nothing out).
+        sequenceFile::MaskRecord& mask = d.masks[size_t(u)];
+        std::vector<uint8_t> kept(size_t(width) + 1, 0);
+        for (int32_t k = 1; k <= width; ++k) {
+            const int32_t c = width * u + k;
+            if (!ownedBy(c, P)) continue;
+            const QString type = c < m.channelType.size() ? m.channelType[c] : QString();
+            const bool panTilt = type.startsWith(QLatin1String("pan")) || type.startsWith(QLatin1String("tilt"));
+            const bool keep = saveMode == 1 ? panTilt : saveMode == 2 ? !panTilt : true;
+            if (keep) kept[size_t(k)] = 1;
+            if (keep || N == 0) {
+                mask.bytes[k - 1] = char(255);
+            } else if (toFree) {
+                toFree->push_back(c);
+            }
+        }
         for (int32_t j = 1; j <= N; ++j) {
-            char* levels = d.levels[size_t(j - 1)].data() + qsizetype(u) * sequenceFile::channelsPerUniverse;
-            for (int32_t k = 1; k <= sequenceFile::channelsPerUniverse; ++k) {
-                const int32_t c = sequenceFile::channelsPerUniverse * u + k;
-                if (!ownedBy(c, P)) continue;
+            char* levels = d.levels[size_t(j - 1)].data() + qsizetype(u) * width;
+            for (int32_t k = 1; k <= width; ++k) {
+                const int32_t c = width * u + k;
+                if (!kept[size_t(k)]) continue;
                 const int32_t level = s.stepValues.contains(c, j) ? s.stepValues(c, j) : 0;
-                const QString type = c < m.channelType.size() ? m.channelType[c] : QString();
-                const bool panTilt = type.startsWith(QLatin1String("pan")) || type.startsWith(QLatin1String("tilt"));
-                bool keep = true;
-                if (saveMode == 1) keep = panTilt;
-                else if (saveMode == 2) keep = !panTilt;
-                if (keep) {
-                    levels[k - 1] = char(uint8_t(clampLevel(level))); // one byte per level
-                } else {
-                    levels[k - 1] = 0;
-                    if (j == 1 && toFree) toFree->push_back(c);
-                    leftOut[size_t(k)] = 1;
-                }
+                levels[k - 1] = char(uint8_t(clampLevel(level))); // one byte per level
             }
             d.steps[size_t(j - 1)].name = textAt(s.sceneNames, j);
             d.steps[size_t(j - 1)].spareTime = valueAt(s.sceneFadeTimes, j);
         }
-        sequenceFile::MaskRecord& mask = d.masks[size_t(u)];
-        for (int32_t k = 1; k <= sequenceFile::channelsPerUniverse; ++k)
-            if (ownedBy(sequenceFile::channelsPerUniverse * u + k, P) && !leftOut[size_t(k)]) mask.bytes[k - 1] = char(255);
         mask.kind = -1;
         mask.fadeFromCurrentScene = s.fadeFromCurrentScene;
         mask.fadeFromCurrentFadeUpTime = s.fadeFromCurrentFadeUpTime;
@@ -433,8 +437,8 @@ bool oldrefreshPlaybackChannels(frmPlayBackControlEngine& w) {
         const double v = m.channelIsIntensity[size_t(c)] ? double(level) * scale : double(level);
         return clampLevel(roundHalfEven(v));
     };
+    const double scale = grandMasterScale(w);
     for (int32_t u = 0; u < d.universes; ++u) {
-        const double scale = grandMasterScale(w);
         for (int32_t j = 1; j <= N; ++j) {
             const char* levels = d.levels[size_t(j - 1)].constData() + qsizetype(u) * sequenceFile::channelsPerUniverse;
             for (int32_t k = 1; k <= sequenceFile::channelsPerUniverse; ++k) {

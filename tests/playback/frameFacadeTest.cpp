@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -72,6 +73,36 @@ TEST_F(FrameFacade, crossfaderDrivesEveryPlaybackWithThatFileTitle) {
     EXPECT_EQ(shell().state.channelOutput[1], 100);
     EXPECT_FALSE(b.state.manualCrossfade);
     EXPECT_EQ(shell().state.channelOutput[2], 0);
+}
+
+// The three ways of setting the fade-from-current times: a time that counts
+// sets both times and the override; one that does not only ends the override.
+TEST_F(FrameFacade, crossfadeTimeCommandsSetOrEndTheOverride) {
+    frmPlayBackControlEngine& e = add(1);
+    rising(e);
+    struct Case {
+        const char* name;
+        std::function<void()> command;
+        bool overrides;
+        float up, down;
+    };
+    const Case cases[] = {
+        {"fade-in times 2/3", [&] { frame().setfadeInStatusfadeTimes(2.0f, 3.0f, 1); }, true, 2.0f, 3.0f},
+        {"fade-in times 0/0", [&] { frame().setfadeInStatusfadeTimes(0.0f, 0.0f, 1); }, false, 7.0f, 8.0f},
+        {"crossfade time 4", [&] { frame().setCurrentCrossfadeTime(1, 4.0f); }, true, 4.0f, 4.0f},
+        {"crossfade time 0", [&] { frame().setCurrentCrossfadeTime(1, 0.0f); }, false, 7.0f, 8.0f},
+        {"override 5", [&] { frame().fadeFromCurrentOverride(1, 2, 5.0f); }, true, 5.0f, 5.0f},
+        {"override -1", [&] { frame().fadeFromCurrentOverride(1, 2, -1.0f); }, false, 7.0f, 8.0f},
+    };
+    for (const Case& c : cases) {
+        e.state.overRideCrossFadeTimes = true;
+        e.state.fadeFromCurrentFadeUpTime = 7.0f;
+        e.state.fadeFromCurrentFadeDownTime = 8.0f;
+        c.command();
+        EXPECT_EQ(e.state.overRideCrossFadeTimes, c.overrides) << c.name;
+        EXPECT_EQ(e.state.fadeFromCurrentFadeUpTime, c.up) << c.name;
+        EXPECT_EQ(e.state.fadeFromCurrentFadeDownTime, c.down) << c.name;
+    }
 }
 
 TEST_F(FrameFacade, fadeInStatusComesFromTheLoadedFile) {
