@@ -19,10 +19,26 @@ constexpr int32_t universeSize = 512;
 
 int32_t clampLevel(int32_t level) { return std::clamp(level, 0, 255); }
 
+// A universe beyond the show's channels is cut to the show's last one (0
+// when the show has less than one universe).
+int32_t universeWithinShow(int32_t universe, int32_t totalChannels) {
+    return int64_t(universe) * universeSize > totalChannels ? totalChannels / universeSize : universe;
+}
+
 // The universe an interface serves, within the configured universes.
 int32_t servedUniverse(int32_t universe, int32_t totalChannels) {
-    if (int64_t(universe) * universeSize > totalChannels) universe = totalChannels / universeSize;
-    return std::max(universe, 1);
+    return std::max(universeWithinShow(universe, totalChannels), 1);
+}
+
+// Channels 1..total as sent, from index 0: clamped to 0..255, then inverted
+// where the channel's invert flag is set.
+void fillSentLevels(std::vector<uint8_t>& out, const ChannelModel& st, int32_t total) {
+    out.resize(size_t(std::max(total, 0)));
+    const size_t inverts = st.channelInvert.size();
+    for (int32_t ch = 1; ch <= total; ++ch) {
+        const int32_t v = clampLevel(st.channelOutput[size_t(ch)]);
+        out[size_t(ch - 1)] = uint8_t(size_t(ch) < inverts && st.channelInvert[size_t(ch)] ? 255 - v : v);
+    }
 }
 } // namespace
 
@@ -36,7 +52,11 @@ DmxOutput::DmxOutput() : dmxSendBuffer(universeSize + 1, 0), deferral(std::make_
     hooks.endArtNet = [this] { endArtNet(); };
 }
 
-DmxOutput::~DmxOutput() {
+DmxOutput::~DmxOutput() { closeInterfaces(); }
+
+// Every interface in the set and the one served last, which may be held
+// elsewhere too (the timing editor).
+void DmxOutput::closeInterfaces() {
     for (auto& d : dmxDongleCollection) d->closeUSB();
     if (currentDmxClass) currentDmxClass->closeUSB();
 }
@@ -55,8 +75,7 @@ void DmxOutput::clkCorvellDmxDongle_Click() {
     // Every old interface is closed before the devices are opened again,
     // also one still referred to elsewhere (the timing editor, the last one
     // served), or its device would refuse the new open.
-    for (auto& d : dmxDongleCollection) d->closeUSB();
-    if (currentDmxClass) currentDmxClass->closeUSB();
+    closeInterfaces();
     currentDmxClass.reset();
     dmxDongleCollection.clear();
 
@@ -68,8 +87,7 @@ void DmxOutput::clkCorvellDmxDongle_Click() {
         int32_t status = held->openPort(int32_t(dmxDongleCollection.size()));
         held->dmxReadSerialNumber();
         held->readUserMemory();
-        if (int64_t(held->myUniverseNumber) * universeSize > totalChannels)
-            held->myUniverseNumber = totalChannels / universeSize;
+        held->myUniverseNumber = universeWithinShow(held->myUniverseNumber, totalChannels);
         if (status == 1) status = 2;
         if (status == 2) break;
         if (status == 0) {
@@ -112,28 +130,26 @@ void DmxOutput::sendOutputFrame() {
     try {
         // Channels actually held by the arrays, in case they lag the count.
         const int32_t total = std::min<int64_t>(st.totalChannels, int64_t(st.channelOutput.size()) - 1);
-        const auto level = [&](int32_t ch) {
-            const int32_t v = clampLevel(st.channelOutput[size_t(ch)]);
-            return size_t(ch) < st.channelInvert.size() && st.channelInvert[size_t(ch)] ? 255 - v : v;
-        };
-        if (DMXDongle && !dmxDongleCollection.empty()) {
-            const size_t count = dmxDongleCollection.size();
-            for (size_t i = 0; i < count && i < dmxDongleCollection.size(); ++i) {
-                currentDmxClass = dmxDongleCollection[i];
-                clsCorvellDongle& d = *currentDmxClass;
+        const bool toInterfaces = DMXDongle && !dmxDongleCollection.empty();
+        // Each channel's level is worked out once per tick, whoever sends it.
+        if (toInterfaces || artNetEnabled) fillSentLevels(sentLevels, st, total);
+        if (toInterfaces) {
+            for (const auto& dongle : dmxDongleCollection) {
+                currentDmxClass = dongle;
+                clsCorvellDongle& d = *dongle;
                 if (d.myReadMode) continue;
                 const int32_t base = (servedUniverse(d.myUniverseNumber, st.totalChannels) - 1) * universeSize;
-                for (int32_t k = 1; k <= universeSize; ++k)
-                    dmxSendBuffer[size_t(k)] = base + k <= total ? level(base + k) : 0;
+                const int32_t present = std::clamp(total - base, 0, universeSize);
+                const auto firstSlot = dmxSendBuffer.begin() + 1;
+                if (present > 0) std::copy_n(sentLevels.begin() + base, present, firstSlot);
+                std::fill(firstSlot + present, dmxSendBuffer.end(), 0);
                 d.sendDmxData(dmxSendBuffer);
                 if (d.errorLimitReached()) rebuild = true;
             }
         }
         if (artNetEnabled) {
             if (ArtNetLayer* art = shell().artNet()) {
-                artNetLevels.resize(size_t(std::max(total, 0)));
-                for (int32_t i = 0; i < total; ++i) artNetLevels[size_t(i)] = uint8_t(level(i + 1));
-                art->setTxBlock(0, artNetLevels.data(), uint32_t(artNetLevels.size()));
+                art->setTxBlock(0, sentLevels.data(), uint32_t(sentLevels.size()));
                 art->readWrite(-1);
             }
         }
@@ -158,8 +174,7 @@ void DmxOutput::reportTickError(const QString& text) {
 }
 
 void DmxOutput::stopDMXOutput() {
-    for (auto& d : dmxDongleCollection) d->closeUSB();
-    if (currentDmxClass) currentDmxClass->closeUSB();
+    closeInterfaces();
     dmxDongleCollection.clear();
     DMXDongle = false;
     if (shell().hooks.setFrameCaption)

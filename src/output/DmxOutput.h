@@ -79,12 +79,14 @@ public:
 
 private:
     void setTick(bool on);
+    void closeInterfaces();
     void setMainCaption(const QString& caption);
     void reportTickError(const QString& text);
     void scheduleRebuild();
 
     std::vector<int32_t> dmxSendBuffer;
-    std::vector<uint8_t> artNetLevels;
+    // This tick's level of every channel, channel 1 at index 0.
+    std::vector<uint8_t> sentLevels;
     std::unique_ptr<QObject> deferral;
     bool rebuildQueued = false;
     int rebuildAttempts = 0;

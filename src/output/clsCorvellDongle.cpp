@@ -104,6 +104,7 @@ int32_t clsCorvellDongle::openPort(int32_t index) {
 
 int32_t clsCorvellDongle::sendDmxData(const std::vector<int32_t>& levels) {
     if (handle == 0) return 0;
+    if (!port) return ftStatus::invalidHandle;
     frame.resize(frameSize);
     frame[0] = cmdOutputFrame;
     frame[1] = uint8_t(frameSlots & 0xFF);
@@ -112,13 +113,9 @@ int32_t clsCorvellDongle::sendDmxData(const std::vector<int32_t>& levels) {
         const int32_t level = k < levels.size() ? levels[k] : 0;
         frame[k + 2] = (level >= 1 && level <= 255) ? uint8_t(level) : uint8_t(0);
     }
-    if (!port) return ftStatus::invalidHandle;
     if (port->getStatus(rxCount, txCount, eventCount) == ftStatus::ioError) ++ioErrorCount;
     if (txCount > txQueueLimit) return 0;
-    uint32_t moved = 0;
-    const int32_t status = port->write(frame.data(), frameSize, moved);
-    bytesMoved = moved;
-    return status;
+    return writeBytes(frame.data(), frameSize);
 }
 
 QString clsCorvellDongle::dmxReadSerialNumber() {
@@ -146,9 +143,11 @@ QString clsCorvellDongle::dmxReadSerialNumber() {
 QString clsCorvellDongle::readUserMemory() {
     uint8_t buffer[16] = {};
     uint32_t got = 0;
-    const int32_t status = port ? port->userAreaRead(buffer, 16, got) : int32_t(ftStatus::invalidHandle);
+    const int32_t status = port ? port->userAreaRead(buffer, sizeof buffer, got) : int32_t(ftStatus::invalidHandle);
     if (status != ftStatus::ok) return QStringLiteral("-1");
-    const double value = numericText::leadingNumber(text1252::decode(QByteArray(reinterpret_cast<const char*>(buffer), 16)));
+    // The driver's count is not taken beyond the buffer.
+    const int length = int(std::min<uint32_t>(got, sizeof buffer));
+    const double value = numericText::leadingNumber(text1252::decode(QByteArray(reinterpret_cast<const char*>(buffer), length)));
     if (value > 0) {
         myUniverseNumber = value >= 2147483647.0 ? 2147483647 : roundHalfEven(value);
         return QString::number(value, 'g', 15); // whole numbers without an exponent

@@ -128,6 +128,7 @@ void frmDmxTiming::Form_Load() {
     // An interface handed over open stays as it is; opening its device again
     // would fail and disturb it.
     if (!d.isOpen()) d.openPort(myActivePort);
+    // The interface is asked twice; the second answer is the one used.
     d.getMyConfigurationSettings();
     if (!d.getMyConfigurationSettings()) {
         // An interface that streams without pause (in DMX input) cannot
