@@ -102,6 +102,14 @@ QString scanToken(Shell::TokenCursor& cursor, const QString& text, int index, co
     return field;
 }
 
+// text without the leading and trailing characters for which trim(c) holds.
+template <typename Trim> QString trimmedWhere(const QString& text, Trim trim) {
+    qsizetype first = 0, last = text.size();
+    while (first < last && trim(text[first])) ++first;
+    while (last > first && trim(text[last - 1])) --last;
+    return text.mid(first, last - first);
+}
+
 int16_t checkedInt16(double v) {
     if (!(v >= std::numeric_limits<int16_t>::min() - 0.5 && v <= maxInt16 + 0.5))
         throw std::overflow_error("Overflow");
@@ -120,12 +128,8 @@ QString readIniValue(const QString& iniFile, const QString& section, const QStri
 
 void writeIniValue(const QString& iniFile, const QString& section, const std::optional<QString>& key,
                    const std::optional<QString>& value) {
-    std::optional<QString> oneLine = value;
-    if (oneLine) {
-        oneLine->replace(QLatin1Char('\r'), QLatin1Char(' '));
-        oneLine->replace(QLatin1Char('\n'), QLatin1Char(' '));
-    }
-    privateProfile::writeString(paths::realPath(iniFile), section, key, oneLine);
+    // The writer itself turns line breaks into blanks.
+    privateProfile::writeString(paths::realPath(iniFile), section, key, value);
 }
 
 QString truthText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
@@ -164,24 +168,23 @@ QString windowPlacement(QWidget* window, const QString& mode, const QString& sec
     bool found = false;
     const QString stored = s.placement().get(placementApp, sectionName, name, &found);
     double fields[4] = {};
-    // The first two fields decide; the size is only read when they pass.
-    for (int i = 0; i < 2; ++i) {
-        bool ok = false;
-        fields[i] = nextToken(stored, i + 1, QStringLiteral(",")).trimmed().toDouble(&ok);
-        if (!ok || !std::isfinite(fields[i])) {
-            moveToDefault();
-            return stored;
-        }
-    }
-    if (fields[0] > -46 && fields[1] > -46 && !stored.isEmpty()) {
-        for (int i = 2; i < 4; ++i) {
+    // Reads fields first..last; false (the window then goes to the default
+    // place) when one is not a number, or a size is negative.
+    auto readFields = [&](int first, int last) {
+        for (int i = first; i <= last; ++i) {
             bool ok = false;
             fields[i] = nextToken(stored, i + 1, QStringLiteral(",")).trimmed().toDouble(&ok);
-            if (!ok || !std::isfinite(fields[i]) || fields[i] < 0) {
+            if (!ok || !std::isfinite(fields[i]) || (i >= 2 && fields[i] < 0)) {
                 moveToDefault();
-                return stored;
+                return false;
             }
         }
+        return true;
+    };
+    // The first two fields decide; the size is only read when they pass.
+    if (!readFields(0, 1)) return stored;
+    if (fields[0] > -46 && fields[1] > -46 && !stored.isEmpty()) {
+        if (!readFields(2, 3)) return stored;
         int pixels[4];
         for (int i = 0; i < 4; ++i) {
             const double p = std::round(fields[i] / twipsPerPixel);
@@ -232,10 +235,7 @@ QString escapeFileName(QString& name) {
                                             {u'\\', u']'}, {u'|', u'!'}, {u'?', u'&'}, {u'*', u'@'}};
     for (const auto& p : pairs) name.replace(QChar(p[0]), QChar(p[1]));
     // Only blanks are trimmed, as the names are shown and stored that way.
-    qsizetype first = 0, last = name.size();
-    while (first < last && name[first] == QLatin1Char(' ')) ++first;
-    while (last > first && name[last - 1] == QLatin1Char(' ')) --last;
-    return name.mid(first, last - first);
+    return trimmedWhere(name, [](QChar c) { return c == QLatin1Char(' '); });
 }
 
 void copyFolderFiles(const QString& sourceFolder, const QString& targetFolder, int& copied) {
@@ -318,10 +318,7 @@ int16_t rotatePointY(int16_t x, int16_t y, int16_t centre, float angle) {
 }
 
 QString trimControlChars(const QString& text) {
-    qsizetype first = 0, last = text.size();
-    while (first < last && text[first].unicode() <= 32) ++first;
-    while (last > first && text[last - 1].unicode() <= 32) --last;
-    return text.mid(first, last - first);
+    return trimmedWhere(text, [](QChar c) { return c.unicode() <= 32; });
 }
 
 void showStatusText(const QString& text) {

@@ -114,8 +114,7 @@ public:
     // playback frame's engine ...), created on first use, destroyed in reverse
     // order before the windows.
     template <typename T> T& engine() {
-        for (auto& e : engines)
-            if (e.type == std::type_index(typeid(T))) return *static_cast<T*>(e.object.get());
+        if (T* loaded = loadedEngine<T>()) return *loaded;
         engines.push_back({std::type_index(typeid(T)), OwnedObject(new T(), [](void* p) { delete static_cast<T*>(p); })});
         return *static_cast<T*>(engines.back().object.get());
     }

@@ -1,9 +1,9 @@
 #include "platform/byteRecord.h"
 #include "platform/paths.h"
 #include "platform/text1252.h"
+#include "support/fakePlatform.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -58,9 +58,7 @@ TEST(Text1252, EveryByteSurvivesDecodeAndEncode) {
 TEST(Paths, RealPathMatchesExistingNamesWithoutRegardToCase) {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Images/Icons")));
-    QFile f(dir.filePath(QStringLiteral("Images/Icons/Spot.bmp")));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.close();
+    ASSERT_TRUE(writeWholeFile(dir.filePath(QStringLiteral("Images/Icons/Spot.bmp")), {}));
 
     EXPECT_EQ(paths::realPath(dir.path() + QStringLiteral("\\images\\ICONS\\spot.BMP")),
               dir.filePath(QStringLiteral("Images/Icons/Spot.bmp")));

@@ -1,4 +1,5 @@
 #include "platform/privateProfile.h"
+#include "support/fakePlatform.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -6,18 +7,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 class PrivateProfile : public ::testing::Test {
 protected:
@@ -52,7 +41,7 @@ TEST_F(PrivateProfile, ReadRules) {
         {"Windows-1252 on disk", "[A]\r\nk=caf\xe9 \x80\r\n", "A", "k", QStringLiteral("caf\u00e9 \u20ac")},
     };
     for (const ReadCase& c : cases) {
-        writeBytes(file(), c.content);
+        ASSERT_TRUE(writeWholeFile(file(), c.content));
         EXPECT_EQ(privateProfile::getString(file(), QString::fromLatin1(c.section), QString::fromLatin1(c.key),
                                             QStringLiteral("dflt")),
                   c.expected)
@@ -102,10 +91,10 @@ TEST_F(PrivateProfile, WriteRules) {
     };
     for (const WriteCase& c : cases) {
         QFile::remove(file());
-        if (!c.before.isEmpty()) writeBytes(file(), c.before);
+        if (!c.before.isEmpty()) ASSERT_TRUE(writeWholeFile(file(), c.before));
         EXPECT_TRUE(privateProfile::writeString(file(), QString::fromLatin1(c.section), c.key, c.value)) << c.what;
         EXPECT_EQ(QFile::exists(file()), !c.after.isEmpty()) << c.what;
-        EXPECT_EQ(readBytes(file()), c.after) << c.what;
+        EXPECT_EQ(readWholeFile(file()), c.after) << c.what;
     }
 }
 
@@ -117,20 +106,20 @@ TEST_F(PrivateProfile, WrittenValueReadsBack) {
 
 TEST_F(PrivateProfile, NamesThatCannotBeReadBackAreRefused) {
     const QByteArray before = "[A]\r\nk=1\r\n";
-    writeBytes(file(), before);
+    ASSERT_TRUE(writeWholeFile(file(), before));
     for (const char* key : {"a=b", "", ";x", "[x"})
         EXPECT_FALSE(privateProfile::writeString(file(), "A", QString::fromLatin1(key), "v")) << key;
     EXPECT_FALSE(privateProfile::writeString(file(), "A]", "k", "v"));
-    EXPECT_EQ(readBytes(file()), before);
+    EXPECT_EQ(readWholeFile(file()), before);
 }
 
 TEST_F(PrivateProfile, UnreadableFileIsNotReplaced) {
     const QByteArray before = "[A]\r\nk=1\r\n[B]\r\nx=2\r\n";
-    writeBytes(file(), before);
+    ASSERT_TRUE(writeWholeFile(file(), before));
     QFile::setPermissions(file(), QFileDevice::Permissions());
     QFile probe(file());
     if (probe.open(QIODevice::ReadOnly)) GTEST_SKIP() << "permissions are not enforced for this user";
     EXPECT_FALSE(privateProfile::writeString(file(), "A", "k", "2"));
     QFile::setPermissions(file(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    EXPECT_EQ(readBytes(file()), before);
+    EXPECT_EQ(readWholeFile(file()), before);
 }

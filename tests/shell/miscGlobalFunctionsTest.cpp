@@ -13,18 +13,6 @@
 
 using namespace miscGlobalFunctions;
 
-namespace {
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-} // namespace
-
 // ---- Tokenizers
 
 TEST(NextToken, IndexThenRunningScanThenReset) {
@@ -159,7 +147,7 @@ TEST(TrimControlChars, StripsCodesUpTo32) {
 TEST(FileExistsAndIsDirectory, FilesFoldersAndMissingNames) {
     TestShell t;
     const QString folder = t.folder();
-    writeFile(folder + QStringLiteral("/Empty.txt"), {});
+    ASSERT_TRUE(writeWholeFile(folder + QStringLiteral("/Empty.txt"), {}));
     ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("Images")));
     EXPECT_TRUE(FileExists(folder + QStringLiteral("/Empty.txt")));
     EXPECT_TRUE(FileExists(folder + QStringLiteral("\\empty.TXT"))); // stored form, other case
@@ -175,7 +163,7 @@ TEST(IniValues, ReadCutsAndWriteJoinsLineBreaks) {
     TestShell t;
     const QString ini = t.get().iniFile();
     writeIniValue(ini, "Main", "Text", QStringLiteral("a\r\nb"));
-    EXPECT_EQ(readFile(ini), QByteArray("[Main]\r\nText=a  b\r\n"));
+    EXPECT_EQ(readWholeFile(ini), QByteArray("[Main]\r\nText=a  b\r\n"));
     writeIniValue(ini, "Main", "Long", QString(300, QLatin1Char('z')));
     EXPECT_EQ(readIniValue(ini, "main", "long", "d"), QString(254, QLatin1Char('z')));
     EXPECT_EQ(readIniValue(ini, "Main", "Missing", "d"), QStringLiteral("d"));
@@ -200,16 +188,16 @@ TEST(CopyFolderFiles, CopiesPlainFilesOverwritingAndReportsFailures) {
     QDir root(t.folder());
     ASSERT_TRUE(root.mkpath(QStringLiteral("Src/Sub")));
     ASSERT_TRUE(root.mkpath(QStringLiteral("Dst")));
-    writeFile(root.filePath(QStringLiteral("Src/a.YSQ")), "new a");
-    writeFile(root.filePath(QStringLiteral("Src/b")), "b");
-    writeFile(root.filePath(QStringLiteral("Src/.hidden")), "h");
-    writeFile(root.filePath(QStringLiteral("Dst/a.YSQ")), "old a, longer");
-    writeFile(root.filePath(QStringLiteral("Dst/B")), "old b"); // the same name in another case
+    ASSERT_TRUE(writeWholeFile(root.filePath(QStringLiteral("Src/a.YSQ")), "new a"));
+    ASSERT_TRUE(writeWholeFile(root.filePath(QStringLiteral("Src/b")), "b"));
+    ASSERT_TRUE(writeWholeFile(root.filePath(QStringLiteral("Src/.hidden")), "h"));
+    ASSERT_TRUE(writeWholeFile(root.filePath(QStringLiteral("Dst/a.YSQ")), "old a, longer"));
+    ASSERT_TRUE(writeWholeFile(root.filePath(QStringLiteral("Dst/B")), "old b")); // the same name in another case
     int copied = -1;
     copyFolderFiles(root.filePath(QStringLiteral("src")), root.filePath(QStringLiteral("Dst")) + QLatin1Char('\\'), copied);
     EXPECT_EQ(copied, 2);
-    EXPECT_EQ(readFile(root.filePath(QStringLiteral("Dst/a.YSQ"))), QByteArray("new a"));
-    EXPECT_EQ(readFile(root.filePath(QStringLiteral("Dst/B"))), QByteArray("b"));
+    EXPECT_EQ(readWholeFile(root.filePath(QStringLiteral("Dst/a.YSQ"))), QByteArray("new a"));
+    EXPECT_EQ(readWholeFile(root.filePath(QStringLiteral("Dst/B"))), QByteArray("b"));
     EXPECT_FALSE(QFile::exists(root.filePath(QStringLiteral("Dst/b"))));
     EXPECT_FALSE(QFile::exists(root.filePath(QStringLiteral("Dst/.hidden"))));
     EXPECT_FALSE(QFile::exists(root.filePath(QStringLiteral("Dst/Sub"))));
@@ -231,7 +219,7 @@ TEST(ShellFileOperation, MovesToTheTrashOrLeavesTheFile) {
     const QByteArray oldXdg = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", trashHome.toLocal8Bit());
     const QString file = t.folder() + QStringLiteral("/Old.YSQ");
-    writeFile(file, "x");
+    ASSERT_TRUE(writeWholeFile(file, "x"));
     const bool moved = shellFileOperation(file, nullptr, true);
     // Either the file is in a trash now, or (no trash on this system) it is untouched.
     EXPECT_EQ(QFile::exists(file), !moved);

@@ -23,9 +23,22 @@ void patch(ChannelModel& m, int f, int start, int profile, const QStringList& ty
     m.fixtureCount = std::max(m.fixtureCount, f);
 }
 
+// A fresh shell and its channel model for each test.
+class ShowTest : public ::testing::Test {
+protected:
+    TestShell t;
+    ChannelModel& m = t.get().state;
+};
+using FindIfBeamHasShutter = ShowTest;
+using FindIfColorMixer = ShowTest;
+using FindPanandTilt = ShowTest;
+using FixtureHasDimmer = ShowTest;
+using GetFixtureDimmersandFoggers = ShowTest;
+using RoleResolution = ShowTest;
+
 } // namespace
 
-TEST(GetFixtureDimmersandFoggers, RolesFromRawTypeNames) {
+TEST_F(GetFixtureDimmersandFoggers, RolesFromRawTypeNames) {
     struct Case {
         QStringList types;
         int dimmer, fog, hazeFan; // 1-based within the profile, 0 = none
@@ -37,8 +50,6 @@ TEST(GetFixtureDimmersandFoggers, RolesFromRawTypeNames) {
         {{"fog", "haze fan"}, 0, 1, 2},
         {{"haze", "fog"}, 0, 2, 0},
     };
-    TestShell t;
-    ChannelModel& m = t.get().state;
     int start = 1, f = 1;
     for (const Case& c : cases) {
         patch(m, f, start, f, c.types);
@@ -61,9 +72,7 @@ TEST(GetFixtureDimmersandFoggers, RolesFromRawTypeNames) {
     }
 }
 
-TEST(GetFixtureDimmersandFoggers, ChannelFixtureIsSetForTypedChannelsAndNeverCleared) {
-    TestShell t;
-    ChannelModel& m = t.get().state;
+TEST_F(GetFixtureDimmersandFoggers, ChannelFixtureIsSetForTypedChannelsAndNeverCleared) {
     m.channelFixture[11] = 9;
     m.channelFixture[20] = 8; // outside every span
     patch(m, 2, 10, 1, {"dimmer", "none", "pan"});
@@ -74,9 +83,7 @@ TEST(GetFixtureDimmersandFoggers, ChannelFixtureIsSetForTypedChannelsAndNeverCle
     EXPECT_EQ(m.channelFixture[20], 8);
 }
 
-TEST(GetFixtureDimmersandFoggers, ASpanBeyondTheChannelsIsReportedAndStopsTheRun) {
-    TestShell t;
-    ChannelModel& m = t.get().state;
+TEST_F(GetFixtureDimmersandFoggers, ASpanBeyondTheChannelsIsReportedAndStopsTheRun) {
     patch(m, 1, 1, 1, {"dimmer"});
     patch(m, 2, 510, 2, {"dimmer", "a", "b"});
     m.lightClass(2).ChannelsUsed = 5; // 510..514 on a 512-channel show
@@ -92,9 +99,7 @@ TEST(GetFixtureDimmersandFoggers, ASpanBeyondTheChannelsIsReportedAndStopsTheRun
     EXPECT_EQ(m.fixtureFogChannel[3], 66);    // fixtures after it keep their values
 }
 
-TEST(FindPanandTilt, ExactRawNamesAndStaleValuesCleared) {
-    TestShell t;
-    ChannelModel& m = t.get().state;
+TEST_F(FindPanandTilt, ExactRawNamesAndStaleValuesCleared) {
     patch(m, 1, 100, 1, {"pan", "panfine", "tilt", "tiltfine", "pan"});
     patch(m, 2, 200, 2, {" pan", "Pan", "tilt "});
     m.fixturePanChannel[2] = 5;
@@ -114,9 +119,7 @@ TEST(FindPanandTilt, ExactRawNamesAndStaleValuesCleared) {
     EXPECT_TRUE(t.prompts().messages[0].startsWith(QStringLiteral("Error in FindPanAndTilt:")));
 }
 
-TEST(FindIfBeamHasShutter, IntensityFlagsWithAndWithoutADimmerRole) {
-    TestShell t;
-    ChannelModel& m = t.get().state;
+TEST_F(FindIfBeamHasShutter, IntensityFlagsWithAndWithoutADimmerRole) {
     const QStringList types = {"dimmer mode", "red", "green", "blue", "white", "cyan", " shutter", "gobospin", "intensity"};
     // Fixture 1 without a dimmer role: its cells are the intensity.
     patch(m, 1, 1, 1, types);
@@ -138,9 +141,7 @@ TEST(FindIfBeamHasShutter, IntensityFlagsWithAndWithoutADimmerRole) {
     EXPECT_EQ(m.fixtureGoboRotationChannel[2], 109);
 }
 
-TEST(FindIfBeamHasShutter, StrobeIntensityCountsAsADimmerButIsNotScaled) {
-    TestShell t;
-    ChannelModel& m = t.get().state;
+TEST_F(FindIfBeamHasShutter, StrobeIntensityCountsAsADimmerButIsNotScaled) {
     patch(m, 1, 1, 1, {"strobe intensity", "red", "rotgobo", "strobe rate"}, 1);
     m.channelIsIntensity[1] = 1;
     m.channelIsIntensity[2] = 1;
@@ -152,9 +153,7 @@ TEST(FindIfBeamHasShutter, StrobeIntensityCountsAsADimmerButIsNotScaled) {
     EXPECT_EQ(m.fixtureGoboRotationChannel[1], 0);
 }
 
-TEST(FindIfBeamHasShutter, ASpanBeyondTheChannelsGoesToTheCallerUntouched) {
-    TestShell t;
-    ChannelModel& m = t.get().state;
+TEST_F(FindIfBeamHasShutter, ASpanBeyondTheChannelsGoesToTheCallerUntouched) {
     patch(m, 1, 511, 1, {"shutter", "red"}); // 511..512 fit
     m.lightClass(1).ChannelsUsed = 3;        // 511..513 do not
     m.fixtureShutterChannel[1] = 42;
@@ -166,7 +165,7 @@ TEST(FindIfBeamHasShutter, ASpanBeyondTheChannelsGoesToTheCallerUntouched) {
     EXPECT_THROW(findIfBeamHasShutter(1), std::out_of_range);
 }
 
-TEST(FindIfColorMixer, FirstColourChannelDecides) {
+TEST_F(FindIfColorMixer, FirstColourChannelDecides) {
     struct Case {
         QStringList types;
         uint8_t before, expected;
@@ -177,8 +176,6 @@ TEST(FindIfColorMixer, FirstColourChannelDecides) {
         {{"Red", "white"}, 1, 0},
         {{}, 1, 1}, // a profile without channels keeps the previous value
     };
-    TestShell t;
-    ChannelModel& m = t.get().state;
     int f = 1;
     for (const Case& c : cases) {
         patch(m, f, f * 10, f, c.types);
@@ -189,9 +186,7 @@ TEST(FindIfColorMixer, FirstColourChannelDecides) {
     }
 }
 
-TEST(RoleResolution, AnEmptyProfileSlotGetsAnEmptyProfile) {
-    TestShell t;
-    ChannelModel& m = t.get().state;
+TEST_F(RoleResolution, AnEmptyProfileSlotGetsAnEmptyProfile) {
     m.fixtureCount = 1;
     m.fixtureStartChannel[1] = 10;
     m.fixtureLightClass[1] = 4;
@@ -210,9 +205,7 @@ TEST(RoleResolution, AnEmptyProfileSlotGetsAnEmptyProfile) {
     EXPECT_TRUE(t.prompts().messages.isEmpty());
 }
 
-TEST(FixtureHasDimmer, DimmerRoleOfTheProfileAndErrors) {
-    TestShell t;
-    ChannelModel& m = t.get().state;
+TEST_F(FixtureHasDimmer, DimmerRoleOfTheProfileAndErrors) {
     patch(m, 1, 1, 1, {"red"}, 0);
     patch(m, 2, 5, 2, {"dimmer"}, 1);
     EXPECT_FALSE(fixtureHasDimmer(1));
@@ -223,10 +216,8 @@ TEST(FixtureHasDimmer, DimmerRoleOfTheProfileAndErrors) {
 }
 
 namespace {
-class FindLightClass : public ::testing::Test {
+class FindLightClass : public ShowTest {
 protected:
-    TestShell t;
-    ChannelModel& m = t.get().state;
     QMap<int, QString> iconNames;
     void SetUp() override {
         t.get().hooks.fixtureIconName = [this](int32_t f) { return iconNames.value(f); };

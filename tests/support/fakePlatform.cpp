@@ -4,6 +4,8 @@
 #include "support/fakeFtdiPort.h"
 #include "support/fakePortIo.h"
 
+#include <QFile>
+
 namespace {
 template <typename T, typename D> T takeOr(std::deque<T>& q, D fallback) {
     if (q.empty()) return T(fallback);
@@ -12,6 +14,16 @@ template <typename T, typename D> T takeOr(std::deque<T>& q, D fallback) {
     return v;
 }
 } // namespace
+
+QByteArray readWholeFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeWholeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
 
 int FakePrompts::messageBox(const QString& text, int, const QString&) {
     messages.append(text);

@@ -13,6 +13,11 @@
 #include <deque>
 #include <vector>
 
+// A whole file's bytes; empty when it cannot be read.
+QByteArray readWholeFile(const QString& path);
+// Replaces the file's content with bytes; false when it cannot be written.
+bool writeWholeFile(const QString& path, const QByteArray& bytes);
+
 // Scripted prompts: every message is recorded; answers are taken from the
 // queues in order, with a default when a queue is empty.
 class FakePrompts final : public Prompts {
