@@ -111,6 +111,28 @@ TEST_F(OutputTest, AUniverseBeyondTheShowIsClampedToTheLast) {
     EXPECT_EQ(lastSlots(dev)[0], 9);
 }
 
+TEST_F(OutputTest, ChannelsTheArraysDoNotHoldYetGoOutAsZero) {
+    // The channel count may run ahead of the arrays while a show is resized.
+    auto& st = shell().state;
+    st.resize(600);
+    st.totalChannels = 1536;
+    FakeFtdiDevice& partly = attachWithUniverse("0002");
+    FakeFtdiDevice& beyond = attachWithUniverse("0003");
+    out.clkCorvellDmxDongle_Click();
+    ASSERT_EQ(out.dmxDongleCollection.size(), 2u);
+    out.startArtNet();
+    for (int ch = 513; ch <= 600; ++ch) st.channelOutput[size_t(ch)] = 9;
+    out.sendOutputFrame();
+
+    std::vector<uint8_t> expected(512, 0);
+    std::fill(expected.begin(), expected.begin() + 88, 9);
+    EXPECT_EQ(lastSlots(partly), expected);
+    EXPECT_EQ(lastSlots(beyond), std::vector<uint8_t>(512, 0));
+    ASSERT_EQ(fakeArtNet().sends.size(), 1u);
+    EXPECT_EQ(fakeArtNet().sends[0].size(), 600u);
+    EXPECT_EQ(fakeArtNet().sends[0][599], 9);
+}
+
 TEST_F(OutputTest, AnInterfaceInReadModeGetsNoFrames) {
     FakeFtdiDevice& a = attachWithUniverse("0001");
     FakeFtdiDevice& b = attachWithUniverse("0001");

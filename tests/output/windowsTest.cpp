@@ -122,7 +122,9 @@ TEST_F(TimingEditorTest, TickingStandardTimingWritesTheFlagAndReloads) {
     w->chkUseDefaults->setChecked(true);
     w->chkUseDefaults_MouseUp();
     EXPECT_TRUE(iface->doNotUseConfigData);
-    for (const auto& b : timingWrites(dev, from)) EXPECT_EQ(b[1], 255);
+    const auto blocks = timingWrites(dev, from);
+    ASSERT_FALSE(blocks.empty());
+    for (const auto& b : blocks) EXPECT_EQ(b[1], 255);
     EXPECT_TRUE(w->chkUseDefaults->isChecked());
     EXPECT_EQ(w->txtBreakToBreak->text(), "1204");
     EXPECT_EQ(iface->myBreakToBreakTime, 2000); // kept for later
