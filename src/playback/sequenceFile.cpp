@@ -3,6 +3,7 @@
 #include "platform/byteRecord.h"
 #include "platform/safeFile.h"
 #include "platform/text1252.h"
+#include "shell/numberText.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -203,36 +204,11 @@ QString playbackNumberText(int32_t playback) {
     return playback > 0 ? QStringLiteral(" %1").arg(playback) : QString::number(playback);
 }
 
-double valText(const QString& text) {
-    qsizetype i = 0;
-    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t')) ++i;
-    const qsizetype start = i;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) ++i;
-    bool digits = false;
-    while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128) { ++i; digits = true; }
-    if (i < text.size() && text[i] == u'.') {
-        ++i;
-        while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128) { ++i; digits = true; }
-    }
-    if (!digits) return 0.0;
-    qsizetype end = i;
-    if (i < text.size() && (text[i] == u'E' || text[i] == u'e')) {
-        qsizetype k = i + 1;
-        if (k < text.size() && (text[k] == u'-' || text[k] == u'+')) ++k;
-        qsizetype expStart = k;
-        while (k < text.size() && text[k].isDigit() && text[k].unicode() < 128) ++k;
-        if (k > expStart) end = k;
-    }
-    bool ok = false;
-    const double v = text.mid(start, end - start).toDouble(&ok);
-    return ok && std::isfinite(v) ? v : 0.0;
-}
-
 int32_t triggerFromText(const QString& text) {
     const QString t = text.trimmed().toLower();
     if (t == QLatin1String("true")) return 1;
     if (t == QLatin1String("false")) return 0;
-    const double v = std::nearbyint(valText(t)); // default rounding mode: halves to even
+    const double v = std::nearbyint(numberText::leadingValue(t)); // default rounding mode: halves to even
     if (v > 2147483647.0 || v < -2147483648.0) return 0;
     return int32_t(v);
 }
@@ -243,7 +219,7 @@ int32_t readSequenceHeader(const QString& sequenceFile) {
     // Only the first record holds the playback number.
     QFile file(sequenceFile);
     if (!file.open(QIODevice::ReadOnly)) return 0;
-    const double v = valText(textAt(file.read(recordSize), at::numberText, numberTextWidth));
+    const double v = numberText::leadingValue(textAt(file.read(recordSize), at::numberText, numberTextWidth));
     if (v > 0 && v < 8) return int32_t(v);
     return 1;
 }

@@ -84,10 +84,6 @@ bool decode(const QByteArray& bytes, SequenceFileData& data, QString* reason = n
 // The playback number text for a save: " n", or "0" for no playback.
 QString playbackNumberText(int32_t playback);
 
-// Number parsing as the stored texts need it: leading blanks skipped, stops
-// at the first character that cannot continue a number; "." only.
-double valText(const QString& text);
-
 // The trigger number of a stored trigger text: "true" 1, "false" 0, anything
 // else its numeric value rounded (halves to even).
 int32_t triggerFromText(const QString& text);

@@ -8,6 +8,7 @@
 #include "platform/safeFile.h"
 #include "shell/channelModel.h"
 #include "shell/libParsePath.h"
+#include "shell/numberText.h"
 #include "shell/shell.h"
 
 #include <QDir>
@@ -251,7 +252,7 @@ bool loadSeqenceIntoMemory(frmPlayBackControlEngine& w, const QString& fileNameS
             s.fadeFromCurrentScene = mask.fadeFromCurrentScene;
             if (mask.fadeFromCurrentScene) {
                 s.fadeFromCurrentFadeUpTime = mask.fadeFromCurrentFadeUpTime;
-                s.fadeFromCurrentFadeDownTime = float(sequenceFile::valText(mask.fadeFromCurrentFadeDownText.trimmed()));
+                s.fadeFromCurrentFadeDownTime = float(numberText::leadingValue(mask.fadeFromCurrentFadeDownText.trimmed()));
                 if (!s.fadeUpTimes.empty()) s.fadeUpTimes[0] = s.fadeFromCurrentFadeUpTime;
                 if (!s.fadeDownTimes.empty()) s.fadeDownTimes[0] = s.fadeFromCurrentFadeDownTime;
                 s.overRideCrossFadeTimes = false;

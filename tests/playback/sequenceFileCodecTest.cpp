@@ -1,4 +1,5 @@
 #include "playback/sequenceFile.h"
+#include "shell/numberText.h"
 
 #include "platform/byteRecord.h"
 #include "platform/safeFile.h"
@@ -200,10 +201,10 @@ TEST(SequenceFileCodec, numberTexts) {
     for (T t : {T{"1", 1}, T{"0", 0}, T{"2", 2}, T{"  TRUE ", 1}, T{"False", 0}, T{" 2.5", 2},
                 T{"3.5", 4}, T{"abc", 0}, T{"", 0}, T{"1x", 1}})
         EXPECT_EQ(triggerFromText(QString::fromLatin1(t.text)), t.trigger) << t.text;
-    EXPECT_DOUBLE_EQ(valText("  2.75 seconds"), 2.75);
-    EXPECT_DOUBLE_EQ(valText("1,5"), 1.0);
-    EXPECT_DOUBLE_EQ(valText("-0.5"), -0.5);
-    EXPECT_DOUBLE_EQ(valText("1E2x"), 100.0);
+    EXPECT_DOUBLE_EQ(numberText::leadingValue("  2.75 seconds"), 2.75);
+    EXPECT_DOUBLE_EQ(numberText::leadingValue("1,5"), 1.0);
+    EXPECT_DOUBLE_EQ(numberText::leadingValue("-0.5"), -0.5);
+    EXPECT_DOUBLE_EQ(numberText::leadingValue("1E2x"), 100.0);
 }
 
 TEST(SequenceFileCodec, readSequenceHeaderTakesTheStoredPlaybackNumber) {
