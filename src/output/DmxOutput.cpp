@@ -2,6 +2,7 @@
 
 #include "output/clsCorvellDongle.h"
 #include "platform/artNetSender.h"
+#include "platform/ftdiPort.h"
 #include "platform/prompts.h"
 #include "shell/Main.h"
 #include "shell/libParsePath.h"
@@ -88,9 +89,9 @@ void DmxOutput::clkCorvellDmxDongle_Click() {
         held->dmxReadSerialNumber();
         held->readUserMemory();
         held->myUniverseNumber = universeWithinShow(held->myUniverseNumber, totalChannels);
-        if (status == 1) status = 2;
-        if (status == 2) break;
-        if (status == 0) {
+        // No device at this index: the list is complete.
+        if (status == ftStatus::invalidHandle || status == ftStatus::deviceNotFound) break;
+        if (status == ftStatus::ok) {
             DMXDongle = true;
             dmxDongleCollection.push_back(std::move(held));
             held.reset();

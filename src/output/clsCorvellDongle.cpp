@@ -158,9 +158,8 @@ QString clsCorvellDongle::readUserMemory() {
 
 int32_t clsCorvellDongle::writeToUserMemory(const QString& text) {
     const int32_t size = getSizeOfUserMemory();
-    QByteArray buffer = text1252::encode(text).left(16);
+    const QByteArray buffer = text1252::encode(text).left(16);
     const int32_t length = int32_t(buffer.size());
-    buffer = buffer.leftJustified(16, ' ');
     if (size < length) return 0;
     const int32_t status = port ? port->userAreaWrite(reinterpret_cast<const uint8_t*>(buffer.constData()), uint32_t(length))
                                 : int32_t(ftStatus::invalidHandle);
