@@ -130,13 +130,17 @@ private:
     // The user area is the free space between the end of the USB string
     // descriptors and the checksum word. The FT-X series keeps its EEPROM
     // differently and is not supported here.
+    static constexpr int libftdiEepromBytes = 256;
+
     int32_t loadEeprom() {
         if (ctx->type == TYPE_230X) return ftStatus::notSupported;
         if (ftdi_read_eeprom(ctx) < 0) return ftStatus::eepromReadFailed;
         ftdi_eeprom_decode(ctx, 0);
         int chipSize = 0;
         if (ftdi_get_eeprom_value(ctx, CHIP_SIZE, &chipSize) < 0 || chipSize <= 0) chipSize = 128;
-        chipSize = std::clamp(chipSize, 128, 256 * 2);
+        // libftdi keeps at most 256 bytes of the EEPROM: a larger size from the
+        // chip would leave the user area and checksum worked out over zeros.
+        chipSize = std::clamp(chipSize, 128, libftdiEepromBytes);
         image.assign(size_t(chipSize), 0);
         if (ftdi_get_eeprom_buf(ctx, image.data(), chipSize) < 0) return ftStatus::eepromReadFailed;
         const int mask = chipSize > 128 ? 0xFF : 0x7F;
