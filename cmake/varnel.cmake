@@ -1,5 +1,9 @@
-# Shared build helpers. Every subsystem folder is one static library; every
-# test folder is one test executable carrying the folder's CTest label.
+# Shared build helpers. Every subsystem folder builds its engine library
+# (QtCore only) and, from <folder>/ui/, its window library on top; every test
+# folder is one test executable whose GoogleTest cases CTest sees one by one,
+# each carrying the folder's label.
+
+option(VARNEL_WERROR "Treat compiler warnings as errors" OFF)
 
 set(VARNEL_SUBSYSTEMS output playback fixtures patch show masters console
     shortcuts presets programmer effects matrix control scheduler audio
@@ -12,7 +16,84 @@ function(varnel_library name)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
   target_compile_options(${name} PRIVATE -Wall -Wextra)
+  if(VARNEL_WERROR)
+    target_compile_options(${name} PRIVATE -Werror)
+  endif()
 endfunction()
+
+# varnel_subsystem(name LIBS ... UI_LIBS ...): the engine library <name> from
+# every source of the current folder, on QtCore and LIBS; when ui/ holds
+# sources, the window library <name>Ui from them, on the engine, UI_LIBS and
+# Qt Widgets. The engine is checked to stay free of Qt Widgets.
+function(varnel_subsystem name)
+  cmake_parse_arguments(ARG "" "" "LIBS;UI_LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  varnel_library(${name} SOURCES ${sources} LIBS Qt6::Core ${ARG_LIBS})
+  varnel_engine_without_widgets(${name})
+  file(GLOB uiSources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/ui/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/ui/*.h)
+  if(uiSources)
+    varnel_library(${name}Ui SOURCES ${uiSources} LIBS ${name} ${ARG_UI_LIBS} Qt6::Widgets)
+  endif()
+endfunction()
+
+# Collects every library a target links, directly or through others.
+function(varnel_link_closure target out)
+  set(seen "")
+  set(todo ${target})
+  while(todo)
+    list(POP_FRONT todo t)
+    if(t IN_LIST seen OR NOT TARGET ${t})
+      continue()
+    endif()
+    list(APPEND seen ${t})
+    get_target_property(type ${t} TYPE)
+    set(links "")
+    if(NOT type STREQUAL "INTERFACE_LIBRARY")
+      get_target_property(l ${t} LINK_LIBRARIES)
+      if(l)
+        list(APPEND links ${l})
+      endif()
+    endif()
+    get_target_property(il ${t} INTERFACE_LINK_LIBRARIES)
+    if(il)
+      list(APPEND links ${il})
+    endif()
+    foreach(x ${links})
+      if(x MATCHES "^\\$<LINK_ONLY:(.*)>$")
+        set(x ${CMAKE_MATCH_1})
+      endif()
+      if(TARGET ${x})
+        get_target_property(aliased ${x} ALIASED_TARGET)
+        if(aliased)
+          set(x ${aliased})
+        endif()
+        list(APPEND todo ${x})
+      endif()
+    endforeach()
+  endwhile()
+  set(${out} ${seen} PARENT_SCOPE)
+endfunction()
+
+# Fails the configure step when an engine library reaches Qt Widgets. The
+# check runs once every target is defined.
+function(varnel_engine_without_widgets target)
+  set_property(GLOBAL APPEND PROPERTY VARNEL_ENGINE_LIBRARIES ${target})
+endfunction()
+
+function(varnel_check_engines)
+  get_property(engines GLOBAL PROPERTY VARNEL_ENGINE_LIBRARIES)
+  get_target_property(widgets Qt6::Widgets ALIASED_TARGET)
+  if(NOT widgets)
+    set(widgets Qt6::Widgets)
+  endif()
+  foreach(e ${engines})
+    varnel_link_closure(${e} closure)
+    if(widgets IN_LIST closure OR "Qt6::Widgets" IN_LIST closure)
+      message(FATAL_ERROR "The engine library ${e} links Qt Widgets; windows belong in ui/.")
+    endif()
+  endforeach()
+endfunction()
+cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL varnel_check_engines)
 
 # varnel_test(name LABEL label SOURCES ... LIBS ...)
 function(varnel_test name)
@@ -20,8 +101,10 @@ function(varnel_test name)
   add_executable(${name} ${ARG_SOURCES})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE testSupport ${ARG_LIBS} GTest::gtest GTest::gmock)
-  add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABEL}"
+  # Each case is its own CTest test, listed when ctest runs (listing starts
+  # a QApplication, so it is not done at build time).
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    PROPERTIES LABELS "${ARG_LABEL}"
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VARNELDMX_LOOPBACK_ONLY=1"
     TIMEOUT 600)
 endfunction()

@@ -27,6 +27,25 @@ Shell::~Shell() {
     // Later windows may refer to earlier ones: unload in reverse order.
     while (!forms.empty()) forms.pop_back();
     while (!engines.empty()) engines.pop_back();
+    while (!services_.empty()) services_.pop_back();
+}
+
+void* Shell::findService(std::type_index type) const {
+    for (const auto& s : services_)
+        if (s.type == type) return s.object.get();
+    return nullptr;
+}
+
+void Shell::putService(std::type_index type, OwnedObject object) {
+    for (auto& s : services_) {
+        if (s.type == type) {
+            // The old one goes after the new one is in place: its destructor
+            // may still reach the shell.
+            std::swap(s.object, object);
+            return;
+        }
+    }
+    services_.push_back({type, std::move(object)});
 }
 
 void Shell::unloadForm(std::type_index type) {

@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <type_traits>
 #include <typeindex>
 #include <utility>
 #include <vector>
@@ -110,6 +111,25 @@ public:
     // Every loaded window, in load order.
     std::vector<QWidget*> loadedForms() const;
 
+    // Services the subsystems offer each other (src/shell/services/). Each
+    // service is an interface whose base implementation answers "nothing
+    // there"; the base is made on first use, and a subsystem replaces it with
+    // its own when it starts (tests with a fake). Callers never check for null.
+    template <typename S> S& service() {
+        if (S* s = static_cast<S*>(findService(std::type_index(typeid(S))))) return *s;
+        S* made = new S();
+        putService(std::type_index(typeid(S)), OwnedObject(made, [](void* p) { delete static_cast<S*>(p); }));
+        return *made;
+    }
+    // Registers the implementation of service S, replacing the one in place.
+    template <typename S, typename Impl> Impl& provide(std::unique_ptr<Impl> impl) {
+        static_assert(std::is_base_of_v<S, Impl>, "an implementation derives from its service");
+        Impl& ref = *impl;
+        S* asService = impl.release();
+        putService(std::type_index(typeid(S)), OwnedObject(asService, [](void* p) { delete static_cast<S*>(p); }));
+        return ref;
+    }
+
     // Subsystem engines that live as long as the shell (the interface set, the
     // playback frame's engine ...), created on first use, destroyed in reverse
     // order before the windows.
@@ -141,6 +161,9 @@ private:
         OwnedObject object;
     };
     std::vector<EngineSlot> engines;
+    std::vector<EngineSlot> services_;
+    void* findService(std::type_index type) const;
+    void putService(std::type_index type, OwnedObject object);
 };
 
 // The shell in use. Only valid while one is installed.
