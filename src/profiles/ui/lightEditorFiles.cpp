@@ -13,6 +13,7 @@
 #include "shell/libParsePath.h"
 #include "shell/miscGlobalFunctions.h"
 #include "shell/numberText.h"
+#include "shell/services/patchService.h"
 #include "shell/shell.h"
 
 #include <QCloseEvent>
@@ -103,7 +104,7 @@ void Light_Editor::fillFromFile(const profileFile::ProfileData& data, bool sizeG
 }
 
 void Light_Editor::openPatchWindow(bool resetState) {
-    if (auto& show = profileEditorSession().showPatchWindow) show(resetState);
+    shell().patch().showPatchWindow(resetState);
 }
 
 void Light_Editor::loadNewFixture_Click() {
@@ -265,7 +266,7 @@ void Light_Editor::closeEvent(QCloseEvent* event) {
 
 void Light_Editor::Load_Fixture_Click() {
     if (!(val(txtFields[0]->text()) > 0)) Edit_Fixture_Click();
-    if (auto& show = profileEditorSession().showPatchWindow) show(false);
+    shell().patch().showPatchWindow(false);
     editingActive = false;
 }
 
@@ -279,13 +280,11 @@ void Light_Editor::upadteprofileclick_Click() {
     // The update may unload this window: only the session and the shell are
     // used from here on.
     ProfileEditorSession& session = profileEditorSession();
-    if (session.updatePatchedProfile) {
-        session.updateRunning = true;
-        session.updatePatchedProfile();
-        session.updateRunning = false;
-    }
+    session.updateRunning = true;
+    shell().patch().updatePatchedProfile();
+    session.updateRunning = false;
     shell().state.showChanged = true;
-    if (session.refreshIcons) session.refreshIcons();
+    shell().patch().refreshIcons();
 }
 
 // ---------------------------------------------------------------------------
@@ -369,7 +368,7 @@ void Light_Editor::fileFixture_Click(const QString& entry) {
 }
 
 void Light_Editor::cmdLoadIT_Click() {
-    if (auto& close = profileEditorSession().closePatchWindow) close();
+    shell().patch().closePatchWindow();
     const auto* item = fileFixture->currentItem();
     if (!item) return;
     const QString path = fileListPath + QLatin1Char('/') + item->text();
