@@ -5,7 +5,7 @@
 
 option(VARNEL_WERROR "Treat compiler warnings as errors" OFF)
 
-set(VARNEL_SUBSYSTEMS output playback fixtures patch show masters console
+set(VARNEL_SUBSYSTEMS output playback profiles patch show masters console
     shortcuts presets programmer effects matrix control scheduler audio
     visualizer support)
 
@@ -21,13 +21,17 @@ function(varnel_library name)
   endif()
 endfunction()
 
-# varnel_subsystem(name LIBS ... UI_LIBS ...): the engine library <name> from
-# every source of the current folder, on QtCore and LIBS; when ui/ holds
-# sources, the window library <name>Ui from them, on the engine, UI_LIBS and
-# Qt Widgets. The engine is checked to stay free of Qt Widgets.
+# varnel_subsystem(name LIBS ... UI_LIBS ... EXCLUDE ...): the engine library
+# <name> from every source of the current folder, on QtCore and LIBS; when
+# ui/ holds sources, the window library <name>Ui from them, on the engine,
+# UI_LIBS and Qt Widgets. The engine is checked to stay free of Qt Widgets.
+# EXCLUDE names sources of the folder that another library builds.
 function(varnel_subsystem name)
-  cmake_parse_arguments(ARG "" "" "LIBS;UI_LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LIBS;UI_LIBS;EXCLUDE" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  foreach(excluded ${ARG_EXCLUDE})
+    list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${excluded})
+  endforeach()
   varnel_library(${name} SOURCES ${sources} LIBS Qt6::Core ${ARG_LIBS})
   varnel_engine_without_widgets(${name})
   file(GLOB uiSources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/ui/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/ui/*.h)

@@ -1,6 +1,6 @@
 #include "output/ClsControlFunction.h"
 
-#include "fixtures/ClsFixture.h"
+#include "profiles/ClsFixture.h"
 #include "shell/shell.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "playback/playbackEngine.h"
 
-#include "fixtures/ClsFixture.h"
+#include "profiles/ClsFixture.h"
 #include "platform/prompts.h"
 #include "playback/channelClaim.h"
 #include "playback/playbackHooks.h"

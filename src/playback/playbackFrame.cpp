@@ -1,6 +1,6 @@
 #include "playback/playbackFrame.h"
 
-#include "fixtures/ClsFixture.h"
+#include "profiles/ClsFixture.h"
 #include "output/DmxOutput.h"
 #include "playback/playbackEngine.h"
 #include "playback/playbackHooks.h"

@@ -1,6 +1,6 @@
 #include "shell/roleResolution.h"
 
-#include "fixtures/ClsFixture.h"
+#include "profiles/ClsFixture.h"
 #include "platform/prompts.h"
 #include "shell/shell.h"
 

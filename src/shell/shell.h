@@ -22,6 +22,7 @@ class PlacementStore;
 class FtdiDriver;
 class ArtNetLayer;
 class PortIo;
+class PatchService;
 
 struct PlatformServices {
     std::unique_ptr<Prompts> prompts;
@@ -129,6 +130,7 @@ public:
         putService(std::type_index(typeid(S)), OwnedObject(asService, [](void* p) { delete static_cast<S*>(p); }));
         return ref;
     }
+    PatchService& patch(); // the patch window and the layout's icons
 
     // Subsystem engines that live as long as the shell (the interface set, the
     // playback frame's engine ...), created on first use, destroyed in reverse

@@ -1,4 +1,4 @@
-#include "fixtures/ClsFixture.h"
+#include "profiles/ClsFixture.h"
 #include "output/ClsControlFunction.h"
 #include "output/outdll.h"
 #include "outputTestSupport.h"

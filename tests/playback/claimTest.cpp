@@ -3,7 +3,7 @@
 
 #include "engineFixture.h"
 
-#include "fixtures/ClsFixture.h"
+#include "profiles/ClsFixture.h"
 #include "playback/channelClaim.h"
 
 #include <map>

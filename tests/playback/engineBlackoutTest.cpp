@@ -4,7 +4,7 @@
 
 #include "engineFixture.h"
 
-#include "fixtures/ClsFixture.h"
+#include "profiles/ClsFixture.h"
 
 using namespace engineTest;
 

@@ -3,7 +3,7 @@
 // patched (two dimmers, pan, tilt, their fine channels, red, green), and one
 // engine as playback 1.
 
-#include "fixtures/ClsFixture.h"
+#include "profiles/ClsFixture.h"
 #include "playback/playbackEngine.h"
 #include "playback/playbackHooks.h"
 #include "support/fakePlatform.h"

@@ -1,6 +1,6 @@
 #include "playback/playbackFrame.h"
 
-#include "fixtures/ClsFixture.h"
+#include "profiles/ClsFixture.h"
 #include "playback/playbackEngine.h"
 #include "playback/sequenceFile.h"
 #include "playbackTestSupport.h"

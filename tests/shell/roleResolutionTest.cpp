@@ -1,4 +1,4 @@
-#include "fixtures/ClsFixture.h"
+#include "profiles/ClsFixture.h"
 #include "shell/roleResolution.h"
 #include "support/fakePlatform.h"
 

@@ -1,0 +1,20 @@
+#pragma once
+// What the patch subsystem (the patch window and the layout window's fixture
+// icons) offers the others. The base answers "nothing there": no patch
+// window to show, close or update, no icons to reload.
+
+class PatchService {
+public:
+    virtual ~PatchService() = default;
+
+    // Loads and shows the patch window for the profile now in the editor;
+    // `fromFile` sets its state for a profile read from a file.
+    virtual void showPatchWindow(bool fromFile) { (void)fromFile; }
+    // Unloads the patch window when it is open.
+    virtual void closePatchWindow() {}
+    // With no fixtures to add: pushes the edited profile into the show's
+    // profile of the same name (asks, and may close the profile editor).
+    virtual void updatePatchedProfile() {}
+    // Reloads every fixture icon of the layout window.
+    virtual void refreshIcons() {}
+};
