@@ -22,6 +22,11 @@ class PlacementStore;
 class FtdiDriver;
 class ArtNetLayer;
 class PortIo;
+class ControlService;
+class PlaybackService;
+class SchedulerService;
+class ShortcutsService;
+class ShowService;
 
 struct PlatformServices {
     std::unique_ptr<Prompts> prompts;
@@ -129,6 +134,13 @@ public:
         putService(std::type_index(typeid(S)), OwnedObject(asService, [](void* p) { delete static_cast<S*>(p); }));
         return ref;
     }
+
+    // Named accessors of the services (each defined beside its service).
+    ControlService& control();
+    PlaybackService& playback();
+    SchedulerService& scheduler();
+    ShortcutsService& shortcuts();
+    ShowService& show();
 
     // Subsystem engines that live as long as the shell (the interface set, the
     // playback frame's engine ...), created on first use, destroyed in reverse
