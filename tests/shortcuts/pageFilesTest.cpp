@@ -46,13 +46,20 @@ TEST(PageManagement, DuplicateCopiesFilesButNoAssignment) {
     EXPECT_TRUE(t.prompts().messages.last().startsWith("Error Duplicating Page:"));
 }
 
-TEST(PageManagement, RenameFitsTheNameAndCarriesPageAndButtonKeys) {
+// The page Intro with a button Chase on key K and its own key P.
+class AssignedPage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        t.put("Intro", "Chase.YSQ");
+        assignKey(t, "K", "Intro", "Chase");
+        assignPageKey(t, "P", "Intro");
+        ASSERT_TRUE(pages.start());
+    }
     PagesShell t;
-    t.put("Intro", "Chase.YSQ");
-    assignKey(t, "K", "Intro", "Chase");
-    assignPageKey(t, "P", "Intro");
     ShortcutPages& pages = t.get().engine<ShortcutPages>();
-    ASSERT_TRUE(pages.start());
+};
+
+TEST_F(AssignedPage, RenameFitsTheNameAndCarriesPageAndButtonKeys) {
     t.prompts().inputs.push_back("Act 1.2/Encore");
     pages.clkRenamePage_Click();
     EXPECT_EQ(pages.pages, QStringList{"Act 1,2&Encore"});
@@ -80,13 +87,7 @@ TEST(PageManagement, RenameOntoAnExistingPageOrWithNoAnswerChangesNothing) {
     }
 }
 
-TEST(PageManagement, DeleteRemovesButtonAssignmentsButKeepsThePageKey) {
-    PagesShell t;
-    t.put("Intro", "Chase.YSQ");
-    assignKey(t, "K", "Intro", "Chase");
-    assignPageKey(t, "P", "Intro");
-    ShortcutPages& pages = t.get().engine<ShortcutPages>();
-    ASSERT_TRUE(pages.start());
+TEST_F(AssignedPage, DeleteRemovesButtonAssignmentsButKeepsThePageKey) {
     t.prompts().answers.push_back(msgBox::Yes);
     pages.deleteCurrentPage();
     EXPECT_FALSE(exists(t.showFolder() + "/Intro"));
