@@ -16,6 +16,7 @@
 #include "shell/miscGlobalFunctions.h"
 #include "shell/Main.h"
 #include "shell/shell.h"
+#include "shortcuts/ui/shortcutsServiceImpl.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
     s.hooks.processPendingEvents = [] { QCoreApplication::processEvents(); };
     s.hooks.redimFoggers = [&s](int32_t n) { s.form<frmFogControl>().redimFoggers(n); };
     s.engine<DmxOutput>(); // fills the DMX output hooks of the shell
+    registerShortcuts(s);
 
     auto& frame = s.form<frmPlayBackManager>();
     QObject::connect(&frame, &frmPlayBackManager::closeRequested, &app, &QApplication::quit);

@@ -22,7 +22,12 @@ class PlacementStore;
 class FtdiDriver;
 class ArtNetLayer;
 class PortIo;
+class ControlService;
 class PatchService;
+class PlaybackService;
+class SchedulerService;
+class ShortcutsService;
+class ShowService;
 
 struct PlatformServices {
     std::unique_ptr<Prompts> prompts;
@@ -130,7 +135,13 @@ public:
         putService(std::type_index(typeid(S)), OwnedObject(asService, [](void* p) { delete static_cast<S*>(p); }));
         return ref;
     }
+    // Named accessors of the services (each defined beside its service).
     PatchService& patch(); // the patch window and the layout's icons
+    ControlService& control();
+    PlaybackService& playback();
+    SchedulerService& scheduler();
+    ShortcutsService& shortcuts();
+    ShowService& show();
 
     // Subsystem engines that live as long as the shell (the interface set, the
     // playback frame's engine ...), created on first use, destroyed in reverse

@@ -1,0 +1,8 @@
+#include "shell/services/schedulerService.h"
+
+#include "shell/shell.h"
+
+SchedulerService& Shell::scheduler() { return service<SchedulerService>(); }
+
+QString SchedulerService::currentScheduleFile() const { return {}; }
+bool SchedulerService::scheduleRunning() const { return false; }

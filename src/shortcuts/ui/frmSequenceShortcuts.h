@@ -1,0 +1,56 @@
+#pragma once
+// The shortcut page window: the page tabs above, the buttons of the shown
+// page at their stored places (twips, 15 to the pixel) over the group
+// rectangles, and the page, button and group menus. It mirrors the engine
+// (ShortcutPages) and hands it the operator's input.
+
+#include <QWidget>
+#include <vector>
+
+class QHBoxLayout;
+class QPushButton;
+class QFrame;
+class ShortcutPages;
+
+class frmSequenceShortcuts : public QWidget {
+    Q_OBJECT
+public:
+    frmSequenceShortcuts();
+    ~frmSequenceShortcuts() override;
+    ShortcutPages& engine();
+    // Opens the window: loads the pages the first time.
+    void open();
+    // The page area (buttons and groups), for tests.
+    QWidget* pageArea() const { return area; }
+    QPushButton* pageButton(int index) const;
+    QPushButton* tab(int index) const;
+    // Redraws tabs, buttons and groups from the engine.
+    void mirror();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buttonMenu(int index, const QPoint& at);
+    void pageMenu(int index, const QPoint& at);
+    void groupMenu(const QPoint& areaPoint);
+    void openCopyMoveDialog();
+    static int px(double twips) { return int(twips / 15.0); }
+    QHBoxLayout* tabRow = nullptr;
+    std::vector<QPushButton*> tabs;
+    QWidget* area = nullptr;
+    std::vector<QPushButton*> buttons;
+    std::vector<QFrame*> groupFrames;
+    bool started = false;
+};
+
+// The copy / move dialog of a button.
+class frmSequencePageOptions : public QWidget {
+    Q_OBJECT
+public:
+    frmSequencePageOptions(const QString& sourcePage, const QString& buttonName, const QStringList& pages);
+    class QLineEdit* txtSequenceName = nullptr;
+    class QComboBox* cmdPageList = nullptr;
+    QString currentPageName;
+    void cmdMove_Click();
+};

@@ -1,0 +1,43 @@
+#include "shortcuts/ui/shortcutsServiceImpl.h"
+
+#include "shell/services/shortcutsService.h"
+#include "shell/shell.h"
+#include "shortcuts/shortcutPages.h"
+#include "shortcuts/ui/frmSequenceShortcuts.h"
+#include "shortcuts/ui/masterShortcutWindows.h"
+
+namespace {
+
+class ShortcutsServiceImpl final : public ShortcutsService {
+public:
+    ShortcutPages& pages() { return shell().engine<ShortcutPages>(); }
+    QString currentPage() override { return pages().currentPage; }
+    void saveNewButtonPosition(const QString& name, bool overRide) override {
+        pages().saveNewButtonPosition(name, overRide);
+    }
+    void moveSequenceData(int32_t oldStart, int32_t newStart, int32_t oldEnd, int32_t newEnd,
+                          int32_t activeUniverse) override {
+        pages().moveSequenceData(oldStart, newStart, oldEnd, newEnd, activeUniverse);
+    }
+    void refreshPageOnly() override { pages().refreshPageOnly(); }
+    void doneWithFade(bool) override { pages().doneWithFade(); }
+    void updateFadeOutText(const QString& sequenceFile, int32_t percent) override {
+        pages().updateFadeOutText(sequenceFile, percent);
+    }
+    void deleteAllPages() override { pages().deleteAllPages(); }
+    void showShortcutPages() override { shell().form<frmSequenceShortcuts>().open(); }
+    void showMasterShortcuts() override {
+        Shortcuts& w = shell().form<Shortcuts>();
+        w.show();
+        w.raise();
+    }
+    void showKeyList() override {
+        ShortcutsDefined& w = shell().form<ShortcutsDefined>();
+        w.show();
+        w.raise();
+    }
+};
+
+} // namespace
+
+void registerShortcuts(Shell& s) { s.provide<ShortcutsService>(std::make_unique<ShortcutsServiceImpl>()); }

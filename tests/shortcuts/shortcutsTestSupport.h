@@ -1,0 +1,80 @@
+#pragma once
+// A show with button pages on disk, and a playback service that records what
+// the pages ask of it.
+
+#include "shell/services/playbackService.h"
+#include "shell/services/showService.h"
+#include "support/fakePlatform.h"
+
+#include <QDir>
+#include <QString>
+#include <map>
+#include <vector>
+
+struct LoadCall {
+    int32_t playback;
+    QString path;
+};
+
+class FakePlayback final : public PlaybackService {
+public:
+    int32_t loadSequenceInDoc(int32_t& doc, const QString& sequenceName, bool, bool, int32_t) override {
+        loads.push_back({doc, sequenceName});
+        loaded[doc] = sequenceName;
+        return doc;
+    }
+    void clkAddPlaybackControl(int32_t forceNumber, bool, bool, bool) override { added.push_back(forceNumber); }
+    void fadeOutSequence(int32_t n) override {
+        fadedOut.push_back(n);
+        loaded.erase(n);
+    }
+    void clearSequenceInChaser(int32_t n) override {
+        cleared.push_back(n);
+        loaded.erase(n);
+    }
+    void refreshPlaybackChannels(int32_t n) override { refreshed.push_back(n); }
+    bool returnIfFilenameIsLoaded(const QString& theFilename, int32_t& theChaser) const override {
+        const QString path = shell().programPath(QStringLiteral("Sequences\\") + theFilename);
+        for (const auto& [n, p] : loaded)
+            if (p == path) {
+                theChaser = n;
+                return true;
+            }
+        return false;
+    }
+    bool returnIfFilenameIsRunning(const QString& theFilename, int32_t& theChaser) const override {
+        return returnIfFilenameIsLoaded(theFilename, theChaser);
+    }
+    bool returnGoMode(int32_t n) const override { return loaded.count(n) > 0; }
+
+    std::vector<LoadCall> loads;
+    std::vector<int32_t> added, fadedOut, cleared, refreshed;
+    std::map<int32_t, QString> loaded;
+};
+
+class FakeShow final : public ShowService {
+public:
+    bool saveConfiguration(bool, bool, bool) override {
+        ++saves;
+        return true;
+    }
+    int saves = 0;
+};
+
+// A test shell holding the show "Club" (its show file exists) with fakes of
+// the playback and show services.
+class PagesShell : public TestShell {
+public:
+    PagesShell();
+    // Real path of the show folder / a page folder (made).
+    QString showFolder() const;
+    QString page(const QString& name) const;
+    // Writes a file in a page folder (made), returning its real path.
+    QString put(const QString& pageName, const QString& fileName, const QByteArray& bytes = QByteArray("x"));
+    // A sequence file's bytes: U universes, S steps, every level byte set
+    // from its record and channel, the home playback text in record 1.
+    static QByteArray sequenceBytes(int32_t universes, int32_t steps, const QString& playbackText = QStringLiteral(" 2"));
+
+    FakePlayback* playback = nullptr;
+    FakeShow* show = nullptr;
+};
