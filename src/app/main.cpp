@@ -11,9 +11,13 @@
 #include "platform/portIo.h"
 #include "platform/prompts.h"
 #include "platform/tickTimer.h"
+#include "playback/framePlaybackService.h"
 #include "playback/frmPlayBackManager.h"
 #include "playback/playbackFrame.h"
 #include "shell/miscGlobalFunctions.h"
+#include "shell/services/playbackService.h"
+#include "shell/services/showService.h"
+#include "show/showEngine.h"
 #include "shell/Main.h"
 #include "shell/shell.h"
 
@@ -58,6 +62,10 @@ int main(int argc, char** argv) {
     s.hooks.processPendingEvents = [] { QCoreApplication::processEvents(); };
     s.hooks.redimFoggers = [&s](int32_t n) { s.form<frmFogControl>().redimFoggers(n); };
     s.engine<DmxOutput>(); // fills the DMX output hooks of the shell
+    s.provide<PlaybackService>(std::make_unique<FramePlaybackService>());
+    s.provide<ShowService>(std::make_unique<ShowEngine>());
+    // The start-up show comes back before the windows open.
+    s.show().loadStartupShow();
 
     auto& frame = s.form<frmPlayBackManager>();
     QObject::connect(&frame, &frmPlayBackManager::closeRequested, &app, &QApplication::quit);

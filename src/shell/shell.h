@@ -22,6 +22,16 @@ class PlacementStore;
 class FtdiDriver;
 class ArtNetLayer;
 class PortIo;
+class ShowService;
+class PlaybackService;
+class PatchService;
+class MainWindowService;
+class MastersService;
+class PresetsService;
+class ShortcutsService;
+class ControlService;
+class VisualizerService;
+class SupportService;
 
 struct PlatformServices {
     std::unique_ptr<Prompts> prompts;
@@ -129,6 +139,17 @@ public:
         putService(std::type_index(typeid(S)), OwnedObject(asService, [](void* p) { delete static_cast<S*>(p); }));
         return ref;
     }
+
+    ShowService& show();
+    PlaybackService& playback();
+    PatchService& patch();
+    MainWindowService& mainWindow();
+    MastersService& masters();
+    PresetsService& presets();
+    ShortcutsService& shortcuts();
+    ControlService& control();
+    VisualizerService& visualizer();
+    SupportService& support();
 
     // Subsystem engines that live as long as the shell (the interface set, the
     // playback frame's engine ...), created on first use, destroyed in reverse

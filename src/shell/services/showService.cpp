@@ -1,0 +1,5 @@
+#include "shell/services/showService.h"
+
+#include "shell/shell.h"
+
+ShowService& Shell::show() { return service<ShowService>(); }
