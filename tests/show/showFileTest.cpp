@@ -142,8 +142,8 @@ TEST(ShowFileCodec, DamagedFilesAreRefused) {
     const qsizetype trailer = good.size() - 793;
     const qsizetype extension = trailer - 54 - 420130;
     // Block 25 (fixtureCount) follows blocks 1..24 of a 512-channel show
-    // whose channel types and profile names read "none".
-    const qsizetype fixtureCountAt = 50 * 512 + 4 * 512 * 2 + 3072;
+    // whose channel types read "none".
+    const qsizetype fixtureCountAt = 50 * 512 + 4 * 512 + 3072;
     struct Case { const char* what; std::function<void(QByteArray&)> damage; };
     const std::vector<Case> cases = {
         {"shorter than a trailer", [](QByteArray& f) { f.truncate(792); }},
