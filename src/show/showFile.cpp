@@ -366,6 +366,10 @@ QString decode(const QByteArray& file, ChannelModel& m) {
         }
     }
     if (!r.ok() || r.position() > bodyEnd) return QStringLiteral("The file ends before all its blocks were read.");
+    // A file without the marker holds the blocks of one universe and at most
+    // a trailer without it; more left over is a larger show cut short.
+    if (!trailer.marked && r.position() != file.size() && r.position() != file.size() - trailerBytes)
+        return QStringLiteral("The file has no channel count and is not a one-universe show.");
     if (lightClassCount < 0 || lightClassCount > slotCount)
         return QStringLiteral("The file's profile count %1 is outside 0 to %2.").arg(lightClassCount).arg(slotCount);
     m.lightClassCount = lightClassCount;
