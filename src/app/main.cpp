@@ -17,6 +17,7 @@
 #include "shell/miscGlobalFunctions.h"
 #include "shell/services/playbackService.h"
 #include "shell/services/showService.h"
+#include "shell/settingsKeys.h"
 #include "show/showEngine.h"
 #include "shell/Main.h"
 #include "shell/shell.h"
@@ -64,22 +65,26 @@ int main(int argc, char** argv) {
     s.engine<DmxOutput>(); // fills the DMX output hooks of the shell
     s.provide<PlaybackService>(std::make_unique<FramePlaybackService>());
     s.provide<ShowService>(std::make_unique<ShowEngine>());
-    // The start-up show comes back before the windows open.
-    s.show().loadStartupShow();
-
     auto& frame = s.form<frmPlayBackManager>();
     QObject::connect(&frame, &frmPlayBackManager::closeRequested, &app, &QApplication::quit);
     s.hooks.setFrameCaption = [&frame](const QString& text) { frame.setWindowTitle(text); };
+
+    // The refresh period comes from ylc.ini; a setting that cannot be read
+    // takes its default and the file stays. Then the start-up show comes back
+    // before the windows are shown.
+    QStringList settingsProblems;
+    s.engine<PlaybackFrame>().applyStartupRefreshRate(
+        QString::number(settingsKeys::readNumber(settingsKeys::dmxRefreshRate, &settingsProblems)));
+    if (!settingsProblems.isEmpty())
+        s.prompts().messageBox(QStringLiteral("There was an error loading your settings. The defaults are used for: ") +
+                               settingsProblems.join(QStringLiteral(", ")));
+    s.show().loadStartupShow();
     frame.show();
     s.form<Main>().show();
 
-    // The refresh period comes from ylc.ini; a second after the windows are up
-    // the interfaces are opened, whose last step switches the refresh tick on,
-    // then Art-Net starts when it is enabled.
-    PlaybackFrame& playbacks = s.engine<PlaybackFrame>();
-    playbacks.applyStartupRefreshRate(
-        miscGlobalFunctions::readIniValue(s.iniFile(), QStringLiteral("Main"), QStringLiteral("DMX Refresh Rate"),
-                                          QStringLiteral("50")));
+    // A second after the windows are up the interfaces are opened, whose last
+    // step switches the refresh tick on, then Art-Net starts when it is
+    // enabled.
     QTimer::singleShot(1000, &app, [&s] {
         DmxOutput& output = s.engine<DmxOutput>();
         output.clkCorvellDmxDongle_Click();
