@@ -44,15 +44,17 @@ QByteArray saveAs(TestShell& t, ShowEngine& show, const QString& name) {
     return readWholeFile(configurations(t) + QLatin1Char('/') + name);
 }
 
+// The file of buildRig's show, saved in a shell of its own.
+QByteArray rigFile() {
+    TestShell t;
+    ShowEngine show;
+    buildRig(t.get().state);
+    return saveAs(t, show, QStringLiteral("rig.YCF"));
+}
+
 TEST(ShowEngine, PatchedRigSavesLoadsIntoAFreshStateAndSavesToTheSameBytes) {
-    QByteArray first;
-    {
-        TestShell t;
-        ShowEngine show;
-        buildRig(t.get().state);
-        first = saveAs(t, show, QStringLiteral("club.YCF"));
-        ASSERT_FALSE(first.isEmpty());
-    }
+    const QByteArray first = rigFile();
+    ASSERT_FALSE(first.isEmpty());
     TestShell t;
     QDir().mkpath(configurations(t));
     ASSERT_TRUE(writeWholeFile(configurations(t) + QStringLiteral("/club.YCF"), first));
@@ -142,13 +144,7 @@ TEST(ShowEngine, ShowFromOutsideConfigurationsBecomesTheCurrentShow) {
 }
 
 TEST(ShowEngine, StartupShowNamedInTheSettingsLoads) {
-    QByteArray bytes;
-    {
-        TestShell t;
-        ShowEngine show;
-        buildRig(t.get().state);
-        bytes = saveAs(t, show, QStringLiteral("gig.YCF"));
-    }
+    const QByteArray bytes = rigFile();
     TestShell t;
     QDir().mkpath(configurations(t));
     ASSERT_TRUE(writeWholeFile(configurations(t) + QStringLiteral("/gig.YCF"), bytes));
