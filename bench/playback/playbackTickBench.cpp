@@ -9,6 +9,7 @@
 #include "platform/tickTimer.h"
 #include "shell/shell.h"
 #include "support/fakePlatform.h"
+#include "support/residentMemory.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -16,14 +17,6 @@
 #include <chrono>
 
 namespace {
-
-double residentMiB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return 0;
-}
 
 void tickWithFadingPlaybacks(benchmark::State& state) {
     const int universes = int(state.range(0));

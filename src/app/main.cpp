@@ -11,9 +11,14 @@
 #include "platform/portIo.h"
 #include "platform/prompts.h"
 #include "platform/tickTimer.h"
+#include "playback/framePlaybackService.h"
 #include "playback/frmPlayBackManager.h"
 #include "playback/playbackFrame.h"
 #include "shell/miscGlobalFunctions.h"
+#include "shell/services/playbackService.h"
+#include "shell/services/showService.h"
+#include "shell/settingsKeys.h"
+#include "show/showEngine.h"
 #include "shell/Main.h"
 #include "shell/shell.h"
 #include "shortcuts/ui/shortcutsServiceImpl.h"
@@ -59,21 +64,30 @@ int main(int argc, char** argv) {
     s.hooks.processPendingEvents = [] { QCoreApplication::processEvents(); };
     s.hooks.redimFoggers = [&s](int32_t n) { s.form<frmFogControl>().redimFoggers(n); };
     s.engine<DmxOutput>(); // fills the DMX output hooks of the shell
+    s.provide<PlaybackService>(std::make_unique<FramePlaybackService>());
+    s.provide<ShowService>(std::make_unique<ShowEngine>());
     registerShortcuts(s);
 
     auto& frame = s.form<frmPlayBackManager>();
     QObject::connect(&frame, &frmPlayBackManager::closeRequested, &app, &QApplication::quit);
     s.hooks.setFrameCaption = [&frame](const QString& text) { frame.setWindowTitle(text); };
+
+    // The refresh period comes from ylc.ini; a setting that cannot be read
+    // takes its default and the file stays. Then the start-up show comes back
+    // before the windows are shown.
+    QStringList settingsProblems;
+    s.engine<PlaybackFrame>().applyStartupRefreshRate(
+        QString::number(settingsKeys::readNumber(settingsKeys::dmxRefreshRate, &settingsProblems)));
+    if (!settingsProblems.isEmpty())
+        s.prompts().messageBox(QStringLiteral("There was an error loading your settings. The defaults are used for: ") +
+                               settingsProblems.join(QStringLiteral(", ")));
+    s.show().loadStartupShow();
     frame.show();
     s.form<Main>().show();
 
-    // The refresh period comes from ylc.ini; a second after the windows are up
-    // the interfaces are opened, whose last step switches the refresh tick on,
-    // then Art-Net starts when it is enabled.
-    PlaybackFrame& playbacks = s.engine<PlaybackFrame>();
-    playbacks.applyStartupRefreshRate(
-        miscGlobalFunctions::readIniValue(s.iniFile(), QStringLiteral("Main"), QStringLiteral("DMX Refresh Rate"),
-                                          QStringLiteral("50")));
+    // A second after the windows are up the interfaces are opened, whose last
+    // step switches the refresh tick on, then Art-Net starts when it is
+    // enabled.
     QTimer::singleShot(1000, &app, [&s] {
         DmxOutput& output = s.engine<DmxOutput>();
         output.clkCorvellDmxDongle_Click();

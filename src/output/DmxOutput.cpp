@@ -7,6 +7,7 @@
 #include "shell/Main.h"
 #include "shell/libParsePath.h"
 #include "shell/miscGlobalFunctions.h"
+#include "shell/settingsKeys.h"
 #include "shell/shell.h"
 
 #include <QObject>
@@ -204,9 +205,7 @@ void DmxOutput::startArtNet() {
     try {
         ArtNetLayer* art = shell().artNet();
         if (!art) throw std::runtime_error("no Art-Net sender on this system");
-        QString address = miscGlobalFunctions::readIniValue(shell().iniFile(), QStringLiteral("ArtNet"),
-                                                            QStringLiteral("Target"), QStringLiteral("2.255.255.255"))
-                              .trimmed();
+        QString address = settingsKeys::read(settingsKeys::artNetTarget).trimmed();
         if (address.isEmpty()) address = QStringLiteral("2.255.255.255");
         const int16_t status = art->init(address);
         if (status == artNetStatus::ready || status == artNetStatus::readyAlready) {
@@ -236,8 +235,7 @@ void DmxOutput::stopArtnet() {
 }
 
 void DmxOutput::startArtNetIfEnabled() {
-    const QString text = miscGlobalFunctions::readIniValue(shell().iniFile(), QStringLiteral("ArtNet"),
-                                                           QStringLiteral("Enabled"), QStringLiteral("False"));
+    const QString text = settingsKeys::read(settingsKeys::artNetEnabled);
     if (miscGlobalFunctions::truthFromText(text.trimmed()).value_or(false)) startArtNet();
 }
 

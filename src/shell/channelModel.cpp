@@ -30,6 +30,12 @@ ClsFixture& ChannelModel::lightClass(int k) {
     return *slot;
 }
 
+int32_t ChannelModel::highestLightClassInUse() const {
+    for (size_t k = lightClasses.size(); k-- > 1;)
+        if (lightClasses[k] && lightClasses[k]->taken) return int32_t(k);
+    return 0;
+}
+
 void ChannelModel::resize(int32_t n) {
     if (n < 512) n = 512;
     const int32_t oldTop = int32_t(channelType.size()) - 1;
@@ -47,7 +53,7 @@ void ChannelModel::resize(int32_t n) {
         resizeKeep(*v, n);
     for (auto* v : {&channelInvert, &channelIsIntensity, &channelFades, &channelTouched, &channelHold,
                     &channelBlackoutHold, &channelSyncFlags, &channelDmxPilotFlags, &channelStrobeIntensityFlags,
-                    &channelStrobeRateFlags, &channelStrobeState, &fixtureIconMoving, &fixtureIsColourMixer})
+                    &channelStrobeRateFlags, &channelStrobeState, &channelStrobeRangeFlags, &fixtureIconMoving, &fixtureIsColourMixer})
         resizeKeep(*v, n);
     for (auto* v : {&channelType, &channelFixtureLabel, &channelProfileName, &channelMixedColour, &channelExtraText,
                     &masterShortcutFiles, &dmxPilotShortcutFiles, &fixtureName, &fixtureView, &fixtureMatrixMarker,

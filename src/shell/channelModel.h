@@ -4,6 +4,8 @@
 // tables for playbacks 1 to 8. All per-channel and per-fixture arrays share
 // one upper bound, totalChannels; index 0 is unused (channelHold uses it).
 
+#include "shell/showTables.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -47,7 +49,10 @@ struct ChannelModel {
     TruthArray channelStrobeIntensityFlags, channelStrobeRateFlags;
     std::vector<int32_t> channelStrobeLow, channelStrobeHigh, channelStrobeSavedLevel;
     TruthArray channelStrobeState;
+    // The strobe tool uses the channel's strobe range.
+    TruthArray channelStrobeRangeFlags;
     std::vector<int32_t> channelLevelSnapshot;
+    // channelExtraText: the show file's reserved texts, kept as read.
     QStringList channelMixedColour, channelExtraText;
     std::vector<int32_t> sceneClipboard, masterFaderMemory, submasterMemory;
     QStringList masterShortcutFiles, dmxPilotShortcutFiles;
@@ -65,6 +70,7 @@ struct ChannelModel {
     std::vector<int32_t> fixtureShutterChannel, fixtureGoboRotationChannel;
     TruthArray fixtureIsColourMixer;
     std::vector<int16_t> fixtureAreaMaxX, fixtureAreaMaxY, fixtureAreaMinX, fixtureAreaMinY;
+    // fixtureElevation: height in the 3D room in hundredths, 0 = not set.
     std::vector<int32_t> fixtureRotationX, fixtureRotationY, fixtureRotationZ, fixtureElevation;
     std::vector<float> fixtureGoboAngle;
 
@@ -74,6 +80,11 @@ struct ChannelModel {
     // The show's fixture profiles, 1..lightClassCount; a null slot is empty.
     std::vector<std::unique_ptr<ClsFixture>> lightClasses;
     int32_t lightClassCount = 0;
+    // The highest slot whose profile is taken; 0 when none is.
+    int32_t highestLightClassInUse() const;
+
+    // Groups, names, strobe minimums and the 3D room of the show.
+    ShowTables tables;
     // The profile in slot k, creating an empty profile in an empty slot
     // (growing the table when k is beyond it). Throws for k < 1.
     ClsFixture& lightClass(int k);

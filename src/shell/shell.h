@@ -23,11 +23,16 @@ class FtdiDriver;
 class ArtNetLayer;
 class PortIo;
 class ControlService;
+class MainWindowService;
+class MastersService;
 class PatchService;
 class PlaybackService;
+class PresetsService;
 class SchedulerService;
 class ShortcutsService;
 class ShowService;
+class SupportService;
+class VisualizerService;
 
 struct PlatformServices {
     std::unique_ptr<Prompts> prompts;
@@ -136,12 +141,17 @@ public:
         return ref;
     }
     // Named accessors of the services (each defined beside its service).
-    PatchService& patch(); // the patch window and the layout's icons
     ControlService& control();
+    MainWindowService& mainWindow();
+    MastersService& masters();
+    PatchService& patch();
     PlaybackService& playback();
+    PresetsService& presets();
     SchedulerService& scheduler();
     ShortcutsService& shortcuts();
     ShowService& show();
+    SupportService& support();
+    VisualizerService& visualizer();
 
     // Subsystem engines that live as long as the shell (the interface set, the
     // playback frame's engine ...), created on first use, destroyed in reverse

@@ -2,6 +2,7 @@
 // What the patch subsystem (the patch window and the layout window's fixture
 // icons) offers the others. The base answers "nothing there": no patch
 // window to show, close or update, no icons to reload.
+#include <cstdint>
 
 class PatchService {
 public:
@@ -17,4 +18,17 @@ public:
     virtual void updatePatchedProfile() {}
     // Reloads every fixture icon of the layout window.
     virtual void refreshIcons() {}
+    // Stops or restarts the layout simulation.
+    virtual void setSimulationRunning(bool on) { (void)on; }
+    // Places the icons of fixtures first..first + count - 1 (named from fixtureName).
+    virtual void layoutFixtureIcons(int32_t first, int32_t count) { (void)first, (void)count; }
+    // Unloads the icon of a fixture.
+    virtual void unloadFixtureIcon(int32_t fixture) { (void)fixture; }
+    // Unloads the fixture list window, or the layout window.
+    virtual void unloadFixtureList() {}
+    virtual void unloadLayoutWindow() {}
+    // Loads and shows the fixture list window.
+    virtual void showFixtureList() {}
+    // Unloads and shows the layout window again.
+    virtual void reloadLayoutWindow() {}
 };

@@ -37,4 +37,8 @@ public:
     virtual bool returnFadeOutStatus(int32_t thePlaybackNumber) const;
     // Priority 1..10 of a playback; 0 when there is none.
     virtual int32_t reportPlayBackPriority(int32_t theplayback) const;
+    // Switches the refresh tick (every playback step and the output stage).
+    virtual void setRefreshTickEnabled(bool on) { (void)on; }
+    // Sizes every playback's step arrays anew after the channel count changed.
+    virtual void resizeMyArrays() {}
 };

@@ -33,4 +33,8 @@ public:
     virtual void showShortcutPages();
     virtual void showMasterShortcuts();
     virtual void showKeyList();
+    // Rebuilds the page tabs of the show's button folder.
+    virtual void loadPageButtons() {}
+    // Unloads the MASTER shortcut window and the button-page window.
+    virtual void unloadShortcutWindows() {}
 };

@@ -1,6 +1,7 @@
 #pragma once
 // What other subsystems ask of the show file. The base answers "nothing
 // there": no show is written.
+#include <QString>
 
 class ShowService {
 public:
@@ -8,4 +9,19 @@ public:
     // Writes the show file; with all three false under its current name,
     // without a question or dialog. False when it was not written.
     virtual bool saveConfiguration(bool askForOverwrite, bool askForFilename, bool renaming);
+    // Saves the show: with askForFilename through the save dialog (a cancel
+    // saves nothing), otherwise to the current show's file; renaming copies
+    // Loads a show whole and rebuilds what derives from it: with ask through
+    // the open dialog, otherwise the file named. True when it was loaded.
+    virtual bool loadTheConfiguration(bool ask, const QString& file) {
+        (void)ask, (void)file;
+        return false;
+    }
+    // "Clear Configuration / Start New Show": asks, then starts a new show.
+    virtual void clearall() {}
+    // Loads the show ylc.ini names for the start-up, when there is one.
+    virtual void loadStartupShow() {}
+    // The current show's file name with extension, and its base name.
+    virtual QString showFileName() const { return {}; }
+    virtual QString showName() const { return {}; }
 };
