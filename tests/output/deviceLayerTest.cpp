@@ -36,6 +36,21 @@ struct DeviceLayerTest : ::testing::Test {
         for (int ch = 1; ch <= 512; ++ch) shell().state.channelOutput[size_t(ch)] = level;
         out.sendOutputFrame();
     }
+    // `count` interfaces of universe 1, each written from its own thread.
+    std::vector<FakeFtdiDevice*> threadedInterfaces(int count) {
+        fakeFtdi().writerThreads = true;
+        std::vector<FakeFtdiDevice*> devices;
+        for (int i = 0; i < count; ++i) devices.push_back(&attachWithUniverse("0001"));
+        out.clkCorvellDmxDongle_Click();
+        EXPECT_EQ(out.dmxDongleCollection.size(), size_t(count));
+        return devices;
+    }
+    // The device stalls, and one tick's frame reaches it and is held there.
+    bool firstWriteHeld(FakeFtdiDevice& dev, int level) {
+        dev.holdWrites();
+        tick(level);
+        return dev.waitForHeldWrite();
+    }
     // Waits until interface `index` has written `frames` frames and its
     // writer is idle (the user-area query waits for that).
     void waitUntilWritten(FakeFtdiDevice& dev, size_t index, size_t frames) {
@@ -51,15 +66,10 @@ struct DeviceLayerTest : ::testing::Test {
 };
 
 TEST_F(DeviceLayerTest, AStalledInterfaceDelaysNeitherTheTickNorTheOthers) {
-    fakeFtdi().writerThreads = true;
-    FakeFtdiDevice& stalled = attachWithUniverse("0001");
-    FakeFtdiDevice& healthy = attachWithUniverse("0001");
-    out.clkCorvellDmxDongle_Click();
-    ASSERT_EQ(out.dmxDongleCollection.size(), 2u);
-
-    stalled.holdWrites();
-    tick(10);
-    ASSERT_TRUE(stalled.waitForHeldWrite());
+    const auto devices = threadedInterfaces(2);
+    FakeFtdiDevice& stalled = *devices[0];
+    FakeFtdiDevice& healthy = *devices[1];
+    ASSERT_TRUE(firstWriteHeld(stalled, 10));
     for (int level : {20, 30}) {
         waitUntilWritten(healthy, 1, size_t(level / 10 - 1));
         tick(level); // returns while the stalled device still holds its write
@@ -71,14 +81,8 @@ TEST_F(DeviceLayerTest, AStalledInterfaceDelaysNeitherTheTickNorTheOthers) {
 }
 
 TEST_F(DeviceLayerTest, AFrameIsSkippedWhileTheLastOneIsStillQueued) {
-    fakeFtdi().writerThreads = true;
-    FakeFtdiDevice& slow = attachWithUniverse("0001");
-    out.clkCorvellDmxDongle_Click();
-    ASSERT_EQ(out.dmxDongleCollection.size(), 1u);
-
-    slow.holdWrites();
-    tick(1);
-    ASSERT_TRUE(slow.waitForHeldWrite());
+    FakeFtdiDevice& slow = *threadedInterfaces(1)[0];
+    ASSERT_TRUE(firstWriteHeld(slow, 1));
     tick(2); // frame 1 is not written yet: frame 2 is dropped, not queued
     slow.releaseWrites();
     waitUntilWritten(slow, 0, 1);
