@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-multimedia-dev libgl-dev
-  libftdi1-dev librtmidi-dev
+  libftdi1-dev librtmidi-dev libudev-dev
   libgtest-dev libgmock-dev libbenchmark-dev
 )
 

@@ -2,6 +2,10 @@
 // and Art-Net to a receiver on 127.0.0.1, for 1, 16 and 64 universes. The
 // counter periodShare% is the stage's time as a share of a 25 ms refresh
 // period (goal: under 1 % at 64 universes).
+//
+// sendStageSlowInterfaces: the same with four interfaces written from their
+// own threads, each taking 10 ms per write, as slow USB devices do; the
+// stage must not wait for them (same goal).
 
 #include "output/DmxOutput.h"
 #include "platform/artNetSender.h"
@@ -13,10 +17,12 @@
 #include <QUdpSocket>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <mutex>
+#include <string>
 
 namespace {
 
-void sendStage(benchmark::State& state) {
+void runSendStage(benchmark::State& state, int interfaces, std::chrono::milliseconds writeTime) {
     const int universes = int(state.range(0));
     TestShell t;
     auto& st = shell().state;
@@ -28,10 +34,12 @@ void sendStage(benchmark::State& state) {
     }
 
     auto& ftdi = static_cast<FakeFtdiDriver&>(*shell().ftdi());
-    for (const char* record : {"0001", "0002"}) {
+    ftdi.writerThreads = writeTime.count() > 0;
+    for (int i = 0; i < interfaces; ++i) {
+        const std::string record = "000" + std::to_string(i % 2 + 1);
         FakeFtdiDevice& d = ftdi.attach();
         std::fill(d.userArea.begin(), d.userArea.end(), 0);
-        std::copy(record, record + 4, d.userArea.begin());
+        std::copy(record.begin(), record.end(), d.userArea.begin());
     }
 
     QUdpSocket receiver;
@@ -43,6 +51,7 @@ void sendStage(benchmark::State& state) {
 
     DmxOutput& out = shell().engine<DmxOutput>();
     out.clkCorvellDmxDongle_Click();
+    for (auto& d : ftdi.devices) d->writeDelay = writeTime; // from here on, every write is slow
     if (layer.init(QStringLiteral("127.0.0.1")) != artNetStatus::ready) {
         state.SkipWithError("no loopback socket");
         return;
@@ -54,7 +63,10 @@ void sendStage(benchmark::State& state) {
     for (auto _ : state) {
         out.sendOutputFrame();
         if (++n % 256 == 0) { // the fake ports keep every frame; keep memory flat
-            for (auto& d : ftdi.devices) d->writes.clear();
+            for (auto& d : ftdi.devices) {
+                std::lock_guard lock(d->mutex);
+                d->writes.clear();
+            }
             while (receiver.hasPendingDatagrams()) receiver.readDatagram(nullptr, 0);
         }
     }
@@ -62,11 +74,17 @@ void sendStage(benchmark::State& state) {
     const double perStage = elapsed.count() / double(std::max<int64_t>(state.iterations(), 1));
     state.counters["periodShare%"] = perStage / 0.025 * 100.0;
     state.counters["universes"] = universes;
+    state.counters["interfaces"] = interfaces;
+    out.stopDMXOutput(); // each writer finishes its last slow write
 }
+
+void sendStage(benchmark::State& state) { runSendStage(state, 2, std::chrono::milliseconds(0)); }
+void sendStageSlowInterfaces(benchmark::State& state) { runSendStage(state, 4, std::chrono::milliseconds(10)); }
 
 } // namespace
 
 BENCHMARK(sendStage)->Arg(1)->Arg(16)->Arg(64)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(sendStageSlowInterfaces)->Arg(64)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

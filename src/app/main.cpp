@@ -5,6 +5,7 @@
 #include "output/DmxOutput.h"
 #include "platform/artNetSender.h"
 #include "platform/clock.h"
+#include "platform/deviceArrival.h"
 #include "platform/ftdiPort.h"
 #include "platform/paths.h"
 #include "platform/placementStore.h"
@@ -59,6 +60,7 @@ int main(int argc, char** argv) {
     services.ftdi = std::make_unique<LibFtdiDriver>();
     services.artNet = std::make_unique<UdpArtNetLayer>();
     services.portIo = std::make_unique<LinuxPortIo>();
+    services.deviceArrival = std::make_unique<UdevDeviceArrival>();
     ShellScope scope(std::make_unique<Shell>(folder, std::move(services)));
     Shell& s = scope.get();
     s.hooks.processPendingEvents = [] { QCoreApplication::processEvents(); };

@@ -2,8 +2,10 @@
 
 #include "output/clsCorvellDongle.h"
 #include "platform/artNetSender.h"
+#include "platform/deviceArrival.h"
 #include "platform/ftdiPort.h"
 #include "platform/prompts.h"
+#include "platform/tickTimer.h"
 #include "shell/Main.h"
 #include "shell/libParsePath.h"
 #include "shell/miscGlobalFunctions.h"
@@ -52,9 +54,17 @@ DmxOutput::DmxOutput() : dmxSendBuffer(universeSize + 1, 0), deferral(std::make_
     hooks.dmxInterfaceOpen = [this] { return DMXDongle; };
     hooks.artNetRunning = [this] { return artNetEnabled; };
     hooks.endArtNet = [this] { endArtNet(); };
+    if (DeviceArrival* arrival = shell().deviceArrival()) {
+        if (!arrival->start([this] { deviceArrived(); }))
+            qWarning("Plugged-in DMX interfaces are not noticed: %s", qPrintable(arrival->lastError()));
+    }
 }
 
-DmxOutput::~DmxOutput() { closeInterfaces(); }
+DmxOutput::~DmxOutput() {
+    if (hasShell())
+        if (DeviceArrival* arrival = shell().deviceArrival()) arrival->stop();
+    closeInterfaces();
+}
 
 // Every interface in the set and the one served last, which may be held
 // elsewhere too (the timing editor).
@@ -84,9 +94,12 @@ void DmxOutput::clkCorvellDmxDongle_Click() {
     const int32_t totalChannels = shell().state.totalChannels;
     std::shared_ptr<clsCorvellDongle> held;
     int failures = 0;
+    QString openProblem;
     while (int(dmxDongleCollection.size()) < maxInterfaces) {
         if (!held) held = std::make_shared<clsCorvellDongle>();
         int32_t status = held->openPort(int32_t(dmxDongleCollection.size()));
+        if (status != ftStatus::ok && shell().ftdi() && !shell().ftdi()->openProblem().isEmpty())
+            openProblem = shell().ftdi()->openProblem();
         held->dmxReadSerialNumber();
         held->readUserMemory();
         held->myUniverseNumber = universeWithinShow(held->myUniverseNumber, totalChannels);
@@ -118,7 +131,34 @@ void DmxOutput::clkCorvellDmxDongle_Click() {
         setMainCaption(QStringLiteral("VarnelDMX Software No DMX Output ") + tail);
     }
     miscGlobalFunctions::showStatusText(mainCaption);
+    // An interface the user may not open is said once, with what mends it.
+    if (!openProblem.isEmpty()) reportOnce(openProblemReported, openProblem);
     setTick(true);
+}
+
+void DmxOutput::reportOnce(bool& reported, const QString& text) {
+    if (reported) return;
+    reported = true;
+    qWarning("%s", qPrintable(text));
+    miscGlobalFunctions::showStatusText(text);
+}
+
+void DmxOutput::deviceArrived() {
+    setTick(false);
+    currentDmxClass.reset();
+    // The enumeration below replaces whatever rebuild was still to come.
+    rebuildQueued = false;
+    rebuildAttempts = 0;
+    if (!arrivalWait) {
+        arrivalWait = shell().timers().create();
+        arrivalWait->onTick = [this] {
+            arrivalWait->setEnabled(false);
+            clkCorvellDmxDongle_Click();
+        };
+    }
+    arrivalWait->setEnabled(false);
+    arrivalWait->setInterval(arrivalDelayMs);
+    arrivalWait->setEnabled(true);
 }
 
 void DmxOutput::sendOutputFrame() {
@@ -153,6 +193,10 @@ void DmxOutput::sendOutputFrame() {
             if (ArtNetLayer* art = shell().artNet()) {
                 art->setTxBlock(0, sentLevels.data(), uint32_t(sentLevels.size()));
                 art->readWrite(-1);
+                if (const uint64_t dropped = art->droppedPackets())
+                    reportOnce(artNetDropsReported,
+                               QStringLiteral("Art-Net output: %1 packets could not be sent (the network took no more)")
+                                   .arg(dropped));
             }
         }
         if (st.channelLastSent.size() != st.channelOutput.size()) st.channelLastSent.resize(st.channelOutput.size());
@@ -209,6 +253,7 @@ void DmxOutput::startArtNet() {
         if (address.isEmpty()) address = QStringLiteral("2.255.255.255");
         const int16_t status = art->init(address);
         if (status == artNetStatus::ready || status == artNetStatus::readyAlready) {
+            artNetDropsReported = false;
             prompts.messageBox(QStringLiteral("ArtNet Output Device Detected and Enabled"), msgBox::OKOnly);
             artNetEnabled = true;
             art->setTxPipeUniverse(0, 0);

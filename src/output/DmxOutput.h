@@ -12,6 +12,7 @@
 
 class clsCorvellDongle;
 class QObject;
+class TickTimer;
 
 class DmxOutput {
 public:
@@ -66,6 +67,12 @@ public:
     bool rebuildPending() const { return rebuildQueued; }
     void runPendingRebuild();
 
+    // A USB-to-DMX interface was plugged in: the refresh tick stops, and the
+    // interfaces are enumerated arrivalDelayMs later (which starts the tick
+    // again); a further arrival meanwhile restarts the wait.
+    void deviceArrived();
+    static constexpr int arrivalDelayMs = 4000;
+
     // Set by the subsystems above.
     std::function<void(bool)> setRefreshTickEnabled;            // the frame's refresh tick
     std::function<void(const QString&)> setAllPlaybacksCaption; // main window's cmdAllPlaybacks
@@ -91,4 +98,8 @@ private:
     bool rebuildQueued = false;
     int rebuildAttempts = 0;
     QString reportedTickError;
+    std::unique_ptr<TickTimer> arrivalWait;
+    bool openProblemReported = false;
+    bool artNetDropsReported = false;
+    void reportOnce(bool& reported, const QString& text);
 };

@@ -113,9 +113,17 @@ int32_t clsCorvellDongle::sendDmxData(const std::vector<int32_t>& levels) {
         const int32_t level = k < levels.size() ? levels[k] : 0;
         frame[k + 2] = (level >= 1 && level <= 255) ? uint8_t(level) : uint8_t(0);
     }
-    if (port->getStatus(rxCount, txCount, eventCount) == ftStatus::ioError) ++ioErrorCount;
-    if (txCount > txQueueLimit) return 0;
-    return writeBytes(frame.data(), frameSize);
+    // A tick whose status poll or frame write fails counts once towards the
+    // error limit: an interface that still answers polls but takes no frames
+    // is rebuilt too.
+    const bool pollFailed = port->getStatus(rxCount, txCount, eventCount) == ftStatus::ioError;
+    if (txCount > txQueueLimit) {
+        if (pollFailed) ++ioErrorCount;
+        return 0;
+    }
+    const int32_t status = writeBytes(frame.data(), frameSize);
+    if (pollFailed || status != ftStatus::ok) ++ioErrorCount;
+    return status;
 }
 
 QString clsCorvellDongle::dmxReadSerialNumber() {

@@ -69,8 +69,8 @@ public:
     int16_t dmxSendString(const QString& text, int32_t port);
     int32_t getBufferSize() { return 0; }
 
-    // Set once the device has answered "I/O error" to more than 25 status
-    // queries: the interface set must be rebuilt.
+    // Set once more than 25 frames met an "I/O error" status query or a
+    // failed write: the interface set must be rebuilt.
     bool errorLimitReached() const { return ioErrorCount > ioErrorLimit; }
     int32_t ioErrors() const { return ioErrorCount; }
 

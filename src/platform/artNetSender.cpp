@@ -5,16 +5,27 @@
 #include <algorithm>
 
 #include <arpa/inet.h>
+#include <cerrno>
+#include <chrono>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 
 namespace {
 bool loopbackOnly() { return qEnvironmentVariable("VARNELDMX_LOOPBACK_ONLY") == QLatin1String("1"); }
 constexpr int headerSize = 18;
+constexpr size_t packetSize = headerSize + 512;
 } // namespace
 
-UdpArtNetLayer::UdpArtNetLayer() = default;
-UdpArtNetLayer::~UdpArtNetLayer() = default;
+UdpArtNetLayer::UdpArtNetLayer()
+    : batchSend([](int fd, mmsghdr* messages, unsigned count) { return ::sendmmsg(fd, messages, count, MSG_DONTWAIT); }) {}
+
+UdpArtNetLayer::~UdpArtNetLayer() { stopSender(); }
+
+void UdpArtNetLayer::setBatchSend(BatchSend send) {
+    std::lock_guard lock(mutex);
+    batchSend = std::move(send);
+}
 
 int16_t UdpArtNetLayer::init(const QString& address) {
     error.clear();
@@ -29,7 +40,11 @@ int16_t UdpArtNetLayer::init(const QString& address) {
         error = s->errorString();
         return artNetStatus::failed;
     }
+    stopSender();
     socket = std::move(s);
+    socketFd = int(socket->socketDescriptor());
+    dropped = 0;
+    startSender();
     return artNetStatus::ready;
 }
 
@@ -94,19 +109,69 @@ void UdpArtNetLayer::readWrite(int32_t) {
     // so a show that loses universes stops sending the old ones.
     if (frameUniverses > 0) usedUniverses = frameUniverses;
     frameUniverses = 0;
-    constexpr size_t packetSize = headerSize + 512;
     packets.resize(size_t(usedUniverses) * packetSize);
     for (uint32_t u = 0; u < usedUniverses; ++u)
         writePacket(packets.data() + size_t(u) * packetSize, sequence, uint16_t(baseUniverse + u),
                     levels.data() + size_t(u) * 512);
-    sendAll(packetSize);
+    std::lock_guard lock(mutex);
+    if (waiting.size() >= maxWaitingFrames) {
+        dropped += waiting.front().size() / packetSize; // never taken: gives way to this frame
+        waiting.pop_front();
+    }
+    waiting.push_back(packets);
+    wake.notify_one();
+}
+
+void UdpArtNetLayer::startSender() {
+    {
+        std::lock_guard lock(mutex);
+        stopping = false;
+        waiting.clear();
+    }
+    sender = std::thread([this] { senderLoop(); });
+}
+
+void UdpArtNetLayer::stopSender() {
+    if (!sender.joinable()) return;
+    {
+        std::lock_guard lock(mutex);
+        stopping = true;
+    }
+    wake.notify_all();
+    sender.join();
+}
+
+void UdpArtNetLayer::flush() {
+    std::unique_lock lock(mutex);
+    idle.wait(lock, [this] { return !sender.joinable() || stopping || (waiting.empty() && !sending); });
+}
+
+void UdpArtNetLayer::senderLoop() {
+    std::vector<uint8_t> frame;
+    std::unique_lock lock(mutex);
+    for (;;) {
+        wake.wait(lock, [this] { return stopping || !waiting.empty(); });
+        if (stopping) break;
+        frame.swap(waiting.front());
+        waiting.pop_front();
+        sending = true;
+        lock.unlock();
+        sendFrame(frame, packetSize);
+        lock.lock();
+        sending = false;
+        if (waiting.empty()) idle.notify_all();
+    }
+    // Frames handed over but never sent are counted as well.
+    for (const auto& f : waiting) dropped += f.size() / packetSize;
+    waiting.clear();
+    idle.notify_all();
 }
 
 // All of a frame's packets go out in as few system calls as the kernel
-// allows; Qt's socket sends one datagram per call.
-void UdpArtNetLayer::sendAll(size_t packetSize) {
-    const uint32_t count = uint32_t(packets.size() / packetSize);
-    const qintptr fd = socket->socketDescriptor();
+// allows; Qt's socket sends one datagram per call. While the socket buffer is
+// full the thread waits for room, at most sendWaitMs for the whole frame.
+void UdpArtNetLayer::sendFrame(std::vector<uint8_t>& frame, size_t size) {
+    const uint32_t count = uint32_t(frame.size() / size);
     sockaddr_in to{};
     to.sin_family = AF_INET;
     to.sin_port = htons(destinationPort);
@@ -114,24 +179,41 @@ void UdpArtNetLayer::sendAll(size_t packetSize) {
     std::vector<iovec> iov(count);
     std::vector<mmsghdr> messages(count);
     for (uint32_t i = 0; i < count; ++i) {
-        iov[i].iov_base = packets.data() + size_t(i) * packetSize;
-        iov[i].iov_len = packetSize;
+        iov[i].iov_base = frame.data() + size_t(i) * size;
+        iov[i].iov_len = size;
         messages[i] = {};
         messages[i].msg_hdr.msg_name = &to;
         messages[i].msg_hdr.msg_namelen = sizeof to;
         messages[i].msg_hdr.msg_iov = &iov[i];
         messages[i].msg_hdr.msg_iovlen = 1;
     }
-    uint32_t sent = 0;
-    while (fd >= 0 && sent < count) {
-        const int n = ::sendmmsg(int(fd), messages.data() + sent, count - sent, MSG_DONTWAIT);
-        if (n <= 0) break; // a full send buffer drops the rest of this frame
-        sent += uint32_t(n);
+    BatchSend send;
+    {
+        std::lock_guard lock(mutex);
+        send = batchSend;
     }
+    using clock = std::chrono::steady_clock;
+    const auto deadline = clock::now() + std::chrono::milliseconds(sendWaitMs);
+    uint32_t sent = 0;
+    while (socketFd >= 0 && sent < count) {
+        const int n = send(socketFd, messages.data() + sent, count - sent);
+        if (n > 0) {
+            sent += uint32_t(n);
+            continue;
+        }
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != ENOBUFS && errno != EINTR) break;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - clock::now()).count();
+        if (left <= 0) break;
+        pollfd p{socketFd, POLLOUT, 0};
+        ::poll(&p, 1, int(left));
+    }
+    dropped += count - sent;
 }
 
 void UdpArtNetLayer::end() {
+    stopSender();
     socket.reset();
+    socketFd = -1;
     usedUniverses = frameUniverses = 0;
     levels.clear();
 }

@@ -1,11 +1,16 @@
 #include "platform/ftdiPort.h"
 
+#include "platform/ftdiEeprom.h"
+#include "platform/ftdiWriter.h"
+
 #include <libftdi1/ftdi.h>
 #include <libusb.h>
+#include <unistd.h>
 
 #include <QElapsedTimer>
 #include <QThread>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -60,9 +65,10 @@ public:
     }
 
     // The receive count is what libftdi has fetched but not handed out; the
-    // transmit count is always 0 (writes are synchronous). A device that no
-    // longer answers a modem-status poll reports an I/O error, which is what
-    // the output counts to detect a lost interface.
+    // transmit count is 0 here (a libftdi write returns once the chip has the
+    // bytes): the writer thread around this port counts what waits for it. A
+    // device that no longer answers a modem-status poll reports an I/O error,
+    // which is what the output counts to detect a lost interface.
     int32_t getStatus(uint32_t& rxQueue, uint32_t& txQueue, uint32_t& events) override {
         rxQueue = ctx->readbuffer_remaining;
         txQueue = 0;
@@ -76,98 +82,118 @@ public:
 
     int32_t userAreaSize(uint32_t& size) override {
         size = 0;
-        int32_t rc = loadEeprom();
+        std::optional<ftdiEeprom::UserArea> area;
+        const int32_t rc = loadUserArea(area);
         if (rc != ftStatus::ok) return rc;
-        size = uint32_t(userEnd - userStart);
+        size = uint32_t(area->size());
         return ftStatus::ok;
     }
 
     int32_t userAreaRead(uint8_t* data, uint32_t size, uint32_t& got) override {
         got = 0;
-        int32_t rc = loadEeprom();
+        std::optional<ftdiEeprom::UserArea> area;
+        const int32_t rc = loadUserArea(area);
         if (rc != ftStatus::ok) return rc;
-        got = std::min<uint32_t>(size, uint32_t(userEnd - userStart));
-        std::copy_n(image.begin() + userStart, got, data);
+        got = std::min<uint32_t>(size, uint32_t(area->size()));
+        std::copy_n(image.begin() + area->start, got, data);
         return ftStatus::ok;
     }
 
     // libftdi's own word write refuses the checksummed first 128 words, which
     // is where the user area lies on the usual chips, so the words go out as
-    // the vendor request that writer uses. Words are written in even/odd
-    // pairs (the FT232R's internal EEPROM only stores a pair when its odd
-    // word arrives), then the pair holding the checksum. The area is read
-    // back afterwards: a write the chip did not keep is reported, not taken
-    // for success.
+    // the vendor request that writer uses. The area is read back afterwards:
+    // a write the chip did not keep is reported, not taken for success.
     int32_t userAreaWrite(const uint8_t* data, uint32_t size) override {
         int32_t rc = loadEeprom();
         if (rc != ftStatus::ok) return rc;
-        if (size > uint32_t(userEnd - userStart)) return ftStatus::invalidParameter;
         if (size == 0) return ftStatus::ok;
-        std::copy_n(data, size, image.begin() + userStart);
-        const int words = int(image.size() / 2);
-        uint16_t checksum = 0xAAAA;
-        for (int i = 0; i < words - 1; ++i) {
-            checksum ^= word(i);
-            checksum = uint16_t((checksum << 1) | (checksum >> 15));
-        }
-        image[2 * (words - 1)] = uint8_t(checksum & 0xFF);
-        image[2 * (words - 1) + 1] = uint8_t(checksum >> 8);
-
-        const int firstWord = (userStart / 2) & ~1;
-        const int lastWord = ((userStart + int(size) - 1) / 2) | 1;
-        for (int i = firstWord; i <= lastWord && i < words - 2; ++i)
-            if (!writeWord(i)) return ftStatus::eepromWriteFailed;
-        if (!writeWord(words - 2) || !writeWord(words - 1)) return ftStatus::eepromWriteFailed;
-
-        const std::vector<uint8_t> written(image.begin() + userStart, image.begin() + userStart + size);
-        rc = loadEeprom();
+        ftdiEeprom::Problem problem = ftdiEeprom::Problem::none;
+        const auto plan = ftdiEeprom::writeUserArea(chip(), image, data, int(std::min<uint32_t>(size, 0x7FFFFFFF)), &problem);
+        if (!plan) return statusOf(problem);
+        for (int w : plan->words)
+            if (!writeWord(w, uint16_t(plan->image[size_t(2 * w)] | (plan->image[size_t(2 * w + 1)] << 8))))
+                return ftStatus::eepromWriteFailed;
+        std::optional<ftdiEeprom::UserArea> area;
+        rc = loadUserArea(area);
         if (rc != ftStatus::ok) return rc;
-        if (!std::equal(written.begin(), written.end(), image.begin() + userStart)) return ftStatus::eepromWriteFailed;
+        if (!std::equal(data, data + size, image.begin() + area->start)) return ftStatus::eepromWriteFailed;
         return ftStatus::ok;
     }
 
 private:
-    // The user area is the free space between the end of the USB string
-    // descriptors and the checksum word. The FT-X series keeps its EEPROM
-    // differently and is not supported here.
-    static constexpr int libftdiEepromBytes = 256;
+    ftdiEeprom::Chip chip() const {
+        switch (ctx->type) {
+        case TYPE_AM: return ftdiEeprom::Chip::ft232am;
+        case TYPE_BM: return ftdiEeprom::Chip::ft232bm;
+        case TYPE_2232C: return ftdiEeprom::Chip::ft2232c;
+        case TYPE_R: return ftdiEeprom::Chip::ft232r;
+        case TYPE_2232H: return ftdiEeprom::Chip::ft2232h;
+        case TYPE_4232H: return ftdiEeprom::Chip::ft4232h;
+        case TYPE_232H: return ftdiEeprom::Chip::ft232h;
+        default: return ftdiEeprom::Chip::other;
+        }
+    }
 
+    static int32_t statusOf(ftdiEeprom::Problem problem) {
+        switch (problem) {
+        case ftdiEeprom::Problem::none: return ftStatus::ok;
+        case ftdiEeprom::Problem::unknownChip: return ftStatus::notSupported;
+        case ftdiEeprom::Problem::badImage: return ftStatus::eepromReadFailed;
+        case ftdiEeprom::Problem::tooLarge: return ftStatus::invalidParameter;
+        }
+        return ftStatus::otherError;
+    }
+
+    // The image as libftdi read it: 128 or 256 bytes (libftdi keeps no more);
+    // a blank EEPROM has no size and is refused by the layout check.
     int32_t loadEeprom() {
-        if (ctx->type == TYPE_230X) return ftStatus::notSupported;
+        image.clear();
+        if (chip() == ftdiEeprom::Chip::other) return ftStatus::notSupported;
         if (ftdi_read_eeprom(ctx) < 0) return ftStatus::eepromReadFailed;
-        ftdi_eeprom_decode(ctx, 0);
         int chipSize = 0;
-        if (ftdi_get_eeprom_value(ctx, CHIP_SIZE, &chipSize) < 0 || chipSize <= 0) chipSize = 128;
-        // libftdi keeps at most 256 bytes of the EEPROM: a larger size from the
-        // chip would leave the user area and checksum worked out over zeros.
-        chipSize = std::clamp(chipSize, 128, libftdiEepromBytes);
+        if (ftdi_get_eeprom_value(ctx, CHIP_SIZE, &chipSize) < 0 || (chipSize != 128 && chipSize != 256))
+            return ftStatus::eepromReadFailed;
         image.assign(size_t(chipSize), 0);
         if (ftdi_get_eeprom_buf(ctx, image.data(), chipSize) < 0) return ftStatus::eepromReadFailed;
-        const int mask = chipSize > 128 ? 0xFF : 0x7F;
-        int end = 0x18;
-        for (int p = 0x0E; p <= 0x12; p += 2) end = std::max(end, (image[p] & mask) + image[p + 1]);
-        userStart = std::min(end + (end & 1), chipSize - 2);
-        userEnd = chipSize - 2;
         return ftStatus::ok;
     }
 
-    uint16_t word(int i) const { return uint16_t(image[size_t(2 * i)] | (image[size_t(2 * i + 1)] << 8)); }
-    bool writeWord(int i) {
+    int32_t loadUserArea(std::optional<ftdiEeprom::UserArea>& area) {
+        const int32_t rc = loadEeprom();
+        if (rc != ftStatus::ok) return rc;
+        ftdiEeprom::Problem problem = ftdiEeprom::Problem::none;
+        area = ftdiEeprom::userArea(chip(), image, &problem);
+        return area ? ftStatus::ok : statusOf(problem);
+    }
+
+    bool writeWord(int i, uint16_t value) {
         if (!ctx->usb_dev) return false;
-        return libusb_control_transfer(ctx->usb_dev, FTDI_DEVICE_OUT_REQTYPE, SIO_WRITE_EEPROM_REQUEST, word(i),
+        return libusb_control_transfer(ctx->usb_dev, FTDI_DEVICE_OUT_REQTYPE, SIO_WRITE_EEPROM_REQUEST, value,
                                        uint16_t(i), nullptr, 0, unsigned(std::max(ctx->usb_write_timeout, 100))) >= 0;
     }
 
     ftdi_context* ctx;
     int readTimeoutMs = 0;
     std::vector<uint8_t> image;
-    int userStart = 0, userEnd = 0;
 };
 
 } // namespace
 
+namespace {
+// A device node the user may not open: the usual state on a system without
+// our udev rule.
+bool noPermission(libusb_device* dev) {
+    const QString node = QStringLiteral("/dev/bus/usb/%1/%2")
+                             .arg(libusb_get_bus_number(dev), 3, 10, QLatin1Char('0'))
+                             .arg(libusb_get_device_address(dev), 3, 10, QLatin1Char('0'));
+    const QByteArray path = node.toLocal8Bit();
+    return ::access(path.constData(), F_OK) == 0 && ::access(path.constData(), R_OK | W_OK) != 0;
+}
+} // namespace
+
 int32_t LibFtdiDriver::open(int deviceIndex, std::unique_ptr<FtdiPort>& port) {
     port.reset();
+    problem.clear();
     if (deviceIndex < 0) return ftStatus::deviceNotFound;
     ftdi_context* ctx = ftdi_new();
     if (!ctx) return ftStatus::insufficientResources;
@@ -181,12 +207,16 @@ int32_t LibFtdiDriver::open(int deviceIndex, std::unique_ptr<FtdiPort>& port) {
     ftdi_device_list* node = list;
     for (int i = 0; i < deviceIndex && node; ++i) node = node->next;
     const int rc = node ? ftdi_usb_open_dev(ctx, node->dev) : -1;
+    if (rc < 0 && node && noPermission(node->dev))
+        problem = QStringLiteral("No permission to open the USB-to-DMX interface: install the udev rule %1 "
+                                 "(./run does this), then plug the interface in again")
+                      .arg(QLatin1String(ftdiUdevRuleName));
     ftdi_list_free(&list);
     if (rc < 0) {
         ftdi_free(ctx);
         return ftStatus::deviceNotOpened;
     }
-    port = std::make_unique<LibFtdiPort>(ctx);
+    port = withWriterThread(std::make_unique<LibFtdiPort>(ctx));
     return ftStatus::ok;
 }
 

@@ -6,6 +6,7 @@
 // FtdiDriver opens devices; an FtdiPort is one open device, closed when it
 // goes. The Linux implementation uses libftdi1; tests use a scripted fake.
 
+#include <QString>
 #include <cstdint>
 #include <memory>
 
@@ -60,12 +61,23 @@ public:
     virtual int32_t open(int deviceIndex, std::unique_ptr<FtdiPort>& port) = 0;
     // Waits for a device to settle (the caller's thread blocks).
     virtual void sleepMs(int milliseconds) = 0;
+    // Why the last failed open failed when the operator can mend it (no
+    // permission on the device), else empty.
+    virtual QString openProblem() const { return {}; }
 };
 
+// The udev rule that gives FTDI devices to the logged-in user.
+inline constexpr const char* ftdiUdevRuleName = "60-varneldmx-ftdi.rules";
+
 // libftdi1: FTDI devices with the standard vendor and product ids, in the
-// order the USB bus lists them.
+// order the USB bus lists them. Each open device is written from its own
+// thread (platform/ftdiWriter.h).
 class LibFtdiDriver final : public FtdiDriver {
 public:
     int32_t open(int deviceIndex, std::unique_ptr<FtdiPort>& port) override;
     void sleepMs(int milliseconds) override;
+    QString openProblem() const override { return problem; }
+
+private:
+    QString problem;
 };

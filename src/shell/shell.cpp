@@ -2,6 +2,7 @@
 
 #include "platform/artNetSender.h"
 #include "platform/clock.h"
+#include "platform/deviceArrival.h"
 #include "platform/ftdiPort.h"
 #include "platform/paths.h"
 #include "platform/placementStore.h"

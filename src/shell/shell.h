@@ -22,6 +22,7 @@ class PlacementStore;
 class FtdiDriver;
 class ArtNetLayer;
 class PortIo;
+class DeviceArrival;
 class ControlService;
 class MainWindowService;
 class MastersService;
@@ -43,6 +44,8 @@ struct PlatformServices {
     std::unique_ptr<FtdiDriver> ftdi;
     std::unique_ptr<ArtNetLayer> artNet;
     std::unique_ptr<PortIo> portIo;
+    // Tells the output when a USB-to-DMX interface is plugged in; may be missing.
+    std::unique_ptr<DeviceArrival> deviceArrival;
 };
 
 // Calls from the shell up into the subsystems that build on it. Each subsystem
@@ -100,6 +103,7 @@ public:
     FtdiDriver* ftdi() { return services.ftdi.get(); }
     ArtNetLayer* artNet() { return services.artNet.get(); }
     PortIo* portIo() { return services.portIo.get(); }
+    DeviceArrival* deviceArrival() { return services.deviceArrival.get(); }
     PlatformServices& platform() { return services; }
 
     // Windows are singletons created on first use and kept until the shell

@@ -31,10 +31,12 @@ public:
         ++ends;
     }
     QString lastError() const override { return error; }
+    uint64_t droppedPackets() const override { return dropped; }
 
     int16_t initStatus = artNetStatus::ready;
     bool failSends = false; // readWrite throws
     bool failEnd = false;   // end throws
+    uint64_t dropped = 0;   // packets the network took no more of
     QString error;
     QStringList initAddresses;
     std::vector<std::pair<int, int>> pipes;

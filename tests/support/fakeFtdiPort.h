@@ -1,13 +1,19 @@
 #pragma once
 // A scripted FTDI driver: devices that record every byte written to them and
-// play back scripted replies.
+// play back scripted replies. With writerThreads set, each open device is
+// written from its own thread as the real driver does; the device's calls are
+// then made under its lock, and a test reads what was written through the
+// waiting helpers.
 
 #include "platform/ftdiPort.h"
 
+#include <chrono>
+#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -47,12 +53,30 @@ struct FakeFtdiDevice {
     int32_t userAreaSizeStatus = ftStatus::ok, userAreaReadStatus = ftStatus::ok, userAreaWriteStatus = ftStatus::ok;
     std::vector<std::vector<uint8_t>> userAreaWrites;
 
+    // A slow device: every write takes this long.
+    std::chrono::milliseconds writeDelay{0};
+    // A stalled device: writes wait until released.
+    void holdWrites();
+    void releaseWrites();
+    // Writes waiting at the hold right now.
+    int heldWrites() const;
+    // Waits (a few seconds at most) until n output frames were written and
+    // returns every frame; fewer when they did not come.
+    std::vector<std::vector<uint8_t>> waitForFrames(size_t n) const;
+    // Waits until a write is held.
+    bool waitForHeldWrite() const;
+
     // Output frames written (writes of 515 bytes starting with command 2).
     std::vector<std::vector<uint8_t>> frames() const;
     // Writes since the mark, for tests that only look at what came later.
     size_t mark() const { return writes.size(); }
     std::vector<std::vector<uint8_t>> writesSince(size_t from) const;
     void queueInput(std::initializer_list<uint8_t> bytes) { input.insert(input.end(), bytes); }
+
+    mutable std::mutex mutex;
+    mutable std::condition_variable changed;
+    bool writesHeld = false;
+    int waitingWrites = 0;
 };
 
 class FakeFtdiDriver final : public FtdiDriver {
@@ -67,4 +91,8 @@ public:
     std::vector<int> sleeps;
     // Open ports right now, over all devices.
     int openPorts() const;
+    // Each opened port gets a writer thread, as with the real driver.
+    bool writerThreads = false;
+    QString problem; // what openProblem answers
+    QString openProblem() const override { return problem; }
 };

@@ -1,6 +1,7 @@
 #include "support/fakePlatform.h"
 
 #include "support/fakeArtNet.h"
+#include "support/fakeDeviceArrival.h"
 #include "support/fakeFtdiPort.h"
 #include "support/fakePortIo.h"
 
@@ -74,6 +75,7 @@ std::unique_ptr<Shell> makeTestShell(const QString& folder) {
     services.ftdi = std::make_unique<FakeFtdiDriver>();      // no device attached
     services.artNet = std::make_unique<FakeArtNetLayer>();
     services.portIo = std::make_unique<FakePortIo>();        // no card
+    services.deviceArrival = std::make_unique<FakeDeviceArrival>();
     return std::make_unique<Shell>(folder, std::move(services));
 }
 } // namespace
