@@ -1,7 +1,7 @@
 // Start of the console: the program folder, the real platform services, the
 // frame and the main window.
 
-#include "effects/frmFogControl.h"
+#include "app/wiring.h"
 #include "output/DmxOutput.h"
 #include "platform/artNetSender.h"
 #include "platform/clock.h"
@@ -9,12 +9,13 @@
 #include "platform/paths.h"
 #include "platform/placementStore.h"
 #include "platform/portIo.h"
-#include "platform/prompts.h"
+#include "platform/ui/qtPrompts.h"
 #include "platform/tickTimer.h"
-#include "playback/frmPlayBackManager.h"
+#include "playback/ui/frmPlayBackManager.h"
 #include "playback/playbackFrame.h"
 #include "shell/miscGlobalFunctions.h"
-#include "shell/Main.h"
+#include "shell/ui/Main.h"
+#include "shell/ui/windowRegistry.h"
 #include "shell/shell.h"
 
 #include <QApplication>
@@ -55,15 +56,15 @@ int main(int argc, char** argv) {
     services.portIo = std::make_unique<LinuxPortIo>();
     ShellScope scope(std::make_unique<Shell>(folder, std::move(services)));
     Shell& s = scope.get();
-    s.hooks.processPendingEvents = [] { QCoreApplication::processEvents(); };
-    s.hooks.redimFoggers = [&s](int32_t n) { s.form<frmFogControl>().redimFoggers(n); };
-    s.engine<DmxOutput>(); // fills the DMX output hooks of the shell
+    wiring::startShell(s);
+    wiring::startOutput(s);
+    wiring::startPlayback(s);
+    wiring::startEffects(s);
 
-    auto& frame = s.form<frmPlayBackManager>();
+    auto& frame = form<frmPlayBackManager>();
     QObject::connect(&frame, &frmPlayBackManager::closeRequested, &app, &QApplication::quit);
-    s.hooks.setFrameCaption = [&frame](const QString& text) { frame.setWindowTitle(text); };
     frame.show();
-    s.form<Main>().show();
+    form<Main>().show();
 
     // The refresh period comes from ylc.ini; a second after the windows are up
     // the interfaces are opened, whose last step switches the refresh tick on,

@@ -4,9 +4,10 @@
 #include "platform/artNetSender.h"
 #include "platform/ftdiPort.h"
 #include "platform/prompts.h"
-#include "shell/Main.h"
 #include "shell/libParsePath.h"
 #include "shell/miscGlobalFunctions.h"
+#include "shell/services/mainWindowService.h"
+#include "shell/services/playbackService.h"
 #include "shell/shell.h"
 
 #include <QObject>
@@ -46,14 +47,13 @@ void fillSentLevels(std::vector<uint8_t>& out, const ChannelModel& st, int32_t t
 DmxOutput::DmxOutput() : dmxSendBuffer(universeSize + 1, 0), deferral(std::make_unique<QObject>()) {
     if (!hasShell()) return;
     dmxRecordStopChannel = shell().state.totalChannels;
-    ShellHooks& hooks = shell().hooks;
-    hooks.openDmxInterfaces = [this] { clkCorvellDmxDongle_Click(); };
-    hooks.dmxInterfaceOpen = [this] { return DMXDongle; };
-    hooks.artNetRunning = [this] { return artNetEnabled; };
-    hooks.endArtNet = [this] { endArtNet(); };
+    shell().lend<OutputService>(*this);
 }
 
-DmxOutput::~DmxOutput() { closeInterfaces(); }
+DmxOutput::~DmxOutput() {
+    closeInterfaces();
+    if (hasShell()) shell().withdraw<OutputService>(*this);
+}
 
 // Every interface in the set and the one served last, which may be held
 // elsewhere too (the timing editor).
@@ -63,12 +63,12 @@ void DmxOutput::closeInterfaces() {
 }
 
 void DmxOutput::setTick(bool on) {
-    if (setRefreshTickEnabled) setRefreshTickEnabled(on);
+    shell().playback().setRefreshTickEnabled(on);
 }
 
 void DmxOutput::setMainCaption(const QString& caption) {
     mainCaption = caption;
-    if (Main* m = shell().loadedForm<Main>()) m->setWindowTitle(caption);
+    shell().mainWindow().setMainCaption(caption);
 }
 
 void DmxOutput::clkCorvellDmxDongle_Click() {
@@ -124,8 +124,8 @@ void DmxOutput::sendOutputFrame() {
     ChannelModel& st = shell().state;
     if (st.currentPlayback != lastShownPlayback) {
         lastShownPlayback = st.currentPlayback;
-        if (setAllPlaybacksCaption)
-            setAllPlaybacksCaption(returnSequenceNameForCurrentChaser ? returnSequenceNameForCurrentChaser() : QString());
+        MainWindowService& main = shell().mainWindow();
+        main.setAllPlaybacksCaption(main.returnSequenceNameForCurrentChaser());
     }
     bool rebuild = false;
     try {
@@ -178,8 +178,7 @@ void DmxOutput::stopDMXOutput() {
     closeInterfaces();
     dmxDongleCollection.clear();
     DMXDongle = false;
-    if (shell().hooks.setFrameCaption)
-        shell().hooks.setFrameCaption(QStringLiteral("Dmx to USB Interface Disconected, Please Check USB Cable"));
+    shell().playback().setFrameCaption(QStringLiteral("Dmx to USB Interface Disconected, Please Check USB Cable"));
 }
 
 void DmxOutput::scheduleRebuild() {

@@ -3,9 +3,19 @@
 #include "fixtures/ClsFixture.h"
 #include "platform/prompts.h"
 #include "playback/channelClaim.h"
-#include "playback/playbackHooks.h"
+#include "playback/sequenceFileIo.h"
 #include "shell/libParsePath.h"
 #include "shell/miscGlobalFunctions.h"
+#include "shell/services/audioService.h"
+#include "shell/services/controlService.h"
+#include "shell/services/effectsService.h"
+#include "shell/services/mainWindowService.h"
+#include "shell/services/mastersService.h"
+#include "shell/services/matrixService.h"
+#include "shell/services/playbackService.h"
+#include "shell/services/presetsService.h"
+#include "shell/services/schedulerService.h"
+#include "shell/services/shortcutsService.h"
 #include "shell/shell.h"
 
 #include <QDir>
@@ -74,13 +84,13 @@ int32_t roundHalfEvenWide(double value) {
     return int32_t(r);
 }
 
-frmPlayBackControlEngine::frmPlayBackControlEngine() {
+PlaybackEngine::PlaybackEngine() {
     state.resize(hasShell() ? model().totalChannels : 0, 5);
 }
 
 // ---- Identity and sizing ------------------------------------------------------
 
-void frmPlayBackControlEngine::setMyPlayBackNumber(int32_t number) {
+void PlaybackEngine::setMyPlayBackNumber(int32_t number) {
     if (number >= 1 && number <= 8) {
         state.isDeskPlayback = true;
         state.deskRow = int16_t(number);
@@ -93,9 +103,9 @@ void frmPlayBackControlEngine::setMyPlayBackNumber(int32_t number) {
     if (state.originalHeading.isEmpty()) state.originalHeading = QStringLiteral("Playback : ") + QString::number(number);
 }
 
-void frmPlayBackControlEngine::setPriority(int32_t priority) { state.myPriority = priority; }
+void PlaybackEngine::setPriority(int32_t priority) { state.myPriority = priority; }
 
-void frmPlayBackControlEngine::ensureChannelCapacity() {
+void PlaybackEngine::ensureChannelCapacity() {
     const int32_t total = model().totalChannels;
     if (state.channelSlots() != total || state.stepValues.channels() != total) {
         state.resize(total, std::max(state.lastStepSlot(), 5));
@@ -107,18 +117,18 @@ void frmPlayBackControlEngine::ensureChannelCapacity() {
     }
 }
 
-ChannelModel& frmPlayBackControlEngine::sizedModel() {
+ChannelModel& PlaybackEngine::sizedModel() {
     ensureChannelCapacity();
     return model();
 }
 
-void frmPlayBackControlEngine::ensureStepSlot(int32_t step) {
+void PlaybackEngine::ensureStepSlot(int32_t step) {
     if (step < 0) throw std::out_of_range("Subscript out of range");
     ensureChannelCapacity();
     if (step > state.lastStepSlot()) state.resize(model().totalChannels, step + 5);
 }
 
-void frmPlayBackControlEngine::reDimForStepCount(int32_t /*count*/, int32_t& stepCount) {
+void PlaybackEngine::reDimForStepCount(int32_t /*count*/, int32_t& stepCount) {
     if (stepCount < 0) stepCount = 0;
     stepCount += 5;
     // Tables are never shrunk below what they hold.
@@ -126,35 +136,40 @@ void frmPlayBackControlEngine::reDimForStepCount(int32_t /*count*/, int32_t& ste
     if (state.stepCount == 0) recordScene(false);
 }
 
-void frmPlayBackControlEngine::setMaxSequenceSteps(int32_t& steps) {
+void PlaybackEngine::setMaxSequenceSteps(int32_t& steps) {
     state.stepCount = std::max(steps, 0);
     reDimForStepCount(0, steps);
 }
 
-bool frmPlayBackControlEngine::isCurrentPlayback() const {
+bool PlaybackEngine::isCurrentPlayback() const {
     return model().currentPlayback == state.myPlaybackNumber;
 }
 
-void frmPlayBackControlEngine::displayChanged() {
-    if (onDisplayChanged) onDisplayChanged();
+void PlaybackEngine::displayChanged() { view().displayChanged(); }
+
+void PlaybackEngine::showWindow() {
+    if (attachedHost) attachedHost->showWindow();
 }
 
-bool frmPlayBackControlEngine::isPanOrTilt(int32_t c) const {
+void PlaybackEngine::hideWindow() {
+    if (attachedHost) attachedHost->hideWindow();
+}
+
+bool PlaybackEngine::isPanOrTilt(int32_t c) const {
     const QString& t = model().channelType.at(c);
     return t == QLatin1String("pan") || t == QLatin1String("tilt");
 }
 
-float frmPlayBackControlEngine::computeIntensityFactor() const {
-    const PlaybackHooks& h = playbackHooks();
-    const int32_t gm = h.grandMaster ? h.grandMaster() : 100;
+float PlaybackEngine::computeIntensityFactor() const {
+    const int32_t gm = shell().masters().grandMaster();
     return float((double(gm) / 100.0) * (double(state.sliderDimmer) / 100.0));
 }
 
-float frmPlayBackControlEngine::roundDown(float dblValue) { return std::trunc(dblValue); }
+float PlaybackEngine::roundDown(float dblValue) { return std::trunc(dblValue); }
 
 // ---- Errors ----------------------------------------------------------------------
 
-void frmPlayBackControlEngine::logFadeError(const QString& description, const QString& source) {
+void PlaybackEngine::logFadeError(const QString& description, const QString& source) {
     // An error that repeats on every tick is written once, not forty times a
     // second, until the playback moves on to another step.
     if (description == lastLoggedError) return;
@@ -167,7 +182,7 @@ void frmPlayBackControlEngine::logFadeError(const QString& description, const QS
     log.write(line.toLocal8Bit());
 }
 
-void frmPlayBackControlEngine::reportError(const QString& text) {
+void PlaybackEngine::reportError(const QString& text) {
     if (!inTick) {
         shell().prompts().messageBox(text);
         return;
@@ -180,13 +195,12 @@ void frmPlayBackControlEngine::reportError(const QString& text) {
 
 // ---- Step timing -------------------------------------------------------------------
 
-void frmPlayBackControlEngine::calculateStepFadeValues() {
+void PlaybackEngine::calculateStepFadeValues() {
     PlaybackState& st = state;
     if (st.currentStep < 0) return;
     try {
         ChannelModel& m = sizedModel();
-        const PlaybackHooks& h = playbackHooks();
-        const int32_t interval = h.refreshIntervalMs ? h.refreshIntervalMs() : 50;
+        const int32_t interval = shell().playback().refreshIntervalMs();
         if (interval > 0) st.ticksPerSecond = roundHalfEven(1000.0 / double(interval));
         const int32_t s = st.currentStep;
         if (s > st.lastStepSlot()) throw std::out_of_range("Subscript out of range");
@@ -246,7 +260,7 @@ void frmPlayBackControlEngine::calculateStepFadeValues() {
 
 // ---- One tick ----------------------------------------------------------------------
 
-void frmPlayBackControlEngine::tmrPlayBackEvent_Timer() {
+void PlaybackEngine::tmrPlayBackEvent_Timer() {
     PlaybackState& st = state;
     if (!st.isRunning || st.manualCrossfade) return;
     ensureChannelCapacity(); // the show may have grown since the last tick
@@ -259,9 +273,7 @@ void frmPlayBackControlEngine::tmrPlayBackEvent_Timer() {
     if (st.followTicks > float(st.followCount)) {
         ++st.followCount;
         if (isCurrentPlayback()) {
-            const PlaybackHooks& h = playbackHooks();
-            if (h.mainFollowProgress)
-                h.mainFollowProgress(roundHalfEven(double(st.followCount) / double(st.followTicks) * 100.0));
+            shell().mainWindow().mainFollowProgress(roundHalfEven(double(st.followCount) / double(st.followTicks) * 100.0));
         }
         st.followDone = false;
     } else {
@@ -280,15 +292,14 @@ void frmPlayBackControlEngine::tmrPlayBackEvent_Timer() {
     if (st.delayDownTicks <= float(st.delayDownCount) && st.delayUpTicks <= float(st.delayUpCount) &&
         st.fadeUpTicks <= float(st.fadeUpCount) && st.fadeDownTicks <= float(st.fadeDownCount)) {
         if (st.stopAndClearAfterFadeOut) {
-            const PlaybackHooks& h = playbackHooks();
-            if (h.doneWithFade) h.doneWithFade(false);
+            shell().shortcuts().doneWithFade(false);
             clearsequence();
             st.manualCrossfade = false;
             st.overRideCrossFadeTimes = false;
             st.stopAndClearAfterFadeOut = false;
             st.myPriority = 5;
-            if (onHide) onHide();
-            model().currentPlayback = h.returnFirstPlayback ? h.returnFirstPlayback() : 1;
+            hideWindow();
+            model().currentPlayback = shell().playback().returnFirstPlayback();
             displayChanged();
         } else {
             advanceToNextStep(false);
@@ -302,7 +313,7 @@ void frmPlayBackControlEngine::tmrPlayBackEvent_Timer() {
     }
 }
 
-void frmPlayBackControlEngine::advanceChannelFades() {
+void PlaybackEngine::advanceChannelFades() {
     PlaybackState& st = state;
     try {
         ChannelModel& m = model();
@@ -365,9 +376,8 @@ void frmPlayBackControlEngine::advanceChannelFades() {
         st.pbFadeIn = st.fadeUpCount;
         st.pbFadeOut = st.fadeDownCount;
         if (st.stopAndClearAfterFadeOut) {
-            const PlaybackHooks& h = playbackHooks();
-            if (h.updateFadeOutText && st.fadeDownTicks != 0)
-                h.updateFadeOutText(st.theSequenceFilename,
+            if (st.fadeDownTicks != 0)
+                shell().shortcuts().updateFadeOutText(st.theSequenceFilename,
                                     roundHalfEven(double(st.fadeDownCount) / double(st.fadeDownTicks) * 100.0));
         }
         writeFineChannels();
@@ -377,7 +387,7 @@ void frmPlayBackControlEngine::advanceChannelFades() {
     }
 }
 
-void frmPlayBackControlEngine::writeFineChannels() {
+void PlaybackEngine::writeFineChannels() {
     ChannelModel& m = model();
     const int16_t me = int16_t(state.myPlaybackNumber);
     const int32_t total = m.totalChannels;
@@ -401,7 +411,7 @@ void frmPlayBackControlEngine::writeFineChannels() {
 
 // ---- Step advance ------------------------------------------------------------------
 
-void frmPlayBackControlEngine::advanceToNextStep(bool skipLevels) {
+void PlaybackEngine::advanceToNextStep(bool skipLevels) {
     PlaybackState& st = state;
     try {
         ChannelModel& m = sizedModel();
@@ -455,7 +465,6 @@ void frmPlayBackControlEngine::advanceToNextStep(bool skipLevels) {
         st.nextStep = nx;
 
         if (!st.sceneJustRecorded && !skipLevels) {
-            const PlaybackHooks& h = playbackHooks();
             const int16_t me = int16_t(st.myPlaybackNumber);
             const double factor = st.intensityFactor;
             const int32_t* levels = st.stepValues.step(cs);
@@ -467,8 +476,8 @@ void frmPlayBackControlEngine::advanceToNextStep(bool skipLevels) {
                     st.currentLevels[size_t(c)] = float(levels[c]);
                 }
                 const int16_t v = int16_t(std::clamp(levels[c], -32768, 32767));
-                if (h.submasterSetMyValuemem) h.submasterSetMyValuemem(v, c);
-                if (h.masterFaderSetMyValuemem) h.masterFaderSetMyValuemem(v, c);
+                shell().masters().submasterSetMyValuemem(v, c);
+                shell().masters().masterFaderSetMyValuemem(v, c);
             }
         }
 
@@ -486,8 +495,7 @@ void frmPlayBackControlEngine::advanceToNextStep(bool skipLevels) {
 
         const QString text = QString::number(cs) + QLatin1Char(':') + QString::number(n);
         if (isCurrentPlayback()) {
-            const PlaybackHooks& h = playbackHooks();
-            if (h.mainStepNumber) h.mainStepNumber(text, 65280);
+            shell().mainWindow().mainStepNumber(text, 65280);
         }
         if (st.sceneJustRecorded) {
             st.sceneJustRecorded = false;
@@ -504,8 +512,7 @@ void frmPlayBackControlEngine::advanceToNextStep(bool skipLevels) {
         const bool stopsHere = cs > 0 && st.stepStops[size_t(cs)];
         const QString command = st.stepCommands.value(cs).trimmed();
         if (!command.isEmpty() && st.isRunning && !stopsHere) {
-            const PlaybackHooks& h = playbackHooks();
-            if (h.readAndExecuteEventString) h.readAndExecuteEventString(command, st.myPlaybackNumber, st.theSequenceFilename);
+            shell().scheduler().readAndExecuteEventString(command, st.myPlaybackNumber, st.theSequenceFilename);
         }
         lastLoggedError.clear();
         displayChanged();
@@ -517,7 +524,7 @@ void frmPlayBackControlEngine::advanceToNextStep(bool skipLevels) {
 
 // ---- Fade from current and fade out ---------------------------------------------
 
-void frmPlayBackControlEngine::fadeFromCurrent(int32_t stepToFadeTo, bool realFade, int32_t thecurrentStep) {
+void PlaybackEngine::fadeFromCurrent(int32_t stepToFadeTo, bool realFade, int32_t thecurrentStep) {
     PlaybackState& st = state;
     try {
         ChannelModel& m = sizedModel();
@@ -534,8 +541,7 @@ void frmPlayBackControlEngine::fadeFromCurrent(int32_t stepToFadeTo, bool realFa
         if (stepToFadeTo < 0) throw std::out_of_range("Subscript out of range");
         ensureStepSlot(stepToFadeTo);
 
-        const PlaybackHooks& h = playbackHooks();
-        if (!(h.shapeGeneratorBusy && h.shapeGeneratorBusy())) {
+        if (!shell().effects().shapeGeneratorBusy()) {
             st.intensityFactor = computeIntensityFactor();
             const float factor = st.intensityFactor;
             const int32_t s = st.currentStep;
@@ -577,11 +583,11 @@ void frmPlayBackControlEngine::fadeFromCurrent(int32_t stepToFadeTo, bool realFa
     }
 }
 
-void frmPlayBackControlEngine::fadeFromCurrentOveride(int32_t stepToFadeTo) {
+void PlaybackEngine::fadeFromCurrentOveride(int32_t stepToFadeTo) {
     fadeFromCurrent(stepToFadeTo, true, stepToFadeTo - 1);
 }
 
-void frmPlayBackControlEngine::fadeOutFromCurrent(bool& realFade, int32_t thecurrentStep) {
+void PlaybackEngine::fadeOutFromCurrent(bool& realFade, int32_t thecurrentStep) {
     PlaybackState& st = state;
     try {
         ChannelModel& m = sizedModel();
@@ -623,11 +629,10 @@ void frmPlayBackControlEngine::fadeOutFromCurrent(bool& realFade, int32_t thecur
 
         st.intensityFactor = computeIntensityFactor();
         const double factor = st.intensityFactor;
-        const PlaybackHooks& h = playbackHooks();
         int32_t* targets = st.stepValues.step(spare);
         for (int32_t c = 1; c <= m.totalChannels; ++c) {
             bool stacked = false;
-            const int32_t answer = h.returnValueforStep1 ? h.returnValueforStep1(c, st.myPlaybackNumber, stacked) : -1;
+            const int32_t answer = shell().playback().returnValueforStep1(c, st.myPlaybackNumber, stacked);
             const QString& type = m.channelType.at(c);
             int32_t target;
             if (m.channelIsIntensity[size_t(c)]) {
@@ -656,17 +661,16 @@ void frmPlayBackControlEngine::fadeOutFromCurrent(bool& realFade, int32_t thecur
     }
 }
 
-void frmPlayBackControlEngine::stopFadeout() {
+void PlaybackEngine::stopFadeout() {
     if (!state.stopAndClearAfterFadeOut) return;
     state.stopAndClearAfterFadeOut = false;
     cmdClear_Click();
     clearsequence();
-    const PlaybackHooks& h = playbackHooks();
-    if (h.doneWithFade) h.doneWithFade(false);
-    if (onHide) onHide();
+    shell().shortcuts().doneWithFade(false);
+    hideWindow();
 }
 
-void frmPlayBackControlEngine::setManualCrossfade(bool theStatus) {
+void PlaybackEngine::setManualCrossfade(bool theStatus) {
     if (theStatus == state.manualCrossfade) return;
     state.manualCrossfade = theStatus;
     state.fadeFromCurrentFadeUpTime = 1.0f;
@@ -679,7 +683,7 @@ void frmPlayBackControlEngine::setManualCrossfade(bool theStatus) {
 
 // ---- Transport ----------------------------------------------------------------------
 
-void frmPlayBackControlEngine::cmdGo_Click() {
+void PlaybackEngine::cmdGo_Click() {
     calculateStepFadeValues();
     if (state.currentStep == 0 || state.currentStep == state.stepCount) fadeFromCurrent(1, false, 0);
     state.isRunning = true;
@@ -688,7 +692,7 @@ void frmPlayBackControlEngine::cmdGo_Click() {
     displayChanged();
 }
 
-void frmPlayBackControlEngine::cmdFoward_Click() {
+void PlaybackEngine::cmdFoward_Click() {
     PlaybackState& st = state;
     st.isRunning = false;
     st.stopAtStepEnd = true;
@@ -698,7 +702,7 @@ void frmPlayBackControlEngine::cmdFoward_Click() {
     advanceToNextStep(false);
 }
 
-void frmPlayBackControlEngine::cmdBack_Click() {
+void PlaybackEngine::cmdBack_Click() {
     PlaybackState& st = state;
     st.isRunning = false;
     st.stopAtStepEnd = true;
@@ -727,53 +731,48 @@ void frmPlayBackControlEngine::cmdBack_Click() {
     advanceToNextStep(false);
 }
 
-void frmPlayBackControlEngine::setTimerStatus() {
+void PlaybackEngine::setTimerStatus() {
     state.isRunning = !state.isRunning;
     const int32_t colour = state.isRunning ? 8421504 : 255;
-    const PlaybackHooks& h = playbackHooks();
-    if (h.mainPauseColour) h.mainPauseColour(colour);
+    shell().mainWindow().mainPauseColour(colour);
     displayChanged();
 }
 
-void frmPlayBackControlEngine::cmdPause_Click() {
+void PlaybackEngine::cmdPause_Click() {
     setTimerStatus();
-    const PlaybackHooks& h = playbackHooks();
-    if (h.schedulerRecording && h.schedulerRecording() && h.recordEvent)
-        h.recordEvent(QStringLiteral("Not Apllicable"), QStringLiteral("Pause Playback"));
+    if (shell().scheduler().schedulerRecording())
+        shell().scheduler().recordEvent(QStringLiteral("Not Apllicable"), QStringLiteral("Pause Playback"));
 }
 
-void frmPlayBackControlEngine::turnOffWingIndicators() {
-    const PlaybackHooks& h = playbackHooks();
-    if (!h.controlWingAttached || !h.controlWingAttached() || !h.sendWingNoteOff) return;
+void PlaybackEngine::turnOffWingIndicators() {
+    if (!shell().control().controlWingAttached()) return;
     // Note-off on the wing's second MIDI channel for the fifth note of strips 1..8.
-    for (int32_t k = 1; k <= 8; ++k) h.sendWingNoteOff(129, 47 + 5 * k, 0);
+    for (int32_t k = 1; k <= 8; ++k) shell().control().sendWingNoteOff(129, 47 + 5 * k, 0);
 }
 
-void frmPlayBackControlEngine::clkStartnewSequence_Click() {
-    const PlaybackHooks& h = playbackHooks();
-    if (h.clearsequence_Click) h.clearsequence_Click();
+void PlaybackEngine::clkStartnewSequence_Click() {
+    shell().mainWindow().clearsequence_Click();
 }
 
-void frmPlayBackControlEngine::cmdClear_Click() {
+void PlaybackEngine::cmdClear_Click() {
     PlaybackState& st = state;
     turnOffWingIndicators();
     st.isRunning = false;
     st.recordPlusLast = false;
     st.stepNumberText = QStringLiteral("0");
-    const PlaybackHooks& h = playbackHooks();
-    if (h.mainStepNumber) h.mainStepNumber(QStringLiteral("0"), 65280);
+    shell().mainWindow().mainStepNumber(QStringLiteral("0"), 65280);
     st.currentStep = 0;
     st.nextStep = 1;
     clearValues();
     calculateStepFadeValues();
     updateColorMixers();
     st.stopAtStepEnd = false;
-    if (h.schedulerRecording && h.schedulerRecording() && h.recordEvent)
-        h.recordEvent(QStringLiteral("Not Apllicable"), QStringLiteral("Stop Playback"));
+    if (shell().scheduler().schedulerRecording())
+        shell().scheduler().recordEvent(QStringLiteral("Not Apllicable"), QStringLiteral("Stop Playback"));
     displayChanged();
 }
 
-void frmPlayBackControlEngine::clearValues() {
+void PlaybackEngine::clearValues() {
     try {
         ChannelModel& m = sizedModel();
         const int16_t me = ownNumber();
@@ -790,16 +789,15 @@ void frmPlayBackControlEngine::clearValues() {
     }
 }
 
-void frmPlayBackControlEngine::setWaitForGO(bool theValue) {
+void PlaybackEngine::setWaitForGO(bool theValue) {
     const int32_t c = state.currentStep;
     if (c >= 1 && c < int32_t(state.stepStops.size())) state.stepStops[size_t(c)] = theValue ? 1 : 0;
 }
 
-void frmPlayBackControlEngine::cmbBeatSync_Click() {
+void PlaybackEngine::cmbBeatSync_Click() {
     PlaybackState& st = state;
-    const PlaybackHooks& h = playbackHooks();
-    if (!h.beatPressed) return; // no tempo keeper
-    const int32_t tempo = std::max(h.beatPressed(st.myPlaybackNumber), 1);
+    if (!shell().audio().hasTempoKeeper()) return; // no tempo keeper
+    const int32_t tempo = std::max(shell().audio().beatPressed(st.myPlaybackNumber), 1);
     st.bpm = tempo;
     const double v = (double(st.vsliderFadeTimeMax) / 3.0) * (60.0 / double(tempo));
     st.vsliderFadeTime = std::min(5000, roundHalfEven(v));
@@ -808,7 +806,7 @@ void frmPlayBackControlEngine::cmbBeatSync_Click() {
     displayChanged();
 }
 
-void frmPlayBackControlEngine::clearLoadedSequence() {
+void PlaybackEngine::clearLoadedSequence() {
     PlaybackState& st = state;
     ChannelModel& m = sizedModel();
     const int32_t last = std::min(st.stepCount, st.lastStepSlot());
@@ -836,13 +834,13 @@ void frmPlayBackControlEngine::clearLoadedSequence() {
     displayChanged();
 }
 
-void frmPlayBackControlEngine::clearsequence() {
+void PlaybackEngine::clearsequence() {
     clearLoadedSequence();
     cmdClear_Click();
     releasePlaybackChannels();
 }
 
-void frmPlayBackControlEngine::releasePlaybackChannels() {
+void PlaybackEngine::releasePlaybackChannels() {
     ChannelModel& m = sizedModel();
     const int16_t me = ownNumber();
     for (int32_t c = 1; c <= m.totalChannels; ++c) {
@@ -864,14 +862,14 @@ void frmPlayBackControlEngine::releasePlaybackChannels() {
 
 // ---- Trigger modes and fade time ------------------------------------------------------
 
-void frmPlayBackControlEngine::optMode_Click(int32_t index) {
+void PlaybackEngine::optMode_Click(int32_t index) {
     if (index < 0 || index > 2) return;
     state.optMode = index;
     state.continuousRun = index == 0 || index == 2;
     displayChanged();
 }
 
-void frmPlayBackControlEngine::setTriggerType(int32_t theType) {
+void PlaybackEngine::setTriggerType(int32_t theType) {
     switch (theType) {
     case 1:
         state.optMode = 0;
@@ -895,14 +893,14 @@ void frmPlayBackControlEngine::setTriggerType(int32_t theType) {
     displayChanged();
 }
 
-int32_t frmPlayBackControlEngine::getTriggerType() const {
+int32_t PlaybackEngine::getTriggerType() const {
     if (state.optMode == 0 && state.continuousRun) return 1;
     if (state.optMode == 1 && !state.continuousRun) return 3;
     if (state.optMode == 2 && state.continuousRun) return 2;
     return 0;
 }
 
-void frmPlayBackControlEngine::setAutoTrigger(int32_t triggerNumber, bool save) {
+void PlaybackEngine::setAutoTrigger(int32_t triggerNumber, bool save) {
     // Switching to Audio leaves the per-step times (setTriggerType clears the
     // flag), so whether the playback ran on them is taken before.
     const bool wasPerStep = state.useSequenceFadeTime;
@@ -910,19 +908,17 @@ void frmPlayBackControlEngine::setAutoTrigger(int32_t triggerNumber, bool save) 
     if (triggerNumber == 2) {
         if (wasPerStep) {
             setUseSequenceFadetime(false);
-            const PlaybackHooks& h = playbackHooks();
-            const double detected = h.beatDetectorBpm ? h.beatDetectorBpm() : 0.0;
+            const double detected = shell().audio().beatDetectorBpm();
             setFadeTimeSlider(roundHalfEvenWide(detected));
             state.fadeFromBpm = true;
         }
     } else {
         setUseSequenceFadetime(true);
     }
-    const PlaybackHooks& h = playbackHooks();
-    if (save && h.saveUseSequenceFadetimeShort) h.saveUseSequenceFadetimeShort(state.myPlaybackNumber);
+    if (save) shell().playback().saveUseSequenceFadetimeShort(state.myPlaybackNumber);
 }
 
-void frmPlayBackControlEngine::setUseSequenceFadetime(bool theBool) {
+void PlaybackEngine::setUseSequenceFadetime(bool theBool) {
     PlaybackState& st = state;
     if (theBool) {
         st.useSequenceFadeTime = true;
@@ -938,26 +934,25 @@ void frmPlayBackControlEngine::setUseSequenceFadetime(bool theBool) {
     displayChanged();
 }
 
-void frmPlayBackControlEngine::setFadeTimeSliderValue(int32_t theValue) {
+void PlaybackEngine::setFadeTimeSliderValue(int32_t theValue) {
     state.vsliderFadeTime = std::clamp(theValue, 0, state.vsliderFadeTimeMax);
     vsliderFadeTime_Scroll();
     showFadetimeOnMain();
 }
 
-void frmPlayBackControlEngine::vsliderFadeTime_Scroll() {
+void PlaybackEngine::vsliderFadeTime_Scroll() {
     PlaybackState& st = state;
     if (st.currentStep == 0 || st.vsliderFadeTimeMax <= 0) return;
     const double t = double(st.vsliderFadeTime) * 3.0 / double(st.vsliderFadeTimeMax);
     const float T = float(std::nearbyint(t * 100.0) / 100.0);
-    const PlaybackHooks& h = playbackHooks();
-    if (isCurrentPlayback() && h.setMainFadeTimeText) {
-        h.setMainFadeTimeText(0, generalNumber(T));
-        h.setMainFadeTimeText(1, generalNumber(T));
+    if (isCurrentPlayback()) {
+        shell().mainWindow().setMainFadeTimeText(0, generalNumber(T));
+        shell().mainWindow().setMainFadeTimeText(1, generalNumber(T));
     }
     if (st.isRunning) {
         // While the operator holds the main window's slider the sequence's
         // own times follow it too.
-        const bool mainHeld = h.mouseDownOnFade && h.mouseDownOnFade();
+        const bool mainHeld = shell().mainWindow().mouseDownOnFade();
         const int32_t last = std::min(st.stepCount + 1, st.lastStepSlot());
         for (int32_t s = 1; s <= last; ++s) {
             st.fadeUpTimes[size_t(s)] = st.fadeDownTimes[size_t(s)] = T;
@@ -969,15 +964,14 @@ void frmPlayBackControlEngine::vsliderFadeTime_Scroll() {
     }
     calculateStepFadeValues();
     const int32_t bpm = roundHalfEven(60.0 / (t + 0.0001));
-    if (bpm < 225 && h.resetBpmTimer) h.resetBpmTimer(st.myPlaybackNumber, bpm);
+    if (bpm < 225) shell().audio().resetBpmTimer(st.myPlaybackNumber, bpm);
     refreshFadeProgress();
 }
 
-void frmPlayBackControlEngine::setFadeTimeSlider(int32_t bpm) {
+void PlaybackEngine::setFadeTimeSlider(int32_t bpm) {
     if (bpm <= 0) return;
     PlaybackState& st = state;
-    const PlaybackHooks& h = playbackHooks();
-    if (st.optMode != 2 && !(h.globalTempoSelected && h.globalTempoSelected())) return;
+    if (st.optMode != 2 && !(shell().shortcuts().globalTempoSelected())) return;
     const int32_t value =
         std::min(5000, int32_t(std::trunc(60.0 / double(bpm) * double(st.vsliderFadeTimeMax) / 3.0)));
     if (value != st.vsliderFadeTime || st.fadeFromBpm) {
@@ -988,26 +982,25 @@ void frmPlayBackControlEngine::setFadeTimeSlider(int32_t bpm) {
         vsliderFadeTime_Scroll();
     }
     st.bpm = bpm;
-    if (h.resetBpmTimer) h.resetBpmTimer(st.myPlaybackNumber, bpm);
+    shell().audio().resetBpmTimer(st.myPlaybackNumber, bpm);
 }
 
 // ---- Dimmer and grand master ---------------------------------------------------------------
 
-void frmPlayBackControlEngine::sliderDimmer_Scroll() {
+void PlaybackEngine::sliderDimmer_Scroll() {
     state.intensityFactor = computeIntensityFactor();
     if (isCurrentPlayback()) {
-        const PlaybackHooks& h = playbackHooks();
-        if (h.mainDimmerSlider) h.mainDimmerSlider(state.sliderDimmer);
+        shell().mainWindow().mainDimmerSlider(state.sliderDimmer);
     }
 }
 
-void frmPlayBackControlEngine::changeDimmerValue(int32_t theValue) {
+void PlaybackEngine::changeDimmerValue(int32_t theValue) {
     state.sliderDimmer = int16_t(std::clamp(theValue, -32768, 32767));
     sliderDimmer_Scroll();
     displayChanged();
 }
 
-void frmPlayBackControlEngine::setTheSliderValue(int32_t theValue) {
+void PlaybackEngine::setTheSliderValue(int32_t theValue) {
     state.sliderDimmer = int16_t(std::clamp(theValue, -32768, 32767));
     displayChanged();
     if (state.currentStep == 0) {
@@ -1017,15 +1010,15 @@ void frmPlayBackControlEngine::setTheSliderValue(int32_t theValue) {
     applyIntensityFactor();
 }
 
-void frmPlayBackControlEngine::changeGrandMaster() { applyIntensityFactor(); }
+void PlaybackEngine::changeGrandMaster() { applyIntensityFactor(); }
 
-void frmPlayBackControlEngine::applyIntensityFactor() {
+void PlaybackEngine::applyIntensityFactor() {
     state.intensityFactor = computeIntensityFactor();
     rewriteDimmedChannels();
     updateColorMixers();
 }
 
-void frmPlayBackControlEngine::rewriteDimmedChannels() {
+void PlaybackEngine::rewriteDimmedChannels() {
     ChannelModel& m = sizedModel();
     const int16_t me = ownNumber();
     const int32_t fixtures = std::min<int32_t>(m.fixtureCount, int32_t(m.fixtureDimmerChannel.size()) - 1);
@@ -1038,7 +1031,7 @@ void frmPlayBackControlEngine::rewriteDimmedChannels() {
     }
 }
 
-bool frmPlayBackControlEngine::applyDimmerToColourChannels(int32_t fixture) {
+bool PlaybackEngine::applyDimmerToColourChannels(int32_t fixture) {
     ChannelModel& m = model();
     if (fixture < 1 || size_t(fixture) >= m.fixtureLightClass.size()) return false;
     const int32_t p = m.fixtureLightClass[size_t(fixture)];
@@ -1074,7 +1067,7 @@ bool frmPlayBackControlEngine::applyDimmerToColourChannels(int32_t fixture) {
 
 // ---- Channel claims ----------------------------------------------------------------------------
 
-bool frmPlayBackControlEngine::claimStepChannel(int32_t step, int32_t channel, int32_t level) {
+bool PlaybackEngine::claimStepChannel(int32_t step, int32_t channel, int32_t level) {
     ChannelModel& m = model();
     if (channel < 1 || channel > m.totalChannels) return false;
     ensureStepSlot(step);
@@ -1092,7 +1085,7 @@ bool frmPlayBackControlEngine::claimStepChannel(int32_t step, int32_t channel, i
     return true;
 }
 
-bool frmPlayBackControlEngine::claimMaskChannel(int32_t channel) {
+bool PlaybackEngine::claimMaskChannel(int32_t channel) {
     ChannelModel& m = model();
     if (channel < 1 || channel > m.totalChannels) return false;
     ensureChannelCapacity();
@@ -1102,7 +1095,7 @@ bool frmPlayBackControlEngine::claimMaskChannel(int32_t channel) {
     return true;
 }
 
-void frmPlayBackControlEngine::takeOverHighPriorityChannels() {
+void PlaybackEngine::takeOverHighPriorityChannels() {
     if (state.myPriority != 10) return;
     ChannelModel& m = model();
     const int16_t me = int16_t(state.myPlaybackNumber);
@@ -1120,12 +1113,12 @@ void frmPlayBackControlEngine::takeOverHighPriorityChannels() {
     }
 }
 
-void frmPlayBackControlEngine::refreshPlaybackChannels() {
+void PlaybackEngine::refreshPlaybackChannels() {
     if (state.iAmLivePlayback || state.alteredPlayback) newRefreshPlaybackChannels();
     else oldrefreshPlaybackChannels();
 }
 
-void frmPlayBackControlEngine::newRefreshPlaybackChannels() {
+void PlaybackEngine::newRefreshPlaybackChannels() {
     ChannelModel& m = sizedModel();
     const int16_t me = ownNumber();
     const bool anyOwner = state.iAmLivePlayback || state.alteredPlayback;
@@ -1156,13 +1149,13 @@ void frmPlayBackControlEngine::newRefreshPlaybackChannels() {
     }
 }
 
-void frmPlayBackControlEngine::oldrefreshPlaybackChannels() {
+void PlaybackEngine::oldrefreshPlaybackChannels() {
     if (state.stopAndClearAfterFadeOut) return;
-    if (oldrefreshFromFile && oldrefreshFromFile(*this)) return;
+    if (sequenceFileIo::oldrefreshPlaybackChannels(*this)) return;
     newRefreshPlaybackChannels();
 }
 
-void frmPlayBackControlEngine::releaseMyLoneChannels() {
+void PlaybackEngine::releaseMyLoneChannels() {
     ChannelModel& m = model();
     const int16_t me = int16_t(state.myPlaybackNumber);
     for (int32_t c = 1; c <= m.totalChannels; ++c)
@@ -1170,7 +1163,7 @@ void frmPlayBackControlEngine::releaseMyLoneChannels() {
             m.channelTouched[size_t(c)] = 0;
 }
 
-void frmPlayBackControlEngine::updateChaserValue(int16_t channel, int16_t step, int16_t value, int16_t playback) {
+void PlaybackEngine::updateChaserValue(int16_t channel, int16_t step, int16_t value, int16_t playback) {
     if (playback != state.myPlaybackNumber) return;
     try {
         ChannelModel& m = model();
@@ -1196,7 +1189,7 @@ void frmPlayBackControlEngine::updateChaserValue(int16_t channel, int16_t step, 
     }
 }
 
-int16_t frmPlayBackControlEngine::sendChaserValue(int32_t channel, int32_t stepNumber, int32_t /*chaser*/) {
+int16_t PlaybackEngine::sendChaserValue(int32_t channel, int32_t stepNumber, int32_t /*chaser*/) {
     if (stepNumber < 0 || channel < 1 || channel > model().totalChannels) return 0;
     if (stepNumber >= state.stepCount) {
         state.stepCount = stepNumber + 1;
@@ -1208,7 +1201,7 @@ int16_t frmPlayBackControlEngine::sendChaserValue(int32_t channel, int32_t stepN
 
 // ---- Recording and queries --------------------------------------------------------------------
 
-void frmPlayBackControlEngine::recordScene(bool addscene) {
+void PlaybackEngine::recordScene(bool addscene) {
     PlaybackState& st = state;
     ChannelModel& m = sizedModel();
     if (addscene) {
@@ -1238,11 +1231,11 @@ void frmPlayBackControlEngine::recordScene(bool addscene) {
     if (!st.sceneJustRecorded) showFadetimeOnMain();
     if (st.currentStep < st.stepCount) st.sceneJustRecorded = false;
     if (!addscene) advanceToNextStep(false);
-    if (addscene && st.stepCount < 2 && onShow) onShow();
+    if (addscene && st.stepCount < 2) showWindow();
     displayChanged();
 }
 
-void frmPlayBackControlEngine::updateCurrentSceneValues() {
+void PlaybackEngine::updateCurrentSceneValues() {
     PlaybackState& st = state;
     if (st.recordPlusLast) return;
     ChannelModel& m = model();
@@ -1270,12 +1263,12 @@ void frmPlayBackControlEngine::updateCurrentSceneValues() {
     takeMainDeskTimes();
 }
 
-void frmPlayBackControlEngine::takeMainDeskTimes() {
+void PlaybackEngine::takeMainDeskTimes() {
     if (!setFadeTimesFromMainDesk(false))
         reportError(QStringLiteral("A time on the main window is not a number; the step keeps its other times"));
 }
 
-void frmPlayBackControlEngine::setCurrentStep(int32_t theStep) {
+void PlaybackEngine::setCurrentStep(int32_t theStep) {
     // Only a step the tables hold can become current; anything else would be
     // read past the tables by the next advance.
     if (theStep >= 0 && theStep <= state.stepCount && theStep <= state.lastStepSlot()) state.currentStep = theStep;
@@ -1283,30 +1276,30 @@ void frmPlayBackControlEngine::setCurrentStep(int32_t theStep) {
     displayChanged();
 }
 
-QString frmPlayBackControlEngine::returnCurrentSequence(bool overRide) const {
+QString PlaybackEngine::returnCurrentSequence(bool overRide) const {
     if (state.stopAndClearAfterFadeOut && !overRide) return {};
     return state.theSequenceFilename;
 }
 
-int32_t frmPlayBackControlEngine::returnValueOfStep1(int32_t theChannel) const {
+int32_t PlaybackEngine::returnValueOfStep1(int32_t theChannel) const {
     if (theChannel < 1 || size_t(theChannel) >= state.sequenceChannels.size() || !state.sequenceChannels[size_t(theChannel)])
         return -1;
     if (!state.stepValues.contains(theChannel, state.currentStep)) return -1;
     return state.stepValues(theChannel, state.currentStep);
 }
 
-void frmPlayBackControlEngine::setSceneNameForPlayback(int32_t& stepNumber, const QString& sceneName) {
+void PlaybackEngine::setSceneNameForPlayback(int32_t& stepNumber, const QString& sceneName) {
     if (stepNumber == 0) stepNumber = state.currentStep;
     if (stepNumber > state.stepCount || stepNumber < 0 || stepNumber >= state.sceneNames.size()) return;
     state.sceneNames[stepNumber] = sceneName;
 }
 
-QString frmPlayBackControlEngine::getSceneNameForPlayback(int32_t stepNumber) const {
+QString PlaybackEngine::getSceneNameForPlayback(int32_t stepNumber) const {
     if (stepNumber > state.stepCount || stepNumber < 0) return {};
     return state.sceneNames.value(stepNumber);
 }
 
-void frmPlayBackControlEngine::giveMeFadeTimes(int32_t forStep, float& up, float& down, float& delayUp,
+void PlaybackEngine::giveMeFadeTimes(int32_t forStep, float& up, float& down, float& delayUp,
                                                float& delayDown, float& follow) const {
     if (forStep < 0 || forStep > state.lastStepSlot()) throw std::out_of_range("Subscript out of range");
     up = state.fadeUpTimes[size_t(forStep)];
@@ -1316,7 +1309,7 @@ void frmPlayBackControlEngine::giveMeFadeTimes(int32_t forStep, float& up, float
     follow = state.followTimes[size_t(forStep)];
 }
 
-void frmPlayBackControlEngine::setMyFadeTimes(int32_t step, float up, float down, float delayUp, float delayDown,
+void PlaybackEngine::setMyFadeTimes(int32_t step, float up, float down, float delayUp, float delayDown,
                                               float follow) {
     if (step == 0) step = state.currentStep;
     if (step < 0 || step > state.lastStepSlot()) throw std::out_of_range("Subscript out of range");
@@ -1327,7 +1320,7 @@ void frmPlayBackControlEngine::setMyFadeTimes(int32_t step, float up, float down
     state.followTimes[size_t(step)] = follow;
 }
 
-QString frmPlayBackControlEngine::stepCommandName(int32_t step) const {
+QString PlaybackEngine::stepCommandName(int32_t step) const {
     const QString field = state.stepCommands.value(step).section(QLatin1Char(','), 0, 0).trimmed();
     bool ok = false;
     const int code = field.toInt(&ok);
@@ -1335,7 +1328,7 @@ QString frmPlayBackControlEngine::stepCommandName(int32_t step) const {
     return QString::fromLatin1(commandNames[code]);
 }
 
-bool frmPlayBackControlEngine::returnCurrentAutoGO() const {
+bool PlaybackEngine::returnCurrentAutoGO() const {
     const int32_t c = state.currentStep;
     return c >= 0 && c < int32_t(state.stepStops.size()) && state.stepStops[size_t(c)];
 }
@@ -1378,12 +1371,11 @@ std::vector<int32_t> blackoutChannelsOf(ChannelModel& m, int32_t f, int32_t& out
 
 } // namespace
 
-void frmPlayBackControlEngine::blackOutMyControlledShutters(bool forceStartState, bool theBlackoutState,
+void PlaybackEngine::blackOutMyControlledShutters(bool forceStartState, bool theBlackoutState,
                                                             bool byPassValues, bool bypassSwitch) {
     PlaybackState& st = state;
     ChannelModel& m = sizedModel();
-    const PlaybackHooks& h = playbackHooks();
-    if (isCurrentPlayback() && h.mainBlackOutColour) h.mainBlackOutColour(cmdBlackOutColour);
+    if (isCurrentPlayback()) shell().mainWindow().mainBlackOutColour(cmdBlackOutColour);
     if (!bypassSwitch) {
         if (forceStartState) st.blackoutOff = theBlackoutState;
         QString eventType;
@@ -1396,12 +1388,14 @@ void frmPlayBackControlEngine::blackOutMyControlledShutters(bool forceStartState
             st.blackoutOff = false;
             eventType = QStringLiteral("Restore Blackout");
         }
-        if (h.schedulerRecording && h.schedulerRecording() && h.recordEvent)
-            h.recordEvent(QStringLiteral("Not Apllicable"), eventType);
+        if (shell().scheduler().schedulerRecording())
+            shell().scheduler().recordEvent(QStringLiteral("Not Apllicable"), eventType);
     }
     const int16_t me = int16_t(st.myPlaybackNumber);
-    const ShellHooks& sh = shell().hooks;
-    const int32_t ownerPriority = sh.reportPlayBackPriority ? sh.reportPlayBackPriority(me) : st.myPriority;
+    // The frame answers for the first window with this number; a playback
+    // the frame does not list answers for itself.
+    const int32_t listed = shell().playback().reportPlayBackPriority(me);
+    const int32_t ownerPriority = listed > 0 ? listed : st.myPriority;
     const bool blackingOut = !st.blackoutOff;
     int32_t outside = 0;
     const int32_t fixtures = std::min<int32_t>(m.fixtureCount, int32_t(m.fixtureLightClass.size()) - 1);
@@ -1438,7 +1432,7 @@ void frmPlayBackControlEngine::blackOutMyControlledShutters(bool forceStartState
 
 // ---- Colour mixers ------------------------------------------------------------------------------
 
-void frmPlayBackControlEngine::updateColorMixers() {
+void PlaybackEngine::updateColorMixers() {
     ChannelModel& m = model();
     const int32_t total = m.totalChannels;
     if (m.channelMixedColour.size() < total + 1 || int32_t(m.channelOwner.size()) < total + 1) return;
@@ -1497,41 +1491,37 @@ void frmPlayBackControlEngine::updateColorMixers() {
 
 // ---- Main-window display and progress ------------------------------------------------------------
 
-void frmPlayBackControlEngine::showFadetimeOnMain() {
+void PlaybackEngine::showFadetimeOnMain() {
     PlaybackState& st = state;
     if (!isCurrentPlayback()) return;
-    const PlaybackHooks& h = playbackHooks();
     const int32_t cs = st.currentStep;
     const QString text = QString::number(cs) + QLatin1Char(':') + QString::number(st.stepCount);
     st.stepNumberText = text;
-    if (h.mainStepNumber) h.mainStepNumber(text, 65280);
+    MainWindowService& main = shell().mainWindow();
+    main.mainStepNumber(text, 65280);
     const bool inTables = cs > 0 && cs <= st.stepCount && cs <= st.lastStepSlot();
     if (!st.sceneJustRecorded && st.deskRow == model().currentPlayback && inTables) {
-        if (h.setMainFadeTimeText) {
-            const float times[5] = {st.fadeUpTimes[size_t(cs)], st.fadeDownTimes[size_t(cs)], st.delayUpTimes[size_t(cs)],
-                                    st.delayDownTimes[size_t(cs)], st.followTimes[size_t(cs)]};
-            for (int32_t box = 0; box < 5; ++box) h.setMainFadeTimeText(box, generalNumber(times[box]));
-            h.setMainFadeTimeText(5, QString::number(st.nextScenes[size_t(cs)]));
-        }
+        const float times[5] = {st.fadeUpTimes[size_t(cs)], st.fadeDownTimes[size_t(cs)], st.delayUpTimes[size_t(cs)],
+                                st.delayDownTimes[size_t(cs)], st.followTimes[size_t(cs)]};
+        for (int32_t box = 0; box < 5; ++box) main.setMainFadeTimeText(box, generalNumber(times[box]));
+        main.setMainFadeTimeText(5, QString::number(st.nextScenes[size_t(cs)]));
         const bool waits = st.stepStops[size_t(cs)] != 0;
-        if (h.mainAutoFollowColour) h.mainAutoFollowColour(waits ? 0 : 255);
-        if (h.switchWingButton) h.switchWingButton(QStringLiteral("autogo"), !waits);
+        main.mainAutoFollowColour(waits ? 0 : 255);
+        shell().control().switchWingButton(QStringLiteral("autogo"), !waits);
     }
-    if (h.mainProgrammingEnabled && h.setMainProgrammingLocked) {
-        const bool enabled = h.mainProgrammingEnabled();
-        if (st.myPriority == 10 && enabled) h.setMainProgrammingLocked(true);
-        else if (st.myPriority < 10 && !enabled) h.setMainProgrammingLocked(false);
-    }
+    const bool enabled = main.mainProgrammingEnabled();
+    if (st.myPriority == 10 && enabled) main.setMainProgrammingLocked(true);
+    else if (st.myPriority < 10 && !enabled) main.setMainProgrammingLocked(false);
     const QString command = stepCommandName(cs);
-    if (h.mainCommandCaption) h.mainCommandCaption(command.isEmpty() ? QStringLiteral("Command") : command);
+    main.mainCommandCaption(command.isEmpty() ? QStringLiteral("Command") : command);
     QString scene = st.sceneNames.value(cs).trimmed();
     if (scene.isEmpty()) scene = QStringLiteral("Scene ") + QString::number(cs);
-    if (h.updateSequenceDetails) h.updateSequenceDetails(scene);
-    if (h.mainBpmCaption) h.mainBpmCaption(QLatin1Char(' ') + QString::number(st.bpm) + QStringLiteral(" BPM"));
-    if (h.updateCurrentActivePalettePreset) h.updateCurrentActivePalettePreset();
+    main.updateSequenceDetails(scene);
+    main.mainBpmCaption(QLatin1Char(' ') + QString::number(st.bpm) + QStringLiteral(" BPM"));
+    shell().presets().updateCurrentActivePalettePreset();
 }
 
-void frmPlayBackControlEngine::refreshFadeProgress() {
+void PlaybackEngine::refreshFadeProgress() {
     PlaybackState& st = state;
     st.pbFadeOutMax = st.fadeDownTicks;
     st.pbFadeInMax = st.fadeUpTicks;
@@ -1540,14 +1530,14 @@ void frmPlayBackControlEngine::refreshFadeProgress() {
     st.pbDelayInMax = st.delayUpTicks;
     st.pbDelayIn = 0;
     if (!isCurrentPlayback()) return;
-    const PlaybackHooks& h = playbackHooks();
-    if (h.mainProgressValue) h.mainProgressValue(4, 0);
-    if (h.mainProgressMaximum) {
+    MainWindowService& main = shell().mainWindow();
+    main.mainProgressValue(4, 0);
+    {
         // One more than the phase's ticks, so a bar never gets a maximum of 0.
-        h.mainProgressMaximum(0, st.fadeUpTicks + 1);
-        h.mainProgressMaximum(1, st.fadeDownTicks + 1);
-        h.mainProgressMaximum(2, st.delayUpTicks + 1);
-        h.mainProgressMaximum(3, st.delayDownTicks + 1);
+        main.mainProgressMaximum(0, st.fadeUpTicks + 1);
+        main.mainProgressMaximum(1, st.fadeDownTicks + 1);
+        main.mainProgressMaximum(2, st.delayUpTicks + 1);
+        main.mainProgressMaximum(3, st.delayDownTicks + 1);
     }
 }
 
@@ -1562,10 +1552,9 @@ bool boxNumber(const QString& text, double& value) {
 }
 } // namespace
 
-bool frmPlayBackControlEngine::setFadeTimesFromMainDesk(bool allSteps) {
+bool PlaybackEngine::setFadeTimesFromMainDesk(bool allSteps) {
     PlaybackState& st = state;
-    const PlaybackHooks& h = playbackHooks();
-    if (!h.mainFadeTimeText) return true; // no main window to take times from
+    if (!shell().mainWindow().hasFadeTimeBoxes()) return true; // no main window to take times from
     const int32_t from = allSteps ? 0 : st.currentStep;
     const int32_t to = allSteps ? st.stepCount : st.currentStep;
     for (int32_t i = from; i <= to; ++i) {
@@ -1578,24 +1567,23 @@ bool frmPlayBackControlEngine::setFadeTimesFromMainDesk(bool allSteps) {
         const int32_t boxOf[7] = {0, 1, 0, 1, 2, 3, 4};
         for (int32_t k = 0; k < 7; ++k) {
             double v = 0;
-            if (!boxNumber(h.mainFadeTimeText(boxOf[k]), v)) return false;
+            if (!boxNumber(shell().mainWindow().mainFadeTimeText(boxOf[k]), v)) return false;
             (*tables[k])[size_t(i)] = float(v);
             if (alsoNext) (*tables[k])[size_t(i + 1)] = float(v);
         }
         double next = 0;
-        if (!boxNumber(h.mainFadeTimeText(5), next)) return false;
+        if (!boxNumber(shell().mainWindow().mainFadeTimeText(5), next)) return false;
         if (next > -1 && !st.isRunning) st.nextScenes[size_t(i)] = roundHalfEvenWide(next);
         if (st.sceneNames[i].isEmpty()) st.sceneNames[i] = QStringLiteral("Scene  ") + QString::number(i);
     }
     return true;
 }
 
-bool frmPlayBackControlEngine::setAllFadeValues(int32_t txtIndex) {
+bool PlaybackEngine::setAllFadeValues(int32_t txtIndex) {
     PlaybackState& st = state;
-    const PlaybackHooks& h = playbackHooks();
-    if (txtIndex < 0 || txtIndex > 4 || !h.mainFadeTimeText) return true;
+    if (txtIndex < 0 || txtIndex > 4 || !shell().mainWindow().hasFadeTimeBoxes()) return true;
     double v = 0;
-    if (!boxNumber(h.mainFadeTimeText(txtIndex), v)) return false;
+    if (!boxNumber(shell().mainWindow().mainFadeTimeText(txtIndex), v)) return false;
     const int32_t last = std::min(st.stepCount + 1, st.lastStepSlot());
     for (int32_t s = 1; s <= last; ++s) {
         const float t = float(v);
@@ -1612,7 +1600,7 @@ bool frmPlayBackControlEngine::setAllFadeValues(int32_t txtIndex) {
 
 // ---- Manual crossfade ------------------------------------------------------------------------------
 
-void frmPlayBackControlEngine::crossfadeDrag(int32_t v, bool rising) {
+void PlaybackEngine::crossfadeDrag(int32_t v, bool rising) {
     PlaybackState& st = state;
     ChannelModel& m = sizedModel();
     const int32_t cs = st.currentStep, nx = st.nextStep;
@@ -1636,10 +1624,10 @@ void frmPlayBackControlEngine::crossfadeDrag(int32_t v, bool rising) {
     updateColorMixers();
 }
 
-void frmPlayBackControlEngine::pbFadeIn_Scroll(int32_t v) { crossfadeDrag(v, true); }
-void frmPlayBackControlEngine::pbFadeOut_Scroll(int32_t v) { crossfadeDrag(v, false); }
+void PlaybackEngine::pbFadeIn_Scroll(int32_t v) { crossfadeDrag(v, true); }
+void PlaybackEngine::pbFadeOut_Scroll(int32_t v) { crossfadeDrag(v, false); }
 
-void frmPlayBackControlEngine::setCrossFadeStatus(float position) {
+void PlaybackEngine::setCrossFadeStatus(float position) {
     // A crossfader outside its travel stops at the end of the slider.
     const double p = std::isfinite(position) ? std::clamp(double(position), 0.0, 1.0) : 0.0;
     pbFadeIn_Scroll(roundHalfEven(p * double(state.pbFadeInMax)));
@@ -1649,7 +1637,7 @@ void frmPlayBackControlEngine::setCrossFadeStatus(float position) {
 
 // ---- Fade-time slider steps and the beat -----------------------------------------------------------
 
-void frmPlayBackControlEngine::increaseFadeTimeSliderValue() {
+void PlaybackEngine::increaseFadeTimeSliderValue() {
     if (state.vsliderFadeTime + 10 >= 5000) return;
     state.vsliderFadeTime += 5;
     state.useSequenceFadeTime = false;
@@ -1658,7 +1646,7 @@ void frmPlayBackControlEngine::increaseFadeTimeSliderValue() {
     displayChanged();
 }
 
-void frmPlayBackControlEngine::decreaseFadeTimeSliderValue() {
+void PlaybackEngine::decreaseFadeTimeSliderValue() {
     if (state.vsliderFadeTime - 10 <= 0) return;
     state.vsliderFadeTime -= 5;
     state.useSequenceFadeTime = false;
@@ -1667,7 +1655,7 @@ void frmPlayBackControlEngine::decreaseFadeTimeSliderValue() {
     displayChanged();
 }
 
-void frmPlayBackControlEngine::recieveTheBeat(bool fromMain) {
+void PlaybackEngine::recieveTheBeat(bool fromMain) {
     if (!fromMain && state.optMode != 2) return;
     cmbBeatSync_Click();
     showFadetimeOnMain();
@@ -1675,9 +1663,9 @@ void frmPlayBackControlEngine::recieveTheBeat(bool fromMain) {
 
 // ---- Step commands --------------------------------------------------------------------------------
 
-QString frmPlayBackControlEngine::getSceneStringLong() const { return state.stepCommands.value(state.currentStep); }
+QString PlaybackEngine::getSceneStringLong() const { return state.stepCommands.value(state.currentStep); }
 
-void frmPlayBackControlEngine::setSceneStringLong(const QString& theString, int32_t stepNumber) {
+void PlaybackEngine::setSceneStringLong(const QString& theString, int32_t stepNumber) {
     PlaybackState& st = state;
     if (stepNumber != 0) {
         if (stepNumber >= 1 && stepNumber <= st.stepCount && stepNumber < st.stepCommands.size())
@@ -1692,35 +1680,34 @@ void frmPlayBackControlEngine::setSceneStringLong(const QString& theString, int3
 
 // ---- Sound to matrix --------------------------------------------------------------------------------
 
-void frmPlayBackControlEngine::startAudioMatrix(const QString& matrixName, int32_t frontColor, int32_t backColor,
+void PlaybackEngine::startAudioMatrix(const QString& matrixName, int32_t frontColor, int32_t backColor,
                                                int32_t eqType) {
     audioToMatrix = true;
-    if (onStartAudioMatrix) onStartAudioMatrix(matrixName, frontColor, backColor, eqType);
+    shell().matrix().startAudioMatrix(state.myPlaybackNumber, matrixName, frontColor, backColor, eqType);
 }
 
-void frmPlayBackControlEngine::recieveAudioData(const std::vector<int32_t>& theData) {
-    if (audioToMatrix && onAudioData) onAudioData(theData);
+void PlaybackEngine::recieveAudioData(const std::vector<int32_t>& theData) {
+    if (audioToMatrix) shell().matrix().audioData(state.myPlaybackNumber, theData);
 }
 
 // ---- Step editing ---------------------------------------------------------------------------
 
-void frmPlayBackControlEngine::markAltered() {
+void PlaybackEngine::markAltered() {
     if (state.theSequenceFilename.isEmpty()) return;
     state.alteredPlayback = true;
     state.livePlaybackName = libParsePath::ParsePath(state.theSequenceFilename, 4);
 }
 
-void frmPlayBackControlEngine::clkCopyScene_Click() {
+void PlaybackEngine::clkCopyScene_Click() {
     ChannelModel& m = sizedModel();
     const int32_t s = state.currentStep;
     if (s < 0 || s > state.lastStepSlot() || int32_t(m.sceneClipboard.size()) < m.totalChannels + 1) return;
     const int32_t* levels = state.stepValues.step(s);
     for (int32_t c = 1; c <= m.totalChannels; ++c) m.sceneClipboard[size_t(c)] = levels[c];
-    const PlaybackHooks& h = playbackHooks();
-    if (h.sceneCopied) h.sceneCopied(state.myPlaybackNumber, s);
+    shell().playback().sceneCopied(state.myPlaybackNumber, s);
 }
 
-void frmPlayBackControlEngine::clkPasteScene_Click() {
+void PlaybackEngine::clkPasteScene_Click() {
     PlaybackState& st = state;
     try {
         ChannelModel& m = sizedModel();
@@ -1740,8 +1727,7 @@ void frmPlayBackControlEngine::clkPasteScene_Click() {
             wrote = true;
         }
         if (wrote) markAltered();
-        const PlaybackHooks& h = playbackHooks();
-        if (h.pasteCopiedFadeTimes) h.pasteCopiedFadeTimes(st.myPlaybackNumber);
+        shell().playback().pasteCopiedFadeTimes(st.myPlaybackNumber);
         st.currentStep = std::max(st.currentStep - 1, 0);
         cmdFoward_Click();
     } catch (const std::exception& e) {
@@ -1749,7 +1735,7 @@ void frmPlayBackControlEngine::clkPasteScene_Click() {
     }
 }
 
-void frmPlayBackControlEngine::insertscene(bool after, bool blackOut) {
+void PlaybackEngine::insertscene(bool after, bool blackOut) {
     PlaybackState& st = state;
     ChannelModel& m = sizedModel();
     // With no step current the new step goes before step 1 (rather than
@@ -1771,7 +1757,6 @@ void frmPlayBackControlEngine::insertscene(bool after, bool blackOut) {
             m.sceneClipboard[size_t(c)] = colourOrDimmer ? 0 : st.stepValues(c, std::max(source, 0));
         }
     }
-    const PlaybackHooks& h = playbackHooks();
     for (int32_t s = st.stepCount; s >= at; --s) {
         const size_t to = size_t(s), from = size_t(s - 1);
         std::copy_n(st.stepValues.step(s - 1), m.totalChannels + 1, st.stepValues.step(s));
@@ -1784,19 +1769,18 @@ void frmPlayBackControlEngine::insertscene(bool after, bool blackOut) {
         st.stepCommands[s] = st.stepCommands[s - 1];
         st.nextScenes[to] = st.nextScenes[from];
         st.stepStops[to] = st.stepStops[from];
-        if (h.changeMyStepNumber) h.changeMyStepNumber(s - 1, s);
+        shell().presets().changeMyStepNumber(s - 1, s);
     }
     st.currentStep = at;
     clkPasteScene_Click();
 }
 
-void frmPlayBackControlEngine::clkDeleteScene_Click() {
+void PlaybackEngine::clkDeleteScene_Click() {
     PlaybackState& st = state;
     ChannelModel& m = sizedModel();
     const int32_t cur = st.currentStep;
     if (cur < 1 || cur > st.stepCount || st.stepCount > st.lastStepSlot()) return;
-    const PlaybackHooks& h = playbackHooks();
-    if (h.removeEventIfInCurrentStep) h.removeEventIfInCurrentStep(cur, false);
+    shell().presets().removeEventIfInCurrentStep(cur, false);
     const int16_t me = ownNumber();
     for (int32_t s = cur; s <= st.stepCount - 1; ++s) {
         int32_t* here = st.stepValues.step(s);
@@ -1812,16 +1796,16 @@ void frmPlayBackControlEngine::clkDeleteScene_Click() {
         st.delayDownTimes[to] = st.delayDownTimes[from];
         st.followTimes[to] = st.followTimes[from];
         st.stepStops[to] = st.stepStops[from];
-        if (h.changeMyStepNumber) h.changeMyStepNumber(s + 1, s);
+        shell().presets().changeMyStepNumber(s + 1, s);
     }
     st.stepCount -= 1;
-    if (displaySequenceData) displaySequenceData();
+    view().displaySequenceData();
     cmdBack_Click();
 }
 
 // ---- Single stored values -------------------------------------------------------------------
 
-int32_t frmPlayBackControlEngine::getChaserValueTotal(int32_t channel, int32_t chaser) const {
+int32_t PlaybackEngine::getChaserValueTotal(int32_t channel, int32_t chaser) const {
     if (chaser != state.myPlaybackNumber) return 0;
     if (channel < 1 || channel > state.stepValues.channels() || state.stepCount > state.stepValues.lastStep()) return 100;
     int64_t total = 0;
@@ -1829,7 +1813,7 @@ int32_t frmPlayBackControlEngine::getChaserValueTotal(int32_t channel, int32_t c
     return (total > INT32_MAX || total < INT32_MIN) ? 100 : int32_t(total);
 }
 
-void frmPlayBackControlEngine::adjustChaserValuesInRealTime(int32_t theChannel, int32_t /*theValue*/) {
+void PlaybackEngine::adjustChaserValuesInRealTime(int32_t theChannel, int32_t /*theValue*/) {
     PlaybackState& st = state;
     if (st.recordPlusLast) return;
     ChannelModel& m = sizedModel();
@@ -1851,7 +1835,7 @@ void frmPlayBackControlEngine::adjustChaserValuesInRealTime(int32_t theChannel, 
     markAltered();
 }
 
-void frmPlayBackControlEngine::movementMoveChannel(int32_t channel, int32_t increment) {
+void PlaybackEngine::movementMoveChannel(int32_t channel, int32_t increment) {
     PlaybackState& st = state;
     ChannelModel& m = sizedModel();
     if (channel < 1 || channel > m.totalChannels) throw std::out_of_range("Subscript out of range");
@@ -1869,7 +1853,7 @@ void frmPlayBackControlEngine::movementMoveChannel(int32_t channel, int32_t incr
     markAltered();
 }
 
-frmPlayBackControlEngine::MovementRange frmPlayBackControlEngine::getMovementRange(int32_t fixture) const {
+PlaybackEngine::MovementRange PlaybackEngine::getMovementRange(int32_t fixture) const {
     const ChannelModel& m = model();
     if (fixture < 1 || size_t(fixture) >= m.fixturePanChannel.size()) throw std::out_of_range("Subscript out of range");
     const int32_t last = std::min(state.stepCount, state.stepValues.lastStep());
@@ -1893,7 +1877,7 @@ frmPlayBackControlEngine::MovementRange frmPlayBackControlEngine::getMovementRan
     return r;
 }
 
-void frmPlayBackControlEngine::returnCenter(int32_t fixture, int32_t& x, int32_t& y) const {
+void PlaybackEngine::returnCenter(int32_t fixture, int32_t& x, int32_t& y) const {
     const MovementRange r = getMovementRange(fixture);
     x = r.panCenter;
     y = r.tiltCenter;

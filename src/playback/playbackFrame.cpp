@@ -1,23 +1,36 @@
 #include "playback/playbackFrame.h"
 
 #include "fixtures/ClsFixture.h"
-#include "output/DmxOutput.h"
 #include "playback/playbackEngine.h"
-#include "playback/playbackHooks.h"
 #include "playback/sequenceFileIo.h"
 #include "platform/prompts.h"
 #include "platform/tickTimer.h"
 #include "shell/libParsePath.h"
+#include "shell/miscGlobalFunctions.h"
+#include "shell/services/effectsService.h"
+#include "shell/services/mainWindowService.h"
+#include "shell/services/mastersService.h"
+#include "shell/services/matrixService.h"
+#include "shell/services/outputService.h"
+#include "shell/services/presetsService.h"
+#include "shell/services/schedulerService.h"
+#include "shell/services/shortcutsService.h"
 #include "shell/shell.h"
 
 #include <QDebug>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 PlaybackFrame& playbackFrame() { return shell().engine<PlaybackFrame>(); }
 
-PlaybackWindowSlot::PlaybackWindowSlot() : engineObject(std::make_unique<frmPlayBackControlEngine>()) {}
+PlaybackWindowSlot::PlaybackWindowSlot(PlaybackFrame& f) : frame(f), engineObject(std::make_unique<PlaybackEngine>()) {
+    engineObject->setHost(this);
+}
 PlaybackWindowSlot::~PlaybackWindowSlot() = default;
+
+void PlaybackWindowSlot::showWindow() { frame.setVisible(*this, true); }
+void PlaybackWindowSlot::hideWindow() { frame.setVisible(*this, false); }
 
 namespace {
 constexpr int designIntervalMs = 33;
@@ -38,70 +51,44 @@ PlaybackFrame::PlaybackFrame() {
     tick->setInterval(designIntervalMs);
     tick->onTick = [this] { HiResTimer1_Timer(); };
     tick->setEnabled(true);
-    installHooks();
+    shell().lend<PlaybackService>(*this);
 }
 
 PlaybackFrame::~PlaybackFrame() {
     // Windows that show a playback go before the playback does.
-    if (onWindowUnloaded)
-        for (const auto& w : playbackWindows) onWindowUnloaded(*w);
+    for (const auto& w : playbackWindows) view().windowUnloaded(*w);
     if (tick) {
         tick->setEnabled(false);
         tick->onTick = nullptr;
     }
-    if (hasShell()) {
-        ShellHooks& h = shell().hooks;
-        h.reportPlayBackPriority = nullptr;
-        h.getCurrentSequence = nullptr;
-        h.documentCount = nullptr;
-        h.getMaxSteps = nullptr;
-        h.reDimAllPlaybackControls = nullptr;
-        if (DmxOutput* out = shell().loadedEngine<DmxOutput>()) out->setRefreshTickEnabled = nullptr;
-        if (PlaybackHooks* p = shell().loadedEngine<PlaybackHooks>()) {
-            p->refreshIntervalMs = nullptr;
-            p->returnValueforStep1 = nullptr;
-            p->returnFirstPlayback = nullptr;
-            p->saveUseSequenceFadetimeShort = nullptr;
-            p->sceneCopied = nullptr;
-            p->pasteCopiedFadeTimes = nullptr;
-        }
-    }
+    if (hasShell()) shell().withdraw<PlaybackService>(*this);
 }
 
-void PlaybackFrame::installHooks() {
-    ShellHooks& h = shell().hooks;
-    h.reportPlayBackPriority = [this](int32_t n) { return reportPlayBackPriority(n); };
-    h.getCurrentSequence = [this](int32_t n) {
-        int32_t number = n;
-        return getCurrentSequence(n, number);
-    };
-    h.documentCount = [this] { return DocumentCount(); };
-    // By position in the window list, as the shell walks 1..documentCount.
-    h.getMaxSteps = [this](int32_t position) {
-        PlaybackWindowSlot* w = slotAt(position);
-        return w ? w->engine().giveMeMaxStep() : 0;
-    };
-    h.reDimAllPlaybackControls = [this] { reDimAllPlaybackControls(); };
+void PlaybackFrame::setFrameCaption(const QString& text) {
+    frameCaptionText = text;
+    view().captionChanged(text);
+}
 
-    shell().engine<DmxOutput>().setRefreshTickEnabled = [this](bool on) { tick->setEnabled(on); };
+void PlaybackFrame::setRefreshTickEnabled(bool on) { tick->setEnabled(on); }
 
-    PlaybackHooks& p = playbackHooks();
-    p.refreshIntervalMs = [this] { return refreshIntervalMs(); };
-    p.returnValueforStep1 = [this](int32_t channel, int32_t calling, bool& stacked) {
-        return returnValueforStep1(channel, calling, stacked);
-    };
-    p.returnFirstPlayback = [this] { return returnFirstPlayback(); };
-    p.sceneCopied = [this](int32_t number, int32_t step) {
-        sceneMemoryBelongsToPlayBackNumber = number;
-        sceneCopiedFrom = step;
-    };
-    // Nothing copied yet (number 0): the step's times become 0.
-    p.pasteCopiedFadeTimes = [this](int32_t pasteTo) {
-        returnFadeTimes(sceneMemoryBelongsToPlayBackNumber, sceneCopiedFrom, pasteTo);
-    };
-    p.saveUseSequenceFadetimeShort = [this](int32_t n) {
-        first(n, [](PlaybackWindowSlot& w) { sequenceFileIo::SaveUseSequenceFadetimeShort(w.engine()); });
-    };
+// By position in the window list, as the shell walks 1..DocumentCount.
+int32_t PlaybackFrame::maxStepsAtPosition(int32_t position) const {
+    PlaybackWindowSlot* w = slotAt(position);
+    return w ? w->engine().giveMeMaxStep() : 0;
+}
+
+void PlaybackFrame::sceneCopied(int32_t number, int32_t step) {
+    sceneMemoryBelongsToPlayBackNumber = number;
+    sceneCopiedFrom = step;
+}
+
+// Nothing copied yet (number 0): the step's times become 0.
+void PlaybackFrame::pasteCopiedFadeTimes(int32_t pasteTo) {
+    returnFadeTimes(sceneMemoryBelongsToPlayBackNumber, sceneCopiedFrom, pasteTo);
+}
+
+void PlaybackFrame::saveUseSequenceFadetimeShort(int32_t n) {
+    first(n, [](PlaybackWindowSlot& w) { sequenceFileIo::SaveUseSequenceFadetimeShort(w.engine()); });
 }
 
 // ---- Windows ------------------------------------------------------------------------------
@@ -116,7 +103,7 @@ PlaybackWindowSlot* PlaybackFrame::findPlayback(int32_t n) const {
     return nullptr;
 }
 
-frmPlayBackControlEngine* PlaybackFrame::playback(int32_t n) const {
+PlaybackEngine* PlaybackFrame::playback(int32_t n) const {
     PlaybackWindowSlot* w = findPlayback(n);
     return w ? &w->engine() : nullptr;
 }
@@ -153,12 +140,12 @@ void PlaybackFrame::all(const std::function<void(PlaybackWindowSlot&)>& f) const
 void PlaybackFrame::setVisible(PlaybackWindowSlot& w, bool visible) {
     if (w.isVisible == visible) return;
     w.isVisible = visible;
-    if (w.onVisibilityChanged) w.onVisibilityChanged(visible);
+    w.view().visibilityChanged(visible);
 }
 
 void PlaybackFrame::setCaption(PlaybackWindowSlot& w, const QString& caption) {
     w.captionText = caption;
-    if (w.onCaptionChanged) w.onCaptionChanged(caption);
+    w.view().captionChanged(caption);
 }
 
 void PlaybackFrame::unloadPlayback(PlaybackWindowSlot& w) {
@@ -175,22 +162,18 @@ void PlaybackFrame::unloadPlayback(PlaybackWindowSlot& w) {
             break;
         }
     }
-    if (onWindowUnloaded) onWindowUnloaded(w);
+    view().windowUnloaded(w);
 }
 
 PlaybackWindowSlot& PlaybackFrame::createWindow(int32_t number, const QString& heading) {
-    auto w = std::make_shared<PlaybackWindowSlot>();
+    auto w = std::make_shared<PlaybackWindowSlot>(*this);
     playbackWindows.push_back(w);
-    frmPlayBackControlEngine& e = w->engine();
+    PlaybackEngine& e = w->engine();
     e.state.originalHeading = heading;
     w->Tag = QString::number(DocumentCount());
     e.setMyPlayBackNumber(number);
-    e.oldrefreshFromFile = [](frmPlayBackControlEngine& engine) { return sequenceFileIo::oldrefreshPlaybackChannels(engine); };
-    PlaybackWindowSlot* raw = w.get();
-    e.onShow = [this, raw] { setVisible(*raw, true); };
-    e.onHide = [this, raw] { setVisible(*raw, false); };
     w->captionText = heading;
-    if (onWindowCreated) onWindowCreated(*w);
+    view().windowCreated(*w);
     return *w;
 }
 
@@ -206,10 +189,10 @@ void PlaybackFrame::applyLiveMarks(PlaybackWindowSlot& w, bool livePlayback, con
 }
 
 void PlaybackFrame::finalFaderStep() {
-    if (!hooks.loadAnotherFader || playbackWindows.empty()) return;
-    const frmPlayBackControlEngine& e = playbackWindows.back()->engine();
+    if (playbackWindows.empty()) return;
+    const PlaybackEngine& e = playbackWindows.back()->engine();
     const int32_t number = e.myPlaybackNumber();
-    hooks.loadAnotherFader(number, e.state.PlaybackAlias, QString::number(number));
+    shell().masters().loadAnotherFader(number, e.state.PlaybackAlias, QString::number(number));
 }
 
 void PlaybackFrame::clkAddPlaybackControl(int32_t forceNumber, bool fromMain, bool makeVisible, bool livePlayback) {
@@ -255,14 +238,16 @@ void PlaybackFrame::clkAddPlaybackControl(int32_t forceNumber, bool fromMain, bo
 
 void PlaybackFrame::loadInto(PlaybackWindowSlot& w, const QString& sequenceName, bool doNotFadeCurrent, bool crossFade,
                              int32_t sentDimmerValue, bool& loaded) {
-    frmPlayBackControlEngine& e = w.engine();
+    PlaybackEngine& e = w.engine();
     if (!sequenceFileIo::loadSeqenceIntoMemory(e, sequenceName, crossFade ? 1 : 0)) return;
     loaded = true;
     const int32_t number = e.myPlaybackNumber();
     QString caption = libParsePath::ParsePath(sequenceName, 4) + QStringLiteral("  (") + QStringLiteral(" Playback") +
                       QStringLiteral(" ") + QString::number(number) + QStringLiteral(")");
-    if (number >= 1 && number <= 8 && hooks.playbackNames)
-        caption += QStringLiteral("'") + hooks.playbackNames(number - 1) + QStringLiteral("'");
+    if (number >= 1 && number <= 8) {
+        if (const std::optional<QString> name = shell().mainWindow().playbackNames(number - 1))
+            caption += QStringLiteral("'") + *name + QStringLiteral("'");
+    }
     setCaption(w, caption);
     if (doNotFadeCurrent) return;
     setDimmerValue(sentDimmerValue, number);
@@ -322,42 +307,44 @@ void PlaybackFrame::HiResTimer1_Timer() {
     const SlotList snapshot = playbackWindows;
     for (const auto& w : snapshot) {
         if (w->unloaded) continue;
-        frmPlayBackControlEngine& e = w->engine();
+        PlaybackEngine& e = w->engine();
         if (!e.getTimerStatus()) continue;
         if (!w->isVisible) setVisible(*w, true);
         e.tmrPlayBackEvent_Timer();
     }
     // 2. Send stage.
-    shell().engine<DmxOutput>().sendOutputFrame();
+    Shell& sh = shell();
+    sh.output().sendOutputFrame();
     // 3. Palette window.
-    if (hooks.updateDMXValueDisplay) hooks.updateDMXValueDisplay(false);
-    if (hooks.loadAllSelectedFixturePositions) hooks.loadAllSelectedFixturePositions(false);
+    sh.presets().updateDMXValueDisplay(false);
+    sh.presets().loadAllSelectedFixturePositions(false);
     // 4. Pixel matrix.
     try {
-        if (hooks.matrixVisible && hooks.matrixVisible()) redrawMatrix();
+        if (sh.matrix().matrixVisible()) redrawMatrix();
     } catch (const std::exception& e) {
         reportTickError(QStringLiteral(" Error Updating Matrix:") + QString::fromUtf8(e.what()));
     }
     // 5. Slow work every 26th tick.
     if (++tickCounter > 25) {
-        if (hooks.showTime) hooks.showTime();
-        if (hooks.checkTimers) hooks.checkTimers();
+        sh.masters().showTime();
+        sh.shortcuts().checkTimers();
         tickCounter = 0;
     }
     // 6. Fade-done check of the button pages.
-    if (hooks.checkDoneWithFadeDelay) hooks.checkDoneWithFadeDelay();
+    sh.shortcuts().checkDoneWithFadeDelay();
 }
 
 void PlaybackFrame::redrawMatrix() {
     ChannelModel& m = shell().state;
-    const frmPlayBackControlEngine* current = playback(m.currentPlayback);
+    const PlaybackEngine* current = playback(m.currentPlayback);
     if (!current) {
         reportTickError(QStringLiteral(" Error Updating Matrix:") +
                         QStringLiteral("no playback numbered %1").arg(m.currentPlayback));
         return;
     }
     const int32_t step = current->returnMyCurrentStep();
-    const QString name = hooks.myMatrixName ? hooks.myMatrixName() : QString();
+    MatrixService& matrix = shell().matrix();
+    const QString name = matrix.myMatrixName();
     const int32_t fixtures = std::min<int32_t>(m.fixtureCount, int32_t(m.fixtureStartChannel.size()) - 1);
     for (int32_t j = 1; j <= fixtures; ++j) {
         if (j >= m.fixtureMatrixMarker.size() || m.fixtureMatrixMarker[j] != QLatin1String("YesMatrix")) continue;
@@ -371,8 +358,8 @@ void PlaybackFrame::redrawMatrix() {
             continue;
         }
         const int32_t colour = int32_t(m.channelMixedColour[qsizetype(index)].trimmed().toLongLong());
-        if (hooks.drawMatrix && size_t(j) < m.fixtureMatrixColumn.size() && size_t(j) < m.fixtureMatrixRow.size())
-            hooks.drawMatrix(m.fixtureMatrixColumn[size_t(j)] - 1, m.fixtureMatrixRow[size_t(j)] - 1, colour, step);
+        if (size_t(j) < m.fixtureMatrixColumn.size() && size_t(j) < m.fixtureMatrixRow.size())
+            matrix.drawMatrix(m.fixtureMatrixColumn[size_t(j)] - 1, m.fixtureMatrixRow[size_t(j)] - 1, colour, step);
     }
 }
 
@@ -380,7 +367,7 @@ void PlaybackFrame::reportTickError(const QString& text) {
     if (std::find(reportedTickErrors.begin(), reportedTickErrors.end(), text) != reportedTickErrors.end()) return;
     reportedTickErrors.push_back(text);
     qWarning().noquote() << text;
-    if (hooks.tickErrorReported) hooks.tickErrorReported(text);
+    miscGlobalFunctions::showStatusText(text);
 }
 
 void PlaybackFrame::applyStartupRefreshRate(const QString& settingsValue) {
@@ -404,12 +391,12 @@ int32_t PlaybackFrame::returnFirstPlayback() const {
 }
 
 int32_t PlaybackFrame::getMaxSteps(int32_t theDoc) const {
-    const frmPlayBackControlEngine* e = playback(theDoc);
+    const PlaybackEngine* e = playback(theDoc);
     return e ? e->giveMeMaxStep() : 0;
 }
 
 void PlaybackFrame::giveMeMaxStepsInDoc(int32_t theDoc, int32_t& theAmount) const {
-    if (const frmPlayBackControlEngine* e = playback(theDoc)) theAmount = e->giveMeMaxStep();
+    if (const PlaybackEngine* e = playback(theDoc)) theAmount = e->giveMeMaxStep();
 }
 
 int32_t PlaybackFrame::returnDocNumberWithCaption(const QString& caption) const {
@@ -422,7 +409,7 @@ int32_t PlaybackFrame::returnDocNumberWithCaption(const QString& caption) const 
 
 void PlaybackFrame::playLoadedSequence(int32_t playBackNumber, bool fadeFrom, bool autoMode, bool fromStack) {
     auto start = [&](PlaybackWindowSlot& w, bool reload, bool crossfade) {
-        frmPlayBackControlEngine& e = w.engine();
+        PlaybackEngine& e = w.engine();
         if (reload) sequenceFileIo::loadSeqenceIntoMemory(e, e.state.theSequenceFilename, 0);
         else e.releaseMyLoneChannels();
         e.takeMainDeskTimes();
@@ -437,8 +424,7 @@ void PlaybackFrame::playLoadedSequence(int32_t playBackNumber, bool fadeFrom, bo
         clkAddPlaybackControl(current, false, false, false);
         first(current, [&](PlaybackWindowSlot& w) { start(w, false, false); });
     }
-    const bool scheduling = hooks.scheduleRunning && hooks.scheduleRunning();
-    if (!scheduling && hooks.refreshPageOnly) hooks.refreshPageOnly();
+    if (!shell().scheduler().scheduleRunning()) shell().shortcuts().refreshPageOnly();
 }
 
 void PlaybackFrame::stopLoadedSequence(int32_t playBackNumber) {
@@ -635,12 +621,12 @@ void PlaybackFrame::movePanAndTilt(int32_t increment, int32_t channel) {
 
 void PlaybackFrame::scaleSequenceForPlayback(int32_t theplayback) {
     first(theplayback, [](PlaybackWindowSlot& w) {
-        frmPlayBackControlEngine& e = w.engine();
+        const int32_t number = w.engine().myPlaybackNumber();
         const ChannelModel& m = shell().state;
         const int32_t fixtures = std::min<int32_t>(m.fixtureCount, int32_t(m.fixtureTiltChannel.size()) - 1);
         for (int32_t f = 1; f <= fixtures; ++f)
-            if (m.fixturePanChannel[size_t(f)] != 0 && m.fixtureTiltChannel[size_t(f)] != 0 && e.scaleSequence)
-                e.scaleSequence(f);
+            if (m.fixturePanChannel[size_t(f)] != 0 && m.fixtureTiltChannel[size_t(f)] != 0)
+                shell().effects().scaleSequence(number, f);
     });
 }
 
@@ -657,8 +643,8 @@ void PlaybackFrame::saveUseFadetime(int32_t thePlaybackNumber) {
 void PlaybackFrame::setUseMotionfade(int32_t playBackNumber, bool theBool) {
     first(playBackNumber, [&](PlaybackWindowSlot& w) {
         w.engine().state.useMotionfade = theBool;
-        w.engine().onDisplayChanged ? w.engine().onDisplayChanged() : void();
-        if (hooks.mainFadeScenes) hooks.mainFadeScenes(theBool);
+        w.engine().view().displayChanged();
+        shell().mainWindow().mainFadeScenes(theBool);
     });
 }
 
@@ -768,7 +754,7 @@ bool PlaybackFrame::saveTheSequence(int32_t playBackNumber, bool DoNotAskMe) {
 // ---- Facade: live playbacks ------------------------------------------------------------------
 
 void PlaybackFrame::pressRecordInLiveMode(int32_t theplayback) {
-    if (!hooks.paletteLiveMode || !hooks.paletteLiveMode()) return;
+    if (!shell().presets().paletteLiveMode()) return;
     const SlotList snapshot = playbackWindows;
     for (const auto& w : snapshot) {
         if (w->unloaded || w->engine().myPlaybackNumber() != theplayback || !w->engine().state.iAmLivePlayback) continue;
@@ -778,7 +764,7 @@ void PlaybackFrame::pressRecordInLiveMode(int32_t theplayback) {
 }
 
 void PlaybackFrame::setPlaybackAlias(const QString& theString, int32_t& theplayback, const QString& fromPreset) {
-    if (!hooks.paletteLiveMode || !hooks.paletteLiveMode()) return;
+    if (!shell().presets().paletteLiveMode()) return;
     const bool anySteps = std::any_of(playbackWindows.begin(), playbackWindows.end(),
                                       [](const auto& w) { return w->engine().giveMeMaxStep() > 0; });
     if (!anySteps) return;
@@ -786,7 +772,7 @@ void PlaybackFrame::setPlaybackAlias(const QString& theString, int32_t& theplayb
     theplayback = shell().state.currentPlayback;
     const SlotList snapshot = playbackWindows;
     for (const auto& w : snapshot) {
-        frmPlayBackControlEngine& e = w->engine();
+        PlaybackEngine& e = w->engine();
         if (w->unloaded || e.myPlaybackNumber() != theplayback || !e.state.iAmLivePlayback) continue;
         e.state.livePlaybackName = theString;
         const bool shape = fromPreset == QLatin1String("shape") || fromPreset == QLatin1String("rgb-fx") ||
@@ -803,7 +789,7 @@ void PlaybackFrame::setPlaybackAlias(const QString& theString, int32_t& theplayb
 void PlaybackFrame::setLiveCrossFadeFlag(bool status, const QString& thePlaybackName, float fadeOverRideTime) {
     if (thePlaybackName.size() <= 1) return;
     all([&](PlaybackWindowSlot& w) {
-        frmPlayBackControlEngine& e = w.engine();
+        PlaybackEngine& e = w.engine();
         if (libParsePath::ParsePath(e.returnCurrentSequence(true), 4) != thePlaybackName) return;
         e.setManualCrossfade(status);
         if (fadeOverRideTime > 0) {
@@ -816,7 +802,7 @@ void PlaybackFrame::setLiveCrossFadeFlag(bool status, const QString& thePlayback
 void PlaybackFrame::setCrossFade(float position, const QString& thePlaybackName) {
     if (thePlaybackName.size() <= 1) return;
     all([&](PlaybackWindowSlot& w) {
-        frmPlayBackControlEngine& e = w.engine();
+        PlaybackEngine& e = w.engine();
         if (libParsePath::ParsePath(e.returnCurrentSequence(true), 4) != thePlaybackName) return;
         e.setCrossFadeStatus(position);
         e.setManualCrossfade(true);
@@ -824,12 +810,12 @@ void PlaybackFrame::setCrossFade(float position, const QString& thePlaybackName)
 }
 
 bool PlaybackFrame::saveMultiSequences(const QString& autoPlay, const QString& theString) {
-    if (hooks.setMultiCollectionToNothing) hooks.setMultiCollectionToNothing();
+    shell().shortcuts().setMultiCollectionToNothing();
     bool allSaved = true;
     const SlotList snapshot = playbackWindows;
     for (const auto& w : snapshot) {
         if (w->unloaded || !w->isVisible) continue;
-        frmPlayBackControlEngine& e = w->engine();
+        PlaybackEngine& e = w->engine();
         const int32_t number = e.myPlaybackNumber();
         const QString name = theString + QLatin1Char(' ') + QString::number(number);
         shell().state.currentPlayback = number;
@@ -840,7 +826,7 @@ bool PlaybackFrame::saveMultiSequences(const QString& autoPlay, const QString& t
             allSaved = false;
             continue;
         }
-        if (hooks.addToMultiCollection) hooks.addToMultiCollection(name);
+        shell().shortcuts().addToMultiCollection(name);
     }
     return allSaved;
 }
@@ -879,7 +865,7 @@ void PlaybackFrame::theBeat(bool fromMain) {
 
 void PlaybackFrame::refreshShortcuts(int32_t thePlaybackNumber, bool allPlaybacks) {
     auto refresh = [](PlaybackWindowSlot& w) {
-        if (w.engine().loadShortcutsOnFrame) w.engine().loadShortcutsOnFrame();
+        w.engine().view().loadShortcutsOnFrame();
     };
     if (allPlaybacks) all(refresh);
     else first(thePlaybackNumber, refresh);
@@ -887,7 +873,7 @@ void PlaybackFrame::refreshShortcuts(int32_t thePlaybackNumber, bool allPlayback
 
 void PlaybackFrame::checkForActivePlaybacks(int32_t thePlaybackNumber, const QString& theSequence) {
     first(thePlaybackNumber, [&](PlaybackWindowSlot& w) {
-        if (w.engine().checkActivePlaybacks) w.engine().checkActivePlaybacks(theSequence);
+        w.engine().view().checkActivePlaybacks(theSequence);
     });
 }
 
@@ -895,7 +881,7 @@ bool PlaybackFrame::checkForShortcut(int32_t thePlaybackNumber, const QString& s
     // Every match; the answer is the last window's, and a found button is pressed.
     bool found = false;
     every(thePlaybackNumber, [&](PlaybackWindowSlot& w) {
-        found = w.engine().checkForShortcut ? w.engine().checkForShortcut(shortcutName, true) : false;
+        found = w.engine().view().checkForShortcut(shortcutName, true);
     });
     return found;
 }
@@ -921,7 +907,7 @@ void PlaybackFrame::sendAudioDataToPlaybacks(const std::vector<int32_t>& theData
 void PlaybackFrame::showPlayback(int32_t thePlaybackNumber) {
     first(thePlaybackNumber, [&](PlaybackWindowSlot& w) {
         setVisible(w, true);
-        if (w.onFocus) w.onFocus();
+        w.view().focus();
     });
 }
 
@@ -933,45 +919,45 @@ void PlaybackFrame::updateDisplayData(int32_t playBackNumber) {
     const SlotList snapshot = playbackWindows;
     for (const auto& w : snapshot) {
         if (w->unloaded || !w->isVisible || w->engine().myPlaybackNumber() != playBackNumber) continue;
-        if (w->engine().displaySequenceData) w->engine().displaySequenceData();
+        w->engine().view().displaySequenceData();
         return;
     }
 }
 
 void PlaybackFrame::UpdateMainDisplay(int32_t /*thePlaybackNumber*/) {
     all([](PlaybackWindowSlot& w) { w.engine().showFadetimeOnMain(); });
-    if (hooks.returnSequenceNameForCurrentChaser) hooks.returnSequenceNameForCurrentChaser();
+    shell().mainWindow().returnSequenceNameForCurrentChaser();
 }
 
 void PlaybackFrame::ShowEditCommandDialog(int32_t thePlaybackNumber) {
     every(thePlaybackNumber, [](PlaybackWindowSlot& w) {
-        if (w.engine().showEditCommandDialog) w.engine().showEditCommandDialog();
+        w.engine().view().showEditCommandDialog();
     });
 }
 
 void PlaybackFrame::showPlaybackMenu(int32_t theplayback) {
     every(theplayback, [&](PlaybackWindowSlot& w) {
         setVisible(w, true);
-        if (w.onFocus) w.onFocus();
-        if (w.engine().showMenu) w.engine().showMenu();
+        w.view().focus();
+        w.engine().view().showMenu();
     });
 }
 
 void PlaybackFrame::loadSequence(int32_t playBackNumber) {
     first(playBackNumber, [](PlaybackWindowSlot& w) {
-        if (w.engine().loadSequence) w.engine().loadSequence();
+        w.engine().view().loadSequence();
     });
 }
 
 // ---- Queries ------------------------------------------------------------------------------
 
 bool PlaybackFrame::getChaserFlag(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
+    const PlaybackEngine* e = playback(n);
     return e && e->getTimerStatus();
 }
 
 int32_t PlaybackFrame::returnCurrentStep(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
+    const PlaybackEngine* e = playback(n);
     return e ? e->returnMyCurrentStep() : 0;
 }
 
@@ -988,12 +974,12 @@ int32_t PlaybackFrame::theNextStep(int32_t n) const {
 }
 
 bool PlaybackFrame::getCurrentAutoGo(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
+    const PlaybackEngine* e = playback(n);
     return e && e->returnCurrentAutoGO();
 }
 
 bool PlaybackFrame::returnGoMode(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
+    const PlaybackEngine* e = playback(n);
     return e && e->getTriggerType() == 3;
 }
 
@@ -1016,47 +1002,47 @@ bool PlaybackFrame::getSequencefadetimeStatus(int32_t n) const {
 }
 
 bool PlaybackFrame::getUseMotionfade(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
+    const PlaybackEngine* e = playback(n);
     return e && e->state.useMotionfade;
 }
 
 void PlaybackFrame::getfadeInStatusfadeTimes(float& UpTime, float& downtime, int32_t n) const {
-    if (const frmPlayBackControlEngine* e = playback(n)) {
+    if (const PlaybackEngine* e = playback(n)) {
         downtime = e->state.fadeFromCurrentFadeDownTime;
         UpTime = e->state.fadeFromCurrentFadeUpTime;
     }
 }
 
 int32_t PlaybackFrame::getDimmerValue(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
+    const PlaybackEngine* e = playback(n);
     return e ? e->getDimmerValue() : 0;
 }
 
 float PlaybackFrame::getSliderValue(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
+    const PlaybackEngine* e = playback(n);
     return e ? float(std::nearbyint(e->getSliderValue())) : 0.0f;
 }
 
 int32_t PlaybackFrame::reportPlayBackPriority(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
+    const PlaybackEngine* e = playback(n);
     if (!e) return 0;
     return n == 0 ? 5 : e->returnMyPlayBackPriority();
 }
 
 bool PlaybackFrame::reportBlackoutStatus(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
+    const PlaybackEngine* e = playback(n);
     return e && e->returnMyBlackOutStatus();
 }
 
 QString PlaybackFrame::getCurrentSequence(int32_t n, int32_t& playBackNumber) const {
-    const frmPlayBackControlEngine* e = playback(n);
+    const PlaybackEngine* e = playback(n);
     if (!e) return QString();
     playBackNumber = e->myPlaybackNumber();
     return e->returnCurrentSequence(false);
 }
 
 QString PlaybackFrame::getSceneName(int32_t n, int32_t stepNumber) const {
-    const frmPlayBackControlEngine* e = playback(n);
+    const PlaybackEngine* e = playback(n);
     return e ? e->getSceneNameForPlayback(stepNumber) : QString();
 }
 
@@ -1093,7 +1079,7 @@ bool PlaybackFrame::returnIfFilenameIsLoaded(const QString& theFilename, int32_t
 }
 
 QString PlaybackFrame::getPlaybackAlias(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
+    const PlaybackEngine* e = playback(n);
     if (!e) return QString();
     return e->state.iAmLivePlayback || e->state.alteredPlayback ? e->state.livePlaybackName : QStringLiteral("No");
 }
@@ -1129,7 +1115,7 @@ bool PlaybackFrame::getFadeInStatus(int32_t n) const {
 }
 
 bool PlaybackFrame::getRecordPlusLast(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
+    const PlaybackEngine* e = playback(n);
     return e ? e->getRecordPlusLast() : false;
 }
 
@@ -1140,7 +1126,7 @@ bool PlaybackFrame::checkForShowPlaybackShortcuts(int32_t n) const {
 }
 
 QString PlaybackFrame::getSceneStringLong(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
+    const PlaybackEngine* e = playback(n);
     return e ? e->getSceneStringLong() : QString();
 }
 

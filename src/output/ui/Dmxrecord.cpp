@@ -1,4 +1,4 @@
-#include "output/Dmxrecord.h"
+#include "output/ui/Dmxrecord.h"
 
 #include "output/DmxOutput.h"
 #include "output/numericText.h"

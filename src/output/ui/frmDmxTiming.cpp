@@ -1,8 +1,8 @@
-#include "output/frmDmxTiming.h"
+#include "output/ui/frmDmxTiming.h"
 
 #include "output/clsCorvellDongle.h"
 #include "output/numericText.h"
-#include "output/unloadOnClose.h"
+#include "output/ui/unloadOnClose.h"
 #include "platform/prompts.h"
 #include "shell/shell.h"
 

@@ -1,0 +1,5 @@
+#include "shell/services/controlService.h"
+
+#include "shell/shell.h"
+
+ControlService& Shell::control() { return service<ControlService>(); }

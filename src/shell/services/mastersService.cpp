@@ -1,0 +1,5 @@
+#include "shell/services/mastersService.h"
+
+#include "shell/shell.h"
+
+MastersService& Shell::masters() { return service<MastersService>(); }

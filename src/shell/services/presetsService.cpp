@@ -1,0 +1,5 @@
+#include "shell/services/presetsService.h"
+
+#include "shell/shell.h"
+
+PresetsService& Shell::presets() { return service<PresetsService>(); }

@@ -1,0 +1,5 @@
+#include "shell/services/schedulerService.h"
+
+#include "shell/shell.h"
+
+SchedulerService& Shell::scheduler() { return service<SchedulerService>(); }

@@ -1,0 +1,36 @@
+#pragma once
+// What the shortcut pages, their triggering and the sequence wizard offer
+// the others. The base is "no pages": no current page, nothing fading.
+
+#include <QString>
+#include <cstdint>
+
+// The base bodies answer without looking at their arguments.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-parameter"
+
+class ShortcutsService {
+public:
+    virtual ~ShortcutsService() = default;
+
+    // The button page that new sequence files go into (folder name); empty when none.
+    virtual QString currentPage() { return {}; }
+    // Places the button of a newly saved sequence on the current page.
+    virtual void saveNewButtonPosition(const QString& baseName, bool fromWizard) {}
+    // Whether the "Global" tempo option of the pages is selected.
+    virtual bool globalTempoSelected() { return false; }
+    // A sequence finished fading (true) or started again (false).
+    virtual void doneWithFade(bool done) {}
+    // The fade-out text of a sequence's button (percent done).
+    virtual void updateFadeOutText(const QString& sequenceFile, int32_t percent) {}
+    // The daily button timers and the fade-done check (from the refresh tick).
+    virtual void checkTimers() {}
+    virtual void checkDoneWithFadeDelay() {}
+    // Redraws the current page only.
+    virtual void refreshPageOnly() {}
+    // The multi-button wizard's collection of sequences: emptied, one added.
+    virtual void setMultiCollectionToNothing() {}
+    virtual void addToMultiCollection(const QString& theName) {}
+};
+
+#pragma GCC diagnostic pop
