@@ -266,6 +266,8 @@ private:
     void reportTickError(const QString& text);
     QString sequencesPath(const QString& theFilename) const;
 
+    // The refresh period the console was designed around, in milliseconds.
+    static constexpr int designIntervalMs = 33;
     SlotList playbackWindows;
     std::unique_ptr<TickTimer> tick;
     int32_t tickCounter = 0;
