@@ -4,6 +4,7 @@
 // 64 universes and 10 playbacks. The 100-step case also reports the
 // resident memory of the process once the playbacks are programmed.
 
+#include "output/DmxOutput.h"
 #include "playback/playbackEngine.h"
 #include "playback/playbackFrame.h"
 #include "platform/tickTimer.h"
@@ -30,11 +31,12 @@ void tickWithFadingPlaybacks(benchmark::State& state) {
         m.channelIsIntensity[size_t(c)] = c % 2;
         m.channelFades[size_t(c)] = 1;
     }
+    shell().engine<DmxOutput>(); // the tick's send stage
     PlaybackFrame& frame = playbackFrame();
     frame.HiResTimer1().setInterval(25);
     for (int p = 1; p <= playbacks; ++p) {
         frame.clkAddPlaybackControl(p, false, true, false);
-        frmPlayBackControlEngine& e = *frame.playback(p);
+        PlaybackEngine& e = *frame.playback(p);
         e.ensureChannelCapacity();
         int32_t n = steps;
         e.setMaxSequenceSteps(n);

@@ -1,7 +1,7 @@
 // Start of the console: the program folder, the real platform services, the
 // frame and the main window.
 
-#include "effects/frmFogControl.h"
+#include "app/wiring.h"
 #include "output/DmxOutput.h"
 #include "platform/artNetSender.h"
 #include "platform/clock.h"
@@ -10,19 +10,16 @@
 #include "platform/paths.h"
 #include "platform/placementStore.h"
 #include "platform/portIo.h"
-#include "platform/prompts.h"
+#include "platform/ui/qtPrompts.h"
 #include "platform/tickTimer.h"
-#include "playback/framePlaybackService.h"
-#include "playback/frmPlayBackManager.h"
+#include "playback/ui/frmPlayBackManager.h"
 #include "playback/playbackFrame.h"
 #include "shell/miscGlobalFunctions.h"
-#include "shell/services/playbackService.h"
+#include "shell/ui/Main.h"
+#include "shell/ui/windowRegistry.h"
 #include "shell/services/showService.h"
 #include "shell/settingsKeys.h"
-#include "show/showEngine.h"
-#include "shell/Main.h"
 #include "shell/shell.h"
-#include "shortcuts/ui/shortcutsServiceImpl.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -63,17 +60,15 @@ int main(int argc, char** argv) {
     services.deviceArrival = std::make_unique<UdevDeviceArrival>();
     ShellScope scope(std::make_unique<Shell>(folder, std::move(services)));
     Shell& s = scope.get();
-    s.hooks.processPendingEvents = [] { QCoreApplication::processEvents(); };
-    s.hooks.redimFoggers = [&s](int32_t n) { s.form<frmFogControl>().redimFoggers(n); };
-    s.engine<DmxOutput>(); // fills the DMX output hooks of the shell
-    s.provide<PlaybackService>(std::make_unique<FramePlaybackService>());
-    s.provide<ShowService>(std::make_unique<ShowEngine>());
-    registerShortcuts(s);
+    wiring::startShell(s);
+    wiring::startOutput(s);
+    wiring::startPlayback(s);
+    wiring::startEffects(s);
+    wiring::startShow(s);
+    wiring::startShortcuts(s);
 
-    auto& frame = s.form<frmPlayBackManager>();
+    auto& frame = form<frmPlayBackManager>();
     QObject::connect(&frame, &frmPlayBackManager::closeRequested, &app, &QApplication::quit);
-    s.hooks.setFrameCaption = [&frame](const QString& text) { frame.setWindowTitle(text); };
-
     // The refresh period comes from ylc.ini; a setting that cannot be read
     // takes its default and the file stays. Then the start-up show comes back
     // before the windows are shown.
@@ -85,7 +80,7 @@ int main(int argc, char** argv) {
                                settingsProblems.join(QStringLiteral(", ")));
     s.show().loadStartupShow();
     frame.show();
-    s.form<Main>().show();
+    form<Main>().show();
 
     // A second after the windows are up the interfaces are opened, whose last
     // step switches the refresh tick on, then Art-Net starts when it is

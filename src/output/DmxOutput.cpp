@@ -6,9 +6,10 @@
 #include "platform/ftdiPort.h"
 #include "platform/prompts.h"
 #include "platform/tickTimer.h"
-#include "shell/Main.h"
 #include "shell/libParsePath.h"
 #include "shell/miscGlobalFunctions.h"
+#include "shell/services/mainWindowService.h"
+#include "shell/services/playbackService.h"
 #include "shell/settingsKeys.h"
 #include "shell/shell.h"
 
@@ -49,11 +50,7 @@ void fillSentLevels(std::vector<uint8_t>& out, const ChannelModel& st, int32_t t
 DmxOutput::DmxOutput() : dmxSendBuffer(universeSize + 1, 0), deferral(std::make_unique<QObject>()) {
     if (!hasShell()) return;
     dmxRecordStopChannel = shell().state.totalChannels;
-    ShellHooks& hooks = shell().hooks;
-    hooks.openDmxInterfaces = [this] { clkCorvellDmxDongle_Click(); };
-    hooks.dmxInterfaceOpen = [this] { return DMXDongle; };
-    hooks.artNetRunning = [this] { return artNetEnabled; };
-    hooks.endArtNet = [this] { endArtNet(); };
+    shell().lend<OutputService>(*this);
     if (DeviceArrival* arrival = shell().deviceArrival()) {
         if (!arrival->start([this] { deviceArrived(); }))
             qWarning("Plugged-in DMX interfaces are not noticed: %s", qPrintable(arrival->lastError()));
@@ -64,6 +61,7 @@ DmxOutput::~DmxOutput() {
     if (hasShell())
         if (DeviceArrival* arrival = shell().deviceArrival()) arrival->stop();
     closeInterfaces();
+    if (hasShell()) shell().withdraw<OutputService>(*this);
 }
 
 // Every interface in the set and the one served last, which may be held
@@ -74,12 +72,12 @@ void DmxOutput::closeInterfaces() {
 }
 
 void DmxOutput::setTick(bool on) {
-    if (setRefreshTickEnabled) setRefreshTickEnabled(on);
+    shell().playback().setRefreshTickEnabled(on);
 }
 
 void DmxOutput::setMainCaption(const QString& caption) {
     mainCaption = caption;
-    if (Main* m = shell().loadedForm<Main>()) m->setWindowTitle(caption);
+    shell().mainWindow().setMainCaption(caption);
 }
 
 void DmxOutput::clkCorvellDmxDongle_Click() {
@@ -165,8 +163,8 @@ void DmxOutput::sendOutputFrame() {
     ChannelModel& st = shell().state;
     if (st.currentPlayback != lastShownPlayback) {
         lastShownPlayback = st.currentPlayback;
-        if (setAllPlaybacksCaption)
-            setAllPlaybacksCaption(returnSequenceNameForCurrentChaser ? returnSequenceNameForCurrentChaser() : QString());
+        MainWindowService& main = shell().mainWindow();
+        main.setAllPlaybacksCaption(main.returnSequenceNameForCurrentChaser());
     }
     bool rebuild = false;
     try {
@@ -223,8 +221,7 @@ void DmxOutput::stopDMXOutput() {
     closeInterfaces();
     dmxDongleCollection.clear();
     DMXDongle = false;
-    if (shell().hooks.setFrameCaption)
-        shell().hooks.setFrameCaption(QStringLiteral("Dmx to USB Interface Disconected, Please Check USB Cable"));
+    shell().playback().setFrameCaption(QStringLiteral("Dmx to USB Interface Disconected, Please Check USB Cable"));
 }
 
 void DmxOutput::scheduleRebuild() {

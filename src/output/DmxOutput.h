@@ -2,11 +2,12 @@
 // The DMX output engine: the set of open USB-to-DMX interfaces, the send
 // stage that the refresh tick runs, Art-Net start and stop, and the DMX
 // record settings. One per shell: shell().engine<DmxOutput>(); creating it
-// fills the shell's DMX output hooks.
+// registers it as the output service of the shell.
+
+#include "shell/services/outputService.h"
 
 #include <QString>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -14,10 +15,10 @@ class clsCorvellDongle;
 class QObject;
 class TickTimer;
 
-class DmxOutput {
+class DmxOutput : public OutputService {
 public:
     DmxOutput();
-    ~DmxOutput();
+    ~DmxOutput() override;
     DmxOutput(const DmxOutput&) = delete;
     DmxOutput& operator=(const DmxOutput&) = delete;
 
@@ -39,7 +40,7 @@ public:
     // One send stage: every interface not in read mode gets its universe,
     // Art-Net gets every channel, channelLastSent takes the copy. Called by
     // the refresh tick after the playbacks have written channelOutput.
-    void sendOutputFrame();
+    void sendOutputFrame() override;
     // Drops (and closes) every interface.
     void stopDMXOutput();
 
@@ -48,7 +49,12 @@ public:
     // Starts Art-Net when ylc.ini [ArtNet] Enabled reads as True.
     void startArtNetIfEnabled();
     // Shutdown: ends Art-Net when it runs.
-    void endArtNet();
+    void endArtNet() override;
+
+    // The output service.
+    void openDmxInterfaces() override { clkCorvellDmxDongle_Click(); }
+    bool dmxInterfaceOpen() override { return DMXDongle; }
+    bool artNetRunning() override { return artNetEnabled; }
 
     // DMX record: switches every interface to DMX input (tick off meanwhile),
     // and back to output when recording stops.
@@ -73,10 +79,6 @@ public:
     void deviceArrived();
     static constexpr int arrivalDelayMs = 4000;
 
-    // Set by the subsystems above.
-    std::function<void(bool)> setRefreshTickEnabled;            // the frame's refresh tick
-    std::function<void(const QString&)> setAllPlaybacksCaption; // main window's cmdAllPlaybacks
-    std::function<QString()> returnSequenceNameForCurrentChaser;
     // The program's version as major, minor, revision.
     int versionMajor = 0, versionMinor = 1, versionRevision = 0;
 

@@ -1,10 +1,10 @@
 #include "output/clsCorvellDongle.h"
 
-#include "output/numericText.h"
 
 #include "platform/ftdiPort.h"
 #include "platform/prompts.h"
 #include "platform/text1252.h"
+#include "shell/numberText.h"
 #include "shell/shell.h"
 
 #include <QtGlobal>
@@ -155,7 +155,7 @@ QString clsCorvellDongle::readUserMemory() {
     if (status != ftStatus::ok) return QStringLiteral("-1");
     // The driver's count is not taken beyond the buffer.
     const int length = int(std::min<uint32_t>(got, sizeof buffer));
-    const double value = numericText::leadingNumber(text1252::decode(QByteArray(reinterpret_cast<const char*>(buffer), length)));
+    const double value = numberText::leadingValue(text1252::decode(QByteArray(reinterpret_cast<const char*>(buffer), length)));
     if (value > 0) {
         myUniverseNumber = value >= 2147483647.0 ? 2147483647 : roundHalfEven(value);
         return QString::number(value, 'g', 15); // whole numbers without an exponent

@@ -5,8 +5,6 @@
 
 #include <QString>
 
-class QWidget;
-
 namespace msgBox {
 // Buttons and icon flags, added together as the callers do.
 enum : int {
@@ -40,13 +38,4 @@ public:
     virtual void beep() = 0;
 };
 
-// The prompts of the desktop, shown over `parent` (may be null).
-class QtPrompts final : public Prompts {
-public:
-    int messageBox(const QString& text, int buttons, const QString& title) override;
-    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
-    QString openFileName(const FileDialogRequest& request) override;
-    QString saveFileName(const FileDialogRequest& request) override;
-    int chooseColour(int initialBgr) override;
-    void beep() override;
-};
+// The prompts of the desktop are QtPrompts (platform/ui/qtPrompts.h).

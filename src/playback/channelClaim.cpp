@@ -1,13 +1,14 @@
 #include "playback/channelClaim.h"
 
+#include "shell/services/playbackService.h"
 #include "shell/shell.h"
 
 namespace channelClaim {
 
 int32_t priorityOf(int32_t playbackNumber) {
     Shell& s = shell();
-    if (playbackNumber <= 0 || !s.hooks.reportPlayBackPriority) return 0;
-    return s.hooks.reportPlayBackPriority(playbackNumber);
+    if (playbackNumber <= 0) return 0;
+    return s.playback().reportPlayBackPriority(playbackNumber);
 }
 
 bool priorityAllows(int32_t myPriority, int32_t channel) {

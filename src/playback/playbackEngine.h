@@ -7,32 +7,32 @@
 // frame addresses it by myPlaybackNumber. Loading and saving a sequence file
 // live in sequenceFile.h and fill this state.
 //
-// Shared arrays come from shell().state; calls up into later subsystems go
-// through PlaybackHooks (playbackHooks.h).
+// Shared arrays come from shell().state; calls into other subsystems go
+// through their services (src/shell/services/); the window that shows the
+// playback attaches itself as its PlaybackView.
 
 #include "playback/playbackState.h"
+#include "playback/playbackViews.h"
 
 #include <QString>
 #include <cstdint>
-#include <functional>
 #include <stdexcept>
 #include <vector>
 
 struct ChannelModel;
 
-class frmPlayBackControlEngine {
+class PlaybackEngine {
 public:
-    frmPlayBackControlEngine();
+    PlaybackEngine();
 
     PlaybackState state;
 
-    // Called when the window must reflect a change of state (step label,
-    // sliders, trigger option, pause colour); may be unset.
-    std::function<void()> onDisplayChanged;
-    // Called when the playback hides its window (end of a fade-out).
-    std::function<void()> onHide;
-    // Called when the playback wants to be seen (the window is shown if hidden).
-    std::function<void()> onShow;
+    // The window that shows this playback; none: nothing is shown.
+    void setView(PlaybackView* v) { attachedView = v; }
+    PlaybackView& view() { return attachedView ? *attachedView : noView; }
+    bool hasView() const { return attachedView != nullptr; }
+    // What holds this playback (the frame's slot); none: it is not shown.
+    void setHost(PlaybackHost* h) { attachedHost = h; }
 
     // ---- Identity --------------------------------------------------------------
     int32_t myPlaybackNumber() const { return state.myPlaybackNumber; }
@@ -125,9 +125,8 @@ public:
     void takeOverHighPriorityChannels();
     void refreshPlaybackChannels();
     void newRefreshPlaybackChannels();
-    // Re-claims from the loaded file; set by the sequence-file code. Falls
-    // back to newRefreshPlaybackChannels when unset or the file is missing.
-    std::function<bool(frmPlayBackControlEngine&)> oldrefreshFromFile;
+    // Re-claims from the loaded file; falls back to newRefreshPlaybackChannels
+    // when the file is missing.
     void oldrefreshPlaybackChannels();
     void releaseMyLoneChannels();
     // Live change of one stored level (palette, presets, wizard).
@@ -217,25 +216,8 @@ public:
     };
     MovementRange getMovementRange(int32_t fixture) const;
     void returnCenter(int32_t fixture, int32_t& x, int32_t& y) const;
-    // Rescales a fixture's pan/tilt movement; set by the movement tools.
-    std::function<void(int32_t fixture)> scaleSequence;
-    // Pops up the window's menus and the load dialog; set by the window.
-    std::function<void()> showMenu;
-    std::function<void()> loadSequence;
-
-    // ---- Shortcut panel and sound to matrix (grown by their own windows) ----------------
-    // Set by the window that shows the playback's shortcut buttons.
-    std::function<void()> loadShortcutsOnFrame;
-    std::function<void(const QString& theSequence)> checkActivePlaybacks;
-    std::function<bool(const QString& shortcutName, bool playIfFound)> checkForShortcut;
-    // Set by the playback window: open the step-command editor of the current
-    // row; refill the step grid.
-    std::function<void()> showEditCommandDialog;
-    std::function<void()> displaySequenceData;
-    // Sound to matrix: the matrix subsystem drives the pattern through this
-    // hook while the playback has it switched on.
-    std::function<void(const QString& matrixName, int32_t frontColor, int32_t backColor, int32_t eqType)> onStartAudioMatrix;
-    std::function<void(const std::vector<int32_t>& theData)> onAudioData;
+    // ---- Sound to matrix ------------------------------------------------------------------
+    // The matrix subsystem drives the pattern while the playback has it switched on.
     void startAudioMatrix(const QString& matrixName, int32_t frontColor, int32_t backColor, int32_t eqType);
     void stopActiveSoundToMatrix() { audioToMatrix = false; }
     bool returnAudioToMatrixStatus() const { return audioToMatrix; }
@@ -246,6 +228,11 @@ public:
     void logFadeError(const QString& description, const QString& source);
 
 private:
+    void showWindow();
+    void hideWindow();
+    PlaybackView* attachedView = nullptr;
+    PlaybackView noView;
+    PlaybackHost* attachedHost = nullptr;
     void advanceChannelFades();
     void writeFineChannels();
     void clearValues();

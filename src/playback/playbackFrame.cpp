@@ -1,107 +1,80 @@
 #include "playback/playbackFrame.h"
 
 #include "profiles/ClsFixture.h"
-#include "output/DmxOutput.h"
 #include "playback/playbackEngine.h"
-#include "playback/playbackHooks.h"
 #include "playback/sequenceFileIo.h"
 #include "platform/prompts.h"
 #include "platform/tickTimer.h"
 #include "shell/libParsePath.h"
+#include "shell/miscGlobalFunctions.h"
+#include "shell/services/effectsService.h"
+#include "shell/services/mainWindowService.h"
+#include "shell/services/mastersService.h"
+#include "shell/services/matrixService.h"
+#include "shell/services/outputService.h"
+#include "shell/services/presetsService.h"
+#include "shell/services/schedulerService.h"
+#include "shell/services/shortcutsService.h"
 #include "shell/shell.h"
 
 #include <QDebug>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 PlaybackFrame& playbackFrame() { return shell().engine<PlaybackFrame>(); }
 
-PlaybackWindowSlot::PlaybackWindowSlot() : engineObject(std::make_unique<frmPlayBackControlEngine>()) {}
+PlaybackWindowSlot::PlaybackWindowSlot(PlaybackFrame& f) : frame(f), engineObject(std::make_unique<PlaybackEngine>()) {
+    engineObject->setHost(this);
+}
 PlaybackWindowSlot::~PlaybackWindowSlot() = default;
 
-namespace {
-constexpr int designIntervalMs = 33;
-
-// Turns the playback's override of the fade-from-current times on with the
-// given times, or off (the times then stay as they were).
-void overrideFadeFromCurrentTimes(PlaybackState& s, bool on, float up, float down) {
-    if (on) {
-        s.fadeFromCurrentFadeUpTime = up;
-        s.fadeFromCurrentFadeDownTime = down;
-    }
-    s.overRideCrossFadeTimes = on;
-}
-} // namespace
+void PlaybackWindowSlot::showWindow() { frame.setVisible(*this, true); }
+void PlaybackWindowSlot::hideWindow() { frame.setVisible(*this, false); }
 
 PlaybackFrame::PlaybackFrame() {
     tick = shell().timers().create();
     tick->setInterval(designIntervalMs);
     tick->onTick = [this] { HiResTimer1_Timer(); };
     tick->setEnabled(true);
-    installHooks();
+    shell().lend<PlaybackService>(*this);
 }
 
 PlaybackFrame::~PlaybackFrame() {
     // Windows that show a playback go before the playback does.
-    if (onWindowUnloaded)
-        for (const auto& w : playbackWindows) onWindowUnloaded(*w);
+    for (const auto& w : playbackWindows) view().windowUnloaded(*w);
     if (tick) {
         tick->setEnabled(false);
         tick->onTick = nullptr;
     }
-    if (hasShell()) {
-        ShellHooks& h = shell().hooks;
-        h.reportPlayBackPriority = nullptr;
-        h.getCurrentSequence = nullptr;
-        h.documentCount = nullptr;
-        h.getMaxSteps = nullptr;
-        h.reDimAllPlaybackControls = nullptr;
-        if (DmxOutput* out = shell().loadedEngine<DmxOutput>()) out->setRefreshTickEnabled = nullptr;
-        if (PlaybackHooks* p = shell().loadedEngine<PlaybackHooks>()) {
-            p->refreshIntervalMs = nullptr;
-            p->returnValueforStep1 = nullptr;
-            p->returnFirstPlayback = nullptr;
-            p->saveUseSequenceFadetimeShort = nullptr;
-            p->sceneCopied = nullptr;
-            p->pasteCopiedFadeTimes = nullptr;
-        }
-    }
+    if (hasShell()) shell().withdraw<PlaybackService>(*this);
 }
 
-void PlaybackFrame::installHooks() {
-    ShellHooks& h = shell().hooks;
-    h.reportPlayBackPriority = [this](int32_t n) { return reportPlayBackPriority(n); };
-    h.getCurrentSequence = [this](int32_t n) {
-        int32_t number = n;
-        return getCurrentSequence(n, number);
-    };
-    h.documentCount = [this] { return DocumentCount(); };
-    // By position in the window list, as the shell walks 1..documentCount.
-    h.getMaxSteps = [this](int32_t position) {
-        PlaybackWindowSlot* w = slotAt(position);
-        return w ? w->engine().giveMeMaxStep() : 0;
-    };
-    h.reDimAllPlaybackControls = [this] { reDimAllPlaybackControls(); };
+void PlaybackFrame::setFrameCaption(const QString& text) {
+    frameCaptionText = text;
+    view().captionChanged(text);
+}
 
-    shell().engine<DmxOutput>().setRefreshTickEnabled = [this](bool on) { tick->setEnabled(on); };
+void PlaybackFrame::setRefreshTickEnabled(bool on) { tick->setEnabled(on); }
 
-    PlaybackHooks& p = playbackHooks();
-    p.refreshIntervalMs = [this] { return refreshIntervalMs(); };
-    p.returnValueforStep1 = [this](int32_t channel, int32_t calling, bool& stacked) {
-        return returnValueforStep1(channel, calling, stacked);
-    };
-    p.returnFirstPlayback = [this] { return returnFirstPlayback(); };
-    p.sceneCopied = [this](int32_t number, int32_t step) {
-        sceneMemoryBelongsToPlayBackNumber = number;
-        sceneCopiedFrom = step;
-    };
-    // Nothing copied yet (number 0): the step's times become 0.
-    p.pasteCopiedFadeTimes = [this](int32_t pasteTo) {
-        returnFadeTimes(sceneMemoryBelongsToPlayBackNumber, sceneCopiedFrom, pasteTo);
-    };
-    p.saveUseSequenceFadetimeShort = [this](int32_t n) {
-        first(n, [](PlaybackWindowSlot& w) { sequenceFileIo::SaveUseSequenceFadetimeShort(w.engine()); });
-    };
+// By position in the window list, as the shell walks 1..DocumentCount.
+int32_t PlaybackFrame::maxStepsAtPosition(int32_t position) const {
+    PlaybackWindowSlot* w = slotAt(position);
+    return w ? w->engine().giveMeMaxStep() : 0;
+}
+
+void PlaybackFrame::sceneCopied(int32_t number, int32_t step) {
+    sceneMemoryBelongsToPlayBackNumber = number;
+    sceneCopiedFrom = step;
+}
+
+// Nothing copied yet (number 0): the step's times become 0.
+void PlaybackFrame::pasteCopiedFadeTimes(int32_t pasteTo) {
+    returnFadeTimes(sceneMemoryBelongsToPlayBackNumber, sceneCopiedFrom, pasteTo);
+}
+
+void PlaybackFrame::saveUseSequenceFadetimeShort(int32_t n) {
+    first(n, [](PlaybackWindowSlot& w) { sequenceFileIo::SaveUseSequenceFadetimeShort(w.engine()); });
 }
 
 // ---- Windows ------------------------------------------------------------------------------
@@ -116,7 +89,7 @@ PlaybackWindowSlot* PlaybackFrame::findPlayback(int32_t n) const {
     return nullptr;
 }
 
-frmPlayBackControlEngine* PlaybackFrame::playback(int32_t n) const {
+PlaybackEngine* PlaybackFrame::playback(int32_t n) const {
     PlaybackWindowSlot* w = findPlayback(n);
     return w ? &w->engine() : nullptr;
 }
@@ -153,12 +126,12 @@ void PlaybackFrame::all(const std::function<void(PlaybackWindowSlot&)>& f) const
 void PlaybackFrame::setVisible(PlaybackWindowSlot& w, bool visible) {
     if (w.isVisible == visible) return;
     w.isVisible = visible;
-    if (w.onVisibilityChanged) w.onVisibilityChanged(visible);
+    w.view().visibilityChanged(visible);
 }
 
 void PlaybackFrame::setCaption(PlaybackWindowSlot& w, const QString& caption) {
     w.captionText = caption;
-    if (w.onCaptionChanged) w.onCaptionChanged(caption);
+    w.view().captionChanged(caption);
 }
 
 void PlaybackFrame::unloadPlayback(PlaybackWindowSlot& w) {
@@ -175,22 +148,18 @@ void PlaybackFrame::unloadPlayback(PlaybackWindowSlot& w) {
             break;
         }
     }
-    if (onWindowUnloaded) onWindowUnloaded(w);
+    view().windowUnloaded(w);
 }
 
 PlaybackWindowSlot& PlaybackFrame::createWindow(int32_t number, const QString& heading) {
-    auto w = std::make_shared<PlaybackWindowSlot>();
+    auto w = std::make_shared<PlaybackWindowSlot>(*this);
     playbackWindows.push_back(w);
-    frmPlayBackControlEngine& e = w->engine();
+    PlaybackEngine& e = w->engine();
     e.state.originalHeading = heading;
     w->Tag = QString::number(DocumentCount());
     e.setMyPlayBackNumber(number);
-    e.oldrefreshFromFile = [](frmPlayBackControlEngine& engine) { return sequenceFileIo::oldrefreshPlaybackChannels(engine); };
-    PlaybackWindowSlot* raw = w.get();
-    e.onShow = [this, raw] { setVisible(*raw, true); };
-    e.onHide = [this, raw] { setVisible(*raw, false); };
     w->captionText = heading;
-    if (onWindowCreated) onWindowCreated(*w);
+    view().windowCreated(*w);
     return *w;
 }
 
@@ -206,10 +175,10 @@ void PlaybackFrame::applyLiveMarks(PlaybackWindowSlot& w, bool livePlayback, con
 }
 
 void PlaybackFrame::finalFaderStep() {
-    if (!hooks.loadAnotherFader || playbackWindows.empty()) return;
-    const frmPlayBackControlEngine& e = playbackWindows.back()->engine();
+    if (playbackWindows.empty()) return;
+    const PlaybackEngine& e = playbackWindows.back()->engine();
     const int32_t number = e.myPlaybackNumber();
-    hooks.loadAnotherFader(number, e.state.PlaybackAlias, QString::number(number));
+    shell().masters().loadAnotherFader(number, e.state.PlaybackAlias, QString::number(number));
 }
 
 void PlaybackFrame::clkAddPlaybackControl(int32_t forceNumber, bool fromMain, bool makeVisible, bool livePlayback) {
@@ -255,14 +224,16 @@ void PlaybackFrame::clkAddPlaybackControl(int32_t forceNumber, bool fromMain, bo
 
 void PlaybackFrame::loadInto(PlaybackWindowSlot& w, const QString& sequenceName, bool doNotFadeCurrent, bool crossFade,
                              int32_t sentDimmerValue, bool& loaded) {
-    frmPlayBackControlEngine& e = w.engine();
+    PlaybackEngine& e = w.engine();
     if (!sequenceFileIo::loadSeqenceIntoMemory(e, sequenceName, crossFade ? 1 : 0)) return;
     loaded = true;
     const int32_t number = e.myPlaybackNumber();
     QString caption = libParsePath::ParsePath(sequenceName, 4) + QStringLiteral("  (") + QStringLiteral(" Playback") +
                       QStringLiteral(" ") + QString::number(number) + QStringLiteral(")");
-    if (number >= 1 && number <= 8 && hooks.playbackNames)
-        caption += QStringLiteral("'") + hooks.playbackNames(number - 1) + QStringLiteral("'");
+    if (number >= 1 && number <= 8) {
+        if (const std::optional<QString> name = shell().mainWindow().playbackNames(number - 1))
+            caption += QStringLiteral("'") + *name + QStringLiteral("'");
+    }
     setCaption(w, caption);
     if (doNotFadeCurrent) return;
     setDimmerValue(sentDimmerValue, number);
@@ -315,82 +286,6 @@ void PlaybackFrame::reDimAllPlaybackControls() {
     for (const auto& w : snapshot) unloadPlayback(*w);
 }
 
-// ---- Refresh tick ---------------------------------------------------------------------
-
-void PlaybackFrame::HiResTimer1_Timer() {
-    // 1. Step every running playback, showing a hidden one first.
-    const SlotList snapshot = playbackWindows;
-    for (const auto& w : snapshot) {
-        if (w->unloaded) continue;
-        frmPlayBackControlEngine& e = w->engine();
-        if (!e.getTimerStatus()) continue;
-        if (!w->isVisible) setVisible(*w, true);
-        e.tmrPlayBackEvent_Timer();
-    }
-    // 2. Send stage.
-    shell().engine<DmxOutput>().sendOutputFrame();
-    // 3. Palette window.
-    if (hooks.updateDMXValueDisplay) hooks.updateDMXValueDisplay(false);
-    if (hooks.loadAllSelectedFixturePositions) hooks.loadAllSelectedFixturePositions(false);
-    // 4. Pixel matrix.
-    try {
-        if (hooks.matrixVisible && hooks.matrixVisible()) redrawMatrix();
-    } catch (const std::exception& e) {
-        reportTickError(QStringLiteral(" Error Updating Matrix:") + QString::fromUtf8(e.what()));
-    }
-    // 5. Slow work every 26th tick.
-    if (++tickCounter > 25) {
-        if (hooks.showTime) hooks.showTime();
-        if (hooks.checkTimers) hooks.checkTimers();
-        tickCounter = 0;
-    }
-    // 6. Fade-done check of the button pages.
-    if (hooks.checkDoneWithFadeDelay) hooks.checkDoneWithFadeDelay();
-}
-
-void PlaybackFrame::redrawMatrix() {
-    ChannelModel& m = shell().state;
-    const frmPlayBackControlEngine* current = playback(m.currentPlayback);
-    if (!current) {
-        reportTickError(QStringLiteral(" Error Updating Matrix:") +
-                        QStringLiteral("no playback numbered %1").arg(m.currentPlayback));
-        return;
-    }
-    const int32_t step = current->returnMyCurrentStep();
-    const QString name = hooks.myMatrixName ? hooks.myMatrixName() : QString();
-    const int32_t fixtures = std::min<int32_t>(m.fixtureCount, int32_t(m.fixtureStartChannel.size()) - 1);
-    for (int32_t j = 1; j <= fixtures; ++j) {
-        if (j >= m.fixtureMatrixMarker.size() || m.fixtureMatrixMarker[j] != QLatin1String("YesMatrix")) continue;
-        if (j >= m.fixtureMatrixName.size() || m.fixtureMatrixName[j] != name) continue;
-        const int32_t k = size_t(j) < m.fixtureLightClass.size() ? m.fixtureLightClass[size_t(j)] : 0;
-        if (k < 1 || size_t(k) >= m.lightClasses.size() || !m.lightClasses[size_t(k)]) continue;
-        const int64_t index = int64_t(m.fixtureStartChannel[size_t(j)]) + m.lightClasses[size_t(k)]->redChannel();
-        if (index < 1 || index >= m.channelMixedColour.size()) {
-            reportTickError(QStringLiteral(" Error Updating Matrix:") +
-                            QStringLiteral("fixture %1 has no colour channel %2").arg(j).arg(index));
-            continue;
-        }
-        const int32_t colour = int32_t(m.channelMixedColour[qsizetype(index)].trimmed().toLongLong());
-        if (hooks.drawMatrix && size_t(j) < m.fixtureMatrixColumn.size() && size_t(j) < m.fixtureMatrixRow.size())
-            hooks.drawMatrix(m.fixtureMatrixColumn[size_t(j)] - 1, m.fixtureMatrixRow[size_t(j)] - 1, colour, step);
-    }
-}
-
-void PlaybackFrame::reportTickError(const QString& text) {
-    if (std::find(reportedTickErrors.begin(), reportedTickErrors.end(), text) != reportedTickErrors.end()) return;
-    reportedTickErrors.push_back(text);
-    qWarning().noquote() << text;
-    if (hooks.tickErrorReported) hooks.tickErrorReported(text);
-}
-
-void PlaybackFrame::applyStartupRefreshRate(const QString& settingsValue) {
-    bool ok = false;
-    const int v = settingsValue.trimmed().toInt(&ok);
-    tick->setInterval(ok && v >= 1 && v <= 99 ? v : designIntervalMs);
-}
-
-int32_t PlaybackFrame::refreshIntervalMs() const { return tick->interval(); }
-
 // ---- Frame queries ------------------------------------------------------------------------
 
 int32_t PlaybackFrame::returnNumberOfPlaybacksActive() const {
@@ -404,753 +299,16 @@ int32_t PlaybackFrame::returnFirstPlayback() const {
 }
 
 int32_t PlaybackFrame::getMaxSteps(int32_t theDoc) const {
-    const frmPlayBackControlEngine* e = playback(theDoc);
+    const PlaybackEngine* e = playback(theDoc);
     return e ? e->giveMeMaxStep() : 0;
 }
 
 void PlaybackFrame::giveMeMaxStepsInDoc(int32_t theDoc, int32_t& theAmount) const {
-    if (const frmPlayBackControlEngine* e = playback(theDoc)) theAmount = e->giveMeMaxStep();
+    if (const PlaybackEngine* e = playback(theDoc)) theAmount = e->giveMeMaxStep();
 }
 
 int32_t PlaybackFrame::returnDocNumberWithCaption(const QString& caption) const {
     for (int32_t i = 1; i <= DocumentCount(); ++i)
         if (playbackWindows[size_t(i - 1)]->captionText == caption) return i;
     return 1;
-}
-
-// ---- Facade: starting, stopping, pausing ---------------------------------------------------
-
-void PlaybackFrame::playLoadedSequence(int32_t playBackNumber, bool fadeFrom, bool autoMode, bool fromStack) {
-    auto start = [&](PlaybackWindowSlot& w, bool reload, bool crossfade) {
-        frmPlayBackControlEngine& e = w.engine();
-        if (reload) sequenceFileIo::loadSeqenceIntoMemory(e, e.state.theSequenceFilename, 0);
-        else e.releaseMyLoneChannels();
-        e.takeMainDeskTimes();
-        e.cmdGo_Click();
-        if (autoMode) e.setAutoTrigger(2, false);
-        if (crossfade) e.fadeFromCurrent(1, true, 0);
-    };
-    const bool found = first(playBackNumber, [&](PlaybackWindowSlot& w) { start(w, fromStack, fadeFrom); });
-    if (!found) {
-        // The current playback starts instead (created when missing).
-        const int32_t current = shell().state.currentPlayback;
-        clkAddPlaybackControl(current, false, false, false);
-        first(current, [&](PlaybackWindowSlot& w) { start(w, false, false); });
-    }
-    const bool scheduling = hooks.scheduleRunning && hooks.scheduleRunning();
-    if (!scheduling && hooks.refreshPageOnly) hooks.refreshPageOnly();
-}
-
-void PlaybackFrame::stopLoadedSequence(int32_t playBackNumber) {
-    const SlotList snapshot = playbackWindows;
-    for (const auto& w : snapshot) {
-        if (w->unloaded || w->engine().myPlaybackNumber() != playBackNumber) continue;
-        if (w->engine().returnMyPlayBackPriority() >= 10) continue;
-        w->engine().cmdClear_Click();
-        return;
-    }
-}
-
-void PlaybackFrame::fadeOutSequence(int32_t playBackNumber) {
-    first(playBackNumber, [](PlaybackWindowSlot& w) {
-        bool fade = true;
-        w.engine().fadeOutFromCurrent(fade, 0);
-    });
-}
-
-void PlaybackFrame::stopFadeout(int32_t playback) {
-    first(playback, [](PlaybackWindowSlot& w) { w.engine().stopFadeout(); });
-}
-
-void PlaybackFrame::clearSequenceInChaser(int32_t playBackNumber) {
-    every(playBackNumber, [](PlaybackWindowSlot& w) { w.engine().clearsequence(); });
-}
-
-void PlaybackFrame::clearAllLivePlaybacks() {
-    all([](PlaybackWindowSlot& w) {
-        const PlaybackState& s = w.engine().state;
-        if (!s.iAmLivePlayback && !s.alteredPlayback) return;
-        bool fade = false;
-        w.engine().fadeOutFromCurrent(fade, 0);
-    });
-}
-
-void PlaybackFrame::withCreated(int32_t n, bool makeVisible, const std::function<void(PlaybackWindowSlot&)>& f) {
-    if (every(n, f)) return;
-    clkAddPlaybackControl(n, true, makeVisible, false);
-    if (!every(n, f)) qWarning() << "playback" << n << "could not be created";
-}
-
-void PlaybackFrame::StepFoward(int32_t playBackNumber) {
-    withCreated(playBackNumber, false, [](PlaybackWindowSlot& w) { w.engine().cmdFoward_Click(); });
-}
-
-void PlaybackFrame::stepBackWards(int32_t playBackNumber) {
-    withCreated(playBackNumber, false, [](PlaybackWindowSlot& w) { w.engine().cmdBack_Click(); });
-}
-
-void PlaybackFrame::setPause(int32_t theplayback, bool allWindows) {
-    if (allWindows) all([](PlaybackWindowSlot& w) { w.engine().setTimerStatus(); });
-    else first(theplayback, [](PlaybackWindowSlot& w) { w.engine().setTimerStatus(); });
-}
-
-void PlaybackFrame::setTimerStatus(int32_t theplayback, bool allWindows) {
-    if (allWindows) {
-        if (PlaybackWindowSlot* w = slotAt(1)) w->engine().setTimerStatus();
-    } else {
-        first(theplayback, [](PlaybackWindowSlot& w) { w.engine().setTimerStatus(); });
-    }
-}
-
-void PlaybackFrame::setChaseMode(int32_t playBackNumber, int32_t chaseMode, bool save) {
-    first(playBackNumber, [&](PlaybackWindowSlot& w) { w.engine().setAutoTrigger(chaseMode, save); });
-}
-
-void PlaybackFrame::setCurrentStep(int32_t playBackNumber, int32_t theStep) {
-    first(playBackNumber, [&](PlaybackWindowSlot& w) { w.engine().setCurrentStep(theStep); });
-}
-
-void PlaybackFrame::setWaitForGO(int32_t playBackNumber, bool theValue) {
-    first(playBackNumber, [&](PlaybackWindowSlot& w) { w.engine().setWaitForGO(theValue); });
-}
-
-// ---- Facade: fading from the live output -----------------------------------------------------
-
-void PlaybackFrame::fadeFromCurrent(int32_t playBackNumber, int32_t fadeTo) {
-    first(playBackNumber, [&](PlaybackWindowSlot& w) { w.engine().fadeFromCurrent(fadeTo, true, 0); });
-}
-
-void PlaybackFrame::fadeFromCurrentOverride(int32_t playBackNumber, int32_t fadeTo, float crossFadeTime) {
-    first(playBackNumber, [&](PlaybackWindowSlot& w) {
-        overrideFadeFromCurrentTimes(w.engine().state, crossFadeTime > 0, crossFadeTime, crossFadeTime);
-        w.engine().fadeFromCurrentOveride(fadeTo);
-    });
-}
-
-void PlaybackFrame::setCurrentCrossfadeTime(int32_t playBackNumber, float crossFadeTime) {
-    const bool on = crossFadeTime > 0;
-    every(playBackNumber, [&](PlaybackWindowSlot& w) {
-        overrideFadeFromCurrentTimes(w.engine().state, on, crossFadeTime, crossFadeTime);
-        if (on) w.engine().fadeFromCurrent(1, true, 0);
-    });
-}
-
-void PlaybackFrame::setoverRideCrossFadeTimes(int32_t playBackNumber, bool theState) {
-    every(playBackNumber, [&](PlaybackWindowSlot& w) { w.engine().state.overRideCrossFadeTimes = theState; });
-}
-
-void PlaybackFrame::setfadeInStatusfadeTimes(float UpTime, float downtime, int32_t theplayback) {
-    first(theplayback, [&](PlaybackWindowSlot& w) {
-        overrideFadeFromCurrentTimes(w.engine().state, UpTime + downtime != 0.0f, UpTime, downtime);
-    });
-}
-
-void PlaybackFrame::setFadeInStatus(int32_t theplayback, bool theStatus) {
-    first(theplayback, [&](PlaybackWindowSlot& w) { w.engine().setFadeStatus(theStatus); });
-}
-
-// ---- Facade: steps, scene data, channel values ---------------------------------------------
-
-void PlaybackFrame::pressRecord(int32_t playBackNumber, bool add) {
-    ChannelModel& m = shell().state;
-    if (m.currentPlayback == 0) m.currentPlayback = 1;
-    withCreated(playBackNumber, true, [&](PlaybackWindowSlot& w) { w.engine().recordScene(add); });
-}
-
-void PlaybackFrame::updateSceneValues(int32_t theChaser) {
-    first(theChaser, [](PlaybackWindowSlot& w) { w.engine().updateCurrentSceneValues(); });
-}
-
-void PlaybackFrame::setMaxStepsValue(int32_t forPlaybackNumber, int32_t maxStepNumber) {
-    every(forPlaybackNumber, [&](PlaybackWindowSlot& w) {
-        int32_t steps = maxStepNumber;
-        w.engine().setMaxSequenceSteps(steps);
-    });
-}
-
-void PlaybackFrame::resizeMyArrays() {
-    all([](PlaybackWindowSlot& w) {
-        int32_t steps = 20;
-        w.engine().reDimForStepCount(20, steps);
-    });
-}
-
-void PlaybackFrame::setSceneName(int32_t playBackNumber, int32_t stepNumber, const QString& scenename) {
-    first(playBackNumber, [&](PlaybackWindowSlot& w) {
-        int32_t step = stepNumber;
-        w.engine().setSceneNameForPlayback(step, scenename);
-    });
-}
-
-bool PlaybackFrame::recieveChaserValueData(int32_t channel, int32_t stepNumber, int32_t theValue, int32_t chasernumber) {
-    if (DocumentCount() == 0) clkAddPlaybackControl(shell().state.currentPlayback, false, false, false);
-    if (channel <= 0) return false;
-    first(chasernumber, [&](PlaybackWindowSlot& w) {
-        w.engine().updateChaserValue(int16_t(channel), int16_t(stepNumber), int16_t(theValue), int16_t(chasernumber));
-    });
-    return false;
-}
-
-void PlaybackFrame::returnFadeTimes(int32_t playBackNumberToCopyFrom, int32_t step, int32_t playBackToPasteTo) {
-    try {
-        float up = 0, down = 0, delayUp = 0, delayDown = 0, follow = 0;
-        every(playBackNumberToCopyFrom,
-              [&](PlaybackWindowSlot& w) { w.engine().giveMeFadeTimes(step, up, down, delayUp, delayDown, follow); });
-        every(playBackToPasteTo, [&](PlaybackWindowSlot& w) { w.engine().setMyFadeTimes(0, up, down, delayUp, delayDown, follow); });
-    } catch (const std::exception& e) {
-        shell().prompts().messageBox(QStringLiteral("Error in returnFades: ") + QString::fromUtf8(e.what()));
-    }
-}
-
-void PlaybackFrame::copyscene(int32_t n) {
-    first(n, [](PlaybackWindowSlot& w) { w.engine().clkCopyScene_Click(); });
-}
-
-void PlaybackFrame::pastescene(int32_t n) {
-    first(n, [](PlaybackWindowSlot& w) { w.engine().clkPasteScene_Click(); });
-}
-
-void PlaybackFrame::deleteScene(int32_t n) {
-    first(n, [](PlaybackWindowSlot& w) { w.engine().clkDeleteScene_Click(); });
-}
-
-void PlaybackFrame::insertscene(int32_t n, bool blackOut) {
-    first(n, [&](PlaybackWindowSlot& w) { w.engine().insertscene(false, blackOut); });
-}
-
-void PlaybackFrame::insertSceneAfter(int32_t n, bool blackOut) {
-    first(n, [&](PlaybackWindowSlot& w) { w.engine().insertscene(true, blackOut); });
-}
-
-void PlaybackFrame::adjustPlayBackValuesInRealTime(int32_t theplayback, int32_t theChannel, int32_t theValue) {
-    first(theplayback, [&](PlaybackWindowSlot& w) { w.engine().adjustChaserValuesInRealTime(theChannel, theValue); });
-}
-
-void PlaybackFrame::movePanAndTilt(int32_t increment, int32_t channel) {
-    const ChannelModel& m = shell().state;
-    if (channel < 1 || channel > m.totalChannels) return;
-    every(m.channelOwner[size_t(channel)],
-          [&](PlaybackWindowSlot& w) { w.engine().movementMoveChannel(channel, increment); });
-}
-
-void PlaybackFrame::scaleSequenceForPlayback(int32_t theplayback) {
-    first(theplayback, [](PlaybackWindowSlot& w) {
-        frmPlayBackControlEngine& e = w.engine();
-        const ChannelModel& m = shell().state;
-        const int32_t fixtures = std::min<int32_t>(m.fixtureCount, int32_t(m.fixtureTiltChannel.size()) - 1);
-        for (int32_t f = 1; f <= fixtures; ++f)
-            if (m.fixturePanChannel[size_t(f)] != 0 && m.fixtureTiltChannel[size_t(f)] != 0 && e.scaleSequence)
-                e.scaleSequence(f);
-    });
-}
-
-// ---- Facade: times, dimmer, priority, claims ----------------------------------------------
-
-void PlaybackFrame::setUseSequenceFadetime(int32_t playBackNumber, bool valueBool) {
-    first(playBackNumber, [&](PlaybackWindowSlot& w) { w.engine().setUseSequenceFadetime(valueBool); });
-}
-
-void PlaybackFrame::saveUseFadetime(int32_t thePlaybackNumber) {
-    every(thePlaybackNumber, [](PlaybackWindowSlot& w) { sequenceFileIo::saveUseSequenceFadetime(w.engine()); });
-}
-
-void PlaybackFrame::setUseMotionfade(int32_t playBackNumber, bool theBool) {
-    first(playBackNumber, [&](PlaybackWindowSlot& w) {
-        w.engine().state.useMotionfade = theBool;
-        w.engine().onDisplayChanged ? w.engine().onDisplayChanged() : void();
-        if (hooks.mainFadeScenes) hooks.mainFadeScenes(theBool);
-    });
-}
-
-void PlaybackFrame::setFadeTimeSliderValue(int32_t theplayback, int32_t theValue) {
-    if (theplayback != 0) {
-        first(theplayback, [&](PlaybackWindowSlot& w) { w.engine().setFadeTimeSliderValue(theValue); });
-        return;
-    }
-    all([&](PlaybackWindowSlot& w) {
-        w.engine().setFadeTimeSliderValue(theValue);
-        setUseSequenceFadetime(w.engine().myPlaybackNumber(), false);
-    });
-}
-
-void PlaybackFrame::setFadeTime(int32_t bpm) {
-    all([&](PlaybackWindowSlot& w) { w.engine().setFadeTimeSlider(bpm); });
-}
-
-void PlaybackFrame::setDimmerValue(int32_t theValue, int32_t theplayback) {
-    first(theplayback, [&](PlaybackWindowSlot& w) { w.engine().setTheSliderValue(theValue); });
-}
-
-void PlaybackFrame::adjustGranmaster() {
-    all([](PlaybackWindowSlot& w) { w.engine().changeGrandMaster(); });
-}
-
-void PlaybackFrame::setPlaybackPriority(int32_t theplayback, int32_t priority, bool Refresh) {
-    first(theplayback, [&](PlaybackWindowSlot& w) {
-        if (Refresh) w.engine().refreshPlaybackChannels();
-        w.engine().setPriority(priority);
-        w.engine().takeOverHighPriorityChannels();
-    });
-}
-
-void PlaybackFrame::refreshPlaybackChannels(int32_t thePlaybackNumber) {
-    every(thePlaybackNumber, [](PlaybackWindowSlot& w) {
-        w.engine().refreshPlaybackChannels();
-        w.engine().takeOverHighPriorityChannels();
-    });
-}
-
-void PlaybackFrame::refreshPlaybackUsingSequence(const QString& sequenceName) {
-    const SlotList snapshot = playbackWindows;
-    for (const auto& w : snapshot) {
-        if (w->unloaded) continue;
-        if (libParsePath::ParsePath(w->engine().state.theSequenceFilename, 4).trimmed() != sequenceName) continue;
-        w->engine().refreshPlaybackChannels();
-        return;
-    }
-}
-
-void PlaybackFrame::refreshVisiblePlaybacks() {
-    all([](PlaybackWindowSlot& w) {
-        if (w.isVisible) w.engine().refreshPlaybackChannels();
-    });
-}
-
-bool PlaybackFrame::refreshAlteredPlayback(const QString& theplayback) {
-    const SlotList snapshot = playbackWindows;
-    for (const auto& w : snapshot) {
-        if (w->unloaded) continue;
-        PlaybackState& s = w->engine().state;
-        if (libParsePath::ParsePath(s.theSequenceFilename, 4) != theplayback || !s.alteredPlayback) continue;
-        w->engine().oldrefreshPlaybackChannels();
-        s.alteredPlayback = false;
-        return true;
-    }
-    return false;
-}
-
-void PlaybackFrame::updatePlaybacksColorMixers(int32_t thePlaybackNumber) {
-    every(thePlaybackNumber, [](PlaybackWindowSlot& w) { w.engine().updateColorMixers(); });
-}
-
-void PlaybackFrame::blackOutPlaybacks(int32_t thePlaybackNumber, bool theState, bool allPlaybacks, bool byPassValues,
-                                      bool bypassSwitch) {
-    const SlotList snapshot = playbackWindows;
-    for (const auto& w : snapshot) {
-        if (w->unloaded) continue;
-        const bool treat = w->engine().myPlaybackNumber() == thePlaybackNumber || (allPlaybacks && w->isVisible);
-        if (!treat) continue;
-        w->engine().blackOutMyControlledShutters(true, theState, byPassValues, bypassSwitch);
-        if (!allPlaybacks) return;
-    }
-}
-
-// ---- Facade: saving ---------------------------------------------------------------------
-
-bool PlaybackFrame::saveSequence(int32_t playBackNumber, int32_t theplayback, const QString& autoPlay, int32_t saveMode,
-                                 const QString& theString) {
-    bool saved = false;
-    first(playBackNumber, [&](PlaybackWindowSlot& w) {
-        saved = sequenceFileIo::saveSequence(w.engine(), !theString.isEmpty(), theplayback, autoPlay, saveMode, theString);
-    });
-    return saved;
-}
-
-bool PlaybackFrame::saveTheSequence(int32_t playBackNumber, bool DoNotAskMe) {
-    bool saved = false;
-    first(playBackNumber, [&](PlaybackWindowSlot& w) {
-        if (DoNotAskMe) saved = sequenceFileIo::saveSequence(w.engine(), false, 0, QString(), 0, QString());
-        else saved = sequenceFileIo::saveSequence(w.engine(), true, playBackNumber, QString(), 0, QString());
-    });
-    return saved;
-}
-
-// ---- Facade: live playbacks ------------------------------------------------------------------
-
-void PlaybackFrame::pressRecordInLiveMode(int32_t theplayback) {
-    if (!hooks.paletteLiveMode || !hooks.paletteLiveMode()) return;
-    const SlotList snapshot = playbackWindows;
-    for (const auto& w : snapshot) {
-        if (w->unloaded || w->engine().myPlaybackNumber() != theplayback || !w->engine().state.iAmLivePlayback) continue;
-        w->engine().recordScene(false);
-        return;
-    }
-}
-
-void PlaybackFrame::setPlaybackAlias(const QString& theString, int32_t& theplayback, const QString& fromPreset) {
-    if (!hooks.paletteLiveMode || !hooks.paletteLiveMode()) return;
-    const bool anySteps = std::any_of(playbackWindows.begin(), playbackWindows.end(),
-                                      [](const auto& w) { return w->engine().giveMeMaxStep() > 0; });
-    if (!anySteps) return;
-    clkAddPlaybackControl(0, false, true, true);
-    theplayback = shell().state.currentPlayback;
-    const SlotList snapshot = playbackWindows;
-    for (const auto& w : snapshot) {
-        frmPlayBackControlEngine& e = w->engine();
-        if (w->unloaded || e.myPlaybackNumber() != theplayback || !e.state.iAmLivePlayback) continue;
-        e.state.livePlaybackName = theString;
-        const bool shape = fromPreset == QLatin1String("shape") || fromPreset == QLatin1String("rgb-fx") ||
-                           fromPreset == QLatin1String("Joystick Shape");
-        if (!shape && e.giveMeMaxStep() == 0) {
-            e.recordScene(true);
-            e.state.recordPlusLast = false;
-        }
-        setCaption(*w, QStringLiteral("Live:") + theString);
-        return;
-    }
-}
-
-void PlaybackFrame::setLiveCrossFadeFlag(bool status, const QString& thePlaybackName, float fadeOverRideTime) {
-    if (thePlaybackName.size() <= 1) return;
-    all([&](PlaybackWindowSlot& w) {
-        frmPlayBackControlEngine& e = w.engine();
-        if (libParsePath::ParsePath(e.returnCurrentSequence(true), 4) != thePlaybackName) return;
-        e.setManualCrossfade(status);
-        if (fadeOverRideTime > 0) {
-            e.state.fadeFromCurrentFadeUpTime = fadeOverRideTime;
-            e.state.fadeFromCurrentFadeDownTime = fadeOverRideTime;
-        }
-    });
-}
-
-void PlaybackFrame::setCrossFade(float position, const QString& thePlaybackName) {
-    if (thePlaybackName.size() <= 1) return;
-    all([&](PlaybackWindowSlot& w) {
-        frmPlayBackControlEngine& e = w.engine();
-        if (libParsePath::ParsePath(e.returnCurrentSequence(true), 4) != thePlaybackName) return;
-        e.setCrossFadeStatus(position);
-        e.setManualCrossfade(true);
-    });
-}
-
-bool PlaybackFrame::saveMultiSequences(const QString& autoPlay, const QString& theString) {
-    if (hooks.setMultiCollectionToNothing) hooks.setMultiCollectionToNothing();
-    bool allSaved = true;
-    const SlotList snapshot = playbackWindows;
-    for (const auto& w : snapshot) {
-        if (w->unloaded || !w->isVisible) continue;
-        frmPlayBackControlEngine& e = w->engine();
-        const int32_t number = e.myPlaybackNumber();
-        const QString name = theString + QLatin1Char(' ') + QString::number(number);
-        shell().state.currentPlayback = number;
-        setUseSequenceFadetime(number, true);
-        if (e.giveMeMaxStep() == 0) pressRecord(number, true);
-        // Only a file that was written joins the multi button.
-        if (!sequenceFileIo::saveSequence(e, true, 0, autoPlay, -1, name)) {
-            allSaved = false;
-            continue;
-        }
-        if (hooks.addToMultiCollection) hooks.addToMultiCollection(name);
-    }
-    return allSaved;
-}
-
-// ---- Facade: step commands and times from the main window ----------------------------------
-
-void PlaybackFrame::setSceneStringLong(int32_t theplayback, const QString& theString, int32_t stepNumber) {
-    first(theplayback, [&](PlaybackWindowSlot& w) { w.engine().setSceneStringLong(theString, stepNumber); });
-}
-
-bool PlaybackFrame::SendMefadeTimeFromMain(int32_t theplayback, bool allSteps) {
-    bool ok = true;
-    first(theplayback, [&](PlaybackWindowSlot& w) { ok = w.engine().setFadeTimesFromMainDesk(allSteps); });
-    return ok;
-}
-
-bool PlaybackFrame::setAllStepsFadeTime(int32_t theplayback, int32_t theTextIndex) {
-    bool ok = true;
-    first(theplayback, [&](PlaybackWindowSlot& w) { ok = w.engine().setAllFadeValues(theTextIndex); });
-    return ok;
-}
-
-void PlaybackFrame::increaseFadeTimeSliderValue(int32_t theplayback) {
-    first(theplayback, [](PlaybackWindowSlot& w) { w.engine().increaseFadeTimeSliderValue(); });
-}
-
-void PlaybackFrame::decreaseFadeTimeSliderValue(int32_t theplayback) {
-    first(theplayback, [](PlaybackWindowSlot& w) { w.engine().decreaseFadeTimeSliderValue(); });
-}
-
-void PlaybackFrame::theBeat(bool fromMain) {
-    all([&](PlaybackWindowSlot& w) { w.engine().recieveTheBeat(fromMain); });
-}
-
-// ---- Facade: shortcut panels and sound to matrix --------------------------------------------
-
-void PlaybackFrame::refreshShortcuts(int32_t thePlaybackNumber, bool allPlaybacks) {
-    auto refresh = [](PlaybackWindowSlot& w) {
-        if (w.engine().loadShortcutsOnFrame) w.engine().loadShortcutsOnFrame();
-    };
-    if (allPlaybacks) all(refresh);
-    else first(thePlaybackNumber, refresh);
-}
-
-void PlaybackFrame::checkForActivePlaybacks(int32_t thePlaybackNumber, const QString& theSequence) {
-    first(thePlaybackNumber, [&](PlaybackWindowSlot& w) {
-        if (w.engine().checkActivePlaybacks) w.engine().checkActivePlaybacks(theSequence);
-    });
-}
-
-bool PlaybackFrame::checkForShortcut(int32_t thePlaybackNumber, const QString& shortcutName, bool /*playIfFound*/) {
-    // Every match; the answer is the last window's, and a found button is pressed.
-    bool found = false;
-    every(thePlaybackNumber, [&](PlaybackWindowSlot& w) {
-        found = w.engine().checkForShortcut ? w.engine().checkForShortcut(shortcutName, true) : false;
-    });
-    return found;
-}
-
-void PlaybackFrame::startAudioMatrix(const QString& matrixName, int32_t frontColor, int32_t backColor, int32_t eqType,
-                                     int32_t theplayback) {
-    every(theplayback,
-          [&](PlaybackWindowSlot& w) { w.engine().startAudioMatrix(matrixName, frontColor, backColor, eqType); });
-}
-
-void PlaybackFrame::stopAudioMatrix(int32_t theplayback) {
-    every(theplayback, [](PlaybackWindowSlot& w) { w.engine().stopActiveSoundToMatrix(); });
-}
-
-void PlaybackFrame::sendAudioDataToPlaybacks(const std::vector<int32_t>& theData) {
-    all([&](PlaybackWindowSlot& w) {
-        if (w.engine().returnAudioToMatrixStatus()) w.engine().recieveAudioData(theData);
-    });
-}
-
-// ---- Facade: windows ----------------------------------------------------------------------
-
-void PlaybackFrame::showPlayback(int32_t thePlaybackNumber) {
-    first(thePlaybackNumber, [&](PlaybackWindowSlot& w) {
-        setVisible(w, true);
-        if (w.onFocus) w.onFocus();
-    });
-}
-
-void PlaybackFrame::hidePlayback(int32_t thePlaybackNumber) {
-    first(thePlaybackNumber, [&](PlaybackWindowSlot& w) { setVisible(w, false); });
-}
-
-void PlaybackFrame::updateDisplayData(int32_t playBackNumber) {
-    const SlotList snapshot = playbackWindows;
-    for (const auto& w : snapshot) {
-        if (w->unloaded || !w->isVisible || w->engine().myPlaybackNumber() != playBackNumber) continue;
-        if (w->engine().displaySequenceData) w->engine().displaySequenceData();
-        return;
-    }
-}
-
-void PlaybackFrame::UpdateMainDisplay(int32_t /*thePlaybackNumber*/) {
-    all([](PlaybackWindowSlot& w) { w.engine().showFadetimeOnMain(); });
-    if (hooks.returnSequenceNameForCurrentChaser) hooks.returnSequenceNameForCurrentChaser();
-}
-
-void PlaybackFrame::ShowEditCommandDialog(int32_t thePlaybackNumber) {
-    every(thePlaybackNumber, [](PlaybackWindowSlot& w) {
-        if (w.engine().showEditCommandDialog) w.engine().showEditCommandDialog();
-    });
-}
-
-void PlaybackFrame::showPlaybackMenu(int32_t theplayback) {
-    every(theplayback, [&](PlaybackWindowSlot& w) {
-        setVisible(w, true);
-        if (w.onFocus) w.onFocus();
-        if (w.engine().showMenu) w.engine().showMenu();
-    });
-}
-
-void PlaybackFrame::loadSequence(int32_t playBackNumber) {
-    first(playBackNumber, [](PlaybackWindowSlot& w) {
-        if (w.engine().loadSequence) w.engine().loadSequence();
-    });
-}
-
-// ---- Queries ------------------------------------------------------------------------------
-
-bool PlaybackFrame::getChaserFlag(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
-    return e && e->getTimerStatus();
-}
-
-int32_t PlaybackFrame::returnCurrentStep(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
-    return e ? e->returnMyCurrentStep() : 0;
-}
-
-int32_t PlaybackFrame::thecurrentStep(int32_t n) const {
-    int32_t v = 0;
-    every(n, [&](PlaybackWindowSlot& w) { v = w.engine().returnMyCurrentStep(); });
-    return v;
-}
-
-int32_t PlaybackFrame::theNextStep(int32_t n) const {
-    int32_t v = 0;
-    every(n, [&](PlaybackWindowSlot& w) { v = w.engine().returnMyNextStep(); });
-    return v;
-}
-
-bool PlaybackFrame::getCurrentAutoGo(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
-    return e && e->returnCurrentAutoGO();
-}
-
-bool PlaybackFrame::returnGoMode(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
-    return e && e->getTriggerType() == 3;
-}
-
-int32_t PlaybackFrame::returnChaseType(int32_t n) const {
-    int32_t v = 0;
-    every(n, [&](PlaybackWindowSlot& w) { v = w.engine().getTriggerType(); });
-    return v;
-}
-
-bool PlaybackFrame::returnFadeOutStatus(int32_t n) const {
-    bool v = false;
-    every(n, [&](PlaybackWindowSlot& w) { v = w.engine().state.stopAndClearAfterFadeOut; });
-    return v;
-}
-
-bool PlaybackFrame::getSequencefadetimeStatus(int32_t n) const {
-    bool v = false;
-    every(n, [&](PlaybackWindowSlot& w) { v = w.engine().getUseSequenceFadetime(); });
-    return v;
-}
-
-bool PlaybackFrame::getUseMotionfade(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
-    return e && e->state.useMotionfade;
-}
-
-void PlaybackFrame::getfadeInStatusfadeTimes(float& UpTime, float& downtime, int32_t n) const {
-    if (const frmPlayBackControlEngine* e = playback(n)) {
-        downtime = e->state.fadeFromCurrentFadeDownTime;
-        UpTime = e->state.fadeFromCurrentFadeUpTime;
-    }
-}
-
-int32_t PlaybackFrame::getDimmerValue(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
-    return e ? e->getDimmerValue() : 0;
-}
-
-float PlaybackFrame::getSliderValue(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
-    return e ? float(std::nearbyint(e->getSliderValue())) : 0.0f;
-}
-
-int32_t PlaybackFrame::reportPlayBackPriority(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
-    if (!e) return 0;
-    return n == 0 ? 5 : e->returnMyPlayBackPriority();
-}
-
-bool PlaybackFrame::reportBlackoutStatus(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
-    return e && e->returnMyBlackOutStatus();
-}
-
-QString PlaybackFrame::getCurrentSequence(int32_t n, int32_t& playBackNumber) const {
-    const frmPlayBackControlEngine* e = playback(n);
-    if (!e) return QString();
-    playBackNumber = e->myPlaybackNumber();
-    return e->returnCurrentSequence(false);
-}
-
-QString PlaybackFrame::getSceneName(int32_t n, int32_t stepNumber) const {
-    const frmPlayBackControlEngine* e = playback(n);
-    return e ? e->getSceneNameForPlayback(stepNumber) : QString();
-}
-
-int32_t PlaybackFrame::sendChaserValueFromPlayback(int32_t channel, int32_t stepNumber, int32_t chasernumber) {
-    if (DocumentCount() == 0) clkAddPlaybackControl(shell().state.currentPlayback, false, false, false);
-    int32_t v = 0;
-    every(chasernumber, [&](PlaybackWindowSlot& w) { v = w.engine().sendChaserValue(channel, stepNumber, chasernumber); });
-    return v;
-}
-
-QString PlaybackFrame::sequencesPath(const QString& theFilename) const {
-    return shell().programPath(QStringLiteral("Sequences\\") + theFilename);
-}
-
-bool PlaybackFrame::returnIfFilenameIsRunning(const QString& theFilename, int32_t& theChaser) const {
-    const QString path = sequencesPath(theFilename);
-    bool found = false;
-    for (const auto& w : playbackWindows) {
-        if (!w->engine().getTimerStatus() || w->engine().state.theSequenceFilename != path) continue;
-        theChaser = w->engine().myPlaybackNumber();
-        found = true;
-    }
-    return found;
-}
-
-bool PlaybackFrame::returnIfFilenameIsLoaded(const QString& theFilename, int32_t& theChaser) const {
-    const QString path = sequencesPath(theFilename);
-    for (const auto& w : playbackWindows) {
-        if (w->engine().state.theSequenceFilename != path) continue;
-        theChaser = w->engine().myPlaybackNumber();
-        return true;
-    }
-    return false;
-}
-
-QString PlaybackFrame::getPlaybackAlias(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
-    if (!e) return QString();
-    return e->state.iAmLivePlayback || e->state.alteredPlayback ? e->state.livePlaybackName : QStringLiteral("No");
-}
-
-std::vector<clsLivePlayback> PlaybackFrame::returnLivePlaybacks() const {
-    std::vector<clsLivePlayback> out;
-    for (const auto& w : playbackWindows) {
-        const PlaybackState& s = w->engine().state;
-        if (!w->isVisible || !(s.iAmLivePlayback || s.alteredPlayback)) continue;
-        out.push_back({s.myPlaybackNumber, getPlaybackAlias(s.myPlaybackNumber)});
-    }
-    return out;
-}
-
-int32_t PlaybackFrame::returnValueforStep1(int32_t theChannel, int32_t callingPlayback, bool& stacked) const {
-    for (auto it = playbackWindows.rbegin(); it != playbackWindows.rend(); ++it) {
-        const auto& w = *it;
-        if (!w->isVisible || w->engine().myPlaybackNumber() == callingPlayback) continue;
-        const int32_t v = w->engine().returnValueOfStep1(theChannel);
-        if (v >= 0) {
-            stacked = true;
-            return v;
-        }
-        stacked = false;
-    }
-    return -1;
-}
-
-bool PlaybackFrame::getFadeInStatus(int32_t n) const {
-    bool status = false;
-    first(n, [&](PlaybackWindowSlot& w) { status = sequenceFileIo::getFadeStatus(w.engine(), false); });
-    return status;
-}
-
-bool PlaybackFrame::getRecordPlusLast(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
-    return e ? e->getRecordPlusLast() : false;
-}
-
-bool PlaybackFrame::checkForShowPlaybackShortcuts(int32_t n) const {
-    for (const auto& w : playbackWindows)
-        if (!w->unloaded && w->engine().myPlaybackNumber() == n && w->engine().getShowPlaybackShortcuts()) return true;
-    return false;
-}
-
-QString PlaybackFrame::getSceneStringLong(int32_t n) const {
-    const frmPlayBackControlEngine* e = playback(n);
-    return e ? e->getSceneStringLong() : QString();
-}
-
-int32_t PlaybackFrame::getChaserValueTotal(int32_t channel, int32_t chasernumber) {
-    if (DocumentCount() == 0) clkAddPlaybackControl(shell().state.currentPlayback, false, false, false);
-    int32_t total = 0;
-    every(chasernumber, [&](PlaybackWindowSlot& w) { total = w.engine().getChaserValueTotal(channel, chasernumber); });
-    return total;
-}
-
-void PlaybackFrame::returnXYCenter(int32_t thePlaybackNumber, int32_t fixture, int32_t& x, int32_t& y) const {
-    first(thePlaybackNumber, [&](PlaybackWindowSlot& w) { w.engine().returnCenter(fixture, x, y); });
 }

@@ -2,13 +2,16 @@
 
 #include "playback/channelClaim.h"
 #include "playback/playbackEngine.h"
-#include "playback/playbackHooks.h"
 #include "playback/sequenceFile.h"
 #include "platform/prompts.h"
 #include "platform/safeFile.h"
 #include "shell/channelModel.h"
 #include "shell/libParsePath.h"
 #include "shell/numberText.h"
+#include "shell/services/mastersService.h"
+#include "shell/services/playbackService.h"
+#include "shell/services/presetsService.h"
+#include "shell/services/shortcutsService.h"
 #include "shell/shell.h"
 
 #include <QDir>
@@ -20,7 +23,6 @@ namespace sequenceFileIo {
 
 using sequenceFile::SequenceFileData;
 
-SequenceFileHooks& hooks() { return shell().engine<SequenceFileHooks>(); }
 
 namespace {
 
@@ -72,11 +74,10 @@ bool ownedBy(int32_t channel, int32_t playback) {
 // re-claimed here is the one the engine's next pass writes again (a product
 // taken in single precision lands on the other side of a half, e.g. 255 at
 // 30 % would show 76 and then 77).
-double grandMasterScale(const frmPlayBackControlEngine& w) { return double(w.computeIntensityFactor()); }
+double grandMasterScale(const PlaybackEngine& w) { return double(w.computeIntensityFactor()); }
 
-void followGrandBlackout(frmPlayBackControlEngine& w) {
-    const auto& blackout = playbackHooks().returnGrandBlackoutState;
-    w.blackOutMyControlledShutters(true, blackout ? blackout() : false, false, false);
+void followGrandBlackout(PlaybackEngine& w) {
+    w.blackOutMyControlledShutters(true, shell().masters().returnGrandBlackoutState(), false, false);
 }
 
 // Grows a per-step table entry access safely.
@@ -107,7 +108,7 @@ void mirrorToDesk(int32_t row, int32_t step, const PlaybackState& s, bool fullTi
 // save leaves the playback's channels as they were). The trigger is applied
 // to the playback before the timing records are taken, as the save has
 // always done.
-SequenceFileData buildFileData(frmPlayBackControlEngine& w, int32_t saveMode, const QString& playbackText,
+SequenceFileData buildFileData(PlaybackEngine& w, int32_t saveMode, const QString& playbackText,
                                const QString& triggerText, bool applyTrigger, std::vector<int32_t>* toFree = nullptr) {
     ChannelModel& m = shell().state;
     PlaybackState& s = w.state;
@@ -191,14 +192,14 @@ QString showFolder() {
 }
 
 QString pageFolder() {
-    const QString page = hooks().currentPage ? hooks().currentPage() : QString();
+    const QString page = shell().shortcuts().currentPage();
     const QString stored = QStringLiteral("Sequences\\") + showBaseName() + QStringLiteral("\\") + page;
     const QString path = shell().programPath(stored);
     QDir().mkpath(path);
     return path;
 }
 
-bool loadSeqenceIntoMemory(frmPlayBackControlEngine& w, const QString& fileNameSeq, int16_t crossFade) {
+bool loadSeqenceIntoMemory(PlaybackEngine& w, const QString& fileNameSeq, int16_t crossFade) {
     ChannelModel& m = shell().state;
     PlaybackState& s = w.state;
     const bool empty = fileExists(fileNameSeq) && QFileInfo(fileNameSeq).size() == 0;
@@ -284,13 +285,13 @@ bool loadSeqenceIntoMemory(frmPlayBackControlEngine& w, const QString& fileNameS
     s.currentStep = 0;
     w.takeOverHighPriorityChannels();
 
-    if (hooks().loadPresetEvents) hooks().loadPresetEvents(libParsePath::ParsePath(fileNameSeq, 7) + QStringLiteral(".UQF"), P);
+    shell().presets().loadPresetEvents(libParsePath::ParsePath(fileNameSeq, 7) + QStringLiteral(".UQF"), P);
     followGrandBlackout(w);
     return true;
 }
 
 namespace {
-bool saveSequenceAs(frmPlayBackControlEngine& w, bool doNotAskMe, int32_t playBackToSaveTo, const QString& autoPlay,
+bool saveSequenceAs(PlaybackEngine& w, bool doNotAskMe, int32_t playBackToSaveTo, const QString& autoPlay,
                     int32_t saveMode, const QString& fileNameOverride, bool askBeforeReplacing) {
     PlaybackState& s = w.state;
     const QString page = pageFolder();
@@ -351,22 +352,22 @@ bool saveSequenceAs(frmPlayBackControlEngine& w, bool doNotAskMe, int32_t playBa
     }
     for (const int32_t c : toFree) shell().state.channelOwner[size_t(c)] = 0;
     shell().state.sequenceChanged = false;
-    if (hooks().savePresetEvents) hooks().savePresetEvents(libParsePath::ParsePath(fileName, 7) + QStringLiteral(".UQF"));
+    shell().presets().savePresetEvents(libParsePath::ParsePath(fileName, 7) + QStringLiteral(".UQF"));
 
     s.theSequenceFilename = fileName;
-    if (s.showPlaybackShortcuts && hooks().refreshShortcuts) hooks().refreshShortcuts(s.myPlaybackNumber);
-    if (!replacement && hooks().saveNewButtonPosition) hooks().saveNewButtonPosition(libParsePath::ParsePath(fileName, 4), false);
+    if (s.showPlaybackShortcuts) shell().playback().refreshShortcuts(s.myPlaybackNumber, false);
+    if (!replacement) shell().shortcuts().saveNewButtonPosition(libParsePath::ParsePath(fileName, 4), false);
     if (restoreName) s.theSequenceFilename = remembered;
     return true;
 }
 } // namespace
 
-bool saveSequence(frmPlayBackControlEngine& w, bool doNotAskMe, int32_t playBackToSaveTo, const QString& autoPlay,
+bool saveSequence(PlaybackEngine& w, bool doNotAskMe, int32_t playBackToSaveTo, const QString& autoPlay,
                   int32_t saveMode, const QString& fileNameOverride) {
     return saveSequenceAs(w, doNotAskMe, playBackToSaveTo, autoPlay, saveMode, fileNameOverride, true);
 }
 
-bool getFadeStatus(frmPlayBackControlEngine& w, bool setStatus) {
+bool getFadeStatus(PlaybackEngine& w, bool setStatus) {
     const QString path = w.state.theSequenceFilename.trimmed();
     if (!fileExists(path)) return false;
     QByteArray bytes;
@@ -377,7 +378,7 @@ bool getFadeStatus(frmPlayBackControlEngine& w, bool setStatus) {
     return status;
 }
 
-bool SaveUseSequenceFadetimeShort(frmPlayBackControlEngine& w) {
+bool SaveUseSequenceFadetimeShort(PlaybackEngine& w) {
     const QString& path = w.state.theSequenceFilename;
     bool ok = true;
     if (fileExists(path)) {
@@ -390,7 +391,7 @@ bool SaveUseSequenceFadetimeShort(frmPlayBackControlEngine& w) {
     return ok;
 }
 
-bool saveUseSequenceFadetime(frmPlayBackControlEngine& w) {
+bool saveUseSequenceFadetime(PlaybackEngine& w) {
     PlaybackState& s = w.state;
     const QString path = s.theSequenceFilename;
     if (!fileExists(path)) return true;
@@ -418,7 +419,7 @@ bool saveUseSequenceFadetime(frmPlayBackControlEngine& w) {
     return true;
 }
 
-bool oldrefreshPlaybackChannels(frmPlayBackControlEngine& w) {
+bool oldrefreshPlaybackChannels(PlaybackEngine& w) {
     PlaybackState& s = w.state;
     if (s.stopAndClearAfterFadeOut) return true;
     if (!fileExists(s.theSequenceFilename)) return false;
@@ -468,8 +469,7 @@ bool oldrefreshPlaybackChannels(frmPlayBackControlEngine& w) {
             m.channelOutput[size_t(c)] = outputFor(c, s.currentLevels[size_t(c)], scale);
         }
     }
-    if (hooks().loadPresetEvents)
-        hooks().loadPresetEvents(libParsePath::ParsePath(s.theSequenceFilename, 7) + QStringLiteral(".UQF"), P);
+    shell().presets().loadPresetEvents(libParsePath::ParsePath(s.theSequenceFilename, 7) + QStringLiteral(".UQF"), P);
     followGrandBlackout(w);
     return true;
 }

@@ -5,60 +5,47 @@
 
 #include <QString>
 #include <cstdint>
-#include <functional>
 
-class frmPlayBackControlEngine;
+class PlaybackEngine;
 
 namespace sequenceFileIo {
 
-// Calls into subsystems built after playback (button pages, presets). One
-// set per shell; unset entries do nothing.
-struct SequenceFileHooks {
-    // The button page that new sequence files go into (folder name).
-    std::function<QString()> currentPage;
-    // Places the button of a newly saved sequence on the current page.
-    std::function<void(const QString& baseName, bool)> saveNewButtonPosition;
-    // Preset events kept beside a sequence (path ends in ".UQF").
-    std::function<void(const QString& eventsFile)> savePresetEvents;
-    std::function<void(const QString& eventsFile, int32_t playbackNumber)> loadPresetEvents;
-    // Rebuilds a playback's shortcut panel after a save.
-    std::function<void(int32_t playbackNumber)> refreshShortcuts;
-};
-SequenceFileHooks& hooks();
+// The button page new files go into comes from the shortcut pages, the
+// preset events kept beside a sequence from the presets (their services).
 
 // Reads a sequence file into the playback and claims its channels.
 // crossFade 0 takes the fade-from-current settings from the file, 1 forces
 // fade-from-current on, anything else leaves them. A missing file, a file
 // that needs more universes than the show has, or a damaged file is
 // reported to the operator and changes nothing. True when loaded.
-bool loadSeqenceIntoMemory(frmPlayBackControlEngine& w, const QString& fileNameSeq, int16_t crossFade);
+bool loadSeqenceIntoMemory(PlaybackEngine& w, const QString& fileNameSeq, int16_t crossFade);
 
 // Writes the playback's sequence. saveMode: 0 or less every owned level;
 // 1 only pan/tilt channels (others freed); 2 everything but pan/tilt (those
 // freed); -1 with a name writes a copy into the show's folder and keeps the
 // playback's own file name. True when the file was written.
-bool saveSequence(frmPlayBackControlEngine& w, bool doNotAskMe, int32_t playBackToSaveTo, const QString& autoPlay,
+bool saveSequence(PlaybackEngine& w, bool doNotAskMe, int32_t playBackToSaveTo, const QString& autoPlay,
                   int32_t saveMode, const QString& fileNameOverride);
 
 // Rewrites the trigger text of the loaded file from the playback's trigger
 // option. False (with a message) when the rewrite failed; true when done or
 // when there is no file.
-bool SaveUseSequenceFadetimeShort(frmPlayBackControlEngine& w);
+bool SaveUseSequenceFadetimeShort(PlaybackEngine& w);
 
 // Rewrites the scene and mask records of the loaded file from the playback.
 // When the file's universe or step count differs from the playback's, the
 // whole sequence is saved instead (under its own name, no dialog).
-bool saveUseSequenceFadetime(frmPlayBackControlEngine& w);
+bool saveUseSequenceFadetime(PlaybackEngine& w);
 
 // The fade-from-current flag stored in the loaded file's first mask record;
 // false without a file or when the file cannot be read. With setStatus the
 // playback's fadeFromCurrentScene takes it (only when the file was read).
-bool getFadeStatus(frmPlayBackControlEngine& w, bool setStatus);
+bool getFadeStatus(PlaybackEngine& w, bool setStatus);
 
 // Re-claims the playback's channels from its file (the engine's
 // oldrefreshFromFile). False when the file is missing (the engine then
 // claims from its own levels).
-bool oldrefreshPlaybackChannels(frmPlayBackControlEngine& w);
+bool oldrefreshPlaybackChannels(PlaybackEngine& w);
 
 // The folder program folder\Sequences\SHOW\PAGE (real path, created).
 QString pageFolder();

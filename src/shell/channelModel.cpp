@@ -1,6 +1,8 @@
 #include "shell/channelModel.h"
 
 #include "profiles/ClsFixture.h"
+#include "shell/services/effectsService.h"
+#include "shell/services/playbackService.h"
 #include "shell/shell.h"
 
 #include <algorithm>
@@ -80,8 +82,8 @@ namespace channelModel {
 void redimForMoreUniverses(int32_t numberOfChannels) {
     Shell& s = shell();
     s.state.resize(numberOfChannels);
-    if (s.hooks.reDimAllPlaybackControls) s.hooks.reDimAllPlaybackControls();
-    if (s.hooks.redimFoggers) s.hooks.redimFoggers(s.state.totalChannels);
+    s.playback().reDimAllPlaybackControls();
+    s.effects().redimFoggers(s.state.totalChannels);
 }
 
 bool checkPriorities(int32_t theChannel) {
@@ -90,25 +92,25 @@ bool checkPriorities(int32_t theChannel) {
     if (theChannel < 1 || theChannel > m.totalChannels) throw std::out_of_range("channel out of range");
     const int32_t owner = m.channelOwner[size_t(theChannel)];
     auto priorityOf = [&](int32_t playback) -> int32_t {
-        if (playback <= 0 || !s.hooks.reportPlayBackPriority) return 0;
-        return s.hooks.reportPlayBackPriority(playback);
+        if (playback <= 0) return 0;
+        return s.playback().reportPlayBackPriority(playback);
     };
     const int32_t ownerPriority = priorityOf(owner);
     const int32_t currentPriority = priorityOf(m.currentPlayback);
     const bool result = currentPriority >= ownerPriority;
-    if (owner > 0 && owner != m.currentPlayback && s.hooks.getCurrentSequence &&
-        !s.hooks.getCurrentSequence(m.currentPlayback).isEmpty())
+    int32_t number = m.currentPlayback;
+    if (owner > 0 && owner != m.currentPlayback && !s.playback().getCurrentSequence(m.currentPlayback, number).isEmpty())
         m.currentPlayback = owner;
     return result;
 }
 
 int32_t checkForLargestChaser() {
     Shell& s = shell();
-    if (!s.hooks.documentCount || !s.hooks.getMaxSteps) return 0;
+    PlaybackService& playbacks = s.playback();
     int32_t largest = 0;
-    const int32_t count = s.hooks.documentCount();
+    const int32_t count = playbacks.DocumentCount();
     for (int32_t n = 1; n <= count; ++n) {
-        const int32_t steps = s.hooks.getMaxSteps(n);
+        const int32_t steps = playbacks.maxStepsAtPosition(n);
         if (steps + 1 >= largest) largest = steps + 1;
     }
     return largest;

@@ -1,7 +1,8 @@
 #pragma once
-// The small routines every subsystem calls: settings files, window
-// placement, the two tokenizers, text replacement, file-name escaping, folder
-// copy and trash delete, geometry and text helpers, and the status caption.
+// The small routines every subsystem calls: settings files, the two
+// tokenizers, text replacement, file-name escaping, folder copy and trash
+// delete, geometry and text helpers, and the status caption. The routines on
+// windows are in shell/ui/windowFunctions.h.
 
 #include <QString>
 #include <cstdint>
@@ -29,12 +30,6 @@ void writeIniValue(const QString& iniFile, const QString& section, const std::op
 QString truthText(bool value);
 std::optional<bool> truthFromText(const QString& text);
 
-// mode "GET" (any case) restores the window's stored position and returns
-// the stored text; any other mode stores the position and returns "". An
-// empty section means "Startup". Without a usable stored position, or when
-// storing fails, the window moves to 100, 100 (twips).
-QString windowPlacement(QWidget* window, const QString& mode, const QString& section = QString());
-
 // One field of a delimited text. index >= 1 returns field `index` counted
 // from the start; index 0 returns the next field of the running scan and,
 // after the last one, the empty text (the scan then starts again). A
@@ -61,10 +56,6 @@ QString escapeFileName(QString& name);
 // given in stored or real form.
 void copyFolderFiles(const QString& sourceFolder, const QString& targetFolder, int& copied);
 
-// Unloads every loaded window whose name is neither keepName nor
-// "frmPalettes".
-void unloadAllForms(const QString& keepName);
-
 // Moves path to the desktop's trash; when there is no trash nothing is
 // deleted. Returns whether the file went to the trash (callers may ignore it).
 bool shellFileOperation(const QString& path, QWidget* ownerWindow = nullptr, bool silent = false);
@@ -89,7 +80,7 @@ int16_t rotatePointY(int16_t x, int16_t y, int16_t centre, float angle);
 QString trimControlChars(const QString& text);
 
 // Shows text as the console's status line: the caption of the frame, or in
-// one-console mode (Main::oneConsole) the top bar.
+// one-console mode (MainWindowService::oneConsole) the top bar.
 void showStatusText(const QString& text);
 
 } // namespace miscGlobalFunctions

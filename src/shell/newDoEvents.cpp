@@ -1,10 +1,11 @@
 #include "shell/newDoEvents.h"
 
+#include "shell/services/mainWindowService.h"
 #include "shell/shell.h"
 
 namespace newDoEvents {
 
-int32_t postedMessagesWaiting() { return shell().hooks.processPendingEvents ? 1 : 0; }
+int32_t postedMessagesWaiting() { return shell().mainWindow().hasEventLoop() ? 1 : 0; }
 
 void doEventsIfPending() {
     Shell& s = shell();
@@ -16,7 +17,7 @@ void doEventsIfPending() {
         explicit Guard(bool& f) : flag(f) { flag = true; }
         ~Guard() { flag = false; }
     } guard(s.doEventsRunning);
-    s.hooks.processPendingEvents();
+    s.mainWindow().processPendingEvents();
 }
 
 } // namespace newDoEvents

@@ -2,6 +2,7 @@
 
 #include "profiles/ClsFixture.h"
 #include "platform/prompts.h"
+#include "shell/services/patchService.h"
 #include "shell/shell.h"
 
 #include <limits>
@@ -186,9 +187,7 @@ void findlightclass(int32_t fixtureNumber) {
     checkFixture(m, fixtureNumber);
     const size_t f = size_t(fixtureNumber);
     // The icon's name cannot change during the walk, so it is read once.
-    // Without a layout window the name is the one an icon would be given.
-    const QString name = s.hooks.fixtureIconName ? s.hooks.fixtureIconName(fixtureNumber).trimmed()
-                                                 : m.fixtureName[fixtureNumber].trimmed();
+    const QString name = s.patch().fixtureIconName(fixtureNumber).trimmed();
     if (!name.isEmpty()) {
         const int32_t total = m.totalChannels;
         for (int32_t c = 1; c <= total; ++c) {

@@ -10,7 +10,6 @@
 #include "platform/prompts.h"
 #include "platform/tickTimer.h"
 
-#include <QWidget>
 #include <stdexcept>
 
 namespace {
@@ -25,8 +24,7 @@ Shell::Shell(QString programFolder, PlatformServices s) : folder(std::move(progr
 }
 
 Shell::~Shell() {
-    // Later windows may refer to earlier ones: unload in reverse order.
-    while (!forms.empty()) forms.pop_back();
+    windows.reset();
     while (!engines.empty()) engines.pop_back();
     while (!services_.empty()) services_.pop_back();
 }
@@ -47,22 +45,6 @@ void Shell::putService(std::type_index type, OwnedObject object) {
         }
     }
     services_.push_back({type, std::move(object)});
-}
-
-void Shell::unloadForm(std::type_index type) {
-    for (auto it = forms.begin(); it != forms.end(); ++it) {
-        if (it->first == type) {
-            auto widget = std::move(it->second);
-            forms.erase(it);
-            return; // widget is deleted here, after it has left the list
-        }
-    }
-}
-
-std::vector<QWidget*> Shell::loadedForms() const {
-    std::vector<QWidget*> out;
-    for (const auto& [type, widget] : forms) out.push_back(widget.get());
-    return out;
 }
 
 QString Shell::iniFile() const { return programPath(QStringLiteral("ylc.ini")); }

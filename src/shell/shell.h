@@ -6,14 +6,11 @@
 #include "shell/channelModel.h"
 
 #include <QString>
-#include <functional>
 #include <memory>
 #include <type_traits>
 #include <typeindex>
 #include <utility>
 #include <vector>
-
-class QWidget;
 
 class Prompts;
 class Clock;
@@ -48,37 +45,11 @@ struct PlatformServices {
     std::unique_ptr<DeviceArrival> deviceArrival;
 };
 
-// Calls from the shell up into the subsystems that build on it. Each subsystem
-// sets its own entries when it starts; an unset entry answers as "nothing
-// there" (no playback, no icon).
-struct ShellHooks {
-    // Playback frame.
-    std::function<int32_t(int32_t)> reportPlayBackPriority;  // by playback number; 0 when none
-    std::function<QString(int32_t)> getCurrentSequence;      // by playback number
-    std::function<int32_t()> documentCount;                  // live playback windows
-    std::function<int32_t(int32_t)> getMaxSteps;             // by window position 1..documentCount
-    std::function<void()> reDimAllPlaybackControls;
-    // Fog control window.
-    std::function<void(int32_t)> redimFoggers;
-    // Layout window: the name held by a fixture's icon; empty when none.
-    std::function<QString(int32_t)> fixtureIconName;
-    // Lets pending window events run once (wired by the application).
-    std::function<void()> processPendingEvents;
-    // Playback frame: sets its caption (the status line of the console).
-    std::function<void(const QString&)> setFrameCaption;
-    // Top bar, in one-console mode the status line instead of the caption:
-    // clears the bar and prints the text at x 150 twips, 250 twips above its
-    // bottom, in
-    // grey (128, 128, 128) and bold.
-    std::function<void(const QString&)> showTopBarText;
-    // DMX output (set by the output engine when it is created): open every
-    // USB-to-DMX interface, whether one is open, whether Art-Net runs, and
-    // end Art-Net at shutdown.
-    std::function<void()> openDmxInterfaces;
-    std::function<bool()> dmxInterfaceOpen;
-    std::function<bool()> artNetRunning;
-    std::function<void()> endArtNet;
-};
+// The services the subsystems offer each other (src/shell/services/).
+class OutputService;
+class EffectsService;
+class AudioService;
+class MatrixService;
 
 class Shell {
 public:
@@ -86,7 +57,6 @@ public:
     ~Shell();
 
     ChannelModel state;
-    ShellHooks hooks;
 
     // Real path of the program folder, without a trailing slash.
     const QString& programFolder() const { return folder; }
@@ -106,25 +76,14 @@ public:
     DeviceArrival* deviceArrival() { return services.deviceArrival.get(); }
     PlatformServices& platform() { return services; }
 
-    // Windows are singletons created on first use and kept until the shell
-    // goes (shutdown, or the end of a test).
-    template <typename W> W& form() {
-        if (W* w = loadedForm<W>()) return *w;
-        auto owned = std::make_unique<W>();
-        W& ref = *owned;
-        forms.emplace_back(std::type_index(typeid(W)), std::move(owned));
-        return ref;
+    // The window side's own state (the window registry of src/shell/ui/),
+    // made on first use and destroyed before everything else the shell holds,
+    // as windows may still reach engines and services while they close.
+    template <typename T> T& windowSide() {
+        if (!windows) windows = OwnedObject(new T(), [](void* p) { delete static_cast<T*>(p); });
+        return *static_cast<T*>(windows.get());
     }
-    template <typename W> W* loadedForm() {
-        for (auto& [type, widget] : forms)
-            if (type == std::type_index(typeid(W))) return static_cast<W*>(widget.get());
-        return nullptr;
-    }
-    // Unloads a window; the next form<W>() makes a new one.
-    template <typename W> void unloadForm() { unloadForm(std::type_index(typeid(W))); }
-    void unloadForm(std::type_index type);
-    // Every loaded window, in load order.
-    std::vector<QWidget*> loadedForms() const;
+    template <typename T> T* loadedWindowSide() { return static_cast<T*>(windows.get()); }
 
     // Services the subsystems offer each other (src/shell/services/). Each
     // service is an interface whose base implementation answers "nothing
@@ -144,10 +103,23 @@ public:
         putService(std::type_index(typeid(S)), OwnedObject(asService, [](void* p) { delete static_cast<S*>(p); }));
         return ref;
     }
-    // Named accessors of the services (each defined beside its service).
+    // Registers an implementation that an engine of the shell owns; the engine
+    // withdraws it before it goes, which puts the base back.
+    template <typename S> void lend(S& impl) {
+        putService(std::type_index(typeid(S)), OwnedObject(&impl, [](void*) {}));
+    }
+    template <typename S> void withdraw(S& impl) {
+        if (findService(std::type_index(typeid(S))) == static_cast<void*>(&impl))
+            putService(std::type_index(typeid(S)), OwnedObject(new S(), [](void* p) { delete static_cast<S*>(p); }));
+    }
+    // The services by name (each defined beside its service).
+    AudioService& audio();
     ControlService& control();
+    EffectsService& effects();
     MainWindowService& mainWindow();
     MastersService& masters();
+    MatrixService& matrix();
+    OutputService& output();
     PatchService& patch();
     PlaybackService& playback();
     PresetsService& presets();
@@ -181,8 +153,8 @@ public:
 private:
     QString folder;
     PlatformServices services;
-    std::vector<std::pair<std::type_index, std::unique_ptr<QWidget>>> forms;
     using OwnedObject = std::unique_ptr<void, void (*)(void*)>;
+    OwnedObject windows{nullptr, [](void*) {}};
     struct EngineSlot {
         std::type_index type;
         OwnedObject object;

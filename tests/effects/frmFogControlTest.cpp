@@ -1,4 +1,6 @@
-#include "effects/frmFogControl.h"
+#include "effects/fogControl.h"
+#include "effects/ui/frmFogControl.h"
+#include "shell/ui/windowRegistry.h"
 #include "support/fakePlatform.h"
 
 #include <gtest/gtest.h>
@@ -8,11 +10,11 @@
 TEST(FogControl, ChannelListFollowsTheShowResize) {
     TestShell t;
     Shell& s = t.get();
-    s.hooks.redimFoggers = [&s](int32_t n) { s.form<frmFogControl>().redimFoggers(n); };
+    s.engine<FogControl>(); // the effects subsystem starts
     s.state.totalChannels = 1024;
     channelModel::redimForMoreUniverses(1024);
-    EXPECT_EQ(s.form<frmFogControl>().foggers().size(), 1025u);
+    EXPECT_EQ(form<frmFogControl>().foggers().size(), 1025u);
     s.state.totalChannels = 512;
     channelModel::redimForMoreUniverses(512);
-    EXPECT_EQ(s.form<frmFogControl>().foggers().size(), 513u);
+    EXPECT_EQ(form<frmFogControl>().foggers().size(), 513u);
 }

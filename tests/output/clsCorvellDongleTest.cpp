@@ -112,6 +112,23 @@ TEST_F(DongleTest, SerialNumberQuery) {
     }
 }
 
+// The record is read like every number kept in text: a blank or a letter
+// inside the number ends it.
+TEST_F(DongleTest, UniverseRecordStopsAtTheFirstCharacterThatCannotContinueTheNumber) {
+    struct Case {
+        const char* record;
+        QString text;
+        int universe;
+    };
+    const Case cases[] = {{"1 2", "1", 1}, {"0 2", "1", 1}, {"2D1", "2", 2}, {"2E1", "20", 20}, {"\t3", "3", 3}};
+    openFresh();
+    for (const Case& c : cases) {
+        setUniverseRecord(dev, c.record);
+        EXPECT_EQ(d.readUserMemory(), c.text) << c.record;
+        EXPECT_EQ(d.myUniverseNumber, c.universe) << c.record;
+    }
+}
+
 TEST_F(DongleTest, UniverseRecordRead) {
     struct Case {
         const char* record;

@@ -3,6 +3,7 @@
 // counted, problems the operator can mend said once.
 
 #include "output/DmxOutput.h"
+#include "shell/services/playbackService.h"
 #include "output/clsCorvellDongle.h"
 #include "outputTestSupport.h"
 #include "support/fakeDeviceArrival.h"
@@ -12,16 +13,22 @@
 
 namespace {
 
+// The playback frame as the output sees it: its refresh tick and caption
+// (the status line).
+struct FrameRecorder : PlaybackService {
+    std::vector<bool> tickSwitches;
+    QStringList captions;
+    void setRefreshTickEnabled(bool on) override { tickSwitches.push_back(on); }
+    void setFrameCaption(const QString& text) override { captions.append(text); }
+};
+
 struct DeviceLayerTest : ::testing::Test {
     TestShell t;
     DmxOutput& out = shell().engine<DmxOutput>();
-    std::vector<bool> tickSwitches;
-    QStringList statusLine;
+    FrameRecorder& frame = shell().provide<PlaybackService>(std::make_unique<FrameRecorder>());
+    std::vector<bool>& tickSwitches = frame.tickSwitches;
+    QStringList& statusLine = frame.captions;
 
-    DeviceLayerTest() {
-        out.setRefreshTickEnabled = [this](bool on) { tickSwitches.push_back(on); };
-        shell().hooks.setFrameCaption = [this](const QString& c) { statusLine.append(c); };
-    }
     ~DeviceLayerTest() override {
         for (auto& d : fakeFtdi().devices) d->releaseWrites(); // held writes would keep ports from closing
     }

@@ -2,22 +2,29 @@
 #include "output/clsCorvellDongle.h"
 #include "outputTestSupport.h"
 #include "platform/privateProfile.h"
+#include "shell/services/mainWindowService.h"
+#include "shell/services/playbackService.h"
 #include "support/fakePlatform.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+// The playback frame as the output sees it: its refresh tick and caption.
+struct FakeFrame : PlaybackService {
+    std::vector<bool> tickSwitches; // every on/off of the refresh tick
+    QStringList captions;
+    void setRefreshTickEnabled(bool on) override { tickSwitches.push_back(on); }
+    void setFrameCaption(const QString& text) override { captions.append(text); }
+};
+
 struct OutputTest : ::testing::Test {
     TestShell t;
     DmxOutput& out = shell().engine<DmxOutput>();
-    std::vector<bool> tickSwitches; // every on/off of the refresh tick
-    QString frameCaption;
+    FakeFrame& frame = shell().provide<PlaybackService>(std::make_unique<FakeFrame>());
+    std::vector<bool>& tickSwitches = frame.tickSwitches;
+    QString frameCaption() const { return frame.captions.isEmpty() ? QString() : frame.captions.back(); }
 
-    OutputTest() {
-        out.setRefreshTickEnabled = [this](bool on) { tickSwitches.push_back(on); };
-        shell().hooks.setFrameCaption = [this](const QString& c) { frameCaption = c; };
-    }
     void twoUniverses() {
         shell().state.totalChannels = 1024;
         shell().state.resize(1024);
@@ -90,7 +97,7 @@ TEST_F(OutputTest, TheCaptionNamesTheVersionAndTheShow) {
     out.clkCorvellDmxDongle_Click();
     const QString caption = QStringLiteral("VarnelDMX USB TO DMX Activated 1.32 || Show Name: Friday");
     EXPECT_EQ(out.mainCaption, caption);
-    EXPECT_EQ(frameCaption, caption); // shown as the status text too
+    EXPECT_EQ(frameCaption(), caption); // shown as the status text too
 }
 
 TEST_F(OutputTest, AUniverseBeyondTheShowIsClampedToTheLast) {
@@ -145,9 +152,12 @@ TEST_F(OutputTest, AnInterfaceInReadModeGetsNoFrames) {
 }
 
 TEST_F(OutputTest, PlaybacksButtonCaptionFollowsTheCurrentPlaybackOnce) {
-    QStringList captions;
-    out.setAllPlaybacksCaption = [&](const QString& c) { captions.append(c); };
-    out.returnSequenceNameForCurrentChaser = [] { return QStringLiteral("P%1").arg(shell().state.currentPlayback); };
+    struct PlaybacksButton : MainWindowService {
+        QStringList captions;
+        void setAllPlaybacksCaption(const QString& c) override { captions.append(c); }
+        QString returnSequenceNameForCurrentChaser() override { return QStringLiteral("P%1").arg(shell().state.currentPlayback); }
+    };
+    const QStringList& captions = shell().provide<MainWindowService>(std::make_unique<PlaybacksButton>()).captions;
     out.sendOutputFrame(); // 0 -> 1
     out.sendOutputFrame();
     shell().state.currentPlayback = 2;
@@ -175,7 +185,7 @@ TEST_F(OutputTest, AFailingInterfaceIsRebuiltAfterTheTickNotInsideIt) {
     EXPECT_TRUE(out.dmxDongleCollection.empty());
     EXPECT_FALSE(out.DMXDongle);
     EXPECT_EQ(fakeFtdi().openPorts(), 0);
-    EXPECT_EQ(frameCaption, QStringLiteral("Dmx to USB Interface Disconected, Please Check USB Cable"));
+    EXPECT_EQ(frameCaption(), QStringLiteral("Dmx to USB Interface Disconected, Please Check USB Cable"));
     EXPECT_TRUE(tickSwitches.empty());
     EXPECT_TRUE(out.rebuildPending());
 
@@ -330,19 +340,21 @@ TEST_F(OutputTest, RecordingSwitchesToInputAndStoppingRestoresOutput) {
 } // namespace
 
 namespace {
-TEST(OutputHooks, TheShellReachesTheOutputThroughItsHooks) {
+TEST(OutputService, TheShellReachesTheOutputThroughItsService) {
     TestShell t;
     fakeFtdi().attach();
+    EXPECT_FALSE(shell().output().dmxInterfaceOpen()); // not started: no output
     DmxOutput& out = shell().engine<DmxOutput>();
-    ASSERT_TRUE(shell().hooks.openDmxInterfaces);
-    EXPECT_FALSE(shell().hooks.dmxInterfaceOpen());
-    shell().hooks.openDmxInterfaces();
+    OutputService& service = shell().output();
+    ASSERT_EQ(&service, static_cast<OutputService*>(&out));
+    EXPECT_FALSE(service.dmxInterfaceOpen());
+    service.openDmxInterfaces();
     EXPECT_EQ(out.dmxDongleCollection.size(), 1u);
-    EXPECT_TRUE(shell().hooks.dmxInterfaceOpen());
+    EXPECT_TRUE(service.dmxInterfaceOpen());
     out.startArtNet();
-    EXPECT_TRUE(shell().hooks.artNetRunning());
-    shell().hooks.endArtNet();
-    EXPECT_FALSE(shell().hooks.artNetRunning());
+    EXPECT_TRUE(service.artNetRunning());
+    service.endArtNet();
+    EXPECT_FALSE(service.artNetRunning());
     EXPECT_EQ(fakeArtNet().ends, 1);
 }
 } // namespace
@@ -350,8 +362,7 @@ TEST(OutputHooks, TheShellReachesTheOutputThroughItsHooks) {
 namespace {
 TEST(OutputTickErrors, AFailureEndsThatTickAndIsReportedOnce) {
     TestShell t;
-    QStringList captions;
-    shell().hooks.setFrameCaption = [&](const QString& c) { captions.append(c); };
+    const QStringList& captions = shell().provide<PlaybackService>(std::make_unique<FakeFrame>()).captions;
     DmxOutput& out = shell().engine<DmxOutput>();
     out.startArtNet();
     fakeArtNet().failSends = true;

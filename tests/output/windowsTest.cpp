@@ -1,9 +1,10 @@
 #include "output/DmxOutput.h"
-#include "output/Dmxrecord.h"
+#include "output/ui/Dmxrecord.h"
 #include "output/clsCorvellDongle.h"
-#include "output/frmDmxOutDisplay.h"
-#include "output/frmDmxTiming.h"
+#include "output/ui/frmDmxOutDisplay.h"
+#include "output/ui/frmDmxTiming.h"
 #include "outputTestSupport.h"
+#include "shell/ui/windowRegistry.h"
 #include "support/fakePlatform.h"
 
 #include <QCheckBox>
@@ -215,31 +216,31 @@ TEST(OutputMonitor, LaysOutRowsOfThirteenPairs) {
 
 TEST(OutputWindows, ClosingUnloadsAndTheNextUseStartsAfresh) {
     TestShell t;
-    auto& monitor = shell().form<frmDmxOutDisplay>();
+    auto& monitor = form<frmDmxOutDisplay>();
     monitor.show();
     monitor.vscrDmxChannels->setValue(50);
     monitor.close();
     QCoreApplication::processEvents();
-    EXPECT_EQ(shell().loadedForm<frmDmxOutDisplay>(), nullptr);
-    EXPECT_EQ(shell().form<frmDmxOutDisplay>().vscrDmxChannels->value(), 0);
+    EXPECT_EQ(loadedForm<frmDmxOutDisplay>(), nullptr);
+    EXPECT_EQ(form<frmDmxOutDisplay>().vscrDmxChannels->value(), 0);
 
     // The timing editor lets go of its interface.
     auto iface = std::make_shared<clsCorvellDongle>();
-    auto& editor = shell().form<frmDmxTiming>();
+    auto& editor = form<frmDmxTiming>();
     editor.myInterfaceCls = iface;
     editor.show();
     editor.close();
     QCoreApplication::processEvents();
-    EXPECT_EQ(shell().loadedForm<frmDmxTiming>(), nullptr);
+    EXPECT_EQ(loadedForm<frmDmxTiming>(), nullptr);
     EXPECT_EQ(iface.use_count(), 1);
 
     // Shown again before the unload came round: it stays loaded.
-    auto& again = shell().form<frmDmxOutDisplay>();
+    auto& again = form<frmDmxOutDisplay>();
     again.show();
     again.close();
     again.show();
     QCoreApplication::processEvents();
-    EXPECT_EQ(shell().loadedForm<frmDmxOutDisplay>(), &again);
+    EXPECT_EQ(loadedForm<frmDmxOutDisplay>(), &again);
 }
 
 TEST(RecordWindow, OffsetsKeepTheRangeInsideTheShow) {

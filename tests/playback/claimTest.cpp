@@ -14,12 +14,8 @@ namespace {
 
 class ClaimTest : public EngineTest {
 protected:
-    std::map<int32_t, int32_t> priorities; // playback number -> priority
+    std::map<int32_t, int32_t>& priorities = frame.priorities; // playback number -> priority
     ClaimTest() {
-        t.get().hooks.reportPlayBackPriority = [this](int32_t p) {
-            auto it = priorities.find(p);
-            return it == priorities.end() ? 0 : it->second;
-        };
         for (int c = 1; c <= 8; ++c) m.channelOwner[size_t(c)] = 0;
         priorities[1] = 5;
     }

@@ -93,10 +93,9 @@ TEST_F(BlackoutTest, priorityTenTogglesTheStateButNoChannel) {
 }
 
 TEST_F(BlackoutTest, plainClicksAlternateAndAreRecordedWithReversedNames) {
-    std::vector<QString> events;
-    PlaybackHooks& h = playbackHooks();
-    h.schedulerRecording = [] { return true; };
-    h.recordEvent = [&](const QString&, const QString& type) { events.push_back(type); };
+    playbackTest::FakeScheduler& scheduler = playbackTest::fake<SchedulerService, playbackTest::FakeScheduler>();
+    scheduler.recording = true;
+    const std::vector<QString>& events = scheduler.events;
     eng.blackOutMyControlledShutters(false, false, false, false);
     eng.blackOutMyControlledShutters(false, false, false, false);
     EXPECT_EQ(events, (std::vector<QString>{QStringLiteral("Blackout Playback"), QStringLiteral("Restore Blackout")}));
@@ -118,20 +117,15 @@ TEST_F(BlackoutTest, channelsOutsideTheShowAreReportedAndTheRestStillGoesDark) {
 }
 
 TEST_F(BlackoutTest, clearDarkensTheWingsStripIndicatorsOnlyWithAWing) {
-    std::vector<int32_t> notes;
-    bool wing = false;
-    PlaybackHooks& h = playbackHooks();
-    h.controlWingAttached = [&] { return wing; };
-    h.sendWingNoteOff = [&](int32_t status, int32_t note, int32_t velocity) {
-        EXPECT_EQ(status, 129);
-        EXPECT_EQ(velocity, 0);
-        notes.push_back(note);
-    };
+    playbackTest::FakeControl& control = playbackTest::fake<ControlService, playbackTest::FakeControl>();
+    const std::vector<int32_t>& notes = control.notes;
     eng.cmdClear_Click();
     EXPECT_TRUE(notes.empty());
-    wing = true;
+    control.wing = true;
     eng.cmdClear_Click();
     EXPECT_EQ(notes, (std::vector<int32_t>{52, 57, 62, 67, 72, 77, 82, 87}));
+    EXPECT_EQ(control.statuses, std::vector<int32_t>(8, 129));
+    EXPECT_EQ(control.velocities, std::vector<int32_t>(8, 0));
 }
 
 } // namespace

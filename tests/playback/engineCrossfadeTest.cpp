@@ -80,14 +80,9 @@ TEST_F(CrossfadeTest, OverrideIntoAStepLandsOnIt) {
 
 class FadeOutTest : public EngineTest {
 protected:
-    std::map<int32_t, int32_t> below; // channel -> level held by a playback below
-    void SetUp() override {
-        playbackHooks().returnValueforStep1 = [this](int32_t c, int32_t, bool& stacked) {
-            auto it = below.find(c);
-            stacked = it != below.end();
-            return stacked ? it->second : -1;
-        };
-    }
+    std::map<int32_t, int32_t>& below = frame.below; // channel -> level held by a playback below
+    playbackTest::FakeHost host;
+    void SetUp() override { eng.setHost(&host); }
 };
 
 TEST_F(FadeOutTest, ReleaseFadesToWhatLiesBelowThenClears) {
@@ -97,8 +92,7 @@ TEST_F(FadeOutTest, ReleaseFadesToWhatLiesBelowThenClears) {
     below = {{dim2, 200}, {tilt, 40}};
     eng.state.fadeFromCurrentScene = true;
     eng.state.fadeFromCurrentFadeDownTime = 1.0f;
-    bool hidden = false;
-    eng.onHide = [&] { hidden = true; };
+    const bool& hidden = host.hidden;
     bool realFade = true;
     eng.fadeOutFromCurrent(realFade, 0);
     EXPECT_TRUE(realFade);
@@ -164,8 +158,7 @@ TEST_F(FadeOutTest, StopFadeoutClearsAtOnce) {
     eng.state.fadeFromCurrentScene = true;
     bool realFade = true;
     eng.fadeOutFromCurrent(realFade, 0);
-    bool hidden = false;
-    eng.onHide = [&] { hidden = true; };
+    const bool& hidden = host.hidden;
     eng.stopFadeout();
     EXPECT_TRUE(hidden);
     EXPECT_FALSE(eng.state.isRunning);

@@ -106,8 +106,7 @@ TEST_F(DimmerTest, FactorFromGrandMasterAndDimmer) {
     grandMaster = 80;
     eng.changeDimmerValue(50);
     EXPECT_FLOAT_EQ(eng.getSliderValue(), 0.4f);
-    int32_t shownOnMain = -1;
-    playbackHooks().mainDimmerSlider = [&](int32_t v) { shownOnMain = v; };
+    const int32_t& shownOnMain = playbackTest::fake<MainWindowService, playbackTest::FakeMainWindow>().dimmer;
     m.currentPlayback = 1;
     eng.setTheSliderValue(60);
     EXPECT_EQ(shownOnMain, -1); // set from code: the main slider stays

@@ -273,9 +273,9 @@ TEST(RoundingTest, HalvesToEvenAndTruncation) {
                          Case{-1.5, -2}, Case{76.50000304, 77}, Case{178.49999696, 178}, Case{1.0e12, 2147483647},
                          Case{-1.0e12, -2147483647 - 1}, Case{std::numeric_limits<double>::quiet_NaN(), 0}})
         EXPECT_EQ(roundHalfEven(c.value), c.expected) << c.value;
-    EXPECT_EQ(frmPlayBackControlEngine::roundDown(12.7f), 12.0f);
-    EXPECT_EQ(frmPlayBackControlEngine::roundDown(-0.5f), 0.0f);
-    EXPECT_EQ(frmPlayBackControlEngine::roundDown(3.0f), 3.0f);
+    EXPECT_EQ(PlaybackEngine::roundDown(12.7f), 12.0f);
+    EXPECT_EQ(PlaybackEngine::roundDown(-0.5f), 0.0f);
+    EXPECT_EQ(PlaybackEngine::roundDown(3.0f), 3.0f);
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 
 #include "profiles/ClsFixture.h"
 #include "playback/playbackEngine.h"
-#include "playback/playbackHooks.h"
+#include "fakeServices.h"
 #include "support/fakePlatform.h"
 
 #include <gtest/gtest.h>
@@ -20,9 +20,10 @@ class EngineTest : public ::testing::Test {
 protected:
     TestShell t;
     ChannelModel& m = t.get().state;
-    frmPlayBackControlEngine eng;
-    int32_t interval = 50;
-    int32_t grandMaster = 100;
+    PlaybackEngine eng;
+    playbackTest::FakeFrame& frame = playbackTest::fake<PlaybackService, playbackTest::FakeFrame>();
+    int32_t& interval = frame.interval;
+    int32_t& grandMaster = playbackTest::fake<MastersService, playbackTest::FakeMasters>().level;
 
     EngineTest() {
         m.resize(512);
@@ -32,9 +33,6 @@ protected:
             m.channelFades[size_t(c)] = 1;
         }
         m.channelIsIntensity[dim1] = m.channelIsIntensity[dim2] = 1;
-        PlaybackHooks& h = playbackHooks();
-        h.refreshIntervalMs = [this] { return interval; };
-        h.grandMaster = [this] { return grandMaster; };
         eng.setMyPlayBackNumber(1);
         eng.ensureChannelCapacity();
     }

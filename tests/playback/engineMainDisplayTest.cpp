@@ -12,25 +12,17 @@ namespace {
 
 class MainDisplayTest : public EngineTest {
 protected:
-    std::map<int, QString> boxes;   // the main window's time boxes
-    std::map<int, float> barMaxima; // its progress bars
-    QString stepText, command, scene;
-    bool programmingEnabled = true;
-    int lockCalls = 0;
+    playbackTest::FakeMainWindow& main = playbackTest::fake<MainWindowService, playbackTest::FakeMainWindow>();
+    std::map<int, QString>& boxes = main.boxes;     // the main window's time boxes
+    std::map<int, float>& barMaxima = main.barMaxima; // its progress bars
+    QString& command = main.command;
+    QString& scene = main.scene;
+    bool& programmingEnabled = main.programmingEnabled;
+    int& lockCalls = main.lockCalls;
+    QString stepText() const { return main.stepTexts.isEmpty() ? QString() : main.stepTexts.back(); }
 
     MainDisplayTest() {
-        PlaybackHooks& h = playbackHooks();
-        h.mainFadeTimeText = [this](int32_t box) { return boxes[box]; };
-        h.setMainFadeTimeText = [this](int32_t box, const QString& text) { boxes[box] = text; };
-        h.mainStepNumber = [this](const QString& text, int32_t) { stepText = text; };
-        h.mainCommandCaption = [this](const QString& text) { command = text; };
-        h.updateSequenceDetails = [this](const QString& text) { scene = text; };
-        h.mainProgrammingEnabled = [this] { return programmingEnabled; };
-        h.setMainProgrammingLocked = [this](bool locked) {
-            programmingEnabled = !locked;
-            ++lockCalls;
-        };
-        h.mainProgressMaximum = [this](int32_t bar, float max) { barMaxima[bar] = max; };
+        main.boxesShown = true;
         load({{0}, {0}, {0}}, 2.0f, 0.5f);
         m.currentPlayback = 1;
     }
@@ -45,7 +37,7 @@ TEST_F(MainDisplayTest, currentDeskPlaybackShowsItsStepOnTheMainWindow) {
     eng.state.nextScenes[2] = 3;
     eng.state.stepCommands[2] = QStringLiteral("4,2");
     eng.showFadetimeOnMain();
-    EXPECT_EQ(stepText, QLatin1String("2:3"));
+    EXPECT_EQ(stepText(), QLatin1String("2:3"));
     EXPECT_EQ(boxes[0], QLatin1String("2"));
     EXPECT_EQ(boxes[1], QLatin1String("0.5"));
     EXPECT_EQ(boxes[5], QLatin1String("3"));
@@ -57,13 +49,13 @@ TEST_F(MainDisplayTest, otherPlaybacksAndHighNumbersLeaveTheTimeBoxesAlone) {
     eng.state.currentStep = 1;
     m.currentPlayback = 2;
     eng.showFadetimeOnMain();
-    EXPECT_TRUE(stepText.isEmpty());
+    EXPECT_TRUE(stepText().isEmpty());
     // Playback 9 is current but not one of the desk rows.
     eng.setMyPlayBackNumber(9);
     for (int c = 1; c <= 8; ++c) m.channelOwner[size_t(c)] = 9;
     m.currentPlayback = 9;
     eng.showFadetimeOnMain();
-    EXPECT_EQ(stepText, QLatin1String("1:3"));
+    EXPECT_EQ(stepText(), QLatin1String("1:3"));
     EXPECT_TRUE(boxes.empty());
 }
 
@@ -142,8 +134,8 @@ TEST_F(MainDisplayTest, fadeTimeSliderShowsItsTimeAndRestartsTheStepsTicks) {
     EXPECT_EQ(eng.state.pbFadeInMax, 30.0f); // 1.5 s at 20 ticks a second
     // While the main window's slider is held, a running playback's own
     // times follow as well.
-    bool held = true;
-    playbackHooks().mouseDownOnFade = [&] { return held; };
+    bool& held = main.fadeHeld;
+    held = true;
     eng.state.isRunning = true;
     eng.state.useSequenceFadeTime = false;
     eng.setFadeTimeSliderValue(5000);
@@ -187,9 +179,8 @@ TEST_F(CrossfadeDragTest, crossfaderPositionScalesBothSlidersAndStopsAtItsEnds) 
 TEST(TriggerModeTest, switchingToAudioTakesTheBeatDetectorsTempo) {
     TestShell t;
     t.get().state.resize(512);
-    PlaybackHooks& h = playbackHooks();
-    h.beatDetectorBpm = [] { return 119.6; };
-    frmPlayBackControlEngine e;
+    playbackTest::fake<AudioService, playbackTest::FakeAudio>().detected = 119.6;
+    PlaybackEngine e;
     e.setMyPlayBackNumber(2);
     e.setUseSequenceFadetime(true);
     e.setAutoTrigger(2, false);

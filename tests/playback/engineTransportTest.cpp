@@ -126,8 +126,7 @@ TEST_F(TransportTest, StopFlagWaitsForGoAndHoldsBackTheCommand) {
     eng.state.stepStops[2] = 1;
     eng.state.stepCommands[2] = QStringLiteral("1,Intro.YSQ");
     eng.state.stepCommands[3] = QStringLiteral("2");
-    QStringList run;
-    playbackHooks().readAndExecuteEventString = [&](const QString& cmd, int32_t, const QString&) { run << cmd; };
+    const QStringList& run = playbackTest::fake<SchedulerService, playbackTest::FakeScheduler>().run;
     startStep(1, 2);
     ticks(10);
     EXPECT_EQ(eng.state.currentStep, 2);
@@ -299,8 +298,7 @@ TEST_F(TransportTest, TriggerCodes) {
 }
 
 TEST_F(TransportTest, BeatTapSetsFadeTimeSlider) {
-    int32_t tempo = 0;
-    playbackHooks().beatPressed = [&](int32_t) { return tempo; };
+    int32_t& tempo = playbackTest::fake<AudioService, playbackTest::FakeAudio>().tempo;
     for (const auto& [bpm, slider] : std::vector<std::pair<int32_t, int32_t>>{{120, 833}, {30, 3333}, {15, 5000}}) {
         tempo = bpm;
         eng.cmbBeatSync_Click();
@@ -310,13 +308,13 @@ TEST_F(TransportTest, BeatTapSetsFadeTimeSlider) {
 
 TEST_F(TransportTest, DeskRowFromPlaybackNumber) {
     struct Case { int32_t number; bool desk; int16_t row; };
-    frmPlayBackControlEngine e;
+    PlaybackEngine e;
     for (const Case c : {Case{3, true, 3}, Case{8, true, 8}}) {
         e.setMyPlayBackNumber(c.number);
         EXPECT_EQ(e.state.isDeskPlayback, c.desk);
         EXPECT_EQ(e.state.deskRow, c.row);
     }
-    frmPlayBackControlEngine fresh;
+    PlaybackEngine fresh;
     fresh.setMyPlayBackNumber(9);
     EXPECT_FALSE(fresh.state.isDeskPlayback);
     EXPECT_EQ(fresh.state.deskRow, 1);

@@ -2,7 +2,7 @@
 
 #include "engineFixture.h"
 
-#include "playback/frmPlayBackControl.h"
+#include "playback/ui/frmPlayBackControl.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -102,8 +102,8 @@ TEST_F(WindowTest, fadeSlidersCrossfadeByHandAndTheCommandCellCanBeSelected) {
     EXPECT_FALSE(eng.state.isRunning);
     EXPECT_EQ(out(dim1), 200);
     eng.state.currentStep = 2;
-    ASSERT_TRUE(eng.showEditCommandDialog);
-    eng.showEditCommandDialog();
+    ASSERT_TRUE(eng.hasView());
+    eng.view().showEditCommandDialog();
     EXPECT_EQ(w.msfgSequenceDetail->currentRow(), 2);
     EXPECT_EQ(w.msfgSequenceDetail->currentColumn(), 8);
 }

@@ -6,7 +6,7 @@
 #include "playback/playbackFrame.h"
 
 #include "playback/playbackEngine.h"
-#include "playback/playbackHooks.h"
+#include "fakeServices.h"
 #include "playback/sequenceFile.h"
 #include "playback/sequenceFileIo.h"
 #include "playbackTestSupport.h"
@@ -27,16 +27,16 @@ protected:
     void SetUp() override {
         makeShow(1);
         shell().state.showFileName = QStringLiteral("C:\\Shows\\Club.YLC");
-        sequenceFileIo::hooks().currentPage = [] { return QStringLiteral("Page 1"); };
+        fake<ShortcutsService, FakeShortcuts>();
         frame().HiResTimer1().setInterval(50);
     }
     PlaybackFrame& frame() { return playbackFrame(); }
-    frmPlayBackControlEngine& add(int number, bool visible = true) {
+    PlaybackEngine& add(int number, bool visible = true) {
         frame().clkAddPlaybackControl(number, false, visible, false);
         return *frame().playback(number);
     }
     // Two steps on one channel (0, then 200) with one-second fades.
-    void rising(frmPlayBackControlEngine& e, int channel = 1) {
+    void rising(PlaybackEngine& e, int channel = 1) {
         program(e, e.myPlaybackNumber(), 2);
         own(e, channel, 1, 0);
         own(e, channel, 2, 200);
@@ -55,13 +55,13 @@ protected:
 };
 
 TEST_F(FrameFacade, crossfaderDrivesEveryPlaybackWithThatFileTitle) {
-    frmPlayBackControlEngine& a = add(1);
-    frmPlayBackControlEngine& b = add(2);
+    PlaybackEngine& a = add(1);
+    PlaybackEngine& b = add(2);
     rising(a, 1);
     rising(b, 2);
     a.state.theSequenceFilename = QStringLiteral("/seq/Intro.YSQ");
     b.state.theSequenceFilename = QStringLiteral("/seq/Other.YSQ");
-    for (frmPlayBackControlEngine* e : {&a, &b}) {
+    for (PlaybackEngine* e : {&a, &b}) {
         e->state.currentStep = 1;
         e->state.nextStep = 2;
         e->calculateStepFadeValues();
@@ -78,7 +78,7 @@ TEST_F(FrameFacade, crossfaderDrivesEveryPlaybackWithThatFileTitle) {
 // The three ways of setting the fade-from-current times: a time that counts
 // sets both times and the override; one that does not only ends the override.
 TEST_F(FrameFacade, crossfadeTimeCommandsSetOrEndTheOverride) {
-    frmPlayBackControlEngine& e = add(1);
+    PlaybackEngine& e = add(1);
     rising(e);
     struct Case {
         const char* name;
@@ -106,7 +106,7 @@ TEST_F(FrameFacade, crossfadeTimeCommandsSetOrEndTheOverride) {
 }
 
 TEST_F(FrameFacade, fadeInStatusComesFromTheLoadedFile) {
-    frmPlayBackControlEngine& e = add(1);
+    PlaybackEngine& e = add(1);
     EXPECT_FALSE(frame().getFadeInStatus(1)); // nothing loaded
     e.state.theSequenceFilename = sequenceFileWithFadeIn(QStringLiteral("in.YSQ"), true);
     EXPECT_TRUE(frame().getFadeInStatus(1));
@@ -117,9 +117,7 @@ TEST_F(FrameFacade, fadeInStatusComesFromTheLoadedFile) {
 }
 
 TEST_F(FrameFacade, multiSaveWritesEveryVisiblePlaybackUnderItsNumber) {
-    std::vector<QString> collection{QStringLiteral("stale")};
-    frame().hooks.setMultiCollectionToNothing = [&] { collection.clear(); };
-    frame().hooks.addToMultiCollection = [&](const QString& name) { collection.push_back(name); };
+    const std::vector<QString>& collection = static_cast<FakeShortcuts&>(shell().shortcuts()).collection;
     rising(add(1));
     add(2, false);
     add(3); // no steps yet: a first step is recorded
@@ -133,9 +131,11 @@ TEST_F(FrameFacade, multiSaveWritesEveryVisiblePlaybackUnderItsNumber) {
 }
 
 TEST_F(FrameFacade, startingAPlaybackTakesTheMainWindowsTimesIntoItsStep) {
-    std::map<int, QString> boxes{{0, "2"}, {1, "3"}, {2, "0"}, {3, "0"}, {4, "0"}, {5, "0"}};
-    playbackHooks().mainFadeTimeText = [&](int32_t box) { return boxes[box]; };
-    frmPlayBackControlEngine& e = add(1);
+    FakeMainWindow& main = fake<MainWindowService, FakeMainWindow>();
+    main.boxesShown = true;
+    std::map<int, QString>& boxes = main.boxes;
+    boxes = {{0, "2"}, {1, "3"}, {2, "0"}, {3, "0"}, {4, "0"}, {5, "0"}};
+    PlaybackEngine& e = add(1);
     rising(e);
     e.state.currentStep = 2;
     frame().playLoadedSequence(1, false, false, false);
@@ -150,27 +150,27 @@ TEST_F(FrameFacade, startingAPlaybackTakesTheMainWindowsTimesIntoItsStep) {
 }
 
 TEST_F(FrameFacade, mainDisplayIsWrittenOnlyByTheCurrentPlayback) {
-    QStringList steps;
-    playbackHooks().mainStepNumber = [&](const QString& text, int32_t) { steps << text; };
-    frmPlayBackControlEngine& one = add(1);
-    frmPlayBackControlEngine& two = add(2);
+    FakeMainWindow& main = fake<MainWindowService, FakeMainWindow>();
+    const QStringList& steps = main.stepTexts;
+    PlaybackEngine& one = add(1);
+    PlaybackEngine& two = add(2);
     rising(one);
     rising(two);
     one.state.currentStep = 1;
     two.state.currentStep = 2;
     shell().state.currentPlayback = 2;
-    bool buttonsRecoloured = false;
-    frame().hooks.returnSequenceNameForCurrentChaser = [&] { buttonsRecoloured = true; };
+    const bool& buttonsRecoloured = main.buttonsRecoloured;
     frame().UpdateMainDisplay(0);
     EXPECT_EQ(steps, QStringList{QStringLiteral("2:2")});
     EXPECT_TRUE(buttonsRecoloured);
 }
 
 TEST_F(FrameFacade, gridRefreshReachesOnlyAVisiblePlaybackAndTheCommandEditorEvery) {
-    frmPlayBackControlEngine& hidden = add(4, false);
-    int refills = 0, editors = 0;
-    hidden.displaySequenceData = [&] { ++refills; };
-    hidden.showEditCommandDialog = [&] { ++editors; };
+    PlaybackEngine& hidden = add(4, false);
+    FakeView view;
+    hidden.setView(&view);
+    const int& refills = view.refills;
+    const int& editors = view.editors;
     frame().updateDisplayData(4);
     frame().ShowEditCommandDialog(4);
     EXPECT_EQ(refills, 0);
@@ -178,10 +178,11 @@ TEST_F(FrameFacade, gridRefreshReachesOnlyAVisiblePlaybackAndTheCommandEditorEve
     frame().showPlayback(4);
     frame().updateDisplayData(4);
     EXPECT_EQ(refills, 1);
+    hidden.setView(nullptr);
 }
 
 TEST_F(FrameFacade, stepCommandsAreWrittenOnlyInsideTheSequence) {
-    frmPlayBackControlEngine& e = add(2);
+    PlaybackEngine& e = add(2);
     rising(e);
     shell().state.currentPlayback = 1;
     frame().setSceneStringLong(2, QStringLiteral("4,1"), 2);
@@ -194,16 +195,11 @@ TEST_F(FrameFacade, stepCommandsAreWrittenOnlyInsideTheSequence) {
 }
 
 TEST_F(FrameFacade, shortcutAndSoundToMatrixCallsReachTheirPlaybacks) {
-    frmPlayBackControlEngine& e = add(5);
-    QStringList calls;
-    e.loadShortcutsOnFrame = [&] { calls << QStringLiteral("load"); };
-    e.checkActivePlaybacks = [&](const QString& s) { calls << QStringLiteral("active ") + s; };
-    e.checkForShortcut = [&](const QString& name, bool play) {
-        calls << QStringLiteral("check ") + name + (play ? QStringLiteral(" play") : QString());
-        return name == QLatin1String("Intro");
-    };
-    std::vector<int32_t> received;
-    e.onAudioData = [&](const std::vector<int32_t>& d) { received = d; };
+    PlaybackEngine& e = add(5);
+    FakeView view;
+    e.setView(&view);
+    const QStringList& calls = view.calls;
+    const std::vector<int32_t>& received = fake<MatrixService, FakeMatrix>().received;
     frame().refreshShortcuts(0, true);
     frame().checkForActivePlaybacks(5, QStringLiteral("Intro"));
     EXPECT_TRUE(frame().checkForShortcut(5, QStringLiteral("Intro"), false));
@@ -217,6 +213,7 @@ TEST_F(FrameFacade, shortcutAndSoundToMatrixCallsReachTheirPlaybacks) {
     EXPECT_EQ(received, (std::vector<int32_t>{1, 2}));
     frame().stopAudioMatrix(5);
     EXPECT_FALSE(e.returnAudioToMatrixStatus());
+    e.setView(nullptr);
 }
 
 } // namespace

@@ -23,9 +23,9 @@ protected:
     PlaybackFrame& frame() { return playbackFrame(); }
     // A playback whose step s holds level 10 x s on its channel, with
     // fade-up time s, name "S<s>" and command "<s>".
-    frmPlayBackControlEngine& add(int number, int steps, int channel) {
+    PlaybackEngine& add(int number, int steps, int channel) {
         frame().clkAddPlaybackControl(number, false, true, false);
-        frmPlayBackControlEngine& e = *frame().playback(number);
+        PlaybackEngine& e = *frame().playback(number);
         program(e, number, steps);
         for (int s = 1; s <= steps; ++s) {
             own(e, channel, s, 10 * s);
@@ -35,13 +35,13 @@ protected:
         }
         return e;
     }
-    int level(frmPlayBackControlEngine& e, int channel, int step) { return e.state.stepValues(channel, step); }
+    int level(PlaybackEngine& e, int channel, int step) { return e.state.stepValues(channel, step); }
     TestShell t;
 };
 
 TEST_F(StepEdit, copyInOnePlaybackPastesLevelsAndTimesIntoAnother) {
-    frmPlayBackControlEngine& two = add(2, 4, 1);
-    frmPlayBackControlEngine& three = add(3, 2, 2);
+    PlaybackEngine& two = add(2, 4, 1);
+    PlaybackEngine& three = add(3, 2, 2);
     two.state.currentStep = 4;
     frame().copyscene(2);
     three.state.currentStep = 1;
@@ -53,7 +53,7 @@ TEST_F(StepEdit, copyInOnePlaybackPastesLevelsAndTimesIntoAnother) {
 }
 
 TEST_F(StepEdit, pasteWithoutACopyZeroesTheTimesAndStepZeroMeansStepOne) {
-    frmPlayBackControlEngine& e = add(1, 2, 1);
+    PlaybackEngine& e = add(1, 2, 1);
     e.state.currentStep = 0;
     frame().pastescene(1);
     EXPECT_EQ(e.state.fadeUpTimes[1], 0.0f);
@@ -61,7 +61,7 @@ TEST_F(StepEdit, pasteWithoutACopyZeroesTheTimesAndStepZeroMeansStepOne) {
 }
 
 TEST_F(StepEdit, insertBeforeStepOneMovesTheStepsUpWithTheirNames) {
-    frmPlayBackControlEngine& e = add(1, 3, 1);
+    PlaybackEngine& e = add(1, 3, 1);
     e.state.currentLevels[1] = 77.5f;
     e.state.currentStep = 1;
     frame().insertscene(1, false);
@@ -75,7 +75,7 @@ TEST_F(StepEdit, insertBeforeStepOneMovesTheStepsUpWithTheirNames) {
 }
 
 TEST_F(StepEdit, insertWithNoCurrentStepInsertsBeforeStepOneAndPastes) {
-    frmPlayBackControlEngine& e = add(1, 2, 1);
+    PlaybackEngine& e = add(1, 2, 1);
     e.state.currentStep = 0;
     e.state.currentLevels[1] = 5;
     frame().insertscene(1, false);
@@ -87,7 +87,7 @@ TEST_F(StepEdit, insertWithNoCurrentStepInsertsBeforeStepOneAndPastes) {
 
 TEST_F(StepEdit, blackoutInsertDarkensColourAndDimmerOnly) {
     ChannelModel& m = shell().state;
-    frmPlayBackControlEngine& e = add(1, 2, 1); // channel 1 is a dimmer
+    PlaybackEngine& e = add(1, 2, 1); // channel 1 is a dimmer
     m.channelType[2] = QStringLiteral("red");
     m.channelType[3] = QStringLiteral("gobo");
     own(e, 2, 2, 90);
@@ -101,7 +101,7 @@ TEST_F(StepEdit, blackoutInsertDarkensColourAndDimmerOnly) {
 }
 
 TEST_F(StepEdit, deleteMovesLevelsAndTimesDownButKeepsNames) {
-    frmPlayBackControlEngine& e = add(1, 4, 1);
+    PlaybackEngine& e = add(1, 4, 1);
     e.state.currentStep = 2;
     e.state.previousStep = 1;
     frame().deleteScene(1);
@@ -114,7 +114,7 @@ TEST_F(StepEdit, deleteMovesLevelsAndTimesDownButKeepsNames) {
 }
 
 TEST_F(StepEdit, deleteWithoutACurrentStepChangesNothing) {
-    frmPlayBackControlEngine& e = add(1, 3, 1);
+    PlaybackEngine& e = add(1, 3, 1);
     e.state.currentStep = 0;
     frame().deleteScene(1);
     EXPECT_EQ(e.giveMeMaxStep(), 3);
@@ -123,7 +123,7 @@ TEST_F(StepEdit, deleteWithoutACurrentStepChangesNothing) {
 
 TEST_F(StepEdit, singleValueOperations) {
     ChannelModel& m = shell().state;
-    frmPlayBackControlEngine& e = add(1, 3, 4);
+    PlaybackEngine& e = add(1, 3, 4);
     EXPECT_EQ(frame().getChaserValueTotal(4, 1), 60);
     EXPECT_EQ(frame().getChaserValueTotal(4, 2), 0);
     // Live adjustment: a running playback takes the output into every step.
@@ -140,7 +140,7 @@ TEST_F(StepEdit, singleValueOperations) {
 
 TEST_F(StepEdit, movementCentreRoundsHalvesToEven) {
     ChannelModel& m = shell().state;
-    frmPlayBackControlEngine& e = add(1, 2, 5);
+    PlaybackEngine& e = add(1, 2, 5);
     own(e, 6, 1, 0);
     own(e, 6, 2, 255);
     e.state.stepValues(5, 1) = 100;

@@ -3,6 +3,8 @@
 #include "profiles/ClsFixture.h"
 #include "playback/playbackEngine.h"
 #include "playback/sequenceFile.h"
+#include "fakeServices.h"
+#include "output/DmxOutput.h"
 #include "playbackTestSupport.h"
 #include "support/fakePlatform.h"
 
@@ -17,16 +19,17 @@ class Frame : public ::testing::Test {
 protected:
     void SetUp() override {
         makeShow(1);
+        shell().engine<DmxOutput>(); // the send stage of the tick
         frame().HiResTimer1().setInterval(50);
     }
     PlaybackFrame& frame() { return playbackFrame(); }
     FakeTickTimer& tick() { return static_cast<FakeTickTimer&>(frame().HiResTimer1()); }
-    frmPlayBackControlEngine& add(int number, bool visible = true) {
+    PlaybackEngine& add(int number, bool visible = true) {
         frame().clkAddPlaybackControl(number, false, visible, false);
         return *frame().playback(number);
     }
     // Two steps on channel 1: 0 then 255, fading up over one second.
-    void rising(frmPlayBackControlEngine& e) {
+    void rising(PlaybackEngine& e) {
         program(e, e.myPlaybackNumber(), 2);
         own(e, 1, 1, 0);
         own(e, 1, 2, 255);
@@ -49,23 +52,23 @@ protected:
 
 } // namespace
 
-TEST_F(Frame, creatingTheFrameSetsTheShellHooks) {
-    frmPlayBackControlEngine& e = add(3);
+TEST_F(Frame, theFrameIsThePlaybackServiceWhileItLives) {
+    PlaybackEngine& e = add(3);
     e.setPriority(7);
     int32_t steps = 4;
     e.setMaxSequenceSteps(steps);
-    ShellHooks& h = shell().hooks;
-    ASSERT_TRUE(h.documentCount && h.reportPlayBackPriority && h.getMaxSteps && h.getCurrentSequence && h.reDimAllPlaybackControls);
-    EXPECT_EQ(h.documentCount(), 1);
+    PlaybackService& h = shell().playback();
+    ASSERT_EQ(&h, static_cast<PlaybackService*>(&frame()));
+    EXPECT_EQ(h.DocumentCount(), 1);
     EXPECT_EQ(h.reportPlayBackPriority(3), 7);
     EXPECT_EQ(h.reportPlayBackPriority(4), 0);
-    EXPECT_EQ(h.getMaxSteps(1), 4); // by position
+    EXPECT_EQ(h.maxStepsAtPosition(1), 4); // by position
     h.reDimAllPlaybackControls();
     EXPECT_EQ(frame().DocumentCount(), 0);
 }
 
 TEST_F(Frame, tickStepsPlaybacksThenSendsThenRefreshes) {
-    frmPlayBackControlEngine& e = add(1, false);
+    PlaybackEngine& e = add(1, false);
     rising(e);
     e.cmdGo_Click();
     tick().fire(); // takes step 1; the fade toward step 2 starts with the next tick
@@ -74,13 +77,29 @@ TEST_F(Frame, tickStepsPlaybacksThenSendsThenRefreshes) {
     ChannelModel& m = shell().state;
     std::vector<std::string> calls;
     int sentLevelSeenByPalette = -1;
-    frame().hooks.updateDMXValueDisplay = [&](bool) {
-        calls.push_back("values");
-        sentLevelSeenByPalette = m.channelLastSent[1];
+    struct Palette : PresetsService {
+        std::vector<std::string>& calls;
+        int& seen;
+        Palette(std::vector<std::string>& c, int& s) : calls(c), seen(s) {}
+        void updateDMXValueDisplay(bool) override {
+            calls.push_back("values");
+            seen = shell().state.channelLastSent[1];
+        }
+        void loadAllSelectedFixturePositions(bool) override { calls.push_back("positions"); }
     };
-    frame().hooks.loadAllSelectedFixturePositions = [&](bool) { calls.push_back("positions"); };
-    frame().hooks.matrixVisible = [&] { calls.push_back("matrix"); return false; };
-    frame().hooks.checkDoneWithFadeDelay = [&] { calls.push_back("fadeDone"); };
+    struct Matrix : MatrixService {
+        std::vector<std::string>& calls;
+        explicit Matrix(std::vector<std::string>& c) : calls(c) {}
+        bool matrixVisible() override { calls.push_back("matrix"); return false; }
+    };
+    struct Pages : ShortcutsService {
+        std::vector<std::string>& calls;
+        explicit Pages(std::vector<std::string>& c) : calls(c) {}
+        void checkDoneWithFadeDelay() override { calls.push_back("fadeDone"); }
+    };
+    shell().provide<PresetsService>(std::make_unique<Palette>(calls, sentLevelSeenByPalette));
+    shell().provide<MatrixService>(std::make_unique<Matrix>(calls));
+    shell().provide<ShortcutsService>(std::make_unique<Pages>(calls));
     const int before = m.channelOutput[1];
     tick().fire();
     EXPECT_EQ(calls, (std::vector<std::string>{"values", "positions", "matrix", "fadeDone"}));
@@ -90,10 +109,19 @@ TEST_F(Frame, tickStepsPlaybacksThenSendsThenRefreshes) {
 }
 
 TEST_F(Frame, slowWorkRunsOnEvery26thTick) {
-    int clock = 0, timers = 0, fadeDone = 0;
-    frame().hooks.showTime = [&] { ++clock; };
-    frame().hooks.checkTimers = [&] { ++timers; };
-    frame().hooks.checkDoneWithFadeDelay = [&] { ++fadeDone; };
+    struct TopBar : MastersService {
+        int clock = 0;
+        void showTime() override { ++clock; }
+    };
+    struct Pages : ShortcutsService {
+        int timers = 0, fadeDone = 0;
+        void checkTimers() override { ++timers; }
+        void checkDoneWithFadeDelay() override { ++fadeDone; }
+    };
+    const int& clock = playbackTest::fake<MastersService, TopBar>().clock;
+    Pages& pages = playbackTest::fake<ShortcutsService, Pages>();
+    const int& timers = pages.timers;
+    const int& fadeDone = pages.fadeDone;
     for (int i = 0; i < 25; ++i) tick().fire();
     EXPECT_EQ(clock, 0);
     tick().fire();
@@ -107,7 +135,7 @@ TEST_F(Frame, slowWorkRunsOnEvery26thTick) {
 TEST_F(Frame, anUnloadedWindowLeavesTheListAndTheLastIsStillServed) {
     add(1);
     add(2);
-    frmPlayBackControlEngine& third = add(3);
+    PlaybackEngine& third = add(3);
     rising(third);
     third.cmdGo_Click();
     frame().unloadPlayback(*frame().findPlayback(2));
@@ -125,11 +153,19 @@ TEST_F(Frame, matrixErrorsAreReportedOnceWithoutAMessageBox) {
     ChannelModel& m = shell().state;
     add(1);
     m.currentPlayback = 9; // no such playback
-    std::vector<QString> reported;
-    frame().hooks.tickErrorReported = [&](const QString& text) { reported.push_back(text); };
-    frame().hooks.matrixVisible = [] { return true; };
-    std::vector<int> drawn;
-    frame().hooks.drawMatrix = [&](int32_t column, int32_t, int32_t colour, int32_t) { drawn.push_back(column * 1000 + colour); };
+    struct Matrix : MatrixService {
+        std::vector<int> drawn;
+        bool matrixVisible() override { return true; }
+        void drawMatrix(int32_t column, int32_t, int32_t colour, int32_t) override { drawn.push_back(column * 1000 + colour); }
+    };
+    // The status line shows each error once: the frame's caption.
+    struct StatusLine : PlaybackFrameView {
+        std::vector<QString> captions;
+        void captionChanged(const QString& text) override { captions.push_back(text); }
+    } statusLine;
+    frame().setView(&statusLine);
+    const std::vector<QString>& reported = statusLine.captions;
+    const std::vector<int>& drawn = playbackTest::fake<MatrixService, Matrix>().drawn;
     tick().fire();
     tick().fire();
     EXPECT_EQ(reported.size(), 1u);
@@ -155,6 +191,7 @@ TEST_F(Frame, matrixErrorsAreReportedOnceWithoutAMessageBox) {
     EXPECT_EQ(drawn, (std::vector<int>{255, 255}));
     EXPECT_EQ(reported.size(), 2u);
     EXPECT_TRUE(t.prompts().messages.isEmpty());
+    frame().setView(nullptr);
 }
 
 TEST_F(Frame, addingPlaybacks) {
@@ -177,11 +214,14 @@ TEST_F(Frame, addingPlaybacks) {
     frame().clkAddPlaybackControl(1, false, true, false);
     EXPECT_EQ(frame().DocumentCount(), 1);
     EXPECT_FALSE(w.engine().state.iAmLivePlayback);
-    int faders = 0;
-    frame().hooks.loadAnotherFader = [&](int32_t number, const QString&, const QString& text) {
-        ++faders;
-        EXPECT_EQ(text, QString::number(number));
+    struct Faders : MastersService {
+        int faders = 0;
+        void loadAnotherFader(int32_t number, const QString&, const QString& text) override {
+            ++faders;
+            EXPECT_EQ(text, QString::number(number));
+        }
     };
+    const int& faders = playbackTest::fake<MastersService, Faders>().faders;
     frame().clkAddPlaybackControl(12, false, true, false);
     EXPECT_EQ(frame().slotAt(2)->engine().state.originalHeading, QString("  Playback #: 12"));
     EXPECT_EQ(frame().slotAt(2)->Tag, QString("2"));
@@ -190,9 +230,9 @@ TEST_F(Frame, addingPlaybacks) {
 }
 
 TEST_F(Frame, firstAndEveryMatch) {
-    frmPlayBackControlEngine& a = add(2);
+    PlaybackEngine& a = add(2);
     add(3);
-    frmPlayBackControlEngine& b = *frame().playback(3);
+    PlaybackEngine& b = *frame().playback(3);
     b.setMyPlayBackNumber(2); // two windows carry number 2
     frame().setDimmerValue(40, 2);
     EXPECT_EQ(a.getDimmerValue(), 40);
@@ -203,9 +243,9 @@ TEST_F(Frame, firstAndEveryMatch) {
 }
 
 TEST_F(Frame, pauseStopAndPriorityTen) {
-    frmPlayBackControlEngine& p1 = add(1);
-    frmPlayBackControlEngine& p5 = add(5);
-    frmPlayBackControlEngine& p10 = add(10);
+    PlaybackEngine& p1 = add(1);
+    PlaybackEngine& p5 = add(5);
+    PlaybackEngine& p10 = add(10);
     for (auto* e : {&p1, &p5, &p10}) {
         rising(*e);
         e->cmdGo_Click();
@@ -227,7 +267,7 @@ TEST_F(Frame, pauseStopAndPriorityTen) {
 }
 
 TEST_F(Frame, commandsThatCreateAMissingPlayback) {
-    frmPlayBackControlEngine& current = add(2);
+    PlaybackEngine& current = add(2);
     rising(current);
     shell().state.currentPlayback = 2;
     frame().StepFoward(7);
@@ -243,9 +283,12 @@ TEST_F(Frame, commandsThatCreateAMissingPlayback) {
 
 TEST_F(Frame, loadSequenceInDocChoosesOrMakesThePlayback) {
     const QString file = writeSequence("Intro.YSQ", 200);
-    frame().hooks.playbackNames = [](int32_t index) { return QStringLiteral("Name%1").arg(index); };
-    frmPlayBackControlEngine& one = add(1);
-    frmPlayBackControlEngine& two = add(2);
+    struct Names : MainWindowService {
+        std::optional<QString> playbackNames(int32_t index) override { return QStringLiteral("Name%1").arg(index); }
+    };
+    playbackTest::fake<MainWindowService, Names>();
+    PlaybackEngine& one = add(1);
+    PlaybackEngine& two = add(2);
     // doc 0: the first window that is stopped and holds no sequence.
     one.state.theSequenceFilename = QStringLiteral("busy.YSQ");
     int32_t doc = 0;
@@ -272,7 +315,7 @@ TEST_F(Frame, loadSequenceInDocChoosesOrMakesThePlayback) {
 }
 
 TEST_F(Frame, loadSequenceInDocWithABadFileStartsNothing) {
-    frmPlayBackControlEngine& one = add(1);
+    PlaybackEngine& one = add(1);
     const QString bad = QDir(shell().programFolder()).filePath("bad.YSQ");
     safeFile::writeWhole(bad, QByteArray(700, '\0'));
     int32_t doc = 1;
@@ -284,8 +327,8 @@ TEST_F(Frame, loadSequenceInDocWithABadFileStartsNothing) {
 }
 
 TEST_F(Frame, queries) {
-    frmPlayBackControlEngine& one = add(1);
-    frmPlayBackControlEngine& two = add(2);
+    PlaybackEngine& one = add(1);
+    PlaybackEngine& two = add(2);
     EXPECT_EQ(frame().reportPlayBackPriority(0), 0);
     EXPECT_EQ(frame().getPlaybackAlias(1), QString("No"));
     EXPECT_EQ(frame().getPlaybackAlias(5), QString());
@@ -325,9 +368,12 @@ TEST_F(Frame, startupRefreshRate) {
 }
 
 TEST_F(Frame, livePlaybacksFromThePalette) {
-    bool liveMode = false;
-    frame().hooks.paletteLiveMode = [&] { return liveMode; };
-    frmPlayBackControlEngine& one = add(1);
+    struct Palette : PresetsService {
+        bool liveMode = false;
+        bool paletteLiveMode() override { return liveMode; }
+    };
+    bool& liveMode = playbackTest::fake<PresetsService, Palette>().liveMode;
+    PlaybackEngine& one = add(1);
     rising(one);
     int32_t number = 0;
     frame().setPlaybackAlias("Warm wash", number, "");

@@ -1,9 +1,10 @@
-#include "playback/frmPlayBackManager.h"
+#include "playback/ui/frmPlayBackManager.h"
 
-#include "playback/frmPlayBackControl.h"
+#include "playback/ui/frmPlayBackControl.h"
 #include "playback/playbackEngine.h"
 #include "playback/playbackFrame.h"
 #include "playbackTestSupport.h"
+#include "shell/ui/windowRegistry.h"
 #include "support/fakePlatform.h"
 
 #include <QAction>
@@ -16,7 +17,7 @@
 TEST(FrameWindow, showsEveryPlaybackOffscreen) {
     TestShell t;
     playbackTest::makeShow(1);
-    auto& window = shell().form<frmPlayBackManager>();
+    auto& window = form<frmPlayBackManager>();
     window.show();
     EXPECT_EQ(window.windowTitle(), QString("DMX Lighting Software"));
     const auto actions = window.Toolbar1->actions();
@@ -24,7 +25,7 @@ TEST(FrameWindow, showsEveryPlaybackOffscreen) {
     EXPECT_EQ(actions[0]->toolTip(), QString("Start New Sequence on current Playback"));
     EXPECT_EQ(actions[20]->toolTip(), QString("Blackout"));
     int clicked = 0;
-    window.toolbarButtonClicked = [&](int index) { clicked = index; };
+    QObject::connect(&window, &frmPlayBackManager::toolbarButtonClicked, [&](int index) { clicked = index; });
     actions[3]->trigger();
     EXPECT_EQ(clicked, 4);
 
@@ -54,7 +55,7 @@ TEST(FrameWindow, showsEveryPlaybackOffscreen) {
 TEST(FrameWindow, activatingAPlaybackWindowMakesItTheCurrentPlayback) {
     TestShell t;
     playbackTest::makeShow(1);
-    auto& window = shell().form<frmPlayBackManager>();
+    auto& window = form<frmPlayBackManager>();
     window.show();
     PlaybackFrame& frame = playbackFrame();
     frame.clkAddPlaybackControl(3, false, true, false);

@@ -25,7 +25,7 @@ inline void makeShow(int universes) {
 }
 
 // A playback numbered `number` with `steps` steps; every level 0.
-inline void program(frmPlayBackControlEngine& e, int number, int steps) {
+inline void program(PlaybackEngine& e, int number, int steps) {
     e.setMyPlayBackNumber(number);
     e.ensureChannelCapacity();
     int32_t n = steps;
@@ -33,13 +33,13 @@ inline void program(frmPlayBackControlEngine& e, int number, int steps) {
 }
 
 // Sets a stored level and claims the channel for the playback.
-inline void own(frmPlayBackControlEngine& e, int channel, int step, int level) {
+inline void own(PlaybackEngine& e, int channel, int step, int level) {
     shell().state.channelOwner[size_t(channel)] = int16_t(e.myPlaybackNumber());
     e.state.stepValues(channel, step) = level;
 }
 
 // Step times in seconds (fade up, fade down, delay up, delay down, follow).
-inline void times(frmPlayBackControlEngine& e, int step, float up, float down, float dUp = 0, float dDown = 0, float follow = 0) {
+inline void times(PlaybackEngine& e, int step, float up, float down, float dUp = 0, float dDown = 0, float follow = 0) {
     PlaybackState& s = e.state;
     s.fadeUpTimes[size_t(step)] = s.sequenceFadeUpTimes[size_t(step)] = up;
     s.fadeDownTimes[size_t(step)] = s.sequenceFadeDownTimes[size_t(step)] = down;

@@ -2,6 +2,7 @@
 
 #include "playback/playbackEngine.h"
 #include "playback/sequenceFile.h"
+#include "fakeServices.h"
 #include "playbackTestSupport.h"
 #include "support/fakePlatform.h"
 
@@ -18,11 +19,11 @@ protected:
     void SetUp() override {
         makeShow(1);
         shell().state.showFileName = QStringLiteral("C:\\Shows\\Club.YLC");
-        sequenceFileIo::hooks().currentPage = [] { return QStringLiteral("Page 1"); };
+        fake<ShortcutsService, FakeShortcuts>();
     }
     // Playback 3, three steps: channels 1 and 2 owned, channel 3 held in
     // the window but owned by nobody.
-    void programThree(frmPlayBackControlEngine& e) {
+    void programThree(PlaybackEngine& e) {
         program(e, 3, 3);
         for (int j = 1; j <= 3; ++j) {
             own(e, 1, j, 10 * j);
@@ -46,7 +47,7 @@ protected:
 } // namespace
 
 TEST_F(SequenceFileIo, saveWritesOnlyOwnedChannelsAndTheTriggerInTheLastMask) {
-    frmPlayBackControlEngine e;
+    PlaybackEngine e;
     programThree(e);
     shell().state.sequenceChanged = true;
     ASSERT_TRUE(sequenceFileIo::saveSequence(e, true, 3, "0", 0, "three"));
@@ -81,7 +82,7 @@ TEST_F(SequenceFileIo, saveModesFreeTheChannelsTheyLeaveOut) {
         m.channelType[1] = QStringLiteral("pan");
         m.channelType[2] = QStringLiteral("Pan"); // case counts: not pan
         m.channelType[3] = QStringLiteral("tilt fine");
-        frmPlayBackControlEngine e;
+        PlaybackEngine e;
         program(e, 2, 1);
         for (int ch = 1; ch <= 3; ++ch) own(e, ch, 1, 100 + ch);
         const QString name = QStringLiteral("mode%1").arg(c.mode);
@@ -98,7 +99,7 @@ TEST_F(SequenceFileIo, saveModesFreeTheChannelsTheyLeaveOut) {
 }
 
 TEST_F(SequenceFileIo, aCopyWithSaveModeMinusOneKeepsThePlaybacksOwnFile) {
-    frmPlayBackControlEngine e;
+    PlaybackEngine e;
     programThree(e);
     e.state.theSequenceFilename = QStringLiteral("/somewhere/own.YSQ");
     ASSERT_TRUE(sequenceFileIo::saveSequence(e, true, 0, "1", -1, "Copy"));
@@ -109,7 +110,7 @@ TEST_F(SequenceFileIo, aCopyWithSaveModeMinusOneKeepsThePlaybacksOwnFile) {
 }
 
 TEST_F(SequenceFileIo, aFailedWriteKeepsTheChangedFlagAndSaysSo) {
-    frmPlayBackControlEngine e;
+    PlaybackEngine e;
     programThree(e);
     shell().state.sequenceChanged = true;
     t.prompts().files.push_back(path("no such folder/x.YSQ"));
@@ -125,7 +126,7 @@ TEST_F(SequenceFileIo, aFailedWriteKeepsTheChangedFlagAndSaysSo) {
 // Save modes 1 and 2 give up the channels they leave out only once the file
 // is written.
 TEST_F(SequenceFileIo, aFailedSaveModeSaveKeepsTheChannels) {
-    frmPlayBackControlEngine e;
+    PlaybackEngine e;
     programThree(e); // channels 1 and 2 are dimmers: save mode 1 leaves them out
     t.prompts().files.push_back(path("no such folder/x.YSQ"));
     EXPECT_FALSE(sequenceFileIo::saveSequence(e, false, 3, "1", 1, QString()));
@@ -134,7 +135,7 @@ TEST_F(SequenceFileIo, aFailedSaveModeSaveKeepsTheChannels) {
 }
 
 TEST_F(SequenceFileIo, replacingAnExistingFileAsksFirst) {
-    frmPlayBackControlEngine e;
+    PlaybackEngine e;
     programThree(e);
     const QString file = path("existing.YSQ");
     ASSERT_TRUE(safeFile::writeWhole(file, "old"));
@@ -143,8 +144,7 @@ TEST_F(SequenceFileIo, replacingAnExistingFileAsksFirst) {
     EXPECT_EQ(readAll(file), QByteArray("old"));
     EXPECT_EQ(t.prompts().messages.value(0),
               QString("Button Name Already Exists, would you like to replace the current Button Sequence"));
-    bool placed = false;
-    sequenceFileIo::hooks().saveNewButtonPosition = [&](const QString&, bool) { placed = true; };
+    const bool& placed = static_cast<FakeShortcuts&>(shell().shortcuts()).placed;
     t.prompts().answers.push_back(msgBox::Yes);
     EXPECT_TRUE(sequenceFileIo::saveSequence(e, true, 3, "1", 0, file));
     EXPECT_EQ(readAll(file).size(), 4864);
@@ -152,13 +152,13 @@ TEST_F(SequenceFileIo, replacingAnExistingFileAsksFirst) {
 }
 
 TEST_F(SequenceFileIo, loadGivesBackWhatWasSaved) {
-    frmPlayBackControlEngine a;
+    PlaybackEngine a;
     programThree(a);
     ASSERT_TRUE(sequenceFileIo::saveSequence(a, true, 3, "0", 0, "round"));
     const QString saved = a.state.theSequenceFilename;
     std::fill(shell().state.channelOwner.begin(), shell().state.channelOwner.end(), 0);
 
-    frmPlayBackControlEngine b;
+    PlaybackEngine b;
     b.setMyPlayBackNumber(5);
     ASSERT_TRUE(sequenceFileIo::loadSeqenceIntoMemory(b, saved, 0));
     const PlaybackState& s = b.state;
@@ -190,7 +190,7 @@ TEST_F(SequenceFileIo, loadGivesBackWhatWasSaved) {
 }
 
 TEST_F(SequenceFileIo, badFilesAreRefusedAndLeaveThePlaybackAsItWas) {
-    frmPlayBackControlEngine e;
+    PlaybackEngine e;
     programThree(e);
     e.state.theSequenceFilename = QStringLiteral("before.YSQ");
     const QString good = path("good.YSQ");
@@ -225,7 +225,7 @@ TEST_F(SequenceFileIo, badFilesAreRefusedAndLeaveThePlaybackAsItWas) {
 
 TEST_F(SequenceFileIo, aFileWithFewerUniversesLeavesTheOtherUniversesAlone) {
     makeShow(2);
-    frmPlayBackControlEngine e;
+    PlaybackEngine e;
     program(e, 4, 2);
     own(e, 600, 1, 99);
     sequenceFile::SequenceFileData d = sequenceFile::SequenceFileData::sized(1, 2);
@@ -250,22 +250,22 @@ TEST_F(SequenceFileIo, loadingClaimsByPriority) {
     // A held channel is refused per step but taken by its mask.
     for (Case c : {Case{5, false, 2, 200}, Case{7, false, 1, 0}, Case{3, true, 2, 0}}) {
         makeShow(1);
-        frmPlayBackControlEngine first, second;
+        PlaybackEngine first, second;
         program(first, 1, 1);
         first.setPriority(c.ownerPriority);
         own(first, 1, 1, 50);
-        shell().hooks.reportPlayBackPriority = [&](int32_t n) { return n == 1 ? c.ownerPriority : n == 2 ? 5 : 0; };
+        fake<PlaybackService, FakeFrame>().priorities = {{1, c.ownerPriority}, {2, 5}};
         shell().state.channelHold[1] = c.held ? 1 : 0;
         second.setMyPlayBackNumber(2);
         ASSERT_TRUE(sequenceFileIo::loadSeqenceIntoMemory(second, path("claim.YSQ"), 0));
         EXPECT_EQ(shell().state.channelOwner[1], c.owner) << c.ownerPriority;
         EXPECT_EQ(second.state.stepValues(1, 1), c.stored) << c.ownerPriority;
-        shell().hooks.reportPlayBackPriority = nullptr;
+        shell().provide<PlaybackService>(std::make_unique<PlaybackService>());
     }
 }
 
 TEST_F(SequenceFileIo, saveUseSequenceFadetimeRewritesScenesOrSavesWhole) {
-    frmPlayBackControlEngine e;
+    PlaybackEngine e;
     programThree(e);
     ASSERT_TRUE(sequenceFileIo::saveSequence(e, true, 0, "1", 0, "inplace"));
     const QString file = e.state.theSequenceFilename;
@@ -292,7 +292,7 @@ TEST_F(SequenceFileIo, saveUseSequenceFadetimeRewritesScenesOrSavesWhole) {
 }
 
 TEST_F(SequenceFileIo, triggerRewriteFollowsTheTriggerOption) {
-    frmPlayBackControlEngine e;
+    PlaybackEngine e;
     programThree(e);
     ASSERT_TRUE(sequenceFileIo::saveSequence(e, true, 0, "1", 0, "trig"));
     e.optMode_Click(2);

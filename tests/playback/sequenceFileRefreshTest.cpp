@@ -3,7 +3,7 @@
 #include "playback/sequenceFileIo.h"
 
 #include "playback/playbackEngine.h"
-#include "playback/playbackHooks.h"
+#include "fakeServices.h"
 #include "playbackTestSupport.h"
 #include "support/fakePlatform.h"
 
@@ -21,11 +21,10 @@ protected:
         m.showFileName = QStringLiteral("C:\\Shows\\Club.YLC");
         m.channelIsIntensity[1] = m.channelIsIntensity[2] = 1;
         m.channelType[3] = QStringLiteral("pan");
-        sequenceFileIo::hooks().currentPage = [] { return QStringLiteral("Page 1"); };
-        playbackHooks().grandMaster = [this] { return grandMaster; };
+        playbackTest::fake<ShortcutsService, playbackTest::FakeShortcuts>();
     }
     TestShell t;
-    int32_t grandMaster = 100;
+    int32_t& grandMaster = playbackTest::fake<MastersService, playbackTest::FakeMasters>().level;
 };
 
 // The file's levels come back into the current step and reach the output
@@ -34,7 +33,7 @@ protected:
 // product taken in single precision would give 76 and 53, one taken from an
 // exact 0.3 would give 76 and 52); the pan channel is written unscaled.
 TEST_F(SequenceFileRefresh, ReclaimedLevelsAreScaledAsTheFadeEngineScalesThem) {
-    frmPlayBackControlEngine e;
+    PlaybackEngine e;
     program(e, 3, 1);
     own(e, 1, 1, 255);
     own(e, 2, 1, 175);
@@ -68,7 +67,7 @@ TEST_F(SequenceFileRefresh, ReclaimedLevelsAreScaledAsTheFadeEngineScalesThem) {
 // A sequence longer than the 16-bit step count of the records is refused
 // with a message instead of being written as a file no loader accepts.
 TEST_F(SequenceFileRefresh, SequenceBeyondTheStoredStepCountIsNotSaved) {
-    frmPlayBackControlEngine e;
+    PlaybackEngine e;
     program(e, 3, 1);
     e.state.stepCount = 40000; // the tables themselves stay small
     shell().state.sequenceChanged = true;

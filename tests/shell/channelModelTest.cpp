@@ -1,5 +1,7 @@
 #include "profiles/ClsFixture.h"
 #include "shell/channelModel.h"
+#include "shell/services/effectsService.h"
+#include "shell/services/playbackService.h"
 #include "support/fakePlatform.h"
 
 #include <gtest/gtest.h>
@@ -39,9 +41,16 @@ TEST(ShellScope, EnginesAreSingletonsPerShell) {
 
 TEST(ChannelModel, ResizeUnloadsThePlaybacksAndResizesTheFogList) {
     TestShell t;
-    int unloads = 0, fogSize = 0;
-    t.get().hooks.reDimAllPlaybackControls = [&] { ++unloads; };
-    t.get().hooks.redimFoggers = [&](int32_t n) { fogSize = n; };
+    struct Playbacks : PlaybackService {
+        int unloads = 0;
+        void reDimAllPlaybackControls() override { ++unloads; }
+    };
+    struct Fog : EffectsService {
+        int32_t fogSize = 0;
+        void redimFoggers(int32_t n) override { fogSize = n; }
+    };
+    const int& unloads = t.get().provide<PlaybackService>(std::make_unique<Playbacks>()).unloads;
+    const int32_t& fogSize = t.get().provide<EffectsService>(std::make_unique<Fog>()).fogSize;
     auto& m = t.get().state;
     m.totalChannels = 1536;
     channelModel::redimForMoreUniverses(1536);
@@ -98,14 +107,16 @@ TEST(ChannelModel, ClearingABiggerShowDropsTheUpperUniverses) {
 }
 
 namespace {
-// Playback windows faked through the shell hooks: number -> priority and
-// loaded sequence.
-struct FakePlaybacks {
+// Playback windows faked through the playback service: number -> priority
+// and loaded sequence.
+struct FakePlaybackWindows : PlaybackService {
     QMap<int, std::pair<int, QString>> windows;
-    explicit FakePlaybacks(Shell& s) {
-        s.hooks.reportPlayBackPriority = [this](int32_t n) { return windows.contains(n) ? windows[n].first : 0; };
-        s.hooks.getCurrentSequence = [this](int32_t n) { return windows.contains(n) ? windows[n].second : QString(); };
-    }
+    int32_t reportPlayBackPriority(int32_t n) const override { return windows.contains(n) ? windows[n].first : 0; }
+    QString getCurrentSequence(int32_t n, int32_t&) const override { return windows.contains(n) ? windows[n].second : QString(); }
+};
+struct FakePlaybacks {
+    QMap<int, std::pair<int, QString>>& windows;
+    explicit FakePlaybacks(Shell& s) : windows(s.provide<PlaybackService>(std::make_unique<FakePlaybackWindows>()).windows) {}
 };
 } // namespace
 
@@ -161,9 +172,12 @@ TEST(CheckPriorities, ChannelOutsideTheArraysGoesToTheCaller) {
 TEST(CheckForLargestChaser, LargestStepCountPlusOne) {
     TestShell t;
     EXPECT_EQ(channelModel::checkForLargestChaser(), 0);
-    const std::vector<int> steps = {0, 12, 7};
-    t.get().hooks.documentCount = [&] { return int32_t(steps.size()); };
-    t.get().hooks.getMaxSteps = [&](int32_t n) { return steps.at(size_t(n - 1)); };
+    struct Windows : PlaybackService {
+        const std::vector<int> steps = {0, 12, 7};
+        int32_t DocumentCount() const override { return int32_t(steps.size()); }
+        int32_t maxStepsAtPosition(int32_t n) const override { return steps.at(size_t(n - 1)); }
+    };
+    t.get().provide<PlaybackService>(std::make_unique<Windows>());
     EXPECT_EQ(channelModel::checkForLargestChaser(), 13);
 }
 

@@ -1,13 +1,13 @@
 #include "platform/privateProfile.h"
-#include "shell/Formontop.h"
-#include "shell/Main.h"
 #include "shell/miscGlobalFunctions.h"
 #include "shell/newDoEvents.h"
+#include "shell/services/mainWindowService.h"
+#include "shell/services/mastersService.h"
+#include "shell/services/playbackService.h"
 #include "support/fakePlatform.h"
 
 #include <QDir>
 #include <QFile>
-#include <QWidget>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -230,90 +230,29 @@ TEST(ShellFileOperation, MovesToTheTrashOrLeavesTheFile) {
 
 // ---- Windows
 
-TEST(WindowPlacement, StoresAndRestoresInTwips) {
-    TestShell t;
-    QWidget w;
-    w.setObjectName(QStringLiteral("Submaster"));
-    w.move(20, 30);
-    w.resize(200, 100);
-    EXPECT_EQ(windowPlacement(&w, "SET", ""), QString());
-    EXPECT_EQ(t.placement().values.value(QStringLiteral("varneldmx/Startup/Submaster")), QStringLiteral("300,450,3000,1500"));
-
-    QWidget restored;
-    restored.setObjectName(QStringLiteral("Submaster"));
-    EXPECT_EQ(windowPlacement(&restored, "get", ""), QStringLiteral("300,450,3000,1500"));
-    EXPECT_EQ(restored.pos(), QPoint(20, 30));
-    EXPECT_EQ(restored.size(), QSize(200, 100));
-}
-
-TEST(WindowPlacement, WithoutAUsableValueTheWindowGoesTo100And100) {
-    TestShell t;
-    const QPoint fallback(7, 7); // 100 twips
-    struct Case { const char* stored; bool moved; } cases[] = {
-        {nullptr, true},                 // nothing stored
-        {"", true},                      // an empty text
-        {"abc,0,10,10", true},           // not a number
-        {"15,30,oops,10", true},         // a size that is not a number
-        {"-50,30,3000,1500", false},     // off-screen: the window stays where it was
-    };
-    for (const Case& c : cases) {
-        t.placement().values.clear();
-        if (c.stored) t.placement().values[QStringLiteral("varneldmx/Tools/Probe")] = QString::fromLatin1(c.stored);
-        QWidget w;
-        w.setObjectName(QStringLiteral("Probe"));
-        w.move(40, 40);
-        windowPlacement(&w, "GET", "Tools");
-        EXPECT_EQ(w.pos(), c.moved ? fallback : QPoint(40, 40)) << (c.stored ? c.stored : "(none)");
-    }
-}
-
-TEST(WindowPlacement, OffScreenOrEmptyWindowsAreNotStored) {
-    TestShell t;
-    QWidget w;
-    w.setObjectName(QStringLiteral("Far"));
-    w.move(-10, 0); // -150 twips
-    w.resize(10, 10);
-    windowPlacement(&w, "SET", "");
-    EXPECT_TRUE(t.placement().values.isEmpty());
-}
-
-namespace {
-class ToolWindow : public QWidget {
-public:
-    ToolWindow() { setObjectName(QStringLiteral("ToolWindow")); }
-};
-class PaletteWindow : public QWidget {
-public:
-    PaletteWindow() { setObjectName(QStringLiteral("frmPalettes")); }
-};
-class KeptWindow : public QWidget {
-public:
-    KeptWindow() { setObjectName(QStringLiteral("Main")); }
-};
-} // namespace
-
-TEST(UnloadAllForms, KeepsTheNamedWindowAndThePalettes) {
-    TestShell t;
-    t.get().form<ToolWindow>();
-    t.get().form<PaletteWindow>();
-    t.get().form<KeptWindow>();
-    unloadAllForms(QStringLiteral("Main"));
-    EXPECT_EQ(t.get().loadedForm<ToolWindow>(), nullptr);
-    EXPECT_NE(t.get().loadedForm<PaletteWindow>(), nullptr);
-    EXPECT_NE(t.get().loadedForm<KeptWindow>(), nullptr);
-}
-
 TEST(ShowStatusText, FrameCaptionOrTopBarInOneConsoleMode) {
     TestShell t;
-    showStatusText("no frame yet"); // no hook: nothing happens
-    QString caption, topBar;
-    t.get().hooks.setFrameCaption = [&](const QString& text) { caption = text; };
-    t.get().hooks.showTopBarText = [&](const QString& text) { topBar = text; };
+    showStatusText("no frame yet"); // no frame: nothing happens
+    struct Frame : PlaybackService {
+        QString caption;
+        void setFrameCaption(const QString& text) override { caption = text; }
+    };
+    struct TopBar : MastersService {
+        QString text;
+        void showTopBarText(const QString& t) override { text = t; }
+    };
+    struct MainWindow : MainWindowService {
+        bool oneConsoleMode = false;
+        bool oneConsole() override { return oneConsoleMode; }
+    };
+    const QString& caption = t.get().provide<PlaybackService>(std::make_unique<Frame>()).caption;
+    const QString& topBar = t.get().provide<MastersService>(std::make_unique<TopBar>()).text;
+    MainWindow& main = t.get().provide<MainWindowService>(std::make_unique<MainWindow>());
     showStatusText(QStringLiteral("Show: Club"));
     EXPECT_EQ(caption, QStringLiteral("Show: Club"));
     EXPECT_EQ(topBar, QString());
 
-    t.get().form<Main>().oneConsole = true;
+    main.oneConsoleMode = true;
     showStatusText(QStringLiteral("Show: Gala"));
     EXPECT_EQ(topBar, QStringLiteral("Show: Gala"));
     EXPECT_EQ(caption, QStringLiteral("Show: Club")); // the frame has no caption in that mode
@@ -321,33 +260,25 @@ TEST(ShowStatusText, FrameCaptionOrTopBarInOneConsoleMode) {
 
 TEST(DoEventsIfPending, RunsPendingEventsButNeverInsideItself) {
     TestShell t;
-    newDoEvents::doEventsIfPending(); // no hook: nothing to run
-    int passes = 0;
-    t.get().hooks.processPendingEvents = [&] {
-        ++passes;
-        EXPECT_TRUE(t.get().doEventsRunning);
-        newDoEvents::doEventsIfPending(); // an event handler asking again
+    newDoEvents::doEventsIfPending(); // no event loop: nothing to run
+    struct EventLoop : MainWindowService {
+        int passes = 0;
+        bool throws = false;
+        bool hasEventLoop() override { return true; }
+        void processPendingEvents() override {
+            if (throws) throw std::runtime_error("handler failed");
+            ++passes;
+            EXPECT_TRUE(shell().doEventsRunning);
+            newDoEvents::doEventsIfPending(); // an event handler asking again
+        }
     };
+    EventLoop& loop = t.get().provide<MainWindowService>(std::make_unique<EventLoop>());
+    const int& passes = loop.passes;
     newDoEvents::doEventsIfPending();
     EXPECT_EQ(passes, 1);
     EXPECT_FALSE(t.get().doEventsRunning);
 
-    t.get().hooks.processPendingEvents = [] { throw std::runtime_error("handler failed"); };
+    loop.throws = true;
     EXPECT_THROW(newDoEvents::doEventsIfPending(), std::runtime_error);
     EXPECT_FALSE(t.get().doEventsRunning);
-}
-
-TEST(SetFormOnTop, AddsAndRemovesTheStayOnTopHintKeepingTheWindowShown) {
-    QWidget w;
-    w.show();
-    Formontop::setFormOnTop(&w, -1);
-    EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(w.isVisible());
-    Formontop::setFormOnTop(&w, -2);
-    EXPECT_FALSE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(w.isVisible());
-    QWidget hidden;
-    Formontop::setFormOnTop(&hidden, -1);
-    EXPECT_FALSE(hidden.isVisible());
-    Formontop::setFormOnTop(nullptr, -1);
 }

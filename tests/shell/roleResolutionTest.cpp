@@ -1,5 +1,6 @@
 #include "profiles/ClsFixture.h"
 #include "shell/roleResolution.h"
+#include "shell/services/patchService.h"
 #include "support/fakePlatform.h"
 
 #include <gtest/gtest.h>
@@ -220,7 +221,12 @@ class FindLightClass : public ShowTest {
 protected:
     QMap<int, QString> iconNames;
     void SetUp() override {
-        t.get().hooks.fixtureIconName = [this](int32_t f) { return iconNames.value(f); };
+        struct Icons : PatchService {
+            const QMap<int, QString>& names;
+            explicit Icons(const QMap<int, QString>& n) : names(n) {}
+            QString fixtureIconName(int32_t f) override { return names.value(f); }
+        };
+        t.get().provide<PatchService>(std::make_unique<Icons>(iconNames));
         for (int c = 40; c <= 42; ++c) {
             m.channelFixtureLabel[c] = QStringLiteral(" Spot 1 ");
             m.channelProfileName[c] = QStringLiteral("MovingHead ");

@@ -7,6 +7,7 @@
 #include "shortcuts/ui/frmSequenceShortcuts.h"
 #include "shortcuts/ui/masterShortcutWindows.h"
 #include "shortcuts/ui/shortcutsServiceImpl.h"
+#include "shell/ui/windowRegistry.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -21,7 +22,7 @@ TEST(ShortcutWindows, TwoPagesOpenAndAPressLoadsOnTheHeadersPlayback) {
     t.put("Act 1", "Wash.YSQ", PagesShell::sequenceBytes(1, 2));
     t.put("Act 2", "Finale.YSQ", PagesShell::sequenceBytes(1, 2));
     t.get().shortcuts().showShortcutPages();
-    frmSequenceShortcuts* w = t.get().loadedForm<frmSequenceShortcuts>();
+    frmSequenceShortcuts* w = loadedForm<frmSequenceShortcuts>();
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->windowTitle(), "Sequence Shortcuts");
@@ -57,7 +58,7 @@ TEST(ShortcutWindows, MasterWindowListsTheTableAndTheKeyListItsRows) {
     t.get().state.masterShortcutFiles = QStringList(513, QString());
     t.get().state.masterShortcutFiles[2] = "Club\\Act 1\\Intro.YSQ";
     t.get().shortcuts().showMasterShortcuts();
-    Shortcuts* master = t.get().loadedForm<Shortcuts>();
+    Shortcuts* master = loadedForm<Shortcuts>();
     ASSERT_NE(master, nullptr);
     EXPECT_EQ(master->windowTitle(), "MASTER Shortcuts");
     EXPECT_EQ(master->ShortcutCommand(1)->text(), "Intro");
@@ -65,7 +66,7 @@ TEST(ShortcutWindows, MasterWindowListsTheTableAndTheKeyListItsRows) {
     EXPECT_EQ(master->ShortcutCommand(511)->text(), "Sequence 511");
 
     t.get().shortcuts().showKeyList();
-    ShortcutsDefined* keys = t.get().loadedForm<ShortcutsDefined>();
+    ShortcutsDefined* keys = loadedForm<ShortcutsDefined>();
     ASSERT_NE(keys, nullptr);
     EXPECT_EQ(keys->List1->count(), 67);
     EXPECT_EQ(keys->List1->item(66)->text(), "F12 = Stop Schedule");

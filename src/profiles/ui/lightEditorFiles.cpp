@@ -15,6 +15,8 @@
 #include "shell/numberText.h"
 #include "shell/services/patchService.h"
 #include "shell/shell.h"
+#include "shell/ui/windowFunctions.h"
+#include "shell/ui/windowRegistry.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -230,8 +232,8 @@ void Light_Editor::Close_Editor_Click() {
 void Light_Editor::unloadEditor() {
     if (!hasShell()) return;
     Shell& s = shell();
-    if (auto* editor = s.loadedForm<Light_Editor>()) editor->Form_Unload();
-    s.unloadForm<Light_Editor>();
+    if (auto* editor = loadedForm<Light_Editor>()) editor->Form_Unload();
+    unloadForm<Light_Editor>();
 }
 
 bool Light_Editor::Form_Unload() {
@@ -246,7 +248,7 @@ bool Light_Editor::Form_Unload() {
         upadteprofileclick_Click();
         // The update may have closed this window already (its destructor
         // cleared the test output).
-        if (!hasShell() || shell().loadedForm<Light_Editor>() != this) return true;
+        if (!hasShell() || loadedForm<Light_Editor>() != this) return true;
     }
     testOutput.clearTestOutput(startChannel(), session.editedProfile().ChannelsUsed);
     testOutput.testOutputOn = false;
@@ -260,7 +262,7 @@ void Light_Editor::closeEvent(QCloseEvent* event) {
     event->accept();
     // The shell owns the window; let it go once this event is done.
     QTimer::singleShot(0, [] {
-        if (hasShell() && shell().loadedForm<Light_Editor>()) shell().unloadForm<Light_Editor>();
+        if (hasShell() && loadedForm<Light_Editor>()) unloadForm<Light_Editor>();
     });
 }
 

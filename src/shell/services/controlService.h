@@ -1,16 +1,26 @@
 #pragma once
-// What other subsystems ask of the external control: key and MIDI
-// assignments of the button pages, and the web remote. Until the control
-// subsystem runs, the base keeps the assignments of keyboardShortcuts.ini and
-// MIDIShortcuts.ini of the show folder in step with pages and buttons, and no
-// web remote runs.
+// What external control (MIDI, the control wing) offers the others. The
+// base is "no wing attached".
 
 #include <QString>
 #include <cstdint>
 
+// The base bodies answer without looking at their arguments.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-parameter"
+
 class ControlService {
 public:
     virtual ~ControlService() = default;
+
+    // Lights or darkens a named button of the control wing.
+    virtual void switchWingButton(const QString& name, bool on) {}
+    // Whether a control wing is attached.
+    virtual bool controlWingAttached() { return false; }
+    // A note-off to the wing (status byte, note, velocity).
+    virtual void sendWingNoteOff(int32_t status, int32_t note, int32_t velocity) {}
+
+
     // The shortcut of a button on a page: its key, else its MIDI note and
     // channel joined by a comma; empty when none.
     virtual QString getMyKeyboardShortcut(const QString& page, const QString& buttonName);
@@ -30,3 +40,5 @@ public:
     // Rebuilds the web remote's model of pages and buttons.
     virtual void updateWebInterface();
 };
+
+#pragma GCC diagnostic pop

@@ -1,15 +1,82 @@
 #pragma once
-// The main window programming console (subsystem 8) as others use it. The
-// base has no main window.
+// What the main window (the programming console) offers the others: its
+// displays of the current playback (step, times, progress bars, sliders,
+// button colours and captions), its time boxes, the programming lock, the
+// caption, and the event loop the window runs. The base is "no main window":
+// displays are dropped, boxes read as empty, nothing is locked.
 
-#include <QString>
 #include <utility>
 #include <vector>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+// The base bodies answer without looking at their arguments.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-parameter"
 
 class MainWindowService {
 public:
     virtual ~MainWindowService() = default;
+
+    // ---- Window and event loop ----------------------------------------------------
+    // Whether a window event loop runs (pending events can be let through).
+    virtual bool hasEventLoop() { return false; }
+    // Lets pending window events run once.
+    virtual void processPendingEvents() {}
+    // One-console mode: the frame has no caption and the status line goes to the top bar.
+    virtual bool oneConsole() { return false; }
+    // Sets the main window's caption.
+    virtual void setMainCaption(const QString& caption) {}
+    // The caption of the main window's playbacks button (cmdAllPlaybacks).
+    virtual void setAllPlaybacksCaption(const QString& caption) {}
+    // Re-colours the buttons for the current sequence and answers its name.
+    virtual QString returnSequenceNameForCurrentChaser() { return {}; }
+    // The operator's name of playback 1..8 (index 0..7); none when the show keeps no names.
+    virtual std::optional<QString> playbackNames(int32_t index) { return std::nullopt; }
+
+    // ---- Current playback displays ---------------------------------------------------
+    // The follow progress bar (percent).
+    virtual void mainFollowProgress(int32_t percent) {}
+    // The step label ("3:10", "0") and its colour.
+    virtual void mainStepNumber(const QString& text, int32_t colour) {}
+    // The playback dimmer slider.
+    virtual void mainDimmerSlider(int32_t value) {}
+    // The pause button colour.
+    virtual void mainPauseColour(int32_t colour) {}
+    // The auto-follow button colour (0 the step waits for GO, 255 it runs on).
+    virtual void mainAutoFollowColour(int32_t colour) {}
+    // The blackout button colour.
+    virtual void mainBlackOutColour(int32_t colour) {}
+    // Captions of the command and tempo buttons.
+    virtual void mainCommandCaption(const QString& caption) {}
+    virtual void mainBpmCaption(const QString& caption) {}
+    // The scene name shown.
+    virtual void updateSequenceDetails(const QString& sceneName) {}
+    // Progress bar k (0 fade up, 1 fade down, 2 delay up, 3 delay down, 4 follow): its maximum and value.
+    virtual void mainProgressMaximum(int32_t bar, float maximum) {}
+    virtual void mainProgressValue(int32_t bar, float value) {}
+    // The "  Fade Scenes" box.
+    virtual void mainFadeScenes(bool on) {}
+
+    // ---- Time boxes and programming ----------------------------------------------------
+    // Whether there is a main window whose six time boxes can be read.
+    virtual bool hasFadeTimeBoxes() { return false; }
+    // Time box (0 fade up, 1 fade down, 2 delay up, 3 delay down, 4 hold, 5 next scene) as text.
+    virtual QString mainFadeTimeText(int32_t box) { return {}; }
+    virtual void setMainFadeTimeText(int32_t box, const QString& text) {}
+    // True while the operator holds the fade-time slider down.
+    virtual bool mouseDownOnFade() { return false; }
+    // Whether the programming buttons are enabled; locks them (printing "LOCKED") or unlocks.
+    virtual bool mainProgrammingEnabled() { return true; }
+    virtual void setMainProgrammingLocked(bool locked) {}
+    // The "Clear Current Sequence/ Start New Sequence" question and clear.
+    virtual void clearsequence_Click() {}
+
+
     // Replaces the entries of the "Groups" menu after entry 0 ("Deselect All
     // Groups "): one per group, by group number 1..256, with its caption.
     virtual void setGroupMenu(const std::vector<std::pair<int, QString>>& entries) { (void)entries; }
 };
+
+#pragma GCC diagnostic pop

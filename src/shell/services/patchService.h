@@ -1,12 +1,20 @@
 #pragma once
-// What the patch subsystem (the patch window and the layout window's fixture
-// icons) offers the others. The base answers "nothing there": no patch
-// window to show, close or update, no icons to reload.
+// What the patch and the layout window offer the others. The base is "no
+// layout": no icons.
+
+#include <QString>
 #include <cstdint>
+
+// The base bodies answer without looking at their arguments.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-parameter"
 
 class PatchService {
 public:
     virtual ~PatchService() = default;
+
+    // The name held by a fixture's layout icon; empty when none.
+    virtual QString fixtureIconName(int32_t fixtureNumber);
 
     // Loads and shows the patch window for the profile now in the editor;
     // `fromFile` sets its state for a profile read from a file.
@@ -32,3 +40,5 @@ public:
     // Unloads and shows the layout window again.
     virtual void reloadLayoutWindow() {}
 };
+
+#pragma GCC diagnostic pop

@@ -1,10 +1,35 @@
 #pragma once
-// The palette window and preset engine (subsystems 11, 12). The base has no
-// palettes.
+// What the preset engine and the palette window offer the others: preset
+// events kept beside sequences, and the palette window's refreshes. The base
+// is "no presets".
+
+#include <QString>
+#include <cstdint>
+
+// The base bodies answer without looking at their arguments.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-parameter"
 
 class PresetsService {
 public:
     virtual ~PresetsService() = default;
+
+    // Preset events follow their steps when steps move.
+    virtual void changeMyStepNumber(int32_t fromStep, int32_t toStep) {}
+    // A deleted step's preset events go (on every page with allPages).
+    virtual void removeEventIfInCurrentStep(int32_t step, bool allPages) {}
+    // Preset events kept beside a sequence (a path ending in ".UQF"): saved, loaded for a playback.
+    virtual void savePresetEvents(const QString& eventsFile) {}
+    virtual void loadPresetEvents(const QString& eventsFile, int32_t playbackNumber) {}
+    // Marks the presets that the current step uses.
+    virtual void updateCurrentActivePalettePreset() {}
+    // The palette window's value display and the selected fixtures' positions (every tick).
+    virtual void updateDMXValueDisplay(bool force) {}
+    virtual void loadAllSelectedFixturePositions(bool force) {}
+    // Whether the palette window is in live mode.
+    virtual bool paletteLiveMode() { return false; }
+
+
     // Opens the palette window's Color page.
     virtual void cmdColor_Click() {}
     // Makes the show's palette folders.
@@ -12,3 +37,5 @@ public:
     // Deletes and regenerates every preset of the show.
     virtual void regenerateAllPresets() {}
 };
+
+#pragma GCC diagnostic pop

@@ -5,4 +5,3 @@
 SchedulerService& Shell::scheduler() { return service<SchedulerService>(); }
 
 QString SchedulerService::currentScheduleFile() const { return {}; }
-bool SchedulerService::scheduleRunning() const { return false; }

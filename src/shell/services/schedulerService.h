@@ -1,14 +1,30 @@
 #pragma once
-// What other subsystems ask of the scheduler. The base answers "nothing
-// there": no schedule is loaded or running.
+// What the scheduler offers the others: recording operator actions and
+// running step commands. The base is "no scheduler".
 
 #include <QString>
+#include <cstdint>
+
+// The base bodies answer without looking at their arguments.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-parameter"
 
 class SchedulerService {
 public:
     virtual ~SchedulerService() = default;
+
+    // True while the scheduler records operator actions.
+    virtual bool schedulerRecording() { return false; }
+    // Records one operator action.
+    virtual void recordEvent(const QString& eventToExecute, const QString& eventType) {}
+    // Runs a step command for a playback.
+    virtual void readAndExecuteEventString(const QString& command, int32_t playbackNumber, const QString& sequenceFile) {}
+    // True while a schedule runs.
+    virtual bool scheduleRunning() { return false; }
+
+
     // Path of the loaded schedule file (.YSC); empty when none.
     virtual QString currentScheduleFile() const;
-    // True while a schedule runs.
-    virtual bool scheduleRunning() const;
 };
+
+#pragma GCC diagnostic pop

@@ -1,30 +1,42 @@
 #pragma once
-// What other subsystems ask of the button pages. The base answers "nothing
-// there": no page, no window, nothing moved.
+// What the shortcut pages, their triggering and the sequence wizard offer
+// the others. The base is "no pages": no current page, nothing fading.
 
 #include <QString>
 #include <cstdint>
 
+// The base bodies answer without looking at their arguments.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-parameter"
+
 class ShortcutsService {
 public:
     virtual ~ShortcutsService() = default;
-    // The page being shown or worked on (folder name); empty when none.
-    virtual QString currentPage();
-    // Places a newly saved button in the new-button area of the shown page,
-    // unless it has a position already (or overRide is set).
-    virtual void saveNewButtonPosition(const QString& name, bool overRide);
+
+    // The button page that new sequence files go into (folder name); empty when none.
+    virtual QString currentPage() { return {}; }
+    // Places the button of a newly saved sequence on the current page.
+    virtual void saveNewButtonPosition(const QString& baseName, bool fromWizard) {}
+    // Whether the "Global" tempo option of the pages is selected.
+    virtual bool globalTempoSelected() { return false; }
+    // A sequence finished fading (true) or started again (false).
+    virtual void doneWithFade(bool done) {}
+    // The fade-out text of a sequence's button (percent done).
+    virtual void updateFadeOutText(const QString& sequenceFile, int32_t percent) {}
+    // The daily button timers and the fade-done check (from the refresh tick).
+    virtual void checkTimers() {}
+    virtual void checkDoneWithFadeDelay() {}
+    // Redraws the current page only.
+    virtual void refreshPageOnly() {}
+    // The multi-button wizard's collection of sequences: emptied, one added.
+    virtual void setMultiCollectionToNothing() {}
+    virtual void addToMultiCollection(const QString& theName) {}
+
+
     // A fixture moved from oldStart to newStart..newEnd (channels within
     // activeUniverse): its levels move in every sequence of the show's pages.
     virtual void moveSequenceData(int32_t oldStart, int32_t newStart, int32_t oldEnd, int32_t newEnd,
                                   int32_t activeUniverse);
-    // Re-derives the state of every button of the shown page.
-    virtual void refreshPageOnly();
-    // A playback finished fading out.
-    virtual void doneWithFade(bool refresh);
-    // A sequence fading out shows its progress on its button.
-    virtual void updateFadeOutText(const QString& sequenceFile, int32_t percent);
-    // The "Global" tempo option of the pages is selected.
-    virtual bool globalTempoSelected();
     // Empties every page of the loaded show (a new show starts).
     virtual void deleteAllPages();
     // A device arrived (a drive may have been plugged in).
@@ -38,3 +50,5 @@ public:
     // Unloads the MASTER shortcut window and the button-page window.
     virtual void unloadShortcutWindows() {}
 };
+
+#pragma GCC diagnostic pop

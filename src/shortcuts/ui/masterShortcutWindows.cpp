@@ -2,6 +2,7 @@
 
 #include "shell/miscGlobalFunctions.h"
 #include "shell/shell.h"
+#include "shell/ui/windowFunctions.h"
 #include "shortcuts/masterShortcuts.h"
 
 #include <QGridLayout>

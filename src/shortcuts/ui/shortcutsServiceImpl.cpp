@@ -2,6 +2,7 @@
 
 #include "shell/services/shortcutsService.h"
 #include "shell/shell.h"
+#include "shell/ui/windowRegistry.h"
 #include "shortcuts/shortcutPages.h"
 #include "shortcuts/ui/frmSequenceShortcuts.h"
 #include "shortcuts/ui/masterShortcutWindows.h"
@@ -25,14 +26,14 @@ public:
         pages().updateFadeOutText(sequenceFile, percent);
     }
     void deleteAllPages() override { pages().deleteAllPages(); }
-    void showShortcutPages() override { shell().form<frmSequenceShortcuts>().open(); }
+    void showShortcutPages() override { form<frmSequenceShortcuts>().open(); }
     void showMasterShortcuts() override {
-        Shortcuts& w = shell().form<Shortcuts>();
+        Shortcuts& w = form<Shortcuts>();
         w.show();
         w.raise();
     }
     void showKeyList() override {
-        ShortcutsDefined& w = shell().form<ShortcutsDefined>();
+        ShortcutsDefined& w = form<ShortcutsDefined>();
         w.show();
         w.raise();
     }

@@ -1,8 +1,8 @@
-#include "output/Dmxrecord.h"
+#include "output/ui/Dmxrecord.h"
 
 #include "output/DmxOutput.h"
-#include "output/numericText.h"
 #include "platform/prompts.h"
+#include "shell/numberText.h"
 #include "shell/shell.h"
 
 #include <QGridLayout>
@@ -86,7 +86,7 @@ void Dmxrecord::Text1_Change(int index) {
     DmxOutput& out = shell().engine<DmxOutput>();
     const QString text = Text1[size_t(index)]->text().trimmed();
     if (text.isEmpty()) return; // the operator is still typing
-    if (!numericText::isNumber(text)) {
+    if (!numberText::isNumber(text)) {
         shell().prompts().messageBox(QStringLiteral("Please Enter a valid Channel Number"), msgBox::OKOnly);
         return;
     }

@@ -1,9 +1,9 @@
-#include "output/frmDmxTiming.h"
+#include "output/ui/frmDmxTiming.h"
 
 #include "output/clsCorvellDongle.h"
-#include "output/numericText.h"
-#include "output/unloadOnClose.h"
+#include "output/ui/unloadOnClose.h"
 #include "platform/prompts.h"
+#include "shell/numberText.h"
 #include "shell/shell.h"
 
 #include <QApplication>
@@ -19,7 +19,7 @@
 
 namespace {
 int32_t wholeNumber(const QLineEdit* box) {
-    const double v = std::nearbyint(numericText::leadingNumber(box->text()));
+    const double v = std::nearbyint(numberText::leadingValue(box->text()));
     return int32_t(std::clamp(v, -2147483648.0, 2147483647.0));
 }
 } // namespace
@@ -44,9 +44,9 @@ UpDownControl::UpDownControl(int start, int step_, int minimum_, int maximum_, Q
 void UpDownControl::stepBy(int direction) {
     // Steps from what the box shows, so a value typed or loaded is the base.
     const QString text = buddy->text().trimmed();
-    const int base = numericText::isNumber(text) ? int(std::clamp(text.toDouble(), double(minimum), double(maximum))) : current;
+    const int base = numberText::isNumber(text) ? int(std::clamp(text.toDouble(), double(minimum), double(maximum))) : current;
     const int next = std::clamp(base + direction * step, minimum, maximum);
-    if (next == base && numericText::isNumber(text)) return;
+    if (next == base && numberText::isNumber(text)) return;
     current = next;
     buddy->setText(QString::number(current));
     emit changed();

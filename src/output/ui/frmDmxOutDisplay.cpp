@@ -1,6 +1,6 @@
-#include "output/frmDmxOutDisplay.h"
+#include "output/ui/frmDmxOutDisplay.h"
 
-#include "output/unloadOnClose.h"
+#include "output/ui/unloadOnClose.h"
 #include "platform/tickTimer.h"
 #include "shell/shell.h"
 

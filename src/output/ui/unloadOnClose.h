@@ -6,16 +6,17 @@
 // closed by then.
 
 #include "shell/shell.h"
+#include "shell/ui/windowRegistry.h"
 
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
 
 template <typename W> void unloadAfterClose(W* window) {
-    if (!hasShell() || shell().loadedForm<W>() != window) return;
+    if (!hasShell() || loadedForm<W>() != window) return;
     QPointer<W> closed(window);
     QTimer::singleShot(0, QCoreApplication::instance(), [closed] {
-        if (closed && !closed->isVisible() && hasShell() && shell().loadedForm<W>() == closed.data())
-            shell().unloadForm<W>();
+        if (closed && !closed->isVisible() && hasShell() && loadedForm<W>() == closed.data())
+            unloadForm<W>();
     });
 }

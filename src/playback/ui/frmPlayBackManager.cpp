@@ -1,9 +1,9 @@
-#include "playback/frmPlayBackManager.h"
+#include "playback/ui/frmPlayBackManager.h"
 
-#include "playback/frmPlayBackControl.h"
+#include "playback/ui/frmPlayBackControl.h"
 #include "playback/playbackEngine.h"
 #include "playback/playbackFrame.h"
-#include "shell/miscGlobalFunctions.h"
+#include "shell/ui/windowFunctions.h"
 #include "shell/shell.h"
 
 #include <QAction>
@@ -42,6 +42,18 @@ const QString darkGrey = QStringLiteral("background-color: #404040;");
 const QString activeColour = QStringLiteral("background-color: rgb(192,64,0);");
 } // namespace
 
+class frmPlayBackManager::SubWindowView : public PlaybackSlotView {
+public:
+    SubWindowView(QMdiArea* a, QMdiSubWindow* s) : area(a), sub(s) {}
+    void visibilityChanged(bool visible) override { sub->setVisible(visible); }
+    void captionChanged(const QString& caption) override { sub->setWindowTitle(caption); }
+    void focus() override { area->setActiveSubWindow(sub); }
+
+private:
+    QMdiArea* area;
+    QMdiSubWindow* sub;
+};
+
 frmPlayBackManager::frmPlayBackManager(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmPlayBackManager"));
     setWindowTitle(QStringLiteral("DMX Lighting Software"));
@@ -54,8 +66,7 @@ frmPlayBackManager::frmPlayBackManager(QWidget* parent) : QMainWindow(parent) {
     PlaybackFrame& frame = playbackFrame();
     frameEngine = &frame;
     for (int32_t i = 1; i <= frame.DocumentCount(); ++i) attach(*frame.slotAt(i));
-    frame.onWindowCreated = [this](PlaybackWindowSlot& slot) { attach(slot); };
-    frame.onWindowUnloaded = [this](PlaybackWindowSlot& slot) { detach(slot); };
+    frame.setView(this);
     // Activating a playback window makes its playback the current one.
     connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* active) {
         if (!active) return;
@@ -73,8 +84,7 @@ frmPlayBackManager::~frmPlayBackManager() {
     if (hasShell()) miscGlobalFunctions::windowPlacement(this, QStringLiteral("SET"));
     // The shell unloads its windows before its engines, so the frame engine
     // is still there.
-    frameEngine->onWindowCreated = nullptr;
-    frameEngine->onWindowUnloaded = nullptr;
+    frameEngine->setView(nullptr);
     while (!subWindows.empty()) detach(*subWindows.begin()->first);
 }
 
@@ -94,7 +104,7 @@ void frmPlayBackManager::buildToolbar() {
             action = Toolbar1->addWidget(spacer);
         }
         connect(action, &QAction::triggered, this, [this, index] {
-            if (toolbarButtonClicked) toolbarButtonClicked(index);
+            emit toolbarButtonClicked(index);
         });
         ++index;
     }
@@ -107,9 +117,9 @@ void frmPlayBackManager::attach(PlaybackWindowSlot& slot) {
     sub->setWindowTitle(slot.caption());
     sub->installEventFilter(this);
     subWindows[&slot] = sub;
-    slot.onVisibilityChanged = [sub](bool visible) { sub->setVisible(visible); };
-    slot.onCaptionChanged = [sub](const QString& caption) { sub->setWindowTitle(caption); };
-    slot.onFocus = [this, sub] { area->setActiveSubWindow(sub); };
+    auto view = std::make_unique<SubWindowView>(area, sub);
+    slot.setView(view.get());
+    subWindowViews[&slot] = std::move(view);
     sub->setVisible(slot.visible());
 }
 
@@ -118,9 +128,8 @@ void frmPlayBackManager::detach(PlaybackWindowSlot& slot) {
     if (it == subWindows.end()) return;
     QMdiSubWindow* sub = it->second;
     subWindows.erase(it);
-    slot.onVisibilityChanged = nullptr;
-    slot.onCaptionChanged = nullptr;
-    slot.onFocus = nullptr;
+    slot.setView(nullptr);
+    subWindowViews.erase(&slot);
     sub->removeEventFilter(this);
     area->removeSubWindow(sub);
     delete sub;

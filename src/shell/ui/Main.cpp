@@ -1,4 +1,4 @@
-#include "shell/Main.h"
+#include "shell/ui/Main.h"
 
 Main::Main(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Main"));

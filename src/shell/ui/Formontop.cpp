@@ -1,4 +1,4 @@
-#include "shell/Formontop.h"
+#include "shell/ui/Formontop.h"
 
 #include <QWidget>
 

@@ -5,11 +5,12 @@
 // engine it is given (refreshFromEngine) and turns the operator's actions
 // into engine calls.
 
+#include "playback/playbackViews.h"
+
 #include <QWidget>
 #include <cstdint>
-#include <functional>
 
-class frmPlayBackControlEngine;
+class PlaybackEngine;
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
@@ -18,18 +19,22 @@ class QRadioButton;
 class QSlider;
 class QTableWidget;
 
-class frmPlayBackControl : public QWidget {
+class frmPlayBackControl : public QWidget, public PlaybackView {
     Q_OBJECT
 public:
-    explicit frmPlayBackControl(frmPlayBackControlEngine& engine, QWidget* parent = nullptr);
+    explicit frmPlayBackControl(PlaybackEngine& engine, QWidget* parent = nullptr);
     ~frmPlayBackControl() override;
 
-    frmPlayBackControlEngine& engine() { return eng; }
+    PlaybackEngine& engine() { return eng; }
 
     // Puts the engine's state into the controls (without feeding it back).
     void refreshFromEngine();
     // Fills the sequence grid from the engine's steps.
-    void displaySequenceData();
+    void displaySequenceData() override;
+    // The engine's state changed.
+    void displayChanged() override { refreshFromEngine(); }
+    // Selects the command cell of the current step's row.
+    void showEditCommandDialog() override;
 
     // Controls, by their designed names.
     QPushButton* cmdGo = nullptr;
@@ -57,10 +62,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    frmPlayBackControlEngine& eng;
+    PlaybackEngine& eng;
     QButtonGroup* modeGroup = nullptr;
     bool mirroring = false;
-    std::function<void()> previousDisplayHandler;
 };
 
 // A step time as the grid shows it: at least two whole digits and one or two

@@ -1,4 +1,4 @@
-#include "platform/prompts.h"
+#include "platform/ui/qtPrompts.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -4,10 +4,12 @@
 // (PlaybackFrame) and the toolbar. The engine owns the playbacks and the
 // refresh tick; this window only mirrors them.
 
+#include "playback/playbackViews.h"
+
 #include <QMainWindow>
 #include <cstdint>
-#include <functional>
 #include <map>
+#include <memory>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -16,7 +18,7 @@ class PlaybackFrame;
 class PlaybackWindowSlot;
 class frmPlayBackControl;
 
-class frmPlayBackManager : public QMainWindow {
+class frmPlayBackManager : public QMainWindow, public PlaybackFrameView {
     Q_OBJECT
 public:
     explicit frmPlayBackManager(QWidget* parent = nullptr);
@@ -28,8 +30,11 @@ public:
     QMdiSubWindow* subWindowOf(int32_t playbackNumber) const;
 
     QToolBar* Toolbar1 = nullptr;
-    // Main window's toolbar commands, by button index 1..21.
-    std::function<void(int index)> toolbarButtonClicked;
+
+    // The frame engine's windows and caption.
+    void windowCreated(PlaybackWindowSlot& slot) override { attach(slot); }
+    void windowUnloaded(PlaybackWindowSlot& slot) override { detach(slot); }
+    void captionChanged(const QString& caption) override { setWindowTitle(caption); }
 
     // Every playback window back to dark grey (the activated one colours itself).
     void resetBackColor();
@@ -37,6 +42,8 @@ public:
 signals:
     // The operator closed the frame.
     void closeRequested();
+    // A toolbar button, by index 1..21 (the main window's commands).
+    void toolbarButtonClicked(int index);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -49,5 +56,8 @@ private:
 
     QMdiArea* area = nullptr;
     PlaybackFrame* frameEngine = nullptr;
+    // A playback window's place in the frame: its sub-window.
+    class SubWindowView;
     std::map<PlaybackWindowSlot*, QMdiSubWindow*> subWindows;
+    std::map<PlaybackWindowSlot*, std::unique_ptr<SubWindowView>> subWindowViews;
 };

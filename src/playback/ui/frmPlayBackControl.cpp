@@ -1,4 +1,4 @@
-#include "playback/frmPlayBackControl.h"
+#include "playback/ui/frmPlayBackControl.h"
 
 #include "playback/playbackEngine.h"
 
@@ -48,7 +48,7 @@ QString sequenceTimeText(float seconds) {
     return negative ? QLatin1Char('-') + text : text;
 }
 
-frmPlayBackControl::frmPlayBackControl(frmPlayBackControlEngine& engine, QWidget* parent)
+frmPlayBackControl::frmPlayBackControl(PlaybackEngine& engine, QWidget* parent)
     : QWidget(parent), eng(engine) {
     setObjectName(QStringLiteral("frmPlayBackControl"));
     setStyleSheet(QStringLiteral("QWidget#frmPlayBackControl { background-color: rgb(64,64,64); }"));
@@ -143,27 +143,20 @@ frmPlayBackControl::frmPlayBackControl(frmPlayBackControlEngine& engine, QWidget
     connect(pbFadeOut, &QSlider::sliderMoved, this, [this](int v) {
         if (!mirroring) eng.pbFadeOut_Scroll(v);
     });
-    eng.displaySequenceData = [this] { displaySequenceData(); };
-    // The step-command editor opens from the command column of the current
-    // step's row; the editor itself belongs to the keypad window.
-    eng.showEditCommandDialog = [this] {
-        const int row = eng.state.currentStep;
-        if (row >= 1 && row < msfgSequenceDetail->rowCount()) msfgSequenceDetail->setCurrentCell(row, 8);
-    };
-
-    previousDisplayHandler = eng.onDisplayChanged;
-    eng.onDisplayChanged = [this] {
-        if (previousDisplayHandler) previousDisplayHandler();
-        refreshFromEngine();
-    };
+    eng.setView(this);
     refreshFromEngine();
     displaySequenceData();
 }
 
 frmPlayBackControl::~frmPlayBackControl() {
-    eng.onDisplayChanged = previousDisplayHandler;
-    eng.displaySequenceData = nullptr;
-    eng.showEditCommandDialog = nullptr;
+    if (eng.hasView() && &eng.view() == this) eng.setView(nullptr);
+}
+
+// The step-command editor opens from the command column of the current
+// step's row; the editor itself belongs to the keypad window.
+void frmPlayBackControl::showEditCommandDialog() {
+    const int row = eng.state.currentStep;
+    if (row >= 1 && row < msfgSequenceDetail->rowCount()) msfgSequenceDetail->setCurrentCell(row, 8);
 }
 
 bool frmPlayBackControl::eventFilter(QObject* watched, QEvent* event) {

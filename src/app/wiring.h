@@ -1,0 +1,22 @@
+#pragma once
+// Each built subsystem starts here and registers its services with the
+// shell; a subsystem not built yet stays at its base service.
+
+class Shell;
+
+namespace wiring {
+
+// The shell's main window: event loop, one-console mode, caption.
+void startShell(Shell& s);
+// DMX output: the interface set is the output service.
+void startOutput(Shell& s);
+// Playback: the frame engine is the playback service.
+void startPlayback(Shell& s);
+// Effects: fog control is the effects service.
+void startEffects(Shell& s);
+// Show file: the show engine is the show service.
+void startShow(Shell& s);
+// Button pages: their engine and windows are the shortcuts service.
+void startShortcuts(Shell& s);
+
+} // namespace wiring

@@ -1,0 +1,20 @@
+#include "effects/fogControl.h"
+
+#include "shell/shell.h"
+
+#include <algorithm>
+
+FogControl::FogControl() {
+    if (hasShell()) {
+        redimFoggers(shell().state.totalChannels);
+        shell().lend<EffectsService>(*this);
+    }
+}
+
+FogControl::~FogControl() {
+    if (hasShell()) shell().withdraw<EffectsService>(*this);
+}
+
+void FogControl::redimFoggers(int32_t totalNumber) {
+    fogChannels.resize(size_t(std::max<int32_t>(totalNumber, 0)) + 1, 0);
+}

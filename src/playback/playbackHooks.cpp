@@ -1,5 +1,0 @@
-#include "playback/playbackHooks.h"
-
-#include "shell/shell.h"
-
-PlaybackHooks& playbackHooks() { return shell().engine<PlaybackHooks>(); }

@@ -1,0 +1,5 @@
+#include "shell/services/audioService.h"
+
+#include "shell/shell.h"
+
+AudioService& Shell::audio() { return service<AudioService>(); }

@@ -1,0 +1,5 @@
+#include "shell/services/outputService.h"
+
+#include "shell/shell.h"
+
+OutputService& Shell::output() { return service<OutputService>(); }

@@ -1,0 +1,14 @@
+#pragma once
+// The main window service as far as the shell's own main window (Main) goes:
+// the window event loop, one-console mode and the caption. The programming
+// console extends it with its displays when it is built.
+
+#include "shell/services/mainWindowService.h"
+
+class ShellMainWindowService : public MainWindowService {
+public:
+    bool hasEventLoop() override { return true; }
+    void processPendingEvents() override;
+    bool oneConsole() override;
+    void setMainCaption(const QString& caption) override;
+};
