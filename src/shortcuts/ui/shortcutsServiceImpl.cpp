@@ -26,6 +26,13 @@ public:
         pages().updateFadeOutText(sequenceFile, percent);
     }
     void deleteAllPages() override { pages().deleteAllPages(); }
+    // A show was loaded: its pages are read anew.
+    void loadPageButtons() override { pages().loadPageButtons(); }
+    // A new show starts: the windows of the old one's pages go.
+    void unloadShortcutWindows() override {
+        unloadForm<Shortcuts>();
+        unloadForm<frmSequenceShortcuts>();
+    }
     void showShortcutPages() override { form<frmSequenceShortcuts>().open(); }
     void showMasterShortcuts() override {
         Shortcuts& w = form<Shortcuts>();
