@@ -22,6 +22,14 @@ class PlacementStore;
 class FtdiDriver;
 class ArtNetLayer;
 class PortIo;
+class PatchService;
+class MastersService;
+class PlaybackService;
+class MatrixService;
+class PresetsService;
+class EffectsService;
+class ControlService;
+class MainWindowService;
 
 struct PlatformServices {
     std::unique_ptr<Prompts> prompts;
@@ -129,6 +137,15 @@ public:
         putService(std::type_index(typeid(S)), OwnedObject(asService, [](void* p) { delete static_cast<S*>(p); }));
         return ref;
     }
+    // Named accessors (defined beside each service).
+    PatchService& patch();
+    MastersService& masters();
+    PlaybackService& playback();
+    MatrixService& matrix();
+    PresetsService& presets();
+    EffectsService& effects();
+    ControlService& control();
+    MainWindowService& mainWindow();
 
     // Subsystem engines that live as long as the shell (the interface set, the
     // playback frame's engine ...), created on first use, destroyed in reverse

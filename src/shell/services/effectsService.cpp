@@ -1,0 +1,4 @@
+#include "shell/services/effectsService.h"
+#include "shell/shell.h"
+
+EffectsService& Shell::effects() { return service<EffectsService>(); }
