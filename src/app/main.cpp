@@ -3,6 +3,7 @@
 
 #include "effects/frmFogControl.h"
 #include "output/DmxOutput.h"
+#include "patch/ui/patchWindows.h"
 #include "platform/artNetSender.h"
 #include "platform/clock.h"
 #include "platform/ftdiPort.h"
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
     s.hooks.setFrameCaption = [&frame](const QString& text) { frame.setWindowTitle(text); };
     frame.show();
     s.form<Main>().show();
+    startPatchWindows(s);
 
     // The refresh period comes from ylc.ini; a second after the windows are up
     // the interfaces are opened, whose last step switches the refresh tick on,
