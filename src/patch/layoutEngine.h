@@ -161,6 +161,7 @@ public:
 
 private:
     int32_t findHighlightedFixture();
+    void moveWingHighlight(int32_t from, int32_t to, int32_t step);
     void mirrorSelectionIntoList();
     void storeMovedPositions();
     int32_t labelBackFor(bool selected) const;

@@ -67,25 +67,22 @@ void LayoutEngine::selectNextFixture() {
         notify();
         return;
     }
-    const int32_t n = std::min(s.state.fixtureCount, iconCount() - 1);
-    for (int32_t k = cur + 1; k <= n; ++k) {
-        FixtureIcon& ic = *Flable[size_t(k)];
-        if (!ic.isNewSelected() || !ic.Visible) continue;
-        ic.setWingHighLight(true);
-        s.presets().releaseAllHighlight(k);
-        break;
-    }
-    notify();
+    moveWingHighlight(cur + 1, std::min(s.state.fixtureCount, iconCount() - 1), 1);
 }
 
 void LayoutEngine::selectPreviousFixture() {
-    Shell& s = shell();
     const int32_t cur = findHighlightedFixture();
-    for (int32_t k = std::min(cur - 1, iconCount() - 1); k >= 1; --k) {
+    moveWingHighlight(std::min(cur - 1, iconCount() - 1), 1, -1);
+}
+
+void LayoutEngine::moveWingHighlight(int32_t from, int32_t to, int32_t step) {
+    // The first visible fixture on the way that the wing counts as selected
+    // takes the highlight; the palette window releases the others.
+    for (int32_t k = from; step > 0 ? k <= to : k >= to; k += step) {
         FixtureIcon& ic = *Flable[size_t(k)];
         if (!ic.isNewSelected() || !ic.Visible) continue;
         ic.setWingHighLight(true);
-        s.presets().releaseAllHighlight(k);
+        shell().presets().releaseAllHighlight(k);
         break;
     }
     notify();
