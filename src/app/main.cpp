@@ -81,6 +81,8 @@ int main(int argc, char** argv) {
     s.show().loadStartupShow();
     frame.show();
     form<Main>().show();
+    // The layout and the fixture list are tool windows shown with the console.
+    wiring::startLayout(s);
 
     // A second after the windows are up the interfaces are opened, whose last
     // step switches the refresh tick on, then Art-Net starts when it is

@@ -2,6 +2,7 @@
 
 #include "effects/fogControl.h"
 #include "output/DmxOutput.h"
+#include "patch/ui/patchWindows.h"
 #include "playback/playbackFrame.h"
 #include "shell/shell.h"
 #include "shell/ui/shellMainWindowService.h"
@@ -19,6 +20,8 @@ void startPlayback(Shell& s) { s.engine<PlaybackFrame>(); }
 void startEffects(Shell& s) { s.engine<FogControl>(); }
 
 void startShow(Shell& s) { s.provide<ShowService>(std::make_unique<ShowEngine>()); }
+
+void startLayout(Shell& s) { startPatchWindows(s); }
 
 void startShortcuts(Shell& s) { registerShortcuts(s); }
 

@@ -16,6 +16,9 @@ void startPlayback(Shell& s);
 void startEffects(Shell& s);
 // Show file: the show engine is the show service.
 void startShow(Shell& s);
+// Layout window and fixture list: the patch service's layout half; lays the
+// show's fixtures out and shows both tool windows.
+void startLayout(Shell& s);
 // Button pages: their engine and windows are the shortcuts service.
 void startShortcuts(Shell& s);
 

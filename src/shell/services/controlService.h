@@ -39,6 +39,9 @@ public:
     virtual void StopServer();
     // Rebuilds the web remote's model of pages and buttons.
     virtual void updateWebInterface();
+
+    virtual void shortcutKeyDown(int /*keyCode*/, int /*shift*/) {} // the button pages' keyboard shortcuts
+    virtual void shortcutKeyUp(int /*keyCode*/, int /*shift*/) {}
 };
 
 #pragma GCC diagnostic pop

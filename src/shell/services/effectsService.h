@@ -19,6 +19,11 @@ public:
     virtual bool shapeGeneratorBusy() { return false; }
     // Rescales a fixture's pan/tilt movement in playback n's sequence.
     virtual void scaleSequence(int32_t playbackNumber, int32_t fixture) {}
+
+    virtual void setStrobeButtonsForSelection(bool /*anySelected*/) {} // "Strobe Selected"/"Chase Selected" or "... All"
+    virtual bool shapeWindowVisible() { return false; }                 // the effects window is shown
+    virtual void refreshShape() {}                                      // redraw the shape for the first selected fixture
+    virtual void getChannelsForSelectedFixtures() {}                    // refill the effects window's channel list
 };
 
 #pragma GCC diagnostic pop

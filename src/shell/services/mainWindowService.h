@@ -77,6 +77,14 @@ public:
     // Replaces the entries of the "Groups" menu after entry 0 ("Deselect All
     // Groups "): one per group, by group number 1..256, with its caption.
     virtual void setGroupMenu(const std::vector<std::pair<int, QString>>& entries) { (void)entries; }
+
+    virtual QString userMode() { return {}; }                     // "User Only", "Playback Only", ... ; empty = programmer
+    virtual void Keyshortcuts(int /*keyCode*/, int /*shift*/) {}    // the console's key shortcuts
+    virtual void keyshortcutsup(int /*keyCode*/, int /*shift*/) {}
+    virtual void checkGroupSelected(int /*group*/) {}              // mark the chosen fixture group (0 = none)
+    virtual bool canRemoveFixtures() { return false; }             // removal is offered
+    virtual void removeSelectedFixtures() {}                       // ask and remove the selected fixtures
+    virtual void removeMatrix(const QString& /*matrixName*/) {}   // ask and remove a matrix's fixtures
 };
 
 #pragma GCC diagnostic pop

@@ -33,6 +33,10 @@ public:
     // The top bar's programming-mode and playback-mode buttons.
     virtual void cmdProgramingMode_Click() {}
     virtual void cmdPlaybackMode_Click() {}
+
+    virtual void changeButtonColors(const QString& /*layer*/) {} // mark the top bar's button of a view
+    virtual void refreshCurrentLayer() {}                      // show the marked view again on the layout
+    virtual bool tessalyControlWing() { return false; }        // a hardware control wing is attached
 };
 
 #pragma GCC diagnostic pop

@@ -36,6 +36,16 @@ public:
     virtual void makePalleteDirectories() {}
     // Deletes and regenerates every preset of the show.
     virtual void regenerateAllPresets() {}
+
+    virtual void refreshButtons() {} // rebuild the shown page for a new selection
+    // Every icon that reads as selected, other than `except`, loses highlight
+    // mode and the wing highlight.
+    virtual void releaseAllHighlight(int32_t except);
+    // The upper DMX value of the first range labelled propertyName on the
+    // fixture's profile channel typed channelName (both trimmed, any case);
+    // -9999999 when none matches.
+    virtual int32_t returnAValueForAPropertyName(int32_t fixtureNumber, const QString& propertyName,
+                                                 const QString& channelName);
 };
 
 #pragma GCC diagnostic pop

@@ -1,0 +1,74 @@
+#include "patch/ui/patchWindows.h"
+
+#include "patch/layoutEngine.h"
+#include "patch/ui/FixtureList.h"
+#include "patch/ui/fixture.h"
+#include "shell/shell.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+// Keeps both windows in step with the engine.
+struct PatchWindowsService::Views : LayoutView {
+    std::unique_ptr<fixture> layout;
+    std::unique_ptr<FixtureList> list;
+    void iconsChanged() override {
+        if (layout) layout->syncIcons(false);
+    }
+    void listChanged() override {
+        if (list) list->syncFromEngine();
+    }
+    void popupFixtureMenu(double x, double y) override {
+        if (layout) layout->popupFixtureMenu(x, y);
+    }
+};
+
+PatchWindowsService::PatchWindowsService() : views(std::make_unique<Views>()) { layoutEngine().view = views.get(); }
+
+PatchWindowsService::~PatchWindowsService() {
+    if (hasShell())
+        if (LayoutEngine* e = shell().loadedEngine<LayoutEngine>(); e && e->view == views.get()) e->view = nullptr;
+}
+
+fixture& PatchWindowsService::layoutWindow() {
+    if (!views->layout) views->layout = std::make_unique<fixture>(layoutEngine());
+    return *views->layout;
+}
+
+FixtureList& PatchWindowsService::fixtureList() {
+    if (!views->list) {
+        views->list = std::make_unique<FixtureList>(layoutEngine());
+        // Beneath the layout window, from its right half, a quarter of the screen wide.
+        const fixture& l = layoutWindow();
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect g = screen->availableGeometry();
+            views->list->setGeometry(l.x() + l.width() / 2, l.y() + l.frameGeometry().height() + g.height() / 200,
+                                     g.width() / 4 - 4, g.height() * 12 / 100);
+        }
+    }
+    return *views->list;
+}
+
+void PatchWindowsService::showLayoutWindow() {
+    layoutEngine().setSimulationEnabled(true);
+    fixture& w = layoutWindow();
+    w.show();
+    w.raise();
+    w.activateWindow();
+}
+
+void PatchWindowsService::showFixtureList() { fixtureList().show(); }
+
+void PatchWindowsService::refreshIcons() {
+    LayoutPatchService::refreshIcons();
+    if (views->layout) views->layout->syncIcons(true);
+}
+
+PatchWindowsService& startPatchWindows(Shell& s) {
+    PatchWindowsService& service = s.provide<PatchService>(std::make_unique<PatchWindowsService>());
+    layoutEngine().layoutWholeShow();
+    // The layout and the fixture list are tool windows shown at start-up.
+    service.showLayoutWindow();
+    service.showFixtureList();
+    return service;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The patch subsystem's windows and its service as the running console
+// offers it: the layout engine's answers plus opening the layout window and
+// the fixture list. startPatchWindows registers it.
+
+#include "patch/layoutPatchService.h"
+
+#include <memory>
+
+class Shell;
+class fixture;
+class FixtureList;
+
+class PatchWindowsService : public LayoutPatchService {
+public:
+    PatchWindowsService();
+    ~PatchWindowsService() override;
+    void showLayoutWindow() override;
+    void showFixtureList() override;
+    void refreshIcons() override;
+
+    fixture& layoutWindow();
+    FixtureList& fixtureList();
+
+private:
+    struct Views;
+    std::unique_ptr<Views> views;
+};
+
+// Registers the patch service with its windows in the shell, lays out the
+// show and shows the layout window and the fixture list.
+PatchWindowsService& startPatchWindows(Shell& shell);
