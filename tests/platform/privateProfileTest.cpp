@@ -91,7 +91,7 @@ TEST_F(PrivateProfile, WriteRules) {
     };
     for (const WriteCase& c : cases) {
         QFile::remove(file());
-        if (!c.before.isEmpty()) ASSERT_TRUE(writeWholeFile(file(), c.before));
+        if (!c.before.isEmpty()) { ASSERT_TRUE(writeWholeFile(file(), c.before)); }
         EXPECT_TRUE(privateProfile::writeString(file(), QString::fromLatin1(c.section), c.key, c.value)) << c.what;
         EXPECT_EQ(QFile::exists(file()), !c.after.isEmpty()) << c.what;
         EXPECT_EQ(readWholeFile(file()), c.after) << c.what;
