@@ -16,5 +16,4 @@ export QT_QPA_PLATFORM=offscreen
 export VARNELDMX_LOOPBACK_ONLY=1
 export ASAN_OPTIONS=halt_on_error=1:abort_on_error=0:detect_stack_use_after_return=1:strict_init_order=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-export LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp:print_suppressions=0
 ctest --test-dir build-asan --output-on-failure -j "$jobs" "$@"

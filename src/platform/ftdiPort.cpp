@@ -154,7 +154,11 @@ private:
     uint16_t word(int i) const { return uint16_t(image[size_t(2 * i)] | (image[size_t(2 * i + 1)] << 8)); }
     bool writeWord(int i) {
         if (!ctx->usb_dev) return false;
-        return libusb_control_transfer(ctx->usb_dev, FTDI_DEVICE_OUT_REQTYPE, SIO_WRITE_EEPROM_REQUEST, word(i),
+        // libftdi's FTDI_DEVICE_OUT_REQTYPE ors two enum types, which C++20
+        // deprecates; the same request type, spelled as integers.
+        constexpr uint8_t deviceOut = uint8_t(int(LIBUSB_REQUEST_TYPE_VENDOR) | int(LIBUSB_RECIPIENT_DEVICE) |
+                                              int(LIBUSB_ENDPOINT_OUT));
+        return libusb_control_transfer(ctx->usb_dev, deviceOut, SIO_WRITE_EEPROM_REQUEST, word(i),
                                        uint16_t(i), nullptr, 0, unsigned(std::max(ctx->usb_write_timeout, 100))) >= 0;
     }
 
