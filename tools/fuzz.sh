@@ -18,6 +18,9 @@ export QT_QPA_PLATFORM=offscreen
 export VARNELDMX_LOOPBACK_ONLY=1
 export ASAN_OPTIONS=halt_on_error=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+# The targets write their inputs to files and saves sync to disk: a memory
+# file system keeps that fast.
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 seeds=build-fuzz/seeds
 rm -rf "$seeds"
 build-fuzz/fuzz/fuzzSeeds "$seeds"
