@@ -1,9 +1,9 @@
 // Writes seed inputs for the fuzz targets with the console's own writers,
 // so the seeds follow the formats as they change: fuzzSeeds <corpus root>
-// fills <root>/<target>/.
+// fills <root>/<target>/. (Profile seeds are the shipped generic profiles,
+// which our own writer makes.)
 #include "fuzzSupport.h"
 
-#include "fixtures/profileFile.h"
 #include "playback/sequenceFile.h"
 #include "platform/privateProfile.h"
 #include "support/fakePlatform.h"
@@ -58,28 +58,6 @@ QByteArray sequence(int32_t universes, int32_t steps) {
     return sequenceFile::encode(d);
 }
 
-QByteArray profile() {
-    profileFile::ProfileData d;
-    d.profileName = QStringLiteral("Spot");
-    d.channelCount = 2;
-    d.iconFile = QStringLiteral("\\Fixture Icons\\spot.ico");
-    for (const char* type : {"pan", "color"}) {
-        profileFile::ChannelRecord ch;
-        ch.typeName = QString::fromLatin1(type);
-        ch.labels[0] = QStringLiteral("open");
-        ch.to[0] = 9;
-        ch.labels[1] = QStringLiteral("red");
-        ch.from[1] = 10;
-        ch.to[1] = 19;
-        d.channels.push_back(ch);
-    }
-    d.beamAngle = QStringLiteral("16");
-    d.panRange = QStringLiteral("540");
-    d.tiltRange = QStringLiteral("270");
-    d.fixtureType = QStringLiteral("Moving Mirror");
-    return profileFile::encode(d);
-}
-
 // Capacity byte, universe record, then a timing answer and an input frame.
 QByteArray dongleAnswers(const QByteArray& record, int slotCount) {
     QByteArray b(1, char(255));
@@ -107,7 +85,6 @@ int main(int argc, char** argv) {
     put("sequenceFile", "oneUniverse.YSQ", sequence(1, 2));
     put("sequenceFile", "twoUniverses.YSQ", sequence(2, 1));
     put("sequenceFile", "empty.YSQ", sequence(1, 0));
-    put("profileFile", "spot.fix", profile());
     put("dongleInput", "frame", dongleAnswers("0003", 24));
     put("dongleInput", "short", dongleAnswers("12", 3));
     return 0;
