@@ -92,11 +92,12 @@ qsizetype findKey(const QStringList& lines, const SectionSpan& span, const QStri
 
 // The lines without every section of that name (header and body).
 QStringList withoutSections(const QStringList& lines, const QString& section) {
+    const QString wanted = section.trimmed();
     QStringList kept;
     kept.reserve(lines.size());
     bool dropping = false;
     for (const QString& line : lines) {
-        if (const auto name = sectionOf(line)) dropping = sameName(*name, section.trimmed());
+        if (const auto name = sectionOf(line)) dropping = sameName(*name, wanted);
         if (!dropping) kept.append(line);
     }
     return kept;
@@ -104,12 +105,13 @@ QStringList withoutSections(const QStringList& lines, const QString& section) {
 
 // The lines without every line of the section's span that holds the key.
 QStringList withoutKeys(const QStringList& lines, const SectionSpan& span, const QString& key) {
+    const QString wanted = key.trimmed();
     QStringList kept;
     kept.reserve(lines.size());
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (i > span.header && i < span.end) {
             const auto k = keyOf(lines[i]);
-            if (k && sameName(*k, key.trimmed())) continue;
+            if (k && sameName(*k, wanted)) continue;
         }
         kept.append(lines[i]);
     }
