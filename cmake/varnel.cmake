@@ -5,6 +5,31 @@
 
 option(VARNEL_WERROR "Treat compiler warnings as errors" OFF)
 
+# Every target of ours (libraries, the program, tests, benchmarks, fuzz
+# targets) is built with these warnings, errors with VARNEL_WERROR as CI
+# builds. They are added once every target is defined, so a target added
+# by hand is not forgotten.
+function(varnel_warnings_in dir)
+  get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+  foreach(t ${targets})
+    get_target_property(type ${t} TYPE)
+    if(type MATCHES "^(EXECUTABLE|STATIC_LIBRARY|SHARED_LIBRARY|MODULE_LIBRARY|OBJECT_LIBRARY)$")
+      target_compile_options(${t} PRIVATE -Wall -Wextra)
+      if(VARNEL_WERROR)
+        target_compile_options(${t} PRIVATE -Werror)
+      endif()
+    endif()
+  endforeach()
+  get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+  foreach(sub ${subdirs})
+    varnel_warnings_in(${sub})
+  endforeach()
+endfunction()
+function(varnel_warnings_everywhere)
+  varnel_warnings_in(${PROJECT_SOURCE_DIR})
+endfunction()
+cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL varnel_warnings_everywhere)
+
 set(VARNEL_SUBSYSTEMS output playback profiles patch show masters console
     shortcuts presets programmer effects matrix control scheduler audio
     visualizer support)
@@ -15,10 +40,6 @@ function(varnel_library name)
   add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
-  target_compile_options(${name} PRIVATE -Wall -Wextra)
-  if(VARNEL_WERROR)
-    target_compile_options(${name} PRIVATE -Werror)
-  endif()
 endfunction()
 
 # varnel_subsystem(name LIBS ... UI_LIBS ... EXCLUDE ...): the engine library

@@ -168,7 +168,11 @@ private:
 
     bool writeWord(int i, uint16_t value) {
         if (!ctx->usb_dev) return false;
-        return libusb_control_transfer(ctx->usb_dev, FTDI_DEVICE_OUT_REQTYPE, SIO_WRITE_EEPROM_REQUEST, value,
+        // libftdi's FTDI_DEVICE_OUT_REQTYPE ors two enum types, which C++20
+        // deprecates; the same request type, spelled as integers.
+        constexpr uint8_t deviceOut = uint8_t(int(LIBUSB_REQUEST_TYPE_VENDOR) | int(LIBUSB_RECIPIENT_DEVICE) |
+                                              int(LIBUSB_ENDPOINT_OUT));
+        return libusb_control_transfer(ctx->usb_dev, deviceOut, SIO_WRITE_EEPROM_REQUEST, value,
                                        uint16_t(i), nullptr, 0, unsigned(std::max(ctx->usb_write_timeout, 100))) >= 0;
     }
 

@@ -55,6 +55,16 @@ bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+// A line break inside a name or value would split the entry over two lines
+// and change the file's structure, so the writer turns it into a blank; the
+// reader looks names up by the same rule, so a value written under such a
+// name reads back with it.
+QString oneLine(QString t) {
+    t.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    t.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return t;
+}
+
 struct SectionSpan {
     qsizetype header = -1; // index of the header line
     qsizetype end = -1;    // one past the last line of the section
@@ -80,6 +90,34 @@ qsizetype findKey(const QStringList& lines, const SectionSpan& span, const QStri
     return -1;
 }
 
+// The lines without every section of that name (header and body).
+QStringList withoutSections(const QStringList& lines, const QString& section) {
+    const QString wanted = section.trimmed();
+    QStringList kept;
+    kept.reserve(lines.size());
+    bool dropping = false;
+    for (const QString& line : lines) {
+        if (const auto name = sectionOf(line)) dropping = sameName(*name, wanted);
+        if (!dropping) kept.append(line);
+    }
+    return kept;
+}
+
+// The lines without every line of the section's span that holds the key.
+QStringList withoutKeys(const QStringList& lines, const SectionSpan& span, const QString& key) {
+    const QString wanted = key.trimmed();
+    QStringList kept;
+    kept.reserve(lines.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > span.header && i < span.end) {
+            const auto k = keyOf(lines[i]);
+            if (k && sameName(*k, wanted)) continue;
+        }
+        kept.append(lines[i]);
+    }
+    return kept;
+}
+
 } // namespace
 
 namespace privateProfile {
@@ -87,10 +125,10 @@ namespace privateProfile {
 QString getString(const QString& file, const QString& section, const QString& key,
                   const QString& defaultValue, int maxChars) {
     const QStringList lines = readLines(file);
-    const SectionSpan span = findSection(lines, section);
+    const SectionSpan span = findSection(lines, oneLine(section));
     QString result = defaultValue;
     if (span.header >= 0) {
-        const qsizetype at = findKey(lines, span, key);
+        const qsizetype at = findKey(lines, span, oneLine(key));
         if (at >= 0) result = valueOf(lines[at]);
     }
     return result.left(maxChars);
@@ -98,13 +136,6 @@ QString getString(const QString& file, const QString& section, const QString& ke
 
 bool writeString(const QString& file, const QString& sectionName,
                  const std::optional<QString>& keyName, const std::optional<QString>& valueText) {
-    // A line break inside a name or value would split the entry over two
-    // lines and change the file's structure: it becomes a blank.
-    auto oneLine = [](QString t) {
-        t.replace(QLatin1Char('\r'), QLatin1Char(' '));
-        t.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        return t;
-    };
     const QString section = oneLine(sectionName);
     const std::optional<QString> key = keyName ? std::optional<QString>(oneLine(*keyName)) : std::nullopt;
     const std::optional<QString> value = valueText ? std::optional<QString>(oneLine(*valueText)) : std::nullopt;
@@ -119,26 +150,20 @@ bool writeString(const QString& file, const QString& sectionName,
     bool readable = true;
     QStringList lines = readLines(file, &readable);
     if (!readable) return false;
-    SectionSpan span = findSection(lines, section);
+    const SectionSpan span = findSection(lines, section);
 
     // A removal takes every copy of the section or key that a reader could
     // find: with only the first gone, a hand-edited duplicate would surface
     // in its place and the removed value would read back.
+    // Both are done in one pass over the file: a file holding thousands of
+    // copies is still cleaned at once.
     if (!key) {
         if (span.header < 0) return true;
-        while (span.header >= 0) {
-            lines.remove(span.header, span.end - span.header);
-            span = findSection(lines, section);
-        }
+        lines = withoutSections(lines, section);
     } else if (!value) {
         if (span.header < 0) return true;
-        qsizetype at = findKey(lines, span, *key);
-        if (at < 0) return true;
-        while (at >= 0) {
-            lines.removeAt(at);
-            --span.end;
-            at = findKey(lines, span, *key);
-        }
+        if (findKey(lines, span, *key) < 0) return true;
+        lines = withoutKeys(lines, span, *key);
     } else {
         const QString entry = key->trimmed() + QLatin1Char('=') + value->trimmed();
         if (span.header < 0) {

@@ -1,6 +1,8 @@
 #pragma once
 // Whole-file writes that never destroy the only good copy: the bytes go to a
-// temporary file beside the target, which is then renamed over it.
+// temporary file beside the target, which is synced to disk and renamed over
+// it; then the folder is synced, so that after a power cut the target is the
+// new file once success was reported, never the old one.
 
 #include <QByteArray>
 #include <QString>
@@ -9,4 +11,7 @@ namespace safeFile {
 bool writeWhole(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 // Reads a whole file; false (and an error text) when it cannot be opened.
 bool readWhole(const QString& path, QByteArray& bytes, QString* error = nullptr);
+// Syncs the folder's entries (a rename in it) to disk. False with an error
+// text when the folder cannot be opened or the disk reports a failure.
+bool syncFolder(const QString& folder, QString* error = nullptr);
 }

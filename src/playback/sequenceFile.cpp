@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -67,7 +68,7 @@ SequenceFileData SequenceFileData::sized(int32_t universes, int32_t steps) {
     SequenceFileData d;
     d.universes = universes;
     d.stepCount = steps;
-    d.levels.assign(size_t(steps), QByteArray(universes * channelsPerUniverse, '\0'));
+    d.levels.assign(size_t(steps), QByteArray(qsizetype(universes) * channelsPerUniverse, '\0'));
     d.masks.assign(size_t(universes), MaskRecord{});
     d.steps.assign(size_t(steps), StepRecord{});
     return d;
@@ -224,10 +225,21 @@ int32_t readSequenceHeader(const QString& sequenceFile) {
     return 1;
 }
 
-bool rewriteTriggerText(const QString& path, const QString& triggerText, QString* reason) {
-    QByteArray bytes;
+bool readFile(const QString& path, QByteArray& bytes, int64_t maxUniverses, QString* reason) {
+    const int64_t limit = largestFileBytes(std::max<int64_t>(maxUniverses, 1));
+    const int64_t size = QFileInfo(path).size();
+    if (size > limit)
+        return fail(reason, QStringLiteral("the file is %1 bytes long, more than a sequence of %2 universes can be (%3 bytes)")
+                                .arg(size).arg(std::max<int64_t>(maxUniverses, 1)).arg(limit));
     QString error;
     if (!safeFile::readWhole(path, bytes, &error)) return fail(reason, error);
+    return true;
+}
+
+bool rewriteTriggerText(const QString& path, const QString& triggerText, int64_t maxUniverses, QString* reason) {
+    QByteArray bytes;
+    if (!readFile(path, bytes, maxUniverses, reason)) return false;
+    QString error;
     SequenceFileData data;
     if (!decode(bytes, data, reason)) return false;
     const int64_t lastMask = int64_t(data.universes) * (data.stepCount + 1) - 1;

@@ -71,6 +71,16 @@ struct SequenceFileData {
 // Number of records of a complete file.
 constexpr int64_t recordCount(int64_t universes, int64_t steps) { return universes * (steps + 1) + steps + 1; }
 
+// Every channel record keeps the step count in 16 bits.
+constexpr int64_t maxSteps = 32767;
+// The longest file a sequence of that many universes can be.
+constexpr int64_t largestFileBytes(int64_t universes) { return recordCount(universes, maxSteps) * recordSize; }
+
+// Reads a whole sequence file of at most `maxUniverses` universes. A file
+// longer than such a sequence can be is refused before it is read (false and
+// a reason), as is one that cannot be opened.
+bool readFile(const QString& path, QByteArray& bytes, int64_t maxUniverses, QString* reason = nullptr);
+
 // The bytes of a complete file. The data must be consistent (sizes match).
 QByteArray encode(const SequenceFileData& data);
 
@@ -93,8 +103,10 @@ int32_t triggerFromText(const QString& text);
 int32_t readSequenceHeader(const QString& sequenceFile);
 
 // Rewrites the trigger text (offset 578 of the last universe's mask record)
-// of an existing file, through a temporary file. False with a reason when
-// the file cannot be read, is not a sequence, or cannot be written.
-bool rewriteTriggerText(const QString& path, const QString& triggerText, QString* reason = nullptr);
+// of an existing file of at most `maxUniverses` universes, through a
+// temporary file. False with a reason when the file cannot be read, is not a
+// sequence, or cannot be written.
+bool rewriteTriggerText(const QString& path, const QString& triggerText, int64_t maxUniverses,
+                        QString* reason = nullptr);
 
 } // namespace sequenceFile

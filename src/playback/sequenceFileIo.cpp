@@ -52,7 +52,7 @@ bool readChecked(const QString& path, SequenceFileData& data, bool reportMissing
     }
     QByteArray bytes;
     QString reason;
-    if (!safeFile::readWhole(path, bytes, &reason) || !sequenceFile::decode(bytes, data, &reason)) {
+    if (!sequenceFile::readFile(path, bytes, showUniverses(), &reason) || !sequenceFile::decode(bytes, data, &reason)) {
         shell().prompts().messageBox(notRecognized + reason);
         return false;
     }
@@ -335,7 +335,7 @@ bool saveSequenceAs(PlaybackEngine& w, bool doNotAskMe, int32_t playBackToSaveTo
 
     // Every channel record keeps the step count in 16 bits; a longer
     // sequence would be written as a file no loader accepts.
-    if (s.stepCount > 32767) {
+    if (s.stepCount > sequenceFile::maxSteps) {
         shell().prompts().messageBox(notRecognized + QStringLiteral("a sequence file holds at most 32767 steps"));
         return false;
     }
@@ -372,7 +372,8 @@ bool getFadeStatus(PlaybackEngine& w, bool setStatus) {
     if (!fileExists(path)) return false;
     QByteArray bytes;
     SequenceFileData data;
-    if (!safeFile::readWhole(path, bytes) || !sequenceFile::decode(bytes, data) || data.masks.empty()) return false;
+    if (!sequenceFile::readFile(path, bytes, showUniverses()) || !sequenceFile::decode(bytes, data) || data.masks.empty())
+        return false;
     const bool status = data.masks.front().fadeFromCurrentScene;
     if (setStatus) w.state.fadeFromCurrentScene = status;
     return status;
@@ -383,7 +384,7 @@ bool SaveUseSequenceFadetimeShort(PlaybackEngine& w) {
     bool ok = true;
     if (fileExists(path)) {
         QString reason;
-        if (!sequenceFile::rewriteTriggerText(path, triggerTextOfOption(w.state), &reason)) {
+        if (!sequenceFile::rewriteTriggerText(path, triggerTextOfOption(w.state), showUniverses(), &reason)) {
             shell().prompts().messageBox(QStringLiteral("ERROR IN SaveUseSequenceFadetimeShort ") + reason);
             ok = false;
         }
@@ -398,7 +399,7 @@ bool saveUseSequenceFadetime(PlaybackEngine& w) {
     QByteArray bytes;
     QString reason;
     SequenceFileData old;
-    if (!safeFile::readWhole(path, bytes, &reason) || !sequenceFile::decode(bytes, old, &reason)) {
+    if (!sequenceFile::readFile(path, bytes, showUniverses(), &reason) || !sequenceFile::decode(bytes, old, &reason)) {
         shell().prompts().messageBox(notRecognized + reason);
         return false;
     }

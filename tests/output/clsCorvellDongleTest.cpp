@@ -299,7 +299,7 @@ TEST_F(DongleTest, PurgeEmptiesTheReceiveQueueOnlyAboveOneFrame) {
         const size_t before = dev.purges.size();
         d.purgeData();
         EXPECT_EQ(dev.purges.size(), before + (purged ? 1 : 0)) << waiting;
-        if (purged) EXPECT_EQ(dev.purges.back(), 1u);
+        if (purged) { EXPECT_EQ(dev.purges.back(), 1u); }
     }
 }
 

@@ -134,7 +134,9 @@ TEST(FtdiEeprom, AUniverseRecordWrittenKeepsEverythingElseAndAValidChecksum) {
         for (int w = 0; w < checksumWord; ++w) {
             const bool changed = after[size_t(2 * w)] != before[size_t(2 * w)] ||
                                  after[size_t(2 * w + 1)] != before[size_t(2 * w + 1)];
-            if (changed) EXPECT_NE(std::find(words.begin(), words.end(), w), words.end()) << "word " << w;
+            if (changed) {
+                EXPECT_NE(std::find(words.begin(), words.end(), w), words.end()) << "word " << w;
+            }
         }
     }
 }

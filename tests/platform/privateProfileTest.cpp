@@ -91,7 +91,7 @@ TEST_F(PrivateProfile, WriteRules) {
     };
     for (const WriteCase& c : cases) {
         QFile::remove(file());
-        if (!c.before.isEmpty()) ASSERT_TRUE(writeWholeFile(file(), c.before));
+        if (!c.before.isEmpty()) { ASSERT_TRUE(writeWholeFile(file(), c.before)); }
         EXPECT_TRUE(privateProfile::writeString(file(), QString::fromLatin1(c.section), c.key, c.value)) << c.what;
         EXPECT_EQ(QFile::exists(file()), !c.after.isEmpty()) << c.what;
         EXPECT_EQ(readWholeFile(file()), c.after) << c.what;
@@ -122,4 +122,51 @@ TEST_F(PrivateProfile, UnreadableFileIsNotReplaced) {
     EXPECT_FALSE(privateProfile::writeString(file(), "A", "k", "2"));
     QFile::setPermissions(file(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     EXPECT_EQ(readWholeFile(file()), before);
+}
+
+TEST_F(PrivateProfile, NamesWithLineBreaksReadBackUnderTheSameNames) {
+    const struct {
+        QString section, key;
+    } cases[] = {
+        {QStringLiteral("Play\nBack"), QStringLiteral("Na\r\nme")},
+        {QStringLiteral("Main"), QStringLiteral("two\rlines")},
+        {QStringLiteral("\nLead"), QStringLiteral("Key\n")},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(file());
+        ASSERT_TRUE(privateProfile::writeString(file(), c.section, c.key, "value")) << c.key.toStdString();
+        EXPECT_EQ(privateProfile::getString(file(), c.section, c.key, "dflt"), QStringLiteral("value"))
+            << c.key.toStdString();
+        // The file itself keeps one entry on one line.
+        EXPECT_EQ(readWholeFile(file()).count("\r\n"), 2) << c.key.toStdString();
+    }
+}
+
+TEST_F(PrivateProfile, RemovingThousandsOfCopiesLeavesNoneAndKeepsTheRest) {
+    // Hand-edited or damaged files may repeat a key or a section many times;
+    // every copy goes, every other line stays in its place.
+    QByteArray before = "; kept\r\n[A]\r\n";
+    QByteArray keysGone = before;
+    for (int i = 0; i < 8000; ++i) {
+        before += "k=" + QByteArray::number(i) + "\r\nother" + QByteArray::number(i) + "=1\r\n";
+        keysGone += "other" + QByteArray::number(i) + "=1\r\n";
+    }
+    QByteArray sectionsGone = "; kept\r\n";
+    QByteArray tail;
+    for (int i = 0; i < 8000; ++i) {
+        tail += "[b]\r\nx=" + QByteArray::number(i) + "\r\n[C" + QByteArray::number(i) + "]\r\ny=1\r\n";
+        sectionsGone += "[C" + QByteArray::number(i) + "]\r\ny=1\r\n";
+    }
+    before += tail;
+    keysGone += tail;
+
+    ASSERT_TRUE(writeWholeFile(file(), before));
+    ASSERT_TRUE(privateProfile::writeString(file(), "a", "K", std::nullopt));
+    EXPECT_EQ(readWholeFile(file()), keysGone);
+    EXPECT_EQ(privateProfile::getString(file(), "A", "k", "gone"), QStringLiteral("gone"));
+
+    ASSERT_TRUE(privateProfile::writeString(file(), "A", std::nullopt, std::nullopt));
+    ASSERT_TRUE(privateProfile::writeString(file(), "B", std::nullopt, std::nullopt));
+    EXPECT_EQ(readWholeFile(file()), sectionsGone);
+    EXPECT_EQ(privateProfile::getString(file(), "b", "x", "gone"), QStringLiteral("gone"));
 }

@@ -41,7 +41,7 @@ TEST_F(FadeTest, FadeUpOverFortyTicksArrivesOnTheFortieth) {
         done = tick;
         EXPECT_EQ(out(dim1), level) << "tick " << tick;
         EXPECT_EQ(out(pan), level) << "tick " << tick;
-        if (tick < 40) EXPECT_EQ(eng.state.currentStep, 1) << "tick " << tick;
+        if (tick < 40) { EXPECT_EQ(eng.state.currentStep, 1) << "tick " << tick; }
     }
     EXPECT_EQ(eng.state.currentStep, 2); // the step ended on tick 40
 }

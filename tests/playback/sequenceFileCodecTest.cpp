@@ -229,7 +229,7 @@ TEST(SequenceFileCodec, rewriteTriggerTextPatchesOnlyTheLastMaskRecord) {
     const QString path = QDir(t.folder()).filePath("t.YSQ");
     const QByteArray before = encode(sample(2, 3));
     ASSERT_TRUE(safeFile::writeWhole(path, before));
-    ASSERT_TRUE(rewriteTriggerText(path, "2"));
+    ASSERT_TRUE(rewriteTriggerText(path, "2", 2));
     QByteArray after;
     ASSERT_TRUE(safeFile::readWhole(path, after));
     ASSERT_EQ(after.size(), before.size());
@@ -241,7 +241,7 @@ TEST(SequenceFileCodec, rewriteTriggerTextPatchesOnlyTheLastMaskRecord) {
     const QString bad = QDir(t.folder()).filePath("bad.YSQ");
     ASSERT_TRUE(safeFile::writeWhole(bad, QByteArray(100, 'x')));
     QString reason;
-    EXPECT_FALSE(rewriteTriggerText(bad, "1", &reason));
+    EXPECT_FALSE(rewriteTriggerText(bad, "1", 2, &reason));
     QByteArray still;
     ASSERT_TRUE(safeFile::readWhole(bad, still));
     EXPECT_EQ(still, QByteArray(100, 'x'));

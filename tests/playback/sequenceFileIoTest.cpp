@@ -7,6 +7,7 @@
 #include "support/fakePlatform.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
@@ -221,6 +222,31 @@ TEST_F(SequenceFileIo, badFilesAreRefusedAndLeaveThePlaybackAsItWas) {
     EXPECT_FALSE(sequenceFileIo::loadSeqenceIntoMemory(e, path("gone.YSQ"), 0));
     EXPECT_EQ(t.prompts().messages.value(0), " The sequence button file named " + path("gone.YSQ") +
                                                   " has been renamed, deleted, or moved. Please redo Multi Button to fix this issue.");
+}
+
+TEST_F(SequenceFileIo, aFileLongerThanAnySequenceOfTheShowIsRefusedUnread) {
+    // Surplus records after the trailer are ignored, up to the longest file
+    // a sequence of the show's universes can be; beyond that the file is not
+    // read at all (reading it whole would take any amount of memory).
+    frmPlayBackControlEngine e;
+    const int64_t limit = sequenceFile::largestFileBytes(1);
+    struct Case { int64_t size; bool loads; };
+    for (const Case c : {Case{limit, true}, Case{limit + sequenceFile::recordSize, false}}) {
+        t.prompts().messages.clear();
+        const QString file = path(QStringLiteral("long%1.YSQ").arg(c.size));
+        ASSERT_TRUE(safeFile::writeWhole(file, sequenceFile::encode(sequenceFile::SequenceFileData::sized(1, 2))));
+        QFile grow(file);
+        ASSERT_TRUE(grow.resize(c.size));
+        EXPECT_EQ(sequenceFileIo::loadSeqenceIntoMemory(e, file, 0), c.loads) << c.size;
+        EXPECT_EQ(e.state.stepCount, c.loads ? 2 : 0) << c.size;
+        if (!c.loads) {
+            ASSERT_EQ(t.prompts().messages.size(), 1);
+            EXPECT_TRUE(t.prompts().messages[0].startsWith("Sequence Not Recognized the file is " +
+                                                           QString::number(c.size) + " bytes long"))
+                << t.prompts().messages[0].toStdString();
+        }
+        e.state.stepCount = 0;
+    }
 }
 
 TEST_F(SequenceFileIo, aFileWithFewerUniversesLeavesTheOtherUniversesAlone) {

@@ -231,7 +231,6 @@ void Light_Editor::Close_Editor_Click() {
 
 void Light_Editor::unloadEditor() {
     if (!hasShell()) return;
-    Shell& s = shell();
     if (auto* editor = loadedForm<Light_Editor>()) editor->Form_Unload();
     unloadForm<Light_Editor>();
 }
