@@ -33,6 +33,8 @@ public:
     // The top bar's programming-mode and playback-mode buttons.
     virtual void cmdProgramingMode_Click() {}
     virtual void cmdPlaybackMode_Click() {}
+    // Shows the current view (layer) of the layout again.
+    virtual void refreshCurrentLayer() {}
 };
 
 #pragma GCC diagnostic pop

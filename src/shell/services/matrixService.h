@@ -22,6 +22,9 @@ public:
     // Sound to matrix on playback n: starts the pattern, and the band levels while it runs.
     virtual void startAudioMatrix(int32_t playbackNumber, const QString& matrixName, int32_t frontColor, int32_t backColor, int32_t eqType) {}
     virtual void audioData(int32_t playbackNumber, const std::vector<int32_t>& theData) {}
+    // Chooses the matrix of that name for the matrix addressing window and
+    // shows that window on top.
+    virtual void setMatrixName(const QString& name) {}
 };
 
 #pragma GCC diagnostic pop

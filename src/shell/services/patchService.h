@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 // The base bodies answer without looking at their arguments.
 #pragma GCC diagnostic push
@@ -39,6 +40,11 @@ public:
     virtual void showFixtureList() {}
     // Unloads and shows the layout window again.
     virtual void reloadLayoutWindow() {}
+    // The fixtures selected on the layout, in fixture order; none without a layout.
+    virtual std::vector<int32_t> selectedFixtures() { return {}; }
+    // Selects these fixtures on the layout (added to the selection with add)
+    // and publishes the selection; the first becomes the current fixture.
+    virtual void selectFixtures(const std::vector<int32_t>& fixtures, bool add) { (void)fixtures, (void)add; }
 };
 
 #pragma GCC diagnostic pop

@@ -36,6 +36,11 @@ public:
     virtual void makePalleteDirectories() {}
     // Deletes and regenerates every preset of the show.
     virtual void regenerateAllPresets() {}
+    // Rebuilds the property collections from the show's profiles and writes
+    // the generated preset files (existing files stay).
+    virtual void regeneratePalettes() {}
+    // Rebuilds the page the palette window shows for the current selection.
+    virtual void refreshButtons() {}
 };
 
 #pragma GCC diagnostic pop
