@@ -2,6 +2,7 @@
 
 #include "effects/fogControl.h"
 #include "output/DmxOutput.h"
+#include "patch/ui/patchWindowService.h"
 #include "playback/playbackFrame.h"
 #include "shell/shell.h"
 #include "shell/ui/shellMainWindowService.h"
@@ -21,5 +22,7 @@ void startEffects(Shell& s) { s.engine<FogControl>(); }
 void startShow(Shell& s) { s.provide<ShowService>(std::make_unique<ShowEngine>()); }
 
 void startShortcuts(Shell& s) { registerShortcuts(s); }
+
+void startPatch(Shell& s) { registerPatchWindows(s); }
 
 } // namespace wiring

@@ -45,6 +45,16 @@ public:
     // Selects these fixtures on the layout (added to the selection with add)
     // and publishes the selection; the first becomes the current fixture.
     virtual void selectFixtures(const std::vector<int32_t>& fixtures, bool add) { (void)fixtures, (void)add; }
+    // The main window's patch commands: "Patch List", "DMX Channel
+    // Configuration" (the patch window in view mode), "View/Edit Start
+    // Channel" of the current fixture, "View Properties for Current Channel"
+    // (modal), and the removal of the selected fixtures or of a matrix.
+    virtual void showPatchList() {}
+    virtual void showDmxConfiguration() {}
+    virtual void showFixtureProperties(int32_t fixture) { (void)fixture; }
+    virtual void showChannelSettings(int32_t channel, bool modal) { (void)channel, (void)modal; }
+    virtual void removeSelectedFixtures() {}
+    virtual void removeMatrix(const QString& matrixName) { (void)matrixName; }
 };
 
 #pragma GCC diagnostic pop

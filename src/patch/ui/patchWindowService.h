@@ -1,0 +1,24 @@
+#pragma once
+// The patch side of PatchService: the patch window opened from the profile
+// editor, the profile update, and the main window's patch commands (patch
+// list, DMX configuration, fixture properties, channel settings, removal).
+
+#include "shell/services/patchService.h"
+
+class Shell;
+
+class PatchWindowService : public PatchService {
+public:
+    void showPatchWindow(bool fromFile) override;
+    void closePatchWindow() override;
+    void updatePatchedProfile() override;
+    void showPatchList() override;
+    void showDmxConfiguration() override;
+    void showFixtureProperties(int32_t fixture) override;
+    void showChannelSettings(int32_t channel, bool modal) override;
+    void removeSelectedFixtures() override;
+    void removeMatrix(const QString& matrixName) override;
+};
+
+// Registers the patch windows' service with the shell.
+void registerPatchWindows(Shell& s);
