@@ -15,10 +15,7 @@ ShowTables& tables() { return shell().state.tables; }
 bool slotFree(int32_t g) { return tables().groupMembers.value(g - 1).isEmpty(); }
 } // namespace
 
-GroupModes& modes() {
-    static GroupModes m;
-    return m;
-}
+GroupModes& modes() { return shell().engine<GroupModes>(); }
 
 QString membersText(const std::vector<int32_t>& fixtures) {
     QString text;

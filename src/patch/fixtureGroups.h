@@ -13,7 +13,7 @@
 namespace fixtureGroups {
 
 // Group command modes shared by the layout, the fixture list and the main
-// window's group menu.
+// window's group menu; they live as long as the shell.
 struct GroupModes {
     bool editMode = false;   // a group's members are being edited
     bool deleteMode = false; // the next group chosen from the menu is deleted

@@ -168,3 +168,62 @@ TEST(FixtureGroups, CreateTakesTheFirstFreeSlotAndACancelLeavesItFree) {
 }
 
 } // namespace
+
+namespace {
+
+struct SelectionLayout final : PatchService {
+    std::vector<int32_t> chosen;
+    bool added = false;
+    void selectFixtures(const std::vector<int32_t>& fixtures, bool add) override {
+        chosen = fixtures;
+        added = add;
+    }
+};
+
+TEST(FixtureGroups, TheGroupMenuSelectsOrDeletesByMode) {
+    PatchRig rig;
+    rig.patch(QStringLiteral("Par"), parTypes, 1, 4);
+    auto& layout = rig.t.get().provide<PatchService>(std::make_unique<SelectionLayout>());
+    ShowTables& t = rig.m().tables;
+    t.groupNames[0] = QStringLiteral("Front");
+    t.groupMembers[0] = QStringLiteral("2,4,");
+    t.groupNames[1] = QStringLiteral("Back");
+    t.groupMembers[1] = QStringLiteral("1,");
+    fixtureGroups::selectgroup_Click(1, true);
+    EXPECT_EQ(layout.chosen, (std::vector<int32_t>{2, 4}));
+    EXPECT_TRUE(layout.added);
+    EXPECT_EQ(fixtureGroups::modes().selectedGroup, 1);
+
+    fixtureGroups::modes().deleteMode = true;
+    fixtureGroups::selectgroup_Click(0, false); // entry 0 keeps the delete mode
+    EXPECT_TRUE(fixtureGroups::modes().deleteMode);
+    rig.t.prompts().answers = {msgBox::Yes};
+    fixtureGroups::selectgroup_Click(1, false);
+    EXPECT_FALSE(fixtureGroups::modes().deleteMode);
+    EXPECT_EQ(t.groupNames[0], QStringLiteral("Back"));
+
+    rig.t.prompts().inputs = {QStringLiteral("  Rear")};
+    fixtureGroups::renameAGroup(1);
+    EXPECT_EQ(t.groupNames[0], QStringLiteral("  Rear"));
+    fixtureGroups::renameAGroup(1); // an empty answer keeps the name
+    EXPECT_EQ(t.groupNames[0], QStringLiteral("  Rear"));
+}
+
+TEST(FixtureGroups, SavingAnEditedGroupWritesTheSelectionIntoIt) {
+    PatchRig rig;
+    ShowTables& t = rig.m().tables;
+    t.groupNames[0] = QStringLiteral("Front");
+    t.groupMembers[0] = QStringLiteral("1,");
+    rig.t.prompts().messages.clear();
+    fixtureGroups::saveChangesToGroup({2});
+    EXPECT_EQ(rig.t.prompts().messages.value(0),
+              QStringLiteral("No Group is being edited, Please select (edit existing group) from the (groups) menu"));
+    fixtureGroups::modes().editMode = true;
+    fixtureGroups::modes().selectedGroup = 1;
+    rig.t.prompts().inputs = {QStringLiteral("Front")};
+    fixtureGroups::saveChangesToGroup({2, 3});
+    EXPECT_EQ(t.groupMembers[0], QStringLiteral("2,3,"));
+    EXPECT_FALSE(fixtureGroups::modes().editMode);
+}
+
+} // namespace

@@ -1,5 +1,6 @@
 #include "patch/ui/patchWindowService.h"
 
+#include "patch/fixtureGroups.h"
 #include "patch/fixtureRemoval.h"
 #include "patch/ui/NewWhat.h"
 #include "patch/ui/PROPTYPE.h"
@@ -76,5 +77,17 @@ void PatchWindowService::showChannelSettings(int32_t channel, bool modal) {
 void PatchWindowService::removeSelectedFixtures() { fixtureRemoval::removefixture_Click(); }
 
 void PatchWindowService::removeMatrix(const QString& matrixName) { fixtureRemoval::removeMatrix(matrixName); }
+
+void PatchWindowService::selectGroup(int32_t index, bool shiftHeld) { fixtureGroups::selectgroup_Click(index, shiftHeld); }
+
+void PatchWindowService::createGroup() { fixtureGroups::createGroup(selectedFixtures()); }
+
+void PatchWindowService::editExistingGroup() { fixtureGroups::modes().editMode = true; }
+
+void PatchWindowService::saveChangesToGroup() { fixtureGroups::saveChangesToGroup(selectedFixtures()); }
+
+void PatchWindowService::deleteGroup() { fixtureGroups::modes().deleteMode = true; }
+
+void PatchWindowService::renameGroup(int32_t group) { fixtureGroups::renameAGroup(group); }
 
 void registerPatchWindows(Shell& s) { s.provide<PatchService>(std::make_unique<PatchWindowService>()); }

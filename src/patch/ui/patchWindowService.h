@@ -18,6 +18,12 @@ public:
     void showChannelSettings(int32_t channel, bool modal) override;
     void removeSelectedFixtures() override;
     void removeMatrix(const QString& matrixName) override;
+    void selectGroup(int32_t index, bool shiftHeld) override;
+    void createGroup() override;
+    void editExistingGroup() override;
+    void saveChangesToGroup() override;
+    void deleteGroup() override;
+    void renameGroup(int32_t group) override;
 };
 
 // Registers the patch windows' service with the shell.

@@ -55,6 +55,16 @@ public:
     virtual void showChannelSettings(int32_t channel, bool modal) { (void)channel, (void)modal; }
     virtual void removeSelectedFixtures() {}
     virtual void removeMatrix(const QString& matrixName) { (void)matrixName; }
+    // Fixture groups. A choice of the main window's group menu (entry 0
+    // "Deselect All Groups "); the layout's "Groups" commands on its
+    // selection ("Edit Existing Group" and "Delete Group" set their mode, the
+    // caller then pops up the group menu); renaming group g.
+    virtual void selectGroup(int32_t index, bool shiftHeld) { (void)index, (void)shiftHeld; }
+    virtual void createGroup() {}
+    virtual void editExistingGroup() {}
+    virtual void saveChangesToGroup() {}
+    virtual void deleteGroup() {}
+    virtual void renameGroup(int32_t group) { (void)group; }
 };
 
 #pragma GCC diagnostic pop
