@@ -193,3 +193,25 @@ TEST_F(PatchWindows, ChannelSettingsStoreLimitsOnlyWhenTheyMakeSense) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PatchWindows, TheStartAdvancesToTheFirstFreeBlock) {
+    NewWhat& w = openWithRgbPar();
+    w.Text1[1]->setText(QStringLiteral("2"));
+    w.newOKbutton_Click(); // pars on 1..6
+    NewWhat& again = openWithRgbPar();
+    again.Text1[1]->setText(QStringLiteral("1"));
+    again.displayChannelBoxes();
+    EXPECT_EQ(again.Text1[0]->text(), QStringLiteral("7"));
+    EXPECT_TRUE(again.newOKbutton->isEnabled());
+    // A count that is no number is refused once, not at every step.
+    t.prompts().messages.clear();
+    again.Text1[1]->setText(QStringLiteral("x"));
+    again.displayChannelBoxes();
+    EXPECT_LE(t.prompts().messages.size(), 2);
+    EXPECT_FALSE(again.newOKbutton->isEnabled());
+    EXPECT_TRUE(again.lblChangeStartChannel->isVisibleTo(&again));
+}
+
+} // namespace

@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -177,7 +178,10 @@ NewWhat::BoxLook NewWhat::boxLook(int box) const {
 void NewWhat::displayChannelBoxes() {
     // The universe shown is the universe the clicks and drops use.
     currentUniverse = std::max(cmgUniverseComboListBox->currentIndex(), 0) + 1;
-    Text1[0]->setText(QStringLiteral("1"));
+    {
+        const QSignalBlocker quiet(Text1[0]); // the fit is checked once below
+        Text1[0]->setText(QStringLiteral("1"));
+    }
     for (int i = 1; i <= 512; ++i) {
         const BoxLook look = boxLook(i);
         QPushButton* b = channel[size_t(i)];
@@ -256,12 +260,22 @@ void NewWhat::checkFit() {
 
 void NewWhat::advanceToFit() {
     Light_Editor* e = loadedForm<Light_Editor>();
-    for (int i = 0; i < 512; ++i) {
-        if (e && e->isVisible() &&
-            patchCommit::fixturesFit(currentUniverse - 1, Text1[0]->text(), Text1[1]->text(), e->txtFields[0]->text()))
-            return;
-        Text1[0]->setText(QString::number(int(numberText::leadingValue(Text1[0]->text())) + 1));
+    // Boxes without a number never fit: no point asking 512 times.
+    if (e && (!numberText::isNumber(Text1[1]->text()) || !numberText::isNumber(e->txtFields[0]->text()))) {
+        checkFit();
+        return;
     }
+    {
+        const QSignalBlocker quiet(Text1[0]);
+        for (int i = 0; i < 512; ++i) {
+            if (e && e->isVisible() &&
+                patchCommit::fixturesFit(currentUniverse - 1, Text1[0]->text(), Text1[1]->text(),
+                                         e->txtFields[0]->text()))
+                break;
+            Text1[0]->setText(QString::number(int(numberText::leadingValue(Text1[0]->text())) + 1));
+        }
+    }
+    checkFit();
 }
 
 void NewWhat::cmdAddUniverse_Click() {
