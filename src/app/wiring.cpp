@@ -3,6 +3,7 @@
 #include "effects/fogControl.h"
 #include "output/DmxOutput.h"
 #include "patch/ui/patchWindows.h"
+#include "patch/ui/patchWindowService.h"
 #include "playback/playbackFrame.h"
 #include "shell/shell.h"
 #include "shell/ui/shellMainWindowService.h"
@@ -24,5 +25,7 @@ void startShow(Shell& s) { s.provide<ShowService>(std::make_unique<ShowEngine>()
 void startLayout(Shell& s) { startPatchWindows(s); }
 
 void startShortcuts(Shell& s) { registerShortcuts(s); }
+
+void startPatch(Shell& s) { registerPatchWindows(s); }
 
 } // namespace wiring

@@ -21,5 +21,7 @@ void startShow(Shell& s);
 void startLayout(Shell& s);
 // Button pages: their engine and windows are the shortcuts service.
 void startShortcuts(Shell& s);
+// Patch: the patch windows and the main window's patch commands.
+void startPatch(Shell& s);
 
 } // namespace wiring

@@ -141,6 +141,7 @@ public:
     // The current fixture.
     int32_t currentLightClass = 0, currentStartChannel = 0, currentFixtureNumber = 0;
     void makeCurrent(int32_t fixture);
+    void mirrorSelectionIntoList();
 
     // The fixture list.
     FixtureListState list;
@@ -162,7 +163,6 @@ public:
 private:
     int32_t findHighlightedFixture();
     void moveWingHighlight(int32_t from, int32_t to, int32_t step);
-    void mirrorSelectionIntoList();
     void storeMovedPositions();
     int32_t labelBackFor(bool selected) const;
     void reportOnce(const QString& text);

@@ -77,3 +77,19 @@ int32_t LayoutPatchService::currentFixtureNumber() { return layoutEngine().curre
 void LayoutPatchService::highLightFixture(int32_t fixture, bool releaseOnly) {
     layoutEngine().highLightFixture(fixture, releaseOnly);
 }
+
+std::vector<int32_t> LayoutPatchService::selectedFixtures() {
+    std::vector<int32_t> out;
+    for (int32_t f = 1; f <= shell().state.fixtureCount; ++f)
+        if (isSelected(f)) out.push_back(f);
+    return out;
+}
+
+void LayoutPatchService::selectFixtures(const std::vector<int32_t>& fixtures, bool add) {
+    LayoutEngine& layout = layoutEngine();
+    if (!add)
+        for (int32_t f = 1; f <= shell().state.fixtureCount; ++f) setSelected(f, false);
+    for (int32_t f : fixtures) setSelected(f, true);
+    if (!fixtures.empty()) layout.makeCurrent(fixtures.front());
+    layout.mirrorSelectionIntoList();
+}

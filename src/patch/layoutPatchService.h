@@ -32,4 +32,6 @@ public:
     void Form_MouseUp(int button, int shift, double x, double y) override;
     int32_t currentFixtureNumber() override;
     void highLightFixture(int32_t fixture, bool releaseOnly) override;
+    std::vector<int32_t> selectedFixtures() override;
+    void selectFixtures(const std::vector<int32_t>& fixtures, bool add) override;
 };

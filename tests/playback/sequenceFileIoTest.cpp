@@ -228,7 +228,7 @@ TEST_F(SequenceFileIo, aFileLongerThanAnySequenceOfTheShowIsRefusedUnread) {
     // Surplus records after the trailer are ignored, up to the longest file
     // a sequence of the show's universes can be; beyond that the file is not
     // read at all (reading it whole would take any amount of memory).
-    frmPlayBackControlEngine e;
+    PlaybackEngine e;
     const int64_t limit = sequenceFile::largestFileBytes(1);
     struct Case { int64_t size; bool loads; };
     for (const Case c : {Case{limit, true}, Case{limit + sequenceFile::recordSize, false}}) {

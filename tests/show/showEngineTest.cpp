@@ -301,7 +301,9 @@ TEST(SettingsKeys, EveryKeyIsListedOnceWithItsDefault) {
         EXPECT_FALSE(seen.contains(name)) << name.toStdString();
         seen.append(name);
         // A key that somebody reads has the default that reader passes.
-        if (QString::fromLatin1(k->readBy) != QLatin1String("-")) EXPECT_NE(k->defaultValue, nullptr) << name.toStdString();
+        if (QString::fromLatin1(k->readBy) != QLatin1String("-")) {
+            EXPECT_NE(k->defaultValue, nullptr) << name.toStdString();
+        }
     }
     TestShell t;
     EXPECT_EQ(settingsKeys::read(settingsKeys::theThing), QStringLiteral("tulipvex"));

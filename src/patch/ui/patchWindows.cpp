@@ -1,4 +1,5 @@
 #include "patch/ui/patchWindows.h"
+#include "patch/ui/patchWindowService.h"
 
 #include "patch/layoutEngine.h"
 #include "patch/ui/FixtureList.h"
@@ -65,7 +66,11 @@ void PatchWindowsService::refreshIcons() {
 }
 
 PatchWindowsService& startPatchWindows(Shell& s) {
-    PatchWindowsService& service = s.provide<PatchService>(std::make_unique<PatchWindowsService>());
+    // The service registered early (the profile editor may already use it)
+    // is taken over; otherwise one is registered now.
+    auto* registered = dynamic_cast<PatchWindowsService*>(&s.patch());
+    PatchWindowsService& service =
+        registered ? *registered : s.provide<PatchService>(std::make_unique<PatchWindowService>());
     layoutEngine().layoutWholeShow();
     // The layout and the fixture list are tool windows shown at start-up.
     service.showLayoutWindow();

@@ -2,6 +2,7 @@
 // What the patch and the layout window offer the others. The base is "no
 // layout": no icons.
 
+#include <vector>
 #include <QString>
 #include <cstdint>
 
@@ -71,6 +72,32 @@ public:
     virtual int32_t currentFixtureNumber() { return 0; }
     // Locate Fixture: light a fixture up, or only give the last one back.
     virtual void highLightFixture(int32_t /*fixture*/, bool /*releaseOnly*/) {}
+
+    // The fixtures selected on the layout, in fixture order; none without a layout.
+    virtual std::vector<int32_t> selectedFixtures() { return {}; }
+    // Selects these fixtures on the layout (added to the selection with add)
+    // and publishes the selection; the first becomes the current fixture.
+    virtual void selectFixtures(const std::vector<int32_t>& fixtures, bool add) { (void)fixtures, (void)add; }
+    // The main window's patch commands: "Patch List", "DMX Channel
+    // Configuration" (the patch window in view mode), "View/Edit Start
+    // Channel" of the current fixture, "View Properties for Current Channel"
+    // (modal), and the removal of the selected fixtures or of a matrix.
+    virtual void showPatchList() {}
+    virtual void showDmxConfiguration() {}
+    virtual void showFixtureProperties(int32_t fixture) { (void)fixture; }
+    virtual void showChannelSettings(int32_t channel, bool modal) { (void)channel, (void)modal; }
+    virtual void removeSelectedFixtures() {}
+    virtual void removeMatrix(const QString& matrixName) { (void)matrixName; }
+    // Fixture groups. A choice of the main window's group menu (entry 0
+    // "Deselect All Groups "); the layout's "Groups" commands on its
+    // selection ("Edit Existing Group" and "Delete Group" set their mode, the
+    // caller then pops up the group menu); renaming group g.
+    virtual void selectGroup(int32_t index, bool shiftHeld) { (void)index, (void)shiftHeld; }
+    virtual void createGroup() {}
+    virtual void editExistingGroup() {}
+    virtual void saveChangesToGroup() {}
+    virtual void deleteGroup() {}
+    virtual void renameGroup(int32_t group) { (void)group; }
 };
 
 #pragma GCC diagnostic pop

@@ -46,6 +46,10 @@ public:
     // -9999999 when none matches.
     virtual int32_t returnAValueForAPropertyName(int32_t fixtureNumber, const QString& propertyName,
                                                  const QString& channelName);
+
+    // Rebuilds the property collections from the show's profiles and writes
+    // the generated preset files (existing files stay).
+    virtual void regeneratePalettes() {}
 };
 
 #pragma GCC diagnostic pop
