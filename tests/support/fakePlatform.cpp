@@ -2,6 +2,7 @@
 
 #include "support/fakeArtNet.h"
 #include "support/fakeDeviceArrival.h"
+#include "support/fakeFileSystem.h"
 #include "support/fakeFtdiPort.h"
 #include "support/fakePortIo.h"
 
@@ -76,6 +77,7 @@ std::unique_ptr<Shell> makeTestShell(const QString& folder) {
     services.artNet = std::make_unique<FakeArtNetLayer>();
     services.portIo = std::make_unique<FakePortIo>();        // no card
     services.deviceArrival = std::make_unique<FakeDeviceArrival>();
+    services.files = std::make_unique<FakeFileSystem>();
     return std::make_unique<Shell>(folder, std::move(services));
 }
 } // namespace

@@ -3,6 +3,7 @@
 // base is "no wing attached".
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 // The base bodies answer without looking at their arguments.
@@ -39,6 +40,14 @@ public:
     virtual void StopServer();
     // Rebuilds the web remote's model of pages and buttons.
     virtual void updateWebInterface();
+    // The running web server's local address and port; empty and 0 when none runs.
+    virtual QString getIP() { return {}; }
+    virtual int32_t getPort() { return 0; }
+    // The names of the MIDI input devices, by device number from 0.
+    virtual QStringList midiInputDevices() { return {}; }
+    // Closes MIDI output and input; reopens them with the device ylc.ini names.
+    virtual void closeMIDI() {}
+    virtual void initMidi() {}
 };
 
 #pragma GCC diagnostic pop

@@ -77,6 +77,8 @@ public:
     // Replaces the entries of the "Groups" menu after entry 0 ("Deselect All
     // Groups "): one per group, by group number 1..256, with its caption.
     virtual void setGroupMenu(const std::vector<std::pair<int, QString>>& entries) { (void)entries; }
+    // The main window's saving and editing controls (save changes, remove matrix, remove fixtures).
+    virtual void setProgrammingControlsEnabled(bool enabled) {}
 };
 
 #pragma GCC diagnostic pop

@@ -33,6 +33,10 @@ public:
     // The top bar's programming-mode and playback-mode buttons.
     virtual void cmdProgramingMode_Click() {}
     virtual void cmdPlaybackMode_Click() {}
+    // Enables or disables the top bar's programming-mode button.
+    virtual void setProgramingModeEnabled(bool enabled) {}
+    // The top bar's saving and editing controls (buttons 1, 2, 4, 5, 3, 7, "Delete View", the button wizard, group, reset page and button mode buttons).
+    virtual void setProgrammingControlsEnabled(bool enabled) {}
 };
 
 #pragma GCC diagnostic pop

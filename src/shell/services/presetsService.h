@@ -36,6 +36,8 @@ public:
     virtual void makePalleteDirectories() {}
     // Deletes and regenerates every preset of the show.
     virtual void regenerateAllPresets() {}
+    // The palette window's "Delete Group" and "Delete Preset" entries.
+    virtual void setProgrammingControlsEnabled(bool enabled) {}
 };
 
 #pragma GCC diagnostic pop
