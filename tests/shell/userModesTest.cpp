@@ -84,7 +84,9 @@ TEST_F(UserModesTest, TheCodeBoxStartsEmptyAndAWrongOrCancelledCodeChangesNothin
         t.prompts().inputs.push_back(answer);
         EXPECT_FALSE(modes.changeMode(UserModes::playbackOnly));
     }
-    EXPECT_EQ(t.prompts().messages, QStringList(2, QStringLiteral("Password Incorrect, Please try again")));
+    EXPECT_EQ(t.prompts().messages.filter(QStringLiteral("Password Incorrect")),
+              QStringList(2, QStringLiteral("Password Incorrect, Please try again")));
+    EXPECT_EQ(t.prompts().inputDefaults, QStringList(2, QString()));
     EXPECT_TRUE(log.calls.isEmpty());
     EXPECT_EQ(modes.userMode, UserModes::programmerUser);
     EXPECT_FALSE(QFile::exists(t.get().iniFile()));
@@ -127,7 +129,7 @@ TEST_F(UserModesTest, LockCodeChangesOnlyWithTheCurrentCodeAndTwoEqualNewOnes) {
     }
     EXPECT_EQ(modes.passWord, QStringLiteral("Stage1"));
     EXPECT_EQ(settingsKeys::read(settingsKeys::theThing), QStringLiteral("Stage1"));
-    EXPECT_TRUE(t.prompts().messages.isEmpty());
+    EXPECT_TRUE(t.prompts().messages.filter(QStringLiteral("Incorrect")).isEmpty());
 }
 
 TEST_F(UserModesTest, AnEmptyStoredCodeIsMatchedByAnEmptyAnswer) {

@@ -32,8 +32,9 @@ int FakePrompts::messageBox(const QString& text, int, const QString&) {
     return takeOr(answers, int(msgBox::OK));
 }
 
-QString FakePrompts::inputBox(const QString& prompt, const QString&, const QString&) {
+QString FakePrompts::inputBox(const QString& prompt, const QString&, const QString& defaultText) {
     messages.append(prompt);
+    inputDefaults.append(defaultText);
     return takeOr(inputs, QString());
 }
 
