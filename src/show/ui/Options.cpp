@@ -13,6 +13,7 @@
 #include "shell/ui/windowFunctions.h"
 #include "shell/ui/windowRegistry.h"
 #include "show/options.h"
+#include "show/ui/colourMark.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -44,14 +45,6 @@ QWidget* panel(const QString& name, const QString& title, QVBoxLayout*& body) {
     box->setObjectName(name);
     body = new QVBoxLayout(box);
     return box;
-}
-
-QString colourOf(int mark) {
-    // Marks are colours in blue-green-red order.
-    return QStringLiteral("#%1%2%3")
-        .arg(mark & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((mark >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((mark >> 16) & 0xFF, 2, 16, QLatin1Char('0'));
 }
 
 } // namespace
@@ -111,7 +104,6 @@ Options::Options(QWidget* parent) : QWidget(parent) {
     }
     cmbSelectMode->addItems({UserModes::programmerUser, UserModes::userOnly, UserModes::playbackOnly});
     cmbSelectMode->setCurrentText(shell().engine<UserModes>().userMode);
-    loading = false;
     showSection(cmdPassword);
     miscGlobalFunctions::windowPlacement(this, QStringLiteral("GET"));
 }
@@ -122,14 +114,9 @@ std::array<QPushButton*, 8> Options::sectionButtons() const {
     return {cmdPassword, cmdDmxRefresh, cmdStartFile, cmdMidi, cmdVideoPlayback, cmdHardware, cmdDualView, cmdRemote};
 }
 
-int Options::markOf(QPushButton* button) const { return button->property("mark").toInt(); }
+int Options::markOf(QPushButton* button) const { return colourMarkOf(button); }
 
-void Options::setMark(QPushButton* button, int mark) {
-    button->setProperty("mark", mark);
-    button->setStyleSheet(mark == 0 ? QString()
-                                    : QStringLiteral("QPushButton#%1 { border-left: 6px solid %2; }")
-                                          .arg(button->objectName(), colourOf(mark)));
-}
+void Options::setMark(QPushButton* button, int mark) { setColourMark(button, mark); }
 
 void Options::hideAllSections() {
     for (QPushButton* b : sectionButtons()) setMark(b, 0);

@@ -101,5 +101,4 @@ private:
     void hideAllSections();
     void List1_ItemCheck(int row);
     std::array<QPushButton*, 8> sectionButtons() const;
-    bool loading = true;
 };

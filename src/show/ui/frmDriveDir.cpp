@@ -3,7 +3,7 @@
 #include "output/ui/unloadOnClose.h"
 #include "platform/fileSystem.h"
 #include "shell/shell.h"
-#include "shell/ui/Formontop.h"
+#include "show/ui/colourMark.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,12 +16,6 @@ namespace {
 const QString restoreCaption = QStringLiteral("Find the VarnelDMXBackup folder and double click on the show Name");
 const QString upEntry = QStringLiteral("..");
 
-QString colourOf(int mark) {
-    return QStringLiteral("#%1%2%3")
-        .arg(mark & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((mark >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
-        .arg((mark >> 16) & 0xFF, 2, 16, QLatin1Char('0'));
-}
 } // namespace
 
 frmDriveDir::frmDriveDir(QWidget* parent) : QWidget(parent) {
@@ -54,13 +48,9 @@ frmDriveDir::frmDriveDir(QWidget* parent) : QWidget(parent) {
     connect(cmdOK, &QPushButton::clicked, this, &frmDriveDir::cmdOK_Click);
 }
 
-int frmDriveDir::markOf(QWidget* button) const { return button->property("mark").toInt(); }
+int frmDriveDir::markOf(QWidget* button) const { return colourMarkOf(button); }
 
-void frmDriveDir::setMark(QWidget* button, int mark) {
-    button->setProperty("mark", mark);
-    button->setStyleSheet(QStringLiteral("QPushButton#%1 { border-left: 6px solid %2; }")
-                              .arg(button->objectName(), colourOf(mark)));
-}
+void frmDriveDir::setMark(QPushButton* button, int mark) { setColourMark(button, mark); }
 
 void frmDriveDir::Form_Load() {
     drives = shell().files().drives();

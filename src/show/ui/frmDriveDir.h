@@ -46,7 +46,7 @@ protected:
 private:
     void Dir1_Change();
     void markSelectedDrive(int index);
-    void setMark(QWidget* button, int mark);
+    void setMark(QPushButton* button, int mark);
     std::vector<Drive> drives;
     QVBoxLayout* driveColumn;
 };
