@@ -15,37 +15,28 @@ struct Log {
     QStringList calls;
 };
 
-struct FakeMain : MainWindowService {
-    explicit FakeMain(Log& l) : log(l) {}
-    void setProgrammingControlsEnabled(bool on) override { log.calls << QStringLiteral("main:%1").arg(on); }
+// A service that logs the enabling of its saving and editing controls.
+template <typename S> struct ControlsLog : S {
+    ControlsLog(Log& l, const char* w) : log(l), who(QLatin1String(w)) {}
+    void setProgrammingControlsEnabled(bool on) override { log.calls << who + QStringLiteral(":%1").arg(on); }
     Log& log;
+    QString who;
 };
-struct FakeTop : MastersService {
-    explicit FakeTop(Log& l) : log(l) {}
-    void setProgrammingControlsEnabled(bool on) override { log.calls << QStringLiteral("top:%1").arg(on); }
+
+struct FakeTop : ControlsLog<MastersService> {
+    explicit FakeTop(Log& l) : ControlsLog(l, "top") {}
     void setProgramingModeEnabled(bool on) override { log.calls << QStringLiteral("programming:%1").arg(on); }
     void cmdPlaybackMode_Click() override { log.calls << QStringLiteral("playbackMode"); }
-    Log& log;
-};
-struct FakePages : ShortcutsService {
-    explicit FakePages(Log& l) : log(l) {}
-    void setProgrammingControlsEnabled(bool on) override { log.calls << QStringLiteral("pages:%1").arg(on); }
-    Log& log;
-};
-struct FakePalettes : PresetsService {
-    explicit FakePalettes(Log& l) : log(l) {}
-    void setProgrammingControlsEnabled(bool on) override { log.calls << QStringLiteral("palettes:%1").arg(on); }
-    Log& log;
 };
 
 struct UserModesTest : ::testing::Test {
     TestShell t;
     Log log;
     void SetUp() override {
-        t.get().provide<MainWindowService>(std::make_unique<FakeMain>(log));
+        t.get().provide<MainWindowService>(std::make_unique<ControlsLog<MainWindowService>>(log, "main"));
         t.get().provide<MastersService>(std::make_unique<FakeTop>(log));
-        t.get().provide<ShortcutsService>(std::make_unique<FakePages>(log));
-        t.get().provide<PresetsService>(std::make_unique<FakePalettes>(log));
+        t.get().provide<ShortcutsService>(std::make_unique<ControlsLog<ShortcutsService>>(log, "pages"));
+        t.get().provide<PresetsService>(std::make_unique<ControlsLog<PresetsService>>(log, "palettes"));
     }
     static QStringList saveMenu(bool on) {
         const QString s = QString::number(on);
