@@ -6,6 +6,7 @@
 #include "platform/artNetSender.h"
 #include "platform/clock.h"
 #include "platform/deviceArrival.h"
+#include "platform/fileSystem.h"
 #include "platform/ftdiPort.h"
 #include "platform/paths.h"
 #include "platform/placementStore.h"
@@ -20,6 +21,7 @@
 #include "shell/services/showService.h"
 #include "shell/settingsKeys.h"
 #include "shell/shell.h"
+#include "shell/userModes.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -84,6 +86,8 @@ int main(int argc, char** argv) {
     form<Main>().show();
     // The layout and the fixture list are tool windows shown with the console.
     wiring::startLayout(s);
+    // The stored user mode, once the windows it reaches exist.
+    s.engine<UserModes>().applyUserMode();
 
     // A second after the windows are up the interfaces are opened, whose last
     // step switches the refresh tick on, then Art-Net starts when it is

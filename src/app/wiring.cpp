@@ -8,7 +8,7 @@
 #include "shell/shell.h"
 #include "shell/ui/shellMainWindowService.h"
 #include "shortcuts/ui/shortcutsServiceImpl.h"
-#include "show/showEngine.h"
+#include "show/ui/showWindows.h"
 
 namespace wiring {
 
@@ -20,7 +20,7 @@ void startPlayback(Shell& s) { s.engine<PlaybackFrame>(); }
 
 void startEffects(Shell& s) { s.engine<FogControl>(); }
 
-void startShow(Shell& s) { s.provide<ShowService>(std::make_unique<ShowEngine>()); }
+void startShow(Shell& s) { s.provide<ShowService>(std::make_unique<ShowWindows>()); }
 
 void startLayout(Shell& s) { startPatchWindows(s); }
 

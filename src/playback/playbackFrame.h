@@ -99,6 +99,7 @@ public:
     // The interval set at start-up: the settings value when 1..99, else 33.
     void applyStartupRefreshRate(const QString& settingsValue);
     int32_t refreshIntervalMs() const override;
+    void setRefreshIntervalMs(int32_t milliseconds) override;
     // Errors the tick has reported (each once).
     const std::vector<QString>& tickErrors() const { return reportedTickErrors; }
 

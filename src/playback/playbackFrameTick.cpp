@@ -102,3 +102,5 @@ void PlaybackFrame::applyStartupRefreshRate(const QString& settingsValue) {
 }
 
 int32_t PlaybackFrame::refreshIntervalMs() const { return tick->interval(); }
+
+void PlaybackFrame::setRefreshIntervalMs(int32_t milliseconds) { tick->setInterval(milliseconds); }

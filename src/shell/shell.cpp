@@ -3,6 +3,7 @@
 #include "platform/artNetSender.h"
 #include "platform/clock.h"
 #include "platform/deviceArrival.h"
+#include "platform/fileSystem.h"
 #include "platform/ftdiPort.h"
 #include "platform/paths.h"
 #include "platform/placementStore.h"
@@ -21,6 +22,11 @@ Shell::Shell(QString programFolder, PlatformServices s) : folder(std::move(progr
     while (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);
     state.totalChannels = 512;
     state.resize(512);
+}
+
+FileSystem& Shell::files() {
+    if (!services.files) services.files = std::make_unique<LocalFileSystem>();
+    return *services.files;
 }
 
 Shell::~Shell() {

@@ -20,6 +20,7 @@ class FtdiDriver;
 class ArtNetLayer;
 class PortIo;
 class DeviceArrival;
+class FileSystem;
 class ControlService;
 class MainWindowService;
 class MastersService;
@@ -43,6 +44,8 @@ struct PlatformServices {
     std::unique_ptr<PortIo> portIo;
     // Tells the output when a USB-to-DMX interface is plugged in; may be missing.
     std::unique_ptr<DeviceArrival> deviceArrival;
+    // Drives, folders and copies of backup and restore; the desktop's when missing.
+    std::unique_ptr<FileSystem> files;
 };
 
 // The services the subsystems offer each other (src/shell/services/).
@@ -74,6 +77,7 @@ public:
     ArtNetLayer* artNet() { return services.artNet.get(); }
     PortIo* portIo() { return services.portIo.get(); }
     DeviceArrival* deviceArrival() { return services.deviceArrival.get(); }
+    FileSystem& files();
     PlatformServices& platform() { return services; }
 
     // The window side's own state (the window registry of src/shell/ui/),

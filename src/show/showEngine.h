@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <functional>
 
-class ShowEngine final : public ShowService {
+class ShowEngine : public ShowService {
 public:
     ShowEngine();
 
@@ -21,6 +21,7 @@ public:
     void loadStartupShow() override;
     QString showFileName() const override;
     QString showName() const override;
+    void backUpConfiguration(bool noMessage) override;
 
     // Reads a show file into the shared state. A file that cannot be read
     // or is damaged shows "Error loading Configuration File " with what is

@@ -3,6 +3,7 @@
 // a failed save leaves the earlier show file as it was.
 
 #include "show/showEngine.h"
+#include "show/backup.h"
 #include "show/showFile.h"
 #include "show/showNames.h"
 
@@ -44,6 +45,8 @@ ShowEngine::ShowEngine() : writeFile(&safeFile::writeWhole) {}
 
 QString ShowEngine::showFileName() const { return shell().state.showFileName; }
 QString ShowEngine::showName() const { return shell().state.showName; }
+
+void ShowEngine::backUpConfiguration(bool noMessage) { backup::backUpConfiguration(noMessage); }
 
 QString ShowEngine::configurationsFolder() const { return shell().programPath(QStringLiteral("Configurations")); }
 

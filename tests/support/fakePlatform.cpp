@@ -2,6 +2,7 @@
 
 #include "support/fakeArtNet.h"
 #include "support/fakeDeviceArrival.h"
+#include "support/fakeFileSystem.h"
 #include "support/fakeFtdiPort.h"
 #include "support/fakePortIo.h"
 
@@ -31,8 +32,9 @@ int FakePrompts::messageBox(const QString& text, int, const QString&) {
     return takeOr(answers, int(msgBox::OK));
 }
 
-QString FakePrompts::inputBox(const QString& prompt, const QString&, const QString&) {
+QString FakePrompts::inputBox(const QString& prompt, const QString&, const QString& defaultText) {
     messages.append(prompt);
+    inputDefaults.append(defaultText);
     return takeOr(inputs, QString());
 }
 
@@ -76,6 +78,7 @@ std::unique_ptr<Shell> makeTestShell(const QString& folder) {
     services.artNet = std::make_unique<FakeArtNetLayer>();
     services.portIo = std::make_unique<FakePortIo>();        // no card
     services.deviceArrival = std::make_unique<FakeDeviceArrival>();
+    services.files = std::make_unique<FakeFileSystem>();
     return std::make_unique<Shell>(folder, std::move(services));
 }
 } // namespace

@@ -32,6 +32,7 @@ public:
     QStringList messages;          // texts of every message box, in order
     std::deque<int> answers;       // message-box answers; default msgBox::OK
     std::deque<QString> inputs;    // input-box answers; default the empty text
+    QStringList inputDefaults;     // the text each input box started with
     std::deque<QString> files;     // file-dialog answers; default the empty text (cancel)
     std::deque<int> colours;       // colour answers; default -1 (cancel)
     std::vector<FileDialogRequest> fileRequests;

@@ -2,6 +2,7 @@
 // What external control (MIDI, the control wing) offers the others. The
 // base is "no wing attached".
 
+#include <QStringList>
 #include <QString>
 #include <cstdint>
 
@@ -42,6 +43,15 @@ public:
 
     virtual void shortcutKeyDown(int /*keyCode*/, int /*shift*/) {} // the button pages' keyboard shortcuts
     virtual void shortcutKeyUp(int /*keyCode*/, int /*shift*/) {}
+
+    // The running web server's local address and port; empty and 0 when none runs.
+    virtual QString getIP() { return {}; }
+    virtual int32_t getPort() { return 0; }
+    // The names of the MIDI input devices, by device number from 0.
+    virtual QStringList midiInputDevices() { return {}; }
+    // Closes MIDI output and input; reopens them with the device ylc.ini names.
+    virtual void closeMIDI() {}
+    virtual void initMidi() {}
 };
 
 #pragma GCC diagnostic pop

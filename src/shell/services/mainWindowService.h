@@ -85,6 +85,9 @@ public:
     virtual bool canRemoveFixtures() { return false; }             // removal is offered
     virtual void removeSelectedFixtures() {}                       // ask and remove the selected fixtures
     virtual void removeMatrix(const QString& /*matrixName*/) {}   // ask and remove a matrix's fixtures
+
+    // The main window's saving and editing controls (save changes, remove matrix, remove fixtures).
+    virtual void setProgrammingControlsEnabled(bool enabled) {}
 };
 
 #pragma GCC diagnostic pop

@@ -37,6 +37,11 @@ public:
     virtual void changeButtonColors(const QString& /*layer*/) {} // mark the top bar's button of a view
     virtual void refreshCurrentLayer() {}                      // show the marked view again on the layout
     virtual bool tessalyControlWing() { return false; }        // a hardware control wing is attached
+
+    // Enables or disables the top bar's programming-mode button.
+    virtual void setProgramingModeEnabled(bool enabled) {}
+    // The top bar's saving and editing controls (buttons 1, 2, 4, 5, 3, 7, "Delete View", the button wizard, group, reset page and button mode buttons).
+    virtual void setProgrammingControlsEnabled(bool enabled) {}
 };
 
 #pragma GCC diagnostic pop

@@ -29,6 +29,8 @@ public:
     virtual void setRefreshTickEnabled(bool on) {}
     // Interval of the refresh tick in milliseconds.
     virtual int32_t refreshIntervalMs() const { return 50; }
+    // Sets the refresh tick's interval in milliseconds; it takes effect at once.
+    virtual void setRefreshIntervalMs(int32_t milliseconds) {}
     // Live playback windows.
     virtual int32_t DocumentCount() const { return 0; }
     // Steps of the playback window in position 1..DocumentCount; 0 outside.

@@ -50,6 +50,9 @@ public:
     // Rebuilds the property collections from the show's profiles and writes
     // the generated preset files (existing files stay).
     virtual void regeneratePalettes() {}
+
+    // The palette window's "Delete Group" and "Delete Preset" entries.
+    virtual void setProgrammingControlsEnabled(bool enabled) {}
 };
 
 #pragma GCC diagnostic pop

@@ -21,6 +21,8 @@ public:
     virtual void readAndExecuteEventString(const QString& command, int32_t playbackNumber, const QString& sequenceFile) {}
     // True while a schedule runs.
     virtual bool scheduleRunning() { return false; }
+    // Asks on which monitor the media player shows its video.
+    virtual void clkVideoOptions_Click() {}
 
 
     // Path of the loaded schedule file (.YSC); empty when none.

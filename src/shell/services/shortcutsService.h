@@ -49,6 +49,12 @@ public:
     virtual void loadPageButtons() {}
     // Unloads the MASTER shortcut window and the button-page window.
     virtual void unloadShortcutWindows() {}
+    // The pages' deleting and editing controls (delete group, page and button; group, reset, lock-or-stack).
+    virtual void setProgrammingControlsEnabled(bool enabled) {}
+    // Restores the pressed, stacked and locked buttons of every page, then starts Art-Net when enabled.
+    virtual void startUpSequencesFromIniFile() {}
+    // Shows the active page anew.
+    virtual void pressActivePageButton() {}
 };
 
 #pragma GCC diagnostic pop

@@ -24,4 +24,10 @@ public:
     // The current show's file name with extension, and its base name.
     virtual QString showFileName() const { return {}; }
     virtual QString showName() const { return {}; }
+    // The quick backup into the program's Backup folder; the success message unless noMessage.
+    virtual void backUpConfiguration(bool noMessage) { (void)noMessage; }
+    // Opens the options window ("Preferences"); fresh closes an open one first.
+    virtual void showOptions(bool fresh) { (void)fresh; }
+    // Opens the "Backup and Restore" window.
+    virtual void showBackupRestore() {}
 };
