@@ -4,6 +4,8 @@
 #include "platform/clock.h"
 #include "platform/deviceArrival.h"
 #include "platform/ftdiPort.h"
+#include "platform/midiPorts.h"
+#include "platform/monitors.h"
 #include "platform/paths.h"
 #include "platform/placementStore.h"
 #include "platform/portIo.h"

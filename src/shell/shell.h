@@ -20,6 +20,8 @@ class FtdiDriver;
 class ArtNetLayer;
 class PortIo;
 class DeviceArrival;
+class MidiPorts;
+class Monitors;
 class ControlService;
 class MainWindowService;
 class MastersService;
@@ -43,6 +45,10 @@ struct PlatformServices {
     std::unique_ptr<PortIo> portIo;
     // Tells the output when a USB-to-DMX interface is plugged in; may be missing.
     std::unique_ptr<DeviceArrival> deviceArrival;
+    // MIDI in and out (the control wing); may be missing (no MIDI).
+    std::unique_ptr<MidiPorts> midi;
+    // The display monitors for window placement; may be missing (one screen assumed).
+    std::unique_ptr<Monitors> monitors;
 };
 
 // The services the subsystems offer each other (src/shell/services/).
@@ -74,6 +80,8 @@ public:
     ArtNetLayer* artNet() { return services.artNet.get(); }
     PortIo* portIo() { return services.portIo.get(); }
     DeviceArrival* deviceArrival() { return services.deviceArrival.get(); }
+    MidiPorts* midi() { return services.midi.get(); }
+    Monitors* monitors() { return services.monitors.get(); }
     PlatformServices& platform() { return services; }
 
     // The window side's own state (the window registry of src/shell/ui/),

@@ -39,6 +39,9 @@ public:
     virtual void showFixtureList() {}
     // Unloads and shows the layout window again.
     virtual void reloadLayoutWindow() {}
+    // The fixture layout window shown or hidden, and the view (layer) it shows.
+    virtual void showLayoutWindow(bool visible) { (void)visible; }
+    virtual void changeFixtureLayer(const QString& view) { (void)view; }
 };
 
 #pragma GCC diagnostic pop

@@ -36,6 +36,8 @@ public:
     virtual void makePalleteDirectories() {}
     // Deletes and regenerates every preset of the show.
     virtual void regenerateAllPresets() {}
+    // The palette window shown or hidden (programming mode).
+    virtual void showPaletteWindow(bool visible) {}
 };
 
 #pragma GCC diagnostic pop
