@@ -1,6 +1,7 @@
 #include "app/wiring.h"
 
 #include "effects/fogControl.h"
+#include "masters/ui/mastersConsole.h"
 #include "output/DmxOutput.h"
 #include "playback/playbackFrame.h"
 #include "shell/shell.h"
@@ -21,5 +22,7 @@ void startEffects(Shell& s) { s.engine<FogControl>(); }
 void startShow(Shell& s) { s.provide<ShowService>(std::make_unique<ShowEngine>()); }
 
 void startShortcuts(Shell& s) { registerShortcuts(s); }
+
+void startMasters(Shell& s) { registerMasters(s); }
 
 } // namespace wiring

@@ -18,5 +18,7 @@ void startEffects(Shell& s);
 void startShow(Shell& s);
 // Button pages: their engine and windows are the shortcuts service.
 void startShortcuts(Shell& s);
+// Masters: grand master, blackout, submasters, top bar; the wing's MIDI.
+void startMasters(Shell& s);
 
 } // namespace wiring

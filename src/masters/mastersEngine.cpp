@@ -214,3 +214,8 @@ void MastersEngine::changed() {
     const auto snapshot = views;
     for (MastersView* v : snapshot) v->mastersChanged();
 }
+
+MastersEngine& mastersEngine() {
+    if (auto* e = dynamic_cast<MastersEngine*>(&shell().masters())) return *e;
+    return shell().provide<MastersService>(std::make_unique<MastersEngine>());
+}

@@ -116,3 +116,7 @@ public:
 private:
     std::vector<MastersView*> views;
 };
+
+// The master section's engine in place as the masters service; one is put
+// in place when the service is still the base (a window opened on its own).
+MastersEngine& mastersEngine();

@@ -64,6 +64,13 @@ public:
     virtual void refreshCurrentPage() {}
     // Hides the page window (programming mode on one monitor).
     virtual void hideShortcutPages() {}
+    // The top bar's page commands: release the page (true) or release and
+    // open the button wizard (false), toggle group creation, reset the
+    // page's positions and groups, cycle the press mode.
+    virtual void releaseAllAndCreateNew(bool releaseOnly) {}
+    virtual void setGroupCreate(bool fromWing) {}
+    virtual void cmdReset_Click() {}
+    virtual void cmdLockorStack_Click() {}
 };
 
 #pragma GCC diagnostic pop
