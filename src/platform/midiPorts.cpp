@@ -31,27 +31,20 @@ RtMidiPorts::~RtMidiPorts() {
 
 // The sequencer is opened on first need; without one RtMidi throws and the
 // console goes on without MIDI.
-bool RtMidiPorts::makeIn() {
-    if (in) return true;
+template <typename Port> bool openSequencer(std::unique_ptr<Port>& port, const char* what, QString& error) {
+    if (port) return true;
     try {
-        in = std::make_unique<RtMidiIn>(RtMidi::LINUX_ALSA, "VarnelDMX");
+        port = std::make_unique<Port>(RtMidi::LINUX_ALSA, "VarnelDMX");
         return true;
     } catch (const RtMidiError& e) {
-        error = QStringLiteral("MIDI input not available: ") + QString::fromStdString(e.getMessage());
+        error = QStringLiteral("MIDI %1 not available: ").arg(QLatin1String(what)) + QString::fromStdString(e.getMessage());
         return false;
     }
 }
 
-bool RtMidiPorts::makeOut() {
-    if (out) return true;
-    try {
-        out = std::make_unique<RtMidiOut>(RtMidi::LINUX_ALSA, "VarnelDMX");
-        return true;
-    } catch (const RtMidiError& e) {
-        error = QStringLiteral("MIDI output not available: ") + QString::fromStdString(e.getMessage());
-        return false;
-    }
-}
+bool RtMidiPorts::makeIn() { return openSequencer(in, "input", error); }
+
+bool RtMidiPorts::makeOut() { return openSequencer(out, "output", error); }
 
 QStringList RtMidiPorts::inputNames() {
     if (!makeIn()) return {};

@@ -83,3 +83,10 @@ protected:
     // Lays out `count` visible strips for groups G1.., as the pages would.
     void loadGroups(int count);
 };
+
+// The same with the pages and the playback facade recorded.
+class RecordedMastersTest : public MastersTest {
+protected:
+    RecordingPages& pages = shell().provide<ShortcutsService>(std::make_unique<RecordingPages>());
+    RecordingPlayback& playback = shell().provide<PlaybackService>(std::make_unique<RecordingPlayback>());
+};

@@ -9,11 +9,7 @@ using stripLayout::Rect;
 
 namespace {
 
-class Strips : public MastersTest {
-protected:
-    RecordingPages& pages = shell().provide<ShortcutsService>(std::make_unique<RecordingPages>());
-    RecordingPlayback& playback = shell().provide<PlaybackService>(std::make_unique<RecordingPlayback>());
-};
+class Strips : public RecordedMastersTest {};
 
 } // namespace
 

@@ -9,11 +9,7 @@
 
 namespace {
 
-class WingMapping : public MastersTest {
-protected:
-    RecordingPages& pages = shell().provide<ShortcutsService>(std::make_unique<RecordingPages>());
-    RecordingPlayback& playback = shell().provide<PlaybackService>(std::make_unique<RecordingPlayback>());
-};
+class WingMapping : public RecordedMastersTest {};
 
 } // namespace
 
