@@ -13,6 +13,7 @@
 #include "platform/safeFile.h"
 #include "playback/playbackFrame.h"
 #include "playback/sequenceFile.h"
+#include "shell/miscGlobalFunctions.h"
 #include "shell/ui/windowRegistry.h"
 #include "support/fakeFtdiPort.h"
 
@@ -156,4 +157,17 @@ TEST_F(MasterWindows, masterFadeOutFadesTheDimmerToBlackAndBack) {
     for (int i = 0; i < 10; ++i) timer.fire();
     EXPECT_EQ(w->sldrDimmer->value(), 100);
     EXPECT_EQ(shell().state.channelOutput[1], 200);
+}
+
+TEST_F(MasterWindows, dualViewPutsTheSubmastersOnTheSecondMonitor) {
+    static_cast<FakeMonitors&>(*shell().monitors()).rects.push_back(QRect(1920, 0, 1280, 1024));
+    miscGlobalFunctions::writeIniValue(shell().iniFile(), "DualView", "Enabled", QStringLiteral("True"));
+    shell().masters().showTopBar();
+    shell().masters().cmdProgramingMode_Click();
+    frmPageSubmasters* w = loadedForm<frmPageSubmasters>();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->geometry().x(), 1920);
+    EXPECT_EQ(w->width(), int(1280 * 0.98));
+    EXPECT_FALSE(loadedForm<frmTop>()->cmdPlaybackMode->isEnabled());
 }
