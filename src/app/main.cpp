@@ -11,13 +11,16 @@
 #include "platform/paths.h"
 #include "platform/placementStore.h"
 #include "platform/portIo.h"
+#include "platform/ui/qtMonitors.h"
 #include "platform/ui/qtPrompts.h"
+#include "platform/midiPorts.h"
 #include "platform/tickTimer.h"
 #include "playback/ui/frmPlayBackManager.h"
 #include "playback/playbackFrame.h"
 #include "shell/miscGlobalFunctions.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/windowRegistry.h"
+#include "shell/services/mastersService.h"
 #include "shell/services/showService.h"
 #include "shell/settingsKeys.h"
 #include "shell/shell.h"
@@ -29,6 +32,7 @@
 #include <QTimer>
 
 int main(int argc, char** argv) {
+    qtMonitors::preferPlaceableWindows();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("varneldmx"));
 
@@ -60,6 +64,8 @@ int main(int argc, char** argv) {
     services.artNet = std::make_unique<UdpArtNetLayer>();
     services.portIo = std::make_unique<LinuxPortIo>();
     services.deviceArrival = std::make_unique<UdevDeviceArrival>();
+    services.midi = std::make_unique<RtMidiPorts>();
+    services.monitors = std::make_unique<QtMonitors>();
     ShellScope scope(std::make_unique<Shell>(folder, std::move(services)));
     Shell& s = scope.get();
     wiring::startShell(s);
@@ -69,6 +75,7 @@ int main(int argc, char** argv) {
     wiring::startShow(s);
     wiring::startShortcuts(s);
     wiring::startPatch(s);
+    wiring::startMasters(s);
 
     auto& frame = form<frmPlayBackManager>();
     QObject::connect(&frame, &frmPlayBackManager::closeRequested, &app, &QApplication::quit);
@@ -83,6 +90,7 @@ int main(int argc, char** argv) {
                                settingsProblems.join(QStringLiteral(", ")));
     s.show().loadStartupShow();
     frame.show();
+    s.masters().showTopBar();
     form<Main>().show();
     // The layout and the fixture list are tool windows shown with the console.
     wiring::startLayout(s);

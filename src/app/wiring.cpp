@@ -1,6 +1,7 @@
 #include "app/wiring.h"
 
 #include "effects/fogControl.h"
+#include "masters/ui/mastersConsole.h"
 #include "output/DmxOutput.h"
 #include "patch/ui/patchWindows.h"
 #include "patch/ui/patchWindowService.h"
@@ -27,5 +28,6 @@ void startLayout(Shell& s) { startPatchWindows(s); }
 void startShortcuts(Shell& s) { registerShortcuts(s); }
 
 void startPatch(Shell& s) { registerPatchWindows(s); }
+void startMasters(Shell& s) { registerMasters(s); }
 
 } // namespace wiring

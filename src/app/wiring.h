@@ -23,5 +23,7 @@ void startLayout(Shell& s);
 void startShortcuts(Shell& s);
 // Patch: the patch windows and the main window's patch commands.
 void startPatch(Shell& s);
+// Masters: grand master, blackout, submasters, top bar; the wing's MIDI.
+void startMasters(Shell& s);
 
 } // namespace wiring

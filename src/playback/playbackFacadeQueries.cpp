@@ -98,6 +98,11 @@ float PlaybackFrame::getSliderValue(int32_t n) const {
     return e ? float(std::nearbyint(e->getSliderValue())) : 0.0f;
 }
 
+float PlaybackFrame::intensityFactor(int32_t n) const {
+    const PlaybackEngine* e = playback(n);
+    return e ? e->getSliderValue() : 0.0f;
+}
+
 int32_t PlaybackFrame::reportPlayBackPriority(int32_t n) const {
     const PlaybackEngine* e = playback(n);
     if (!e) return 0;

@@ -236,6 +236,7 @@ public:
     void getfadeInStatusfadeTimes(float& UpTime, float& downtime, int32_t theplayback) const override;
     int32_t getDimmerValue(int32_t theplayback) const override;
     float getSliderValue(int32_t theplayback) const override;
+    float intensityFactor(int32_t theplayback) const override;
     int32_t reportPlayBackPriority(int32_t theplayback) const override;
     bool reportBlackoutStatus(int32_t theplayback) const override;
     QString getCurrentSequence(int32_t theplayback, int32_t& playBackNumber) const override;

@@ -5,6 +5,8 @@
 #include "platform/deviceArrival.h"
 #include "platform/fileSystem.h"
 #include "platform/ftdiPort.h"
+#include "platform/midiPorts.h"
+#include "platform/monitors.h"
 #include "platform/paths.h"
 #include "platform/placementStore.h"
 #include "platform/portIo.h"

@@ -21,6 +21,8 @@ class ArtNetLayer;
 class PortIo;
 class DeviceArrival;
 class FileSystem;
+class MidiPorts;
+class Monitors;
 class ControlService;
 class MainWindowService;
 class MastersService;
@@ -46,6 +48,10 @@ struct PlatformServices {
     std::unique_ptr<DeviceArrival> deviceArrival;
     // Drives, folders and copies of backup and restore; the desktop's when missing.
     std::unique_ptr<FileSystem> files;
+    // MIDI in and out (the control wing); may be missing (no MIDI).
+    std::unique_ptr<MidiPorts> midi;
+    // The display monitors for window placement; may be missing (one screen assumed).
+    std::unique_ptr<Monitors> monitors;
 };
 
 // The services the subsystems offer each other (src/shell/services/).
@@ -78,6 +84,8 @@ public:
     PortIo* portIo() { return services.portIo.get(); }
     DeviceArrival* deviceArrival() { return services.deviceArrival.get(); }
     FileSystem& files();
+    MidiPorts* midi() { return services.midi.get(); }
+    Monitors* monitors() { return services.monitors.get(); }
     PlatformServices& platform() { return services; }
 
     // The window side's own state (the window registry of src/shell/ui/),

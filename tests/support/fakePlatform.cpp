@@ -4,6 +4,7 @@
 #include "support/fakeDeviceArrival.h"
 #include "support/fakeFileSystem.h"
 #include "support/fakeFtdiPort.h"
+#include "support/fakeMidiPorts.h"
 #include "support/fakePortIo.h"
 
 #include <QFile>
@@ -79,6 +80,8 @@ std::unique_ptr<Shell> makeTestShell(const QString& folder) {
     services.portIo = std::make_unique<FakePortIo>();        // no card
     services.deviceArrival = std::make_unique<FakeDeviceArrival>();
     services.files = std::make_unique<FakeFileSystem>();
+    services.midi = std::make_unique<FakeMidiPorts>();       // no ports until a test adds them
+    services.monitors = std::make_unique<FakeMonitors>();    // one 1920x1080 monitor
     return std::make_unique<Shell>(folder, std::move(services));
 }
 } // namespace

@@ -58,6 +58,10 @@ void PatchWindowsService::showLayoutWindow() {
     w.activateWindow();
 }
 
+void PatchWindowsService::hideLayoutWindow() {
+    if (views->layout) views->layout->hide();
+}
+
 void PatchWindowsService::showFixtureList() { fixtureList().show(); }
 
 void PatchWindowsService::refreshIcons() {

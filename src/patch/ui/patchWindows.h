@@ -16,6 +16,7 @@ public:
     PatchWindowsService();
     ~PatchWindowsService() override;
     void showLayoutWindow() override;
+    void hideLayoutWindow() override;
     void showFixtureList() override;
     void refreshIcons() override;
 

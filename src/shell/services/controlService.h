@@ -20,6 +20,11 @@ public:
     virtual bool controlWingAttached() { return false; }
     // A note-off to the wing (status byte, note, velocity).
     virtual void sendWingNoteOff(int32_t status, int32_t note, int32_t velocity) {}
+    // A note-on to the wing (status byte, note, velocity).
+    virtual void sendWingNoteOn(int32_t status, int32_t note, int32_t velocity) {}
+    // Thinning of repeated wing messages: false only for the third and later
+    // repeat of the same value in a row (the counter is shared by all callers).
+    virtual bool midiValueChanged(const QString& value) { return true; }
 
 
     // The shortcut of a button on a page: its key, else its MIDI note and

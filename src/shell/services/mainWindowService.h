@@ -42,6 +42,8 @@ public:
     virtual void mainStepNumber(const QString& text, int32_t colour) {}
     // The playback dimmer slider.
     virtual void mainDimmerSlider(int32_t value) {}
+    // The console's fade-time slider set by the control wing's knob.
+    virtual void setFadeTimeSlider(int32_t value) {}
     // The pause button colour.
     virtual void mainPauseColour(int32_t colour) {}
     // The auto-follow button colour (0 the step waits for GO, 255 it runs on).

@@ -42,6 +42,48 @@ public:
     virtual void setProgramingModeEnabled(bool enabled) {}
     // The top bar's saving and editing controls (buttons 1, 2, 4, 5, 3, 7, "Delete View", the button wizard, group, reset page and button mode buttons).
     virtual void setProgrammingControlsEnabled(bool enabled) {}
+
+    // Toggles the grand blackout (the main window's BlackOut label, toolbar button 21).
+    virtual void lblBlackout_Click() {}
+    // The top bar's BLACKOUT button (also the console's Delete key).
+    virtual void cmdBlackOut_Click() {}
+    // The top bar's Master Pause button (also the console's Pause key).
+    virtual void cmdMasterPause_Click() {}
+    // Sets the grand master fader and applies it to every playback.
+    virtual void setGrandMaster(int32_t value) {}
+    // Writes the grand master value without applying it (the page window's own slider).
+    virtual void setGrandMasterValueOnly(int32_t value) {}
+    // True in programming mode and in dual view.
+    virtual bool programingMode() { return false; }
+    // Whether two monitors are in use for the windows.
+    virtual bool getDualMode() { return false; }
+    // Caption of the top bar's Group Buttons button.
+    virtual void setGroupButtonText(const QString& text) {}
+    // The page submaster strips of the shown page's button groups.
+    virtual void loadNewSubmaster(int32_t index, int32_t colour, const QString& name) {}
+    virtual void unloadNewSubmaster(int32_t index) {}
+    virtual void showAllSubmasters() {}
+    virtual int32_t pageSubmasterCount() { return 0; }
+    virtual void setPageSubmasterCount(int32_t count) {}
+    virtual void setGroupsCurrrentSequence(int32_t group, const QString& sequence) {}
+    virtual void updateNextSequence(int32_t group, const QString& sequence) {}
+    virtual void updateCrossFadeTime(int32_t group, float time) {}
+    // A group fader's value set by the page's own group slider (0..100).
+    virtual void setGroupSubmaster(int32_t group, int32_t value) {}
+    // Learned MIDI targets of the strips (the page's learned notes): GO, next, previous, bump.
+    virtual void pressStripGo(int32_t group) {}
+    virtual void stepStrip(int32_t group, bool forward) {}
+    virtual void bumpStrip(int32_t group, bool down) {}
+    // The submasters window's BLACKOUT button (learned MIDI note, wing note 119).
+    virtual void submastersBlackOut_Click() {}
+    // Marks the current playback's fader strip.
+    virtual void showActivePlayback(int32_t number) {}
+    // Opening the windows: the top bar (the frame's load), the page
+    // submasters, the playback faders, the master fade-out ("Grand Master").
+    virtual void showTopBar() {}
+    virtual void showPageSubmasters() {}
+    virtual void showPlaybackFaders() {}
+    virtual void showMasterFadeOut() {}
 };
 
 #pragma GCC diagnostic pop

@@ -43,6 +43,7 @@ public:
 
     // Windows.
     virtual void showLayoutWindow() {}                                 // show the layout window and start its simulation
+    virtual void hideLayoutWindow() {}                                 // hide the layout window (playback mode)
     virtual QString currentFixtureLayer() { return QStringLiteral("View 1"); } // the view now shown
     virtual void changeFixtureLayer(const QString& /*layer*/) {}       // show another view
     virtual void setFixturePosition() {}                               // re-place every icon

@@ -250,6 +250,8 @@ public:
     virtual void getfadeInStatusfadeTimes(float& UpTime, float& downtime, int32_t theplayback) const {}
     // The playback dimmer (0..100) and its intensity factor.
     virtual int32_t getDimmerValue(int32_t theplayback) const { return 0; }
+    // The playback's combined dimmer and grand-master factor, 0..1, unrounded; 0 when none.
+    virtual float intensityFactor(int32_t theplayback) const { return 0.0f; }
     virtual float getSliderValue(int32_t theplayback) const { return 0.0f; }
     // The playback's priority; 0 when there is no such playback.
     virtual int32_t reportPlayBackPriority(int32_t theplayback) const { return 0; }

@@ -53,6 +53,9 @@ public:
 
     // The palette window's "Delete Group" and "Delete Preset" entries.
     virtual void setProgrammingControlsEnabled(bool enabled) {}
+
+    // The palette window shown or hidden (programming mode).
+    virtual void showPaletteWindow(bool visible) {}
 };
 
 #pragma GCC diagnostic pop

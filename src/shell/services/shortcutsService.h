@@ -55,6 +55,28 @@ public:
     virtual void startUpSequencesFromIniFile() {}
     // Shows the active page anew.
     virtual void pressActivePageButton() {}
+
+    // The shown page's button groups as the page submaster strips drive them:
+    // GO on the group's cursor button, moving the cursor (the name it moved
+    // to), the group dimmer (0..100), the cursor button's index and releasing
+    // the pressed buttons of that button's group.
+    virtual void pressGoFromSubmaster(int32_t group, int32_t crossFade, float overrideTime, int32_t manualCrossfade) {}
+    virtual QString highlightNextButtonInGroup(int32_t group) { return {}; }
+    virtual QString highlightPreviousButtonInGroup(int32_t group) { return {}; }
+    virtual void adjustCurrentPageGroup(int32_t group, int32_t value) {}
+    virtual int32_t returnButtonIndexForGroup(int32_t group) { return 0; }
+    virtual void releaseAllOnPage(int32_t buttonIndex) {}
+    // The shown page reloaded (window placement changed).
+    virtual void refreshCurrentPage() {}
+    // Hides the page window (programming mode on one monitor).
+    virtual void hideShortcutPages() {}
+    // The top bar's page commands: release the page (true) or release and
+    // open the button wizard (false), toggle group creation, reset the
+    // page's positions and groups, cycle the press mode.
+    virtual void releaseAllAndCreateNew(bool releaseOnly) {}
+    virtual void setGroupCreate(bool fromWing) {}
+    virtual void cmdReset_Click() {}
+    virtual void cmdLockorStack_Click() {}
 };
 
 #pragma GCC diagnostic pop

@@ -1,0 +1,32 @@
+#include "platform/ui/qtMonitors.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QScreen>
+
+std::vector<QRect> QtMonitors::list() {
+    std::vector<QRect> out;
+    QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary) out.push_back(primary->geometry());
+    for (QScreen* s : QGuiApplication::screens())
+        if (s != primary) out.push_back(s->geometry());
+    return out;
+}
+
+bool QtMonitors::canPlaceWindows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+namespace qtMonitors {
+
+void preferPlaceableWindows() {
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return;
+    if (!qEnvironmentVariableIsSet("WAYLAND_DISPLAY") || !qEnvironmentVariableIsSet("DISPLAY")) return;
+    const QDir plugins(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
+    if (!plugins.entryList({QStringLiteral("*qxcb*")}, QDir::Files).isEmpty())
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+} // namespace qtMonitors
