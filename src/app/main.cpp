@@ -66,6 +66,8 @@ int main(int argc, char** argv) {
     wiring::startEffects(s);
     wiring::startShow(s);
     wiring::startShortcuts(s);
+    wiring::startAudio(s);
+    wiring::startScheduler(s);
 
     auto& frame = form<frmPlayBackManager>();
     QObject::connect(&frame, &frmPlayBackManager::closeRequested, &app, &QApplication::quit);

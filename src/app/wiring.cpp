@@ -1,8 +1,10 @@
 #include "app/wiring.h"
 
+#include "audio/audioEngine.h"
 #include "effects/fogControl.h"
 #include "output/DmxOutput.h"
 #include "playback/playbackFrame.h"
+#include "scheduler/eventEngine.h"
 #include "shell/shell.h"
 #include "shell/ui/shellMainWindowService.h"
 #include "shortcuts/ui/shortcutsServiceImpl.h"
@@ -21,5 +23,9 @@ void startEffects(Shell& s) { s.engine<FogControl>(); }
 void startShow(Shell& s) { s.provide<ShowService>(std::make_unique<ShowEngine>()); }
 
 void startShortcuts(Shell& s) { registerShortcuts(s); }
+
+void startAudio(Shell& s) { s.engine<AudioEngine>(); }
+
+void startScheduler(Shell& s) { s.engine<EventEngine>(); }
 
 } // namespace wiring

@@ -18,5 +18,9 @@ void startEffects(Shell& s);
 void startShow(Shell& s);
 // Button pages: their engine and windows are the shortcuts service.
 void startShortcuts(Shell& s);
+// Sound-to-light: the tap-tempo keepers are the audio service.
+void startAudio(Shell& s);
+// Scheduler: the step-command runner is the scheduler service.
+void startScheduler(Shell& s);
 
 } // namespace wiring

@@ -84,6 +84,9 @@ public:
     // Window menu: "Stop" and "Clear Current Sequence/ Start New Sequence".
     void clkStop_Click() { cmdClear_Click(); }
     void clkStartnewSequence_Click();
+    // "Hide Playback Control": stops, frees the playback's channels, clears
+    // and hides the window (which stays loaded for reuse).
+    void clkClosePlaybackControl_Click();
     // Darkens the control wing's strip indicators (the strips' pause buttons).
     void turnOffWingIndicators();
     void clearsequence();

@@ -1,6 +1,9 @@
 #include "playback/ui/frmPlayBackControl.h"
 
 #include "playback/playbackEngine.h"
+#include "playback/sequenceFileIo.h"
+#include "shell/services/mainWindowService.h"
+#include "shell/shell.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -9,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -50,8 +54,8 @@ QString sequenceTimeText(float seconds) {
 
 frmPlayBackControl::frmPlayBackControl(PlaybackEngine& engine, QWidget* parent)
     : QWidget(parent), eng(engine) {
-    setObjectName(QStringLiteral("frmPlayBackControl"));
-    setStyleSheet(QStringLiteral("QWidget#frmPlayBackControl { background-color: rgb(64,64,64); }"));
+    setAttribute(Qt::WA_StyledBackground);
+    followPlaybackNumber();
 
     cmdGo = new QPushButton(QStringLiteral("GO"), this);
     cmdBack = new QPushButton(QStringLiteral("<<"), this);
@@ -61,6 +65,7 @@ frmPlayBackControl::frmPlayBackControl(PlaybackEngine& engine, QWidget* parent)
     cmbBeatSync = new QPushButton(QStringLiteral("Beat"), this);
     cmbBeatSync->setToolTip(QStringLiteral("Tap to the Tempo to change Fadetimes for Active Playback"));
     cmbBeatSync->installEventFilter(this);
+    cmdGo->installEventFilter(this);
     const char* modeTexts[] = {"Auto Trigger", "Play Trigger", "Audio"};
     modeGroup = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
@@ -143,9 +148,63 @@ frmPlayBackControl::frmPlayBackControl(PlaybackEngine& engine, QWidget* parent)
     connect(pbFadeOut, &QSlider::sliderMoved, this, [this](int v) {
         if (!mirroring) eng.pbFadeOut_Scroll(v);
     });
+    buildMenus();
     eng.setView(this);
     refreshFromEngine();
     displaySequenceData();
+}
+
+void frmPlayBackControl::buildMenus() {
+    clkMenu = new QMenu(QStringLiteral("Menu"), this);
+    clkMenu->setObjectName(QStringLiteral("clkMenu"));
+    clkMenu->addAction(QStringLiteral("Load Seqence Cuelist"), this, [this] { loadSequence(); });
+    clkMenu->addAction(QStringLiteral("Clear Current Sequence/ Start New Sequence"), this,
+                       [this] { eng.clkStartnewSequence_Click(); });
+    clkMenu->addAction(QStringLiteral("Save Changes to current Sequence Cuelist"), this,
+                       [this] { clkSaveChangesToSequence_Click(); });
+    clkMenu->addAction(QStringLiteral("Rename/Name Playback Alias"));
+    clkMenu->addAction(QStringLiteral("Hide Playback Control"), this, [this] { eng.clkClosePlaybackControl_Click(); });
+    clkMenu->addAction(QStringLiteral("Exit Program"));
+
+    clkRemoteMenu = new QMenu(QStringLiteral("RemoteMenu"), this);
+    clkRemoteMenu->setObjectName(QStringLiteral("clkRemoteMenu"));
+    clkRemoteMenu->addAction(QStringLiteral("Load Sequence Cuelist"), this, [this] { loadSequence(); });
+    clkRemoteMenu->addAction(QStringLiteral("Play"), this, [this] { eng.cmdGo_Click(); });
+    clkRemoteMenu->addAction(QStringLiteral("Stop"), this, [this] { eng.clkStop_Click(); });
+}
+
+void frmPlayBackControl::followPlaybackNumber() {
+    const QString name = QStringLiteral("playback") + QString::number(eng.myPlaybackNumber());
+    if (objectName() == name) return;
+    setObjectName(name);
+    setBackColour(backColour);
+}
+
+void frmPlayBackControl::setBackColour(const QString& colour) {
+    backColour = colour;
+    setStyleSheet(QStringLiteral("frmPlayBackControl#%1 { background-color: %2; }").arg(objectName(), colour));
+}
+
+void frmPlayBackControl::showMenu() { clkRemoteMenu->popup(QCursor::pos()); }
+
+void frmPlayBackControl::loadSequence() {
+    sequenceFileIo::loadSequenceFromDialog(eng);
+    refreshFromEngine();
+}
+
+void frmPlayBackControl::clkSaveChangesToSequence_Click() {
+    // The file keeps the trigger the playback runs with.
+    const char* triggers[] = {"1", "0", "2"};
+    const int option = std::clamp(eng.state.optMode, 0, 2);
+    sequenceFileIo::saveSequence(eng, false, eng.myPlaybackNumber(), QString::fromLatin1(triggers[option]), 0, QString());
+}
+
+void frmPlayBackControl::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        clkMenu->popup(event->globalPosition().toPoint());
+        return;
+    }
+    QWidget::mousePressEvent(event);
 }
 
 frmPlayBackControl::~frmPlayBackControl() {
@@ -160,6 +219,12 @@ void frmPlayBackControl::showEditCommandDialog() {
 }
 
 bool frmPlayBackControl::eventFilter(QObject* watched, QEvent* event) {
+    // Releasing GO of playbacks 1..8 also tells the main window's GO.
+    if (watched == cmdGo && event->type() == QEvent::MouseButtonRelease) {
+        const int32_t n = eng.myPlaybackNumber();
+        if (n >= 1 && n <= 8) shell().mainWindow().play(n, false);
+        return false;
+    }
     if (watched == cmbBeatSync && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
@@ -179,6 +244,7 @@ bool frmPlayBackControl::eventFilter(QObject* watched, QEvent* event) {
 
 void frmPlayBackControl::refreshFromEngine() {
     const PlaybackState& st = eng.state;
+    followPlaybackNumber();
     mirroring = true;
     const QSignalBlocker b1(sliderDimmer), b2(vsliderFadeTime), b3(chkUseMotionfade), b4(ckForceFadeTime);
     sliderDimmer->setValue(st.sliderDimmer);
@@ -208,7 +274,10 @@ void frmPlayBackControl::displaySequenceData() {
     g->setColumnCount(9);
     const int top = g->rowCount() > 0 ? g->rowAt(0) : 0;
     const int steps = std::max(0, std::min(st.stepCount, st.lastStepSlot()));
-    g->setRowCount(steps + 1);
+    // An empty sequence still shows one blank row under the headings.
+    g->setRowCount(std::max(steps + 1, 2));
+    if (steps == 0)
+        for (int col = 0; col < 9; ++col) g->setItem(1, col, new QTableWidgetItem);
     for (int col = 0; col < 9; ++col) {
         g->setItem(0, col, new QTableWidgetItem(QString::fromLatin1(gridHeaders[col])));
         g->setColumnWidth(col, gridWidthsTwips[col] / 15);

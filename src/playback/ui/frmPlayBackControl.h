@@ -14,8 +14,10 @@ class PlaybackEngine;
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QRadioButton;
+class QMouseEvent;
 class QSlider;
 class QTableWidget;
 
@@ -35,6 +37,19 @@ public:
     void displayChanged() override { refreshFromEngine(); }
     // Selects the command cell of the current step's row.
     void showEditCommandDialog() override;
+    // The remote menu ("Load Sequence Cuelist", "Play", "Stop") over the window.
+    void showMenu() override;
+    // The load dialog, the load and the Auto Trigger question.
+    void loadSequence() override;
+    // The background: the active playback's colour or dark grey. Only the
+    // window itself takes it, never its controls.
+    void setBackColour(const QString& colour);
+    // "Save Changes to current Sequence Cuelist": the save dialog for this playback.
+    void clkSaveChangesToSequence_Click();
+
+    // The window menu (a click on the background) and the remote menu.
+    QMenu* clkMenu = nullptr;
+    QMenu* clkRemoteMenu = nullptr;
 
     // Controls, by their designed names.
     QPushButton* cmdGo = nullptr;
@@ -60,9 +75,15 @@ protected:
     // The right button on the beat button holds the playback while pressed
     // and restarts it on the beat when released.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void buildMenus();
+    // The object name carries the playback number, so style sheets can name
+    // this window alone.
+    void followPlaybackNumber();
     PlaybackEngine& eng;
+    QString backColour = QStringLiteral("rgb(64,64,64)");
     QButtonGroup* modeGroup = nullptr;
     bool mirroring = false;
 };
