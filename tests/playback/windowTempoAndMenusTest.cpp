@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMdiArea>
@@ -182,4 +183,48 @@ TEST(PlaybackWindowStyle, theActiveColourIsNamedForThatWindowOnly) {
     EXPECT_EQ(w->objectName(), QString("playback3"));
     EXPECT_TRUE(w->styleSheet().startsWith("frmPlayBackControl#playback3 {")) << w->styleSheet().toStdString();
     EXPECT_EQ(w->cmdGo->palette().color(QPalette::Button), frameWindow.playbackWindow(4)->cmdGo->palette().color(QPalette::Button));
+}
+
+TEST(PlaybackWindowView, compactViewWritesTheSettingsSectionInItsOrder) {
+    TestShell t;
+    makeShow(1);
+    auto& frameWindow = form<frmPlayBackManager>();
+    frameWindow.show();
+    playbackFrame().clkAddPlaybackControl(3, false, true, false);
+    frmPlayBackControl* w = frameWindow.playbackWindow(3);
+    w->engine().state.PlaybackAlias = QStringLiteral("Stage");
+    w->engine().state.wasIVisible = true;
+    frameWindow.subWindowOf(3)->move(20, 80);
+    w->clkCompactView->trigger();
+    EXPECT_TRUE(w->clkCompactView->isChecked());
+    EXPECT_FALSE(w->clkDefaultView->isChecked());
+    EXPECT_FALSE(frameWindow.subWindowOf(3)->isVisible()) << "a stopped playback stays hidden";
+    QFile ini(shell().iniFile());
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QString text = QString::fromLatin1(ini.readAll());
+    // The settings writer keeps no blanks around a value.
+    const QString expected = "[PlayBack  3]\ntest=1\nMode=Compact\nX=1200\nY=300\nVisible=True\n"
+                             "ShowShortcuts=False\nName=Stage\n";
+    EXPECT_TRUE(QString(text).remove('\r').contains(expected))
+        << text.toStdString();
+}
+
+TEST(PlaybackWindowView, theLoadedPlaybacksListKeepsEachEntrysPlaybackNumber) {
+    TestShell t;
+    makeShow(1);
+    auto& frameWindow = form<frmPlayBackManager>();
+    frameWindow.show();
+    PlaybackFrame& frame = playbackFrame();
+    frame.clkAddPlaybackControl(1, false, false, false); // hidden, before the others
+    frame.clkAddPlaybackControl(2, false, true, false);
+    frame.clkAddPlaybackControl(3, false, true, false);
+    frmPlayBackControl* w = frameWindow.playbackWindow(3);
+    w->clkView_Click();
+    w->clkView_Click();
+    const auto entries = w->mlstPlayback->actions();
+    ASSERT_EQ(entries.size(), 2) << "visible windows only, never twice";
+    frame.hidePlayback(3);
+    entries[1]->trigger();
+    EXPECT_TRUE(frameWindow.subWindowOf(3)->isVisible());
+    EXPECT_FALSE(frameWindow.subWindowOf(1)->isVisible());
 }

@@ -1,6 +1,10 @@
 #include "playback/ui/frmPlayBackControl.h"
 
 #include "playback/playbackEngine.h"
+#include "playback/playbackFrame.h"
+#include "shell/services/playbackService.h"
+#include "shell/ui/Main.h"
+#include "shell/ui/windowRegistry.h"
 #include "playback/sequenceFileIo.h"
 #include "shell/services/mainWindowService.h"
 #include "shell/shell.h"
@@ -12,7 +16,11 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QActionGroup>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -109,6 +117,7 @@ frmPlayBackControl::frmPlayBackControl(PlaybackEngine& engine, QWidget* parent)
     left->addLayout(transport);
     left->addLayout(sliders);
     auto* root = new QHBoxLayout(this);
+    menuBar = new QMenuBar(this);
     root->addLayout(left);
     root->addWidget(msfgSequenceDetail, 1);
 
@@ -149,6 +158,8 @@ frmPlayBackControl::frmPlayBackControl(PlaybackEngine& engine, QWidget* parent)
         if (!mirroring) eng.pbFadeOut_Scroll(v);
     });
     buildMenus();
+    buildViewMenu();
+    root->setMenuBar(menuBar);
     eng.setView(this);
     refreshFromEngine();
     displaySequenceData();
@@ -171,6 +182,85 @@ void frmPlayBackControl::buildMenus() {
     clkRemoteMenu->addAction(QStringLiteral("Load Sequence Cuelist"), this, [this] { loadSequence(); });
     clkRemoteMenu->addAction(QStringLiteral("Play"), this, [this] { eng.cmdGo_Click(); });
     clkRemoteMenu->addAction(QStringLiteral("Stop"), this, [this] { eng.clkStop_Click(); });
+}
+
+void frmPlayBackControl::buildViewMenu() {
+    mnuView = menuBar->addMenu(QStringLiteral("View"));
+    mlstPlayback = mnuView->addMenu(QStringLiteral("Show Loaded Playbacks"));
+    connect(mnuView, &QMenu::aboutToShow, this, [this] { clkView_Click(); });
+    mnuView->addAction(QStringLiteral("Show Main Window"), this, [] {
+        Main& main = form<Main>();
+        main.show();
+        main.activateWindow();
+    });
+    auto arrange = [this](bool cascade) {
+        auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+        if (!sub || !sub->mdiArea()) return;
+        if (cascade) sub->mdiArea()->cascadeSubWindows();
+        else sub->mdiArea()->tileSubWindows();
+    };
+    mnuView->addAction(QStringLiteral("Auto Arrange Windows Cascade"), this, [arrange] { arrange(true); });
+    mnuView->addAction(QStringLiteral("Auto Arrange Windows Best Fit"), this, [arrange] { arrange(false); });
+    clkShowShortcuts = mnuView->addAction(QStringLiteral("Show Playback Sequence Shortcuts"), this,
+                                          [this] { clkShowShortcuts_Click(); });
+    clkShowShortcuts->setCheckable(true);
+    clkDisplaySequence = mnuView->addAction(QStringLiteral("Display Sequence/Cuelist Data"), this,
+                                            [this] { setPlaybackViewMode(true, false); });
+    clkDefaultView = mnuView->addAction(QStringLiteral("Default View"), this, [this] { setPlaybackViewMode(false, false); });
+    clkCompactView = mnuView->addAction(QStringLiteral("Compact View"), this, [this] { setPlaybackViewMode(false, true); });
+    clkMicroViewMode = mnuView->addAction(QStringLiteral("Micro Mode"), this, [this] { setPlaybackViewMode(true, true); });
+    for (QAction* a : {clkDisplaySequence, clkDefaultView, clkCompactView, clkMicroViewMode}) a->setCheckable(true);
+}
+
+void frmPlayBackControl::clkView_Click() {
+    mlstPlayback->clear();
+    PlaybackFrame& frame = playbackFrame();
+    for (int32_t i = 1; i <= frame.DocumentCount(); ++i) {
+        const PlaybackWindowSlot* slot = frame.slotAt(i);
+        if (!slot || !slot->visible()) continue;
+        // The entry keeps its playback's number: the list skips hidden
+        // windows, so its position is no slot index.
+        const int32_t number = slot->engine().myPlaybackNumber();
+        mlstPlayback->addAction(slot->caption(), this, [number] { shell().playback().showPlayback(number); });
+    }
+}
+
+void frmPlayBackControl::clkShowShortcuts_Click() {
+    PlaybackState& st = eng.state;
+    st.showPlaybackShortcuts = !st.showPlaybackShortcuts;
+    if (st.showPlaybackShortcuts) loadShortcutsOnFrame();
+    applyPlaybackViewMode();
+}
+
+void frmPlayBackControl::setPlaybackViewMode(bool sequenceData, bool compact) {
+    eng.state.showSequenceData = sequenceData;
+    eng.state.compactView = compact;
+    applyPlaybackViewMode();
+}
+
+void frmPlayBackControl::applyPlaybackViewMode() {
+    PlaybackState& st = eng.state;
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    QWidget* outer = sub ? static_cast<QWidget*>(sub) : static_cast<QWidget*>(this);
+    if (!outer->isMinimized()) {
+        struct Mode { bool data, compact; QAction* entry; int width, height; };
+        const Mode modes[] = {{false, false, clkDefaultView, 3950, 5500}, {true, false, clkDisplaySequence, 11600, 5500},
+                              {false, true, clkCompactView, 3950, 2685}, {true, true, clkMicroViewMode, 3950, 1250}};
+        for (const Mode& m : modes) {
+            const bool chosen = m.data == st.showSequenceData && m.compact == st.compactView;
+            m.entry->setChecked(chosen);
+            if (!chosen) continue;
+            const bool gridShown = st.showPlaybackShortcuts ? !m.data : m.data;
+            msfgSequenceDetail->setVisible(gridShown);
+            const int width = st.showPlaybackShortcuts ? 11600 : m.width;
+            outer->resize(std::max(width / 15, outer->minimumSizeHint().width()),
+                          std::max(m.height / 15, outer->minimumSizeHint().height()));
+        }
+        if (st.showPlaybackShortcuts) clkDisplaySequence->setChecked(false);
+        clkShowShortcuts->setChecked(st.showPlaybackShortcuts);
+        eng.savePlaybackWindowSettings(outer->y() * 15, outer->x() * 15);
+    }
+    shell().playback().hidePlayback(eng.myPlaybackNumber());
 }
 
 void frmPlayBackControl::followPlaybackNumber() {

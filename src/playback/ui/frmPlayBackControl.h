@@ -14,6 +14,7 @@ class PlaybackEngine;
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
+class QAction;
 class QMenu;
 class QPushButton;
 class QRadioButton;
@@ -50,6 +51,21 @@ public:
     // The window menu (a click on the background) and the remote menu.
     QMenu* clkMenu = nullptr;
     QMenu* clkRemoteMenu = nullptr;
+    // The View menu: the loaded playbacks (each entry keeps its playback
+    // number), the main window, arranging, the shortcut panel and the four
+    // view modes.
+    QMenu* mnuView = nullptr;
+    QMenu* mlstPlayback = nullptr;
+    QAction* clkShowShortcuts = nullptr;
+    QAction* clkDisplaySequence = nullptr;
+    QAction* clkDefaultView = nullptr;
+    QAction* clkCompactView = nullptr;
+    QAction* clkMicroViewMode = nullptr;
+    // Sets the view flags (sequence data, compact) and applies them.
+    void setPlaybackViewMode(bool sequenceData, bool compact);
+    void clkShowShortcuts_Click();
+    // Rebuilds "Show Loaded Playbacks" from the visible playback windows.
+    void clkView_Click();
 
     // Controls, by their designed names.
     QPushButton* cmdGo = nullptr;
@@ -79,11 +95,17 @@ protected:
 
 private:
     void buildMenus();
+    void buildViewMenu();
+    // Sizes the window for its view mode and shortcut panel, stores the
+    // settings, and hides the window (a running playback comes back on the
+    // next tick).
+    void applyPlaybackViewMode();
     // The object name carries the playback number, so style sheets can name
     // this window alone.
     void followPlaybackNumber();
     PlaybackEngine& eng;
     QString backColour = QStringLiteral("rgb(64,64,64)");
+    class QMenuBar* menuBar = nullptr;
     QButtonGroup* modeGroup = nullptr;
     bool mirroring = false;
 };
