@@ -32,17 +32,22 @@ QAction* entry(QMenu* menu, const char* text) {
     return nullptr;
 }
 
+// A one-universe show with the frame window shown and playback n's window in it.
+frmPlayBackControl* shownWindow(int32_t n) {
+    makeShow(1);
+    form<frmPlayBackManager>().show();
+    playbackFrame().clkAddPlaybackControl(n, false, true, false);
+    return form<frmPlayBackManager>().playbackWindow(n);
+}
+
 } // namespace
 
 TEST(PlaybackWindowTempo, beatButtonSetsTheTempoAndTheFadeSlider) {
     struct Case { int64_t intervalMs; const char* bpm; int slider; };
     for (const Case c : {Case{500, "120", 833}, Case{2000, "30", 3333}, Case{4000, "15", 5000}}) {
         TestShell t;
-        makeShow(1);
         shell().engine<AudioEngine>();
-        form<frmPlayBackManager>().show();
-        playbackFrame().clkAddPlaybackControl(1, false, true, false);
-        frmPlayBackControl* w = form<frmPlayBackManager>().playbackWindow(1);
+        frmPlayBackControl* w = shownWindow(1);
         ASSERT_NE(w, nullptr);
         t.clock().ms = 10'000;
         w->cmbBeatSync->click();
@@ -82,11 +87,7 @@ TEST(PlaybackStepCommands, aStoredCommandRunsWhenARunningPlaybackEntersItsStep) 
 
 TEST(PlaybackWindowGrid, showsTheStepsAfterALoadAndTwoRowsAfterAClear) {
     TestShell t;
-    makeShow(1);
-    form<frmPlayBackManager>().show();
-    PlaybackFrame& frame = playbackFrame();
-    frame.clkAddPlaybackControl(1, false, true, false);
-    frmPlayBackControl* w = form<frmPlayBackManager>().playbackWindow(1);
+    frmPlayBackControl* w = shownWindow(1);
     PlaybackEngine& e = w->engine();
     program(e, 1, 3);
     e.state.stepCount = 3;
@@ -107,11 +108,7 @@ TEST(PlaybackWindowGrid, showsTheStepsAfterALoadAndTwoRowsAfterAClear) {
 
 TEST(PlaybackWindowMenus, entriesAndTheirCommands) {
     TestShell t;
-    makeShow(1);
-    form<frmPlayBackManager>().show();
-    PlaybackFrame& frame = playbackFrame();
-    frame.clkAddPlaybackControl(3, false, true, false);
-    frmPlayBackControl* w = form<frmPlayBackManager>().playbackWindow(3);
+    frmPlayBackControl* w = shownWindow(3);
     QStringList captions;
     for (QAction* a : w->clkMenu->actions()) captions << a->text();
     EXPECT_EQ(captions, QStringList({"Load Seqence Cuelist", "Clear Current Sequence/ Start New Sequence",
@@ -151,11 +148,8 @@ TEST(PlaybackWindowMenus, entriesAndTheirCommands) {
 
 TEST(PlaybackWindowMenus, saveChangesAsksForTheFileAndKeepsTheTrigger) {
     TestShell t;
-    makeShow(1);
     shell().state.showFileName = QStringLiteral("C:\\Shows\\Club.YLC");
-    form<frmPlayBackManager>().show();
-    playbackFrame().clkAddPlaybackControl(2, false, true, false);
-    frmPlayBackControl* w = form<frmPlayBackManager>().playbackWindow(2);
+    frmPlayBackControl* w = shownWindow(2);
     PlaybackEngine& e = w->engine();
     program(e, 2, 1);
     e.state.stepCount = 1;
@@ -187,11 +181,8 @@ TEST(PlaybackWindowStyle, theActiveColourIsNamedForThatWindowOnly) {
 
 TEST(PlaybackWindowView, compactViewWritesTheSettingsSectionInItsOrder) {
     TestShell t;
-    makeShow(1);
+    frmPlayBackControl* w = shownWindow(3);
     auto& frameWindow = form<frmPlayBackManager>();
-    frameWindow.show();
-    playbackFrame().clkAddPlaybackControl(3, false, true, false);
-    frmPlayBackControl* w = frameWindow.playbackWindow(3);
     w->engine().state.PlaybackAlias = QStringLiteral("Stage");
     w->engine().state.wasIVisible = true;
     frameWindow.subWindowOf(3)->move(20, 80);
