@@ -2,6 +2,8 @@
 
 #include "playback/playbackEngine.h"
 #include "playback/playbackFrame.h"
+#include "playback/shortcutPanel.h"
+#include "shell/services/schedulerService.h"
 #include "shell/services/playbackService.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/windowRegistry.h"
@@ -15,11 +17,14 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QGroupBox>
+#include <QScrollArea>
 #include <QActionGroup>
 #include <QPushButton>
 #include <QRadioButton>
@@ -120,6 +125,16 @@ frmPlayBackControl::frmPlayBackControl(PlaybackEngine& engine, QWidget* parent)
     menuBar = new QMenuBar(this);
     root->addLayout(left);
     root->addWidget(msfgSequenceDetail, 1);
+    frmShorstcuts = new QGroupBox(QStringLiteral("Playback Shortcuts"), this);
+    frmShorstcuts->setObjectName(QStringLiteral("frmShorstcuts"));
+    auto* scroll = new QScrollArea(frmShorstcuts);
+    shortcutCanvas = new QWidget;
+    scroll->setWidget(shortcutCanvas);
+    auto* panelLayout = new QVBoxLayout(frmShorstcuts);
+    panelLayout->addWidget(scroll);
+    frmShorstcuts->setMinimumWidth(7605 / 15);
+    frmShorstcuts->hide();
+    root->addWidget(frmShorstcuts, 1);
 
     connect(cmdGo, &QPushButton::clicked, this, [this] { eng.cmdGo_Click(); });
     connect(cmdBack, &QPushButton::clicked, this, [this] { eng.cmdBack_Click(); });
@@ -225,6 +240,57 @@ void frmPlayBackControl::clkView_Click() {
     }
 }
 
+void frmPlayBackControl::loadShortcutsOnFrame() {
+    frmShorstcuts->show();
+    for (QPushButton* b : cmdShortcut) delete b;
+    cmdShortcut.clear();
+    const QStringList entries = shortcutPanel::panelEntries(eng.myPlaybackNumber());
+    const auto places = shortcutPanel::buttonPlaces(int32_t(entries.size()));
+    int right = 0, bottom = 0;
+    for (qsizetype k = 0; k < entries.size(); ++k) {
+        auto* b = new QPushButton(QFileInfo(QString(entries[k]).replace(QLatin1Char('\\'), QLatin1Char('/'))).completeBaseName(),
+                                  shortcutCanvas);
+        b->setToolTip(entries[k]);
+        b->setGeometry(int(places[size_t(k)].left / 15), int(places[size_t(k)].top / 15),
+                       shortcutPanel::buttonWidth / 15, shortcutPanel::buttonHeight / 15);
+        b->setStyleSheet(colourStyle(33023));
+        b->installEventFilter(this);
+        b->show();
+        right = std::max(right, b->geometry().right() + 1);
+        bottom = std::max(bottom, b->geometry().bottom() + 1);
+        cmdShortcut.push_back(b);
+    }
+    shortcutCanvas->resize(std::max(right, 1), std::max(bottom, 1));
+}
+
+void frmPlayBackControl::checkActivePlaybacks(const QString& theSequence) {
+    for (QPushButton* b : cmdShortcut) b->setStyleSheet(colourStyle(33023));
+    int32_t running = 0;
+    if (!shell().playback().returnIfFilenameIsRunning(shell().programPath(QStringLiteral("Sequences\\") + theSequence), running))
+        return;
+    for (QPushButton* b : cmdShortcut) {
+        if (b->toolTip() != theSequence) continue;
+        b->setStyleSheet(colourStyle(16711680));
+        return;
+    }
+}
+
+bool frmPlayBackControl::checkForShortcut(const QString& shortcutName, bool playIfFound) {
+    for (QPushButton* b : cmdShortcut) {
+        if (b->toolTip() != shortcutName) continue;
+        if (playIfFound) pressShortcut(b);
+        return true;
+    }
+    return false;
+}
+
+void frmPlayBackControl::pressShortcut(QPushButton* button) {
+    const QString relative = button->toolTip();
+    shortcutPanel::loadShortcutSequence(relative);
+    if (shell().scheduler().schedulerRecording()) shell().scheduler().recordEvent(relative, QStringLiteral("Sequence"));
+    checkActivePlaybacks(relative);
+}
+
 void frmPlayBackControl::clkShowShortcuts_Click() {
     PlaybackState& st = eng.state;
     st.showPlaybackShortcuts = !st.showPlaybackShortcuts;
@@ -252,11 +318,15 @@ void frmPlayBackControl::applyPlaybackViewMode() {
             if (!chosen) continue;
             const bool gridShown = st.showPlaybackShortcuts ? !m.data : m.data;
             msfgSequenceDetail->setVisible(gridShown);
+            frmShorstcuts->setVisible(st.showPlaybackShortcuts);
             const int width = st.showPlaybackShortcuts ? 11600 : m.width;
             outer->resize(std::max(width / 15, outer->minimumSizeHint().width()),
                           std::max(m.height / 15, outer->minimumSizeHint().height()));
         }
-        if (st.showPlaybackShortcuts) clkDisplaySequence->setChecked(false);
+        if (st.showPlaybackShortcuts) {
+            clkDisplaySequence->setChecked(false);
+            loadShortcutsOnFrame();
+        }
         clkShowShortcuts->setChecked(st.showPlaybackShortcuts);
         eng.savePlaybackWindowSettings(outer->y() * 15, outer->x() * 15);
     }
@@ -309,6 +379,14 @@ void frmPlayBackControl::showEditCommandDialog() {
 }
 
 bool frmPlayBackControl::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (QPushButton* b : cmdShortcut) {
+            if (b != watched) continue;
+            b->setDown(false);
+            pressShortcut(b);
+            return true;
+        }
+    }
     // Releasing GO of playbacks 1..8 also tells the main window's GO.
     if (watched == cmdGo && event->type() == QEvent::MouseButtonRelease) {
         const int32_t n = eng.myPlaybackNumber();

@@ -9,6 +9,7 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <vector>
 
 class PlaybackEngine;
 class QButtonGroup;
@@ -61,6 +62,14 @@ public:
     QAction* clkDefaultView = nullptr;
     QAction* clkCompactView = nullptr;
     QAction* clkMicroViewMode = nullptr;
+    // The shortcut panel: one button per sequence of this playback, placed
+    // as the panel's rule computes (twips at 15 per pixel); a release loads
+    // the button's sequence into its playback.
+    class QGroupBox* frmShorstcuts = nullptr;
+    std::vector<QPushButton*> cmdShortcut;
+    void loadShortcutsOnFrame() override;
+    void checkActivePlaybacks(const QString& theSequence) override;
+    bool checkForShortcut(const QString& shortcutName, bool playIfFound) override;
     // Sets the view flags (sequence data, compact) and applies them.
     void setPlaybackViewMode(bool sequenceData, bool compact);
     void clkShowShortcuts_Click();
@@ -96,6 +105,8 @@ protected:
 private:
     void buildMenus();
     void buildViewMenu();
+    void pressShortcut(QPushButton* button);
+    QWidget* shortcutCanvas = nullptr;
     // Sizes the window for its view mode and shortcut panel, stores the
     // settings, and hides the window (a running playback comes back on the
     // next tick).
