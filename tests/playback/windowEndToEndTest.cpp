@@ -9,6 +9,7 @@
 #include "playback/ui/frmPlayBackControl.h"
 #include "playback/ui/frmPlayBackManager.h"
 #include "playbackTestSupport.h"
+#include "windowTestSupport.h"
 #include "shell/ui/windowRegistry.h"
 #include "support/fakeFtdiPort.h"
 #include "support/fakePlatform.h"
@@ -22,12 +23,6 @@
 using namespace playbackTest;
 
 namespace {
-
-QAction* entry(QMenu* menu, const char* text) {
-    for (QAction* a : menu->actions())
-        if (a->text() == QLatin1String(text)) return a;
-    return nullptr;
-}
 
 const int recorded[3][2] = {{60, 120}, {180, 30}, {255, 0}};
 

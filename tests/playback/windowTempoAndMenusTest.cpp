@@ -5,6 +5,7 @@
 #include "playback/ui/frmPlayBackControl.h"
 #include "playback/ui/frmPlayBackManager.h"
 #include "playbackTestSupport.h"
+#include "windowTestSupport.h"
 #include "scheduler/eventEngine.h"
 #include "shell/ui/shellMainWindowService.h"
 #include "shell/ui/windowRegistry.h"
@@ -25,12 +26,6 @@
 using namespace playbackTest;
 
 namespace {
-
-QAction* entry(QMenu* menu, const char* text) {
-    for (QAction* a : menu->actions())
-        if (a->text() == QLatin1String(text)) return a;
-    return nullptr;
-}
 
 // A one-universe show with the frame window shown and playback n's window in it.
 frmPlayBackControl* shownWindow(int32_t n) {
