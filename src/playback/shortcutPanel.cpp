@@ -4,6 +4,7 @@
 #include "platform/prompts.h"
 #include "platform/safeFile.h"
 #include "shell/libParsePath.h"
+#include "shell/miscGlobalFunctions.h"
 #include "shell/numberText.h"
 #include "shell/services/playbackService.h"
 #include "shell/shell.h"
@@ -103,6 +104,37 @@ bool loadShortcutSequence(const QString& relativePath) {
     int32_t doc = target;
     frame.loadSequenceInDoc(doc, path, false, false, 0);
     shell().state.currentPlayback = std::max(1, sequenceFile::readSequenceHeader(path));
+    return true;
+}
+
+bool deleteSequenceFile(const QString& relativePath) {
+    const int answer = shell().prompts().messageBox(QStringLiteral("Would you like to delete the Sequence file?"),
+                                                    msgBox::OKCancel);
+    const QString path = sequencesPath(relativePath);
+    return answer == msgBox::OK && QFileInfo(path).isFile() && QFile::moveToTrash(path);
+}
+
+bool renameSequenceFile(const QString& relativePath, QString typed) {
+    const QString path = sequencesPath(relativePath);
+    if (!QFileInfo(path).isFile()) return false;
+    const QString name = miscGlobalFunctions::escapeFileName(typed);
+    Prompts& prompts = shell().prompts();
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) {
+        prompts.messageBox(QStringLiteral("Please enter a name for the sequence"));
+        return false;
+    }
+    const QDir folder = QFileInfo(path).dir();
+    const QString target = folder.filePath(name + QStringLiteral(".YSQ"));
+    if (QFileInfo::exists(target)) {
+        prompts.messageBox(QStringLiteral("A sequence named ") + name + QStringLiteral(" already exists"));
+        return false;
+    }
+    if (!QFile::rename(path, target)) {
+        prompts.messageBox(QStringLiteral("The sequence could not be renamed"));
+        return false;
+    }
+    const QString events = folder.filePath(QFileInfo(path).completeBaseName() + QStringLiteral(".UQF"));
+    if (QFileInfo(events).isFile()) QFile::rename(events, folder.filePath(name + QStringLiteral(".UQF")));
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "playback/playbackEngine.h"
 #include "playback/playbackFrame.h"
+#include "platform/prompts.h"
 #include "playback/shortcutPanel.h"
 #include "shell/services/schedulerService.h"
 #include "shell/services/playbackService.h"
@@ -192,6 +193,21 @@ void frmPlayBackControl::buildMenus() {
     clkMenu->addAction(QStringLiteral("Hide Playback Control"), this, [this] { eng.clkClosePlaybackControl_Click(); });
     clkMenu->addAction(QStringLiteral("Exit Program"));
 
+    clkButtonMenu = new QMenu(QStringLiteral("Button Mneu"), this);
+    clkButtonMenu->addAction(QStringLiteral("Delete Sequence File"), this, [this] {
+        if (shortcutMenuButton < 0 || size_t(shortcutMenuButton) >= cmdShortcut.size()) return;
+        shortcutPanel::deleteSequenceFile(cmdShortcut[size_t(shortcutMenuButton)]->toolTip());
+        loadShortcutsOnFrame();
+    });
+    clkButtonMenu->addAction(QStringLiteral("Rename Sequence File"), this, [this] {
+        if (shortcutMenuButton < 0 || size_t(shortcutMenuButton) >= cmdShortcut.size()) return;
+        const QPushButton* b = cmdShortcut[size_t(shortcutMenuButton)];
+        const QString typed = shell().prompts().inputBox(QStringLiteral("Please enter new name for sequence"),
+                                                         QStringLiteral("Rename Sequence File"), b->text());
+        if (typed.isEmpty()) return; // cancelled
+        if (shortcutPanel::renameSequenceFile(b->toolTip(), typed)) shell().playback().refreshShortcuts(1, true);
+    });
+
     clkRemoteMenu = new QMenu(QStringLiteral("RemoteMenu"), this);
     clkRemoteMenu->setObjectName(QStringLiteral("clkRemoteMenu"));
     clkRemoteMenu->addAction(QStringLiteral("Load Sequence Cuelist"), this, [this] { loadSequence(); });
@@ -379,9 +395,20 @@ void frmPlayBackControl::showEditCommandDialog() {
 }
 
 bool frmPlayBackControl::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease) {
-        for (QPushButton* b : cmdShortcut) {
+    if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonPress) {
+        for (size_t k = 0; k < cmdShortcut.size(); ++k) {
+            QPushButton* b = cmdShortcut[k];
             if (b != watched) continue;
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::RightButton) {
+                // The right button opens the button menu and plays nothing.
+                if (event->type() == QEvent::MouseButtonPress) {
+                    shortcutMenuButton = int(k);
+                    clkButtonMenu->popup(mouse->globalPosition().toPoint());
+                }
+                return true;
+            }
+            if (event->type() == QEvent::MouseButtonPress) return false;
             b->setDown(false);
             pressShortcut(b);
             return true;

@@ -67,6 +67,9 @@ public:
     // the button's sequence into its playback.
     class QGroupBox* frmShorstcuts = nullptr;
     std::vector<QPushButton*> cmdShortcut;
+    // The button menu ("Button Mneu") of the button last pressed with the right button.
+    QMenu* clkButtonMenu = nullptr;
+    int shortcutMenuButton = -1;
     void loadShortcutsOnFrame() override;
     void checkActivePlaybacks(const QString& theSequence) override;
     bool checkForShortcut(const QString& shortcutName, bool playIfFound) override;
