@@ -2,10 +2,12 @@
 // universes. Reported as the share of a 25 ms refresh period (the fastest
 // rate the options offer) that one tick takes; the goal is under 5 % at
 // 64 universes and 10 playbacks. The 100-step case also reports the
-// resident memory of the process once the playbacks are programmed.
+// resident memory of the process once the playbacks are programmed. The
+// recording and colour-mixing work of the playbacks is measured beside it.
 
 #include "output/DmxOutput.h"
 #include "playback/playbackEngine.h"
+#include "profiles/ClsFixture.h"
 #include "playback/playbackFrame.h"
 #include "platform/tickTimer.h"
 #include "shell/shell.h"
@@ -62,7 +64,59 @@ void tickWithFadingPlaybacks(benchmark::State& state) {
         state.counters["periodSharePct"] = elapsed.count() / double(state.iterations()) / 0.025 * 100.0;
 }
 
+// Recording the live levels into a step and mixing the colours of the
+// colour fixtures a playback owns, over 64 universes with 10 playbacks:
+// every 3 channels one RGB fixture. Reported like the tick, as a share of a
+// 25 ms period for the work of all playbacks.
+void recordAndMixColours(benchmark::State& state) {
+    const int universes = 64, playbacks = 10;
+    TestShell t;
+    ChannelModel& m = shell().state;
+    m.resize(512 * universes);
+    ClsFixture& rgb = m.lightClass(1);
+    rgb.ChannelsUsed = 3;
+    rgb.setRgbFixture(true);
+    rgb.setRedChannel(1);
+    rgb.setGreenChannel(2);
+    rgb.setBlueChannel(3);
+    m.lightClassCount = 1;
+    const char* roles[] = {"red", "green", "blue"};
+    for (int c = 1; c <= m.totalChannels; ++c) {
+        m.channelType[c] = QString::fromLatin1(roles[(c - 1) % 3]);
+        m.channelOutput[size_t(c)] = c % 256;
+    }
+    m.fixtureCount = m.totalChannels / 3;
+    for (int f = 1; f <= m.fixtureCount; ++f) {
+        m.fixtureLightClass[size_t(f)] = 1;
+        m.fixtureStartChannel[size_t(f)] = int16_t(std::min(3 * f - 2, 32767));
+    }
+    PlaybackFrame& frame = playbackFrame();
+    std::vector<PlaybackEngine*> engines;
+    for (int p = 1; p <= playbacks; ++p) {
+        frame.clkAddPlaybackControl(p, false, true, false);
+        PlaybackEngine& e = *frame.playback(p);
+        e.ensureChannelCapacity();
+        int32_t n = 2;
+        e.setMaxSequenceSteps(n);
+        e.state.currentStep = 1;
+        engines.push_back(&e);
+    }
+    for (int c = 1; c <= m.totalChannels; ++c) m.channelOwner[size_t(c)] = int16_t(1 + (c - 1) / 3 % playbacks);
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+        for (PlaybackEngine* e : engines) {
+            e->updateCurrentSceneValues();
+            e->updateColorMixers();
+        }
+    }
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    if (state.iterations() > 0)
+        state.counters["periodSharePct"] = elapsed.count() / double(state.iterations()) / 0.025 * 100.0;
+}
+
 } // namespace
+
+BENCHMARK(recordAndMixColours)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK(tickWithFadingPlaybacks)
     ->ArgNames({"U", "P", "steps"})

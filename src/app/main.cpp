@@ -76,6 +76,8 @@ int main(int argc, char** argv) {
     wiring::startShortcuts(s);
     wiring::startPatch(s);
     wiring::startMasters(s);
+    wiring::startAudio(s);
+    wiring::startScheduler(s);
 
     auto& frame = form<frmPlayBackManager>();
     QObject::connect(&frame, &frmPlayBackManager::closeRequested, &app, &QApplication::quit);

@@ -1,11 +1,13 @@
 #include "app/wiring.h"
 
+#include "audio/audioEngine.h"
 #include "effects/fogControl.h"
 #include "masters/ui/mastersConsole.h"
 #include "output/DmxOutput.h"
 #include "patch/ui/patchWindows.h"
 #include "patch/ui/patchWindowService.h"
 #include "playback/playbackFrame.h"
+#include "scheduler/eventEngine.h"
 #include "shell/shell.h"
 #include "shell/ui/shellMainWindowService.h"
 #include "shortcuts/ui/shortcutsServiceImpl.h"
@@ -29,5 +31,8 @@ void startShortcuts(Shell& s) { registerShortcuts(s); }
 
 void startPatch(Shell& s) { registerPatchWindows(s); }
 void startMasters(Shell& s) { registerMasters(s); }
+void startAudio(Shell& s) { s.engine<AudioEngine>(); }
+
+void startScheduler(Shell& s) { s.engine<EventEngine>(); }
 
 } // namespace wiring

@@ -25,5 +25,9 @@ void startShortcuts(Shell& s);
 void startPatch(Shell& s);
 // Masters: grand master, blackout, submasters, top bar; the wing's MIDI.
 void startMasters(Shell& s);
+// Sound-to-light: the tap-tempo keepers are the audio service.
+void startAudio(Shell& s);
+// Scheduler: the step-command runner is the scheduler service.
+void startScheduler(Shell& s);
 
 } // namespace wiring

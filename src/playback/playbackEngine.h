@@ -84,6 +84,9 @@ public:
     // Window menu: "Stop" and "Clear Current Sequence/ Start New Sequence".
     void clkStop_Click() { cmdClear_Click(); }
     void clkStartnewSequence_Click();
+    // "Hide Playback Control": stops, frees the playback's channels, clears
+    // and hides the window (which stays loaded for reuse).
+    void clkClosePlaybackControl_Click();
     // Darkens the control wing's strip indicators (the strips' pause buttons).
     void turnOffWingIndicators();
     void clearsequence();
@@ -216,6 +219,13 @@ public:
     };
     MovementRange getMovementRange(int32_t fixture) const;
     void returnCenter(int32_t fixture, int32_t& x, int32_t& y) const;
+    // ---- Window settings ---------------------------------------------------------------------
+    // The view mode as stored: "Micro", "Compact", "ViewAll" or "both".
+    QString viewModeText() const;
+    // Writes the window's section of ylc.ini ("PlayBack " and the number with
+    // its sign blank), keys in a fixed order: test, Mode, X (top), Y (left),
+    // Visible, ShowShortcuts, Name. Positions in twips.
+    void savePlaybackWindowSettings(int32_t topTwips, int32_t leftTwips);
     // ---- Sound to matrix ------------------------------------------------------------------
     // The matrix subsystem drives the pattern while the playback has it switched on.
     void startAudioMatrix(const QString& matrixName, int32_t frontColor, int32_t backColor, int32_t eqType);

@@ -85,9 +85,10 @@ void PlaybackEngine::insertscene(bool after, bool blackOut) {
     // moving the steps up and stopping half done).
     int32_t at = std::max(st.currentStep, 1) + (after ? 1 : 0);
     at = std::min(at, st.stepCount + 1);
+    // Refused before anything changes when the clipboard is not sized yet.
+    if (int32_t(m.sceneClipboard.size()) < m.totalChannels + 1) return;
     st.stepCount += 1;
     ensureStepSlot(st.stepCount + 6);
-    if (int32_t(m.sceneClipboard.size()) < m.totalChannels + 1) return;
     const int32_t source = std::min(st.currentStep, st.lastStepSlot());
     for (int32_t c = 1; c <= m.totalChannels; ++c) {
         const QString& type = m.channelType.at(c);

@@ -106,6 +106,14 @@ void PlaybackEngine::clkStartnewSequence_Click() {
     shell().mainWindow().clearsequence_Click();
 }
 
+void PlaybackEngine::clkClosePlaybackControl_Click() {
+    state.isRunning = false;
+    releasePlaybackChannels();
+    cmdClear_Click();
+    state.wasIVisible = false;
+    hideWindow();
+}
+
 void PlaybackEngine::cmdClear_Click() {
     PlaybackState& st = state;
     turnOffWingIndicators();
@@ -179,11 +187,20 @@ void PlaybackEngine::clearLoadedSequence() {
     st.theSequenceFilename.clear();
     st.restoreSavedStep = false;
     st.blackoutOff = true;
+    // The current playback's fade-time slider starts again from the main
+    // window's, and the main window's delay, hold and next-scene boxes from 0.
+    MainWindowService& main = shell().mainWindow();
+    if (const std::optional<int32_t> mainSlider = main.mainFadeTimeSlider())
+        shell().playback().setFadeTimeSliderValue(m.currentPlayback, *mainSlider);
+    for (int32_t box = 2; box <= 5; ++box) main.setMainFadeTimeText(box, QStringLiteral("0"));
     st.recordPlusLast = false;
     setPriority(5);
+    shell().presets().dropPresetEvents(st.myPlaybackNumber);
+    stopActiveSoundToMatrix();
     st.alteredPlayback = false;
     st.iAmLivePlayback = false;
     displayChanged();
+    view().displaySequenceData();
 }
 
 void PlaybackEngine::clearsequence() {

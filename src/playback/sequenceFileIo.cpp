@@ -213,7 +213,10 @@ bool loadSeqenceIntoMemory(PlaybackEngine& w, const QString& fileNameSeq, int16_
     s.livePlaybackName.clear();
     s.stopAndClearAfterFadeOut = false;
     s.theSequenceFilename = fileNameSeq;
-    if (empty) return true;
+    if (empty) {
+        w.view().displaySequenceData();
+        return true;
+    }
 
     const int32_t N = d.stepCount;
     const int32_t U = d.universes;
@@ -287,6 +290,28 @@ bool loadSeqenceIntoMemory(PlaybackEngine& w, const QString& fileNameSeq, int16_
 
     shell().presets().loadPresetEvents(libParsePath::ParsePath(fileNameSeq, 7) + QStringLiteral(".UQF"), P);
     followGrandBlackout(w);
+    w.view().displaySequenceData();
+    return true;
+}
+
+bool loadSequenceFromDialog(PlaybackEngine& w) {
+    w.state.isRunning = false;
+    FileDialogRequest request;
+    request.title = QStringLiteral("Load Sequence File");
+    request.folder = showFolder();
+    request.fileName = QStringLiteral("*.YSQ");
+    request.filter = QStringLiteral("(*.YSQ) (*.YSQ)");
+    const QString fileName = shell().prompts().openFileName(request);
+    if (fileName.isEmpty()) return false;
+    shell().state.currentFileName = fileName;
+    if (!loadSeqenceIntoMemory(w, fileName, 0)) return false;
+    const int answer = shell().prompts().messageBox(
+        QStringLiteral("Would you like this Sequence Cuelist played back with Auto Trigger activated?"), msgBox::YesNo);
+    w.state.isRunning = false;
+    const bool autoTrigger = answer == msgBox::Yes;
+    w.optMode_Click(autoTrigger ? 0 : 1);
+    w.fadeFromCurrent(1, true, 0);
+    w.state.continuousRun = autoTrigger;
     return true;
 }
 
@@ -325,12 +350,12 @@ bool saveSequenceAs(PlaybackEngine& w, bool doNotAskMe, int32_t playBackToSaveTo
         return false;
     }
 
-    bool replacement = false;
-    if (fileExists(fileName) && askBeforeReplacing) {
+    // Writing over an existing file replaces a button that is already placed.
+    const bool replacement = fileExists(fileName);
+    if (replacement && askBeforeReplacing) {
         const int answer = shell().prompts().messageBox(
             QStringLiteral("Button Name Already Exists, would you like to replace the current Button Sequence"), msgBox::YesNo);
         if (answer != msgBox::Yes) return false;
-        replacement = true;
     }
 
     // Every channel record keeps the step count in 16 bits; a longer

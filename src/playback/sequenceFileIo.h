@@ -20,6 +20,12 @@ namespace sequenceFileIo {
 // reported to the operator and changes nothing. True when loaded.
 bool loadSeqenceIntoMemory(PlaybackEngine& w, const QString& fileNameSeq, int16_t crossFade);
 
+// The window's "Load Seqence Cuelist": the file dialog on the show's
+// sequence folder, the load, and the question whether the sequence plays with
+// Auto Trigger; then a fade from the live output into step 1. A cancelled
+// dialog changes nothing. True when a sequence was loaded.
+bool loadSequenceFromDialog(PlaybackEngine& w);
+
 // Writes the playback's sequence. saveMode: 0 or less every owned level;
 // 1 only pan/tilt channels (others freed); 2 everything but pan/tilt (those
 // freed); -1 with a name writes a copy into the show's folder and keeps the

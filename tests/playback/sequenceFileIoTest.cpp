@@ -325,3 +325,19 @@ TEST_F(SequenceFileIo, triggerRewriteFollowsTheTriggerOption) {
     ASSERT_TRUE(sequenceFileIo::SaveUseSequenceFadetimeShort(e));
     EXPECT_EQ(readAll(e.state.theSequenceFilename).mid(rec(4) + 578, 30), QByteArray("2").leftJustified(30, ' '));
 }
+
+TEST_F(SequenceFileIo, aWholeSaveInPlaceOfARewriteReplacesTheFileAndPlacesNoButton) {
+    PlaybackEngine e;
+    programThree(e);
+    ASSERT_TRUE(sequenceFileIo::saveSequence(e, true, 0, "1", 0, "grown"));
+    auto& pages = fake<ShortcutsService, FakeShortcuts>();
+    int32_t five = 5;
+    e.setMaxSequenceSteps(five);
+    e.state.stepCount = 5;
+    ASSERT_TRUE(sequenceFileIo::saveUseSequenceFadetime(e));
+    EXPECT_FALSE(pages.placed);
+    sequenceFile::SequenceFileData d;
+    ASSERT_TRUE(sequenceFile::decode(readAll(e.state.theSequenceFilename), d));
+    EXPECT_EQ(d.stepCount, 5);
+    EXPECT_TRUE(static_cast<FakePrompts&>(shell().prompts()).messages.isEmpty()) << "no question, no error";
+}

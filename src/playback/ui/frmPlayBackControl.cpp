@@ -1,6 +1,16 @@
 #include "playback/ui/frmPlayBackControl.h"
 
 #include "playback/playbackEngine.h"
+#include "playback/playbackFrame.h"
+#include "platform/prompts.h"
+#include "playback/shortcutPanel.h"
+#include "shell/services/schedulerService.h"
+#include "shell/services/playbackService.h"
+#include "shell/ui/Main.h"
+#include "shell/ui/windowRegistry.h"
+#include "playback/sequenceFileIo.h"
+#include "shell/services/mainWindowService.h"
+#include "shell/shell.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -8,7 +18,15 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QFileInfo>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QGroupBox>
+#include <QScrollArea>
+#include <QActionGroup>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -50,8 +68,8 @@ QString sequenceTimeText(float seconds) {
 
 frmPlayBackControl::frmPlayBackControl(PlaybackEngine& engine, QWidget* parent)
     : QWidget(parent), eng(engine) {
-    setObjectName(QStringLiteral("frmPlayBackControl"));
-    setStyleSheet(QStringLiteral("QWidget#frmPlayBackControl { background-color: rgb(64,64,64); }"));
+    setAttribute(Qt::WA_StyledBackground);
+    followPlaybackNumber();
 
     cmdGo = new QPushButton(QStringLiteral("GO"), this);
     cmdBack = new QPushButton(QStringLiteral("<<"), this);
@@ -61,6 +79,7 @@ frmPlayBackControl::frmPlayBackControl(PlaybackEngine& engine, QWidget* parent)
     cmbBeatSync = new QPushButton(QStringLiteral("Beat"), this);
     cmbBeatSync->setToolTip(QStringLiteral("Tap to the Tempo to change Fadetimes for Active Playback"));
     cmbBeatSync->installEventFilter(this);
+    cmdGo->installEventFilter(this);
     const char* modeTexts[] = {"Auto Trigger", "Play Trigger", "Audio"};
     modeGroup = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
@@ -104,8 +123,19 @@ frmPlayBackControl::frmPlayBackControl(PlaybackEngine& engine, QWidget* parent)
     left->addLayout(transport);
     left->addLayout(sliders);
     auto* root = new QHBoxLayout(this);
+    menuBar = new QMenuBar(this);
     root->addLayout(left);
     root->addWidget(msfgSequenceDetail, 1);
+    frmShorstcuts = new QGroupBox(QStringLiteral("Playback Shortcuts"), this);
+    frmShorstcuts->setObjectName(QStringLiteral("frmShorstcuts"));
+    auto* scroll = new QScrollArea(frmShorstcuts);
+    shortcutCanvas = new QWidget;
+    scroll->setWidget(shortcutCanvas);
+    auto* panelLayout = new QVBoxLayout(frmShorstcuts);
+    panelLayout->addWidget(scroll);
+    frmShorstcuts->setMinimumWidth(7605 / 15);
+    frmShorstcuts->hide();
+    root->addWidget(frmShorstcuts, 1);
 
     connect(cmdGo, &QPushButton::clicked, this, [this] { eng.cmdGo_Click(); });
     connect(cmdBack, &QPushButton::clicked, this, [this] { eng.cmdBack_Click(); });
@@ -143,9 +173,214 @@ frmPlayBackControl::frmPlayBackControl(PlaybackEngine& engine, QWidget* parent)
     connect(pbFadeOut, &QSlider::sliderMoved, this, [this](int v) {
         if (!mirroring) eng.pbFadeOut_Scroll(v);
     });
+    buildMenus();
+    buildViewMenu();
+    root->setMenuBar(menuBar);
     eng.setView(this);
     refreshFromEngine();
     displaySequenceData();
+}
+
+void frmPlayBackControl::buildMenus() {
+    clkMenu = new QMenu(QStringLiteral("Menu"), this);
+    clkMenu->setObjectName(QStringLiteral("clkMenu"));
+    clkMenu->addAction(QStringLiteral("Load Seqence Cuelist"), this, [this] { loadSequence(); });
+    clkMenu->addAction(QStringLiteral("Clear Current Sequence/ Start New Sequence"), this,
+                       [this] { eng.clkStartnewSequence_Click(); });
+    clkMenu->addAction(QStringLiteral("Save Changes to current Sequence Cuelist"), this,
+                       [this] { clkSaveChangesToSequence_Click(); });
+    clkMenu->addAction(QStringLiteral("Rename/Name Playback Alias"));
+    clkMenu->addAction(QStringLiteral("Hide Playback Control"), this, [this] { eng.clkClosePlaybackControl_Click(); });
+    clkMenu->addAction(QStringLiteral("Exit Program"));
+
+    clkButtonMenu = new QMenu(QStringLiteral("Button Mneu"), this);
+    clkButtonMenu->addAction(QStringLiteral("Delete Sequence File"), this, [this] {
+        if (shortcutMenuButton < 0 || size_t(shortcutMenuButton) >= cmdShortcut.size()) return;
+        shortcutPanel::deleteSequenceFile(cmdShortcut[size_t(shortcutMenuButton)]->toolTip());
+        loadShortcutsOnFrame();
+    });
+    clkButtonMenu->addAction(QStringLiteral("Rename Sequence File"), this, [this] {
+        if (shortcutMenuButton < 0 || size_t(shortcutMenuButton) >= cmdShortcut.size()) return;
+        const QPushButton* b = cmdShortcut[size_t(shortcutMenuButton)];
+        const QString typed = shell().prompts().inputBox(QStringLiteral("Please enter new name for sequence"),
+                                                         QStringLiteral("Rename Sequence File"), b->text());
+        if (typed.isEmpty()) return; // cancelled
+        if (shortcutPanel::renameSequenceFile(b->toolTip(), typed)) shell().playback().refreshShortcuts(1, true);
+    });
+
+    clkRemoteMenu = new QMenu(QStringLiteral("RemoteMenu"), this);
+    clkRemoteMenu->setObjectName(QStringLiteral("clkRemoteMenu"));
+    clkRemoteMenu->addAction(QStringLiteral("Load Sequence Cuelist"), this, [this] { loadSequence(); });
+    clkRemoteMenu->addAction(QStringLiteral("Play"), this, [this] { eng.cmdGo_Click(); });
+    clkRemoteMenu->addAction(QStringLiteral("Stop"), this, [this] { eng.clkStop_Click(); });
+}
+
+void frmPlayBackControl::buildViewMenu() {
+    mnuView = menuBar->addMenu(QStringLiteral("View"));
+    mlstPlayback = mnuView->addMenu(QStringLiteral("Show Loaded Playbacks"));
+    connect(mnuView, &QMenu::aboutToShow, this, [this] { clkView_Click(); });
+    mnuView->addAction(QStringLiteral("Show Main Window"), this, [] {
+        Main& main = form<Main>();
+        main.show();
+        main.activateWindow();
+    });
+    auto arrange = [this](bool cascade) {
+        auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+        if (!sub || !sub->mdiArea()) return;
+        if (cascade) sub->mdiArea()->cascadeSubWindows();
+        else sub->mdiArea()->tileSubWindows();
+    };
+    mnuView->addAction(QStringLiteral("Auto Arrange Windows Cascade"), this, [arrange] { arrange(true); });
+    mnuView->addAction(QStringLiteral("Auto Arrange Windows Best Fit"), this, [arrange] { arrange(false); });
+    clkShowShortcuts = mnuView->addAction(QStringLiteral("Show Playback Sequence Shortcuts"), this,
+                                          [this] { clkShowShortcuts_Click(); });
+    clkShowShortcuts->setCheckable(true);
+    clkDisplaySequence = mnuView->addAction(QStringLiteral("Display Sequence/Cuelist Data"), this,
+                                            [this] { setPlaybackViewMode(true, false); });
+    clkDefaultView = mnuView->addAction(QStringLiteral("Default View"), this, [this] { setPlaybackViewMode(false, false); });
+    clkCompactView = mnuView->addAction(QStringLiteral("Compact View"), this, [this] { setPlaybackViewMode(false, true); });
+    clkMicroViewMode = mnuView->addAction(QStringLiteral("Micro Mode"), this, [this] { setPlaybackViewMode(true, true); });
+    for (QAction* a : {clkDisplaySequence, clkDefaultView, clkCompactView, clkMicroViewMode}) a->setCheckable(true);
+}
+
+void frmPlayBackControl::clkView_Click() {
+    mlstPlayback->clear();
+    PlaybackFrame& frame = playbackFrame();
+    for (int32_t i = 1; i <= frame.DocumentCount(); ++i) {
+        const PlaybackWindowSlot* slot = frame.slotAt(i);
+        if (!slot || !slot->visible()) continue;
+        // The entry keeps its playback's number: the list skips hidden
+        // windows, so its position is no slot index.
+        const int32_t number = slot->engine().myPlaybackNumber();
+        mlstPlayback->addAction(slot->caption(), this, [number] { shell().playback().showPlayback(number); });
+    }
+}
+
+void frmPlayBackControl::loadShortcutsOnFrame() {
+    frmShorstcuts->show();
+    for (QPushButton* b : cmdShortcut) delete b;
+    cmdShortcut.clear();
+    const QStringList entries = shortcutPanel::panelEntries(eng.myPlaybackNumber());
+    const auto places = shortcutPanel::buttonPlaces(int32_t(entries.size()));
+    int right = 0, bottom = 0;
+    for (qsizetype k = 0; k < entries.size(); ++k) {
+        auto* b = new QPushButton(QFileInfo(QString(entries[k]).replace(QLatin1Char('\\'), QLatin1Char('/'))).completeBaseName(),
+                                  shortcutCanvas);
+        b->setToolTip(entries[k]);
+        b->setGeometry(int(places[size_t(k)].left / 15), int(places[size_t(k)].top / 15),
+                       shortcutPanel::buttonWidth / 15, shortcutPanel::buttonHeight / 15);
+        b->setStyleSheet(colourStyle(33023));
+        b->installEventFilter(this);
+        b->show();
+        right = std::max(right, b->geometry().right() + 1);
+        bottom = std::max(bottom, b->geometry().bottom() + 1);
+        cmdShortcut.push_back(b);
+    }
+    shortcutCanvas->resize(std::max(right, 1), std::max(bottom, 1));
+}
+
+void frmPlayBackControl::checkActivePlaybacks(const QString& theSequence) {
+    for (QPushButton* b : cmdShortcut) b->setStyleSheet(colourStyle(33023));
+    int32_t running = 0;
+    if (!shell().playback().returnIfFilenameIsRunning(shell().programPath(QStringLiteral("Sequences\\") + theSequence), running))
+        return;
+    for (QPushButton* b : cmdShortcut) {
+        if (b->toolTip() != theSequence) continue;
+        b->setStyleSheet(colourStyle(16711680));
+        return;
+    }
+}
+
+bool frmPlayBackControl::checkForShortcut(const QString& shortcutName, bool playIfFound) {
+    for (QPushButton* b : cmdShortcut) {
+        if (b->toolTip() != shortcutName) continue;
+        if (playIfFound) pressShortcut(b);
+        return true;
+    }
+    return false;
+}
+
+void frmPlayBackControl::pressShortcut(QPushButton* button) {
+    const QString relative = button->toolTip();
+    shortcutPanel::loadShortcutSequence(relative);
+    if (shell().scheduler().schedulerRecording()) shell().scheduler().recordEvent(relative, QStringLiteral("Sequence"));
+    checkActivePlaybacks(relative);
+}
+
+void frmPlayBackControl::clkShowShortcuts_Click() {
+    PlaybackState& st = eng.state;
+    st.showPlaybackShortcuts = !st.showPlaybackShortcuts;
+    if (st.showPlaybackShortcuts) loadShortcutsOnFrame();
+    applyPlaybackViewMode();
+}
+
+void frmPlayBackControl::setPlaybackViewMode(bool sequenceData, bool compact) {
+    eng.state.showSequenceData = sequenceData;
+    eng.state.compactView = compact;
+    applyPlaybackViewMode();
+}
+
+void frmPlayBackControl::applyPlaybackViewMode() {
+    PlaybackState& st = eng.state;
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    QWidget* outer = sub ? static_cast<QWidget*>(sub) : static_cast<QWidget*>(this);
+    if (!outer->isMinimized()) {
+        struct Mode { bool data, compact; QAction* entry; int width, height; };
+        const Mode modes[] = {{false, false, clkDefaultView, 3950, 5500}, {true, false, clkDisplaySequence, 11600, 5500},
+                              {false, true, clkCompactView, 3950, 2685}, {true, true, clkMicroViewMode, 3950, 1250}};
+        for (const Mode& m : modes) {
+            const bool chosen = m.data == st.showSequenceData && m.compact == st.compactView;
+            m.entry->setChecked(chosen);
+            if (!chosen) continue;
+            const bool gridShown = st.showPlaybackShortcuts ? !m.data : m.data;
+            msfgSequenceDetail->setVisible(gridShown);
+            frmShorstcuts->setVisible(st.showPlaybackShortcuts);
+            const int width = st.showPlaybackShortcuts ? 11600 : m.width;
+            outer->resize(std::max(width / 15, outer->minimumSizeHint().width()),
+                          std::max(m.height / 15, outer->minimumSizeHint().height()));
+        }
+        if (st.showPlaybackShortcuts) {
+            clkDisplaySequence->setChecked(false);
+            loadShortcutsOnFrame();
+        }
+        clkShowShortcuts->setChecked(st.showPlaybackShortcuts);
+        eng.savePlaybackWindowSettings(outer->y() * 15, outer->x() * 15);
+    }
+    shell().playback().hidePlayback(eng.myPlaybackNumber());
+}
+
+void frmPlayBackControl::followPlaybackNumber() {
+    const QString name = QStringLiteral("playback") + QString::number(eng.myPlaybackNumber());
+    if (objectName() == name) return;
+    setObjectName(name);
+    setBackColour(backColour);
+}
+
+void frmPlayBackControl::setBackColour(const QString& colour) {
+    backColour = colour;
+    setStyleSheet(QStringLiteral("frmPlayBackControl#%1 { background-color: %2; }").arg(objectName(), colour));
+}
+
+void frmPlayBackControl::showMenu() { clkRemoteMenu->popup(QCursor::pos()); }
+
+void frmPlayBackControl::loadSequence() {
+    sequenceFileIo::loadSequenceFromDialog(eng);
+    refreshFromEngine();
+}
+
+void frmPlayBackControl::clkSaveChangesToSequence_Click() {
+    // The file keeps the trigger the playback runs with.
+    const char* triggers[] = {"1", "0", "2"};
+    const int option = std::clamp(eng.state.optMode, 0, 2);
+    sequenceFileIo::saveSequence(eng, false, eng.myPlaybackNumber(), QString::fromLatin1(triggers[option]), 0, QString());
+}
+
+void frmPlayBackControl::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        clkMenu->popup(event->globalPosition().toPoint());
+        return;
+    }
+    QWidget::mousePressEvent(event);
 }
 
 frmPlayBackControl::~frmPlayBackControl() {
@@ -160,6 +395,31 @@ void frmPlayBackControl::showEditCommandDialog() {
 }
 
 bool frmPlayBackControl::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonPress) {
+        for (size_t k = 0; k < cmdShortcut.size(); ++k) {
+            QPushButton* b = cmdShortcut[k];
+            if (b != watched) continue;
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::RightButton) {
+                // The right button opens the button menu and plays nothing.
+                if (event->type() == QEvent::MouseButtonPress) {
+                    shortcutMenuButton = int(k);
+                    clkButtonMenu->popup(mouse->globalPosition().toPoint());
+                }
+                return true;
+            }
+            if (event->type() == QEvent::MouseButtonPress) return false;
+            b->setDown(false);
+            pressShortcut(b);
+            return true;
+        }
+    }
+    // Releasing GO of playbacks 1..8 also tells the main window's GO.
+    if (watched == cmdGo && event->type() == QEvent::MouseButtonRelease) {
+        const int32_t n = eng.myPlaybackNumber();
+        if (n >= 1 && n <= 8) shell().mainWindow().play(n, false);
+        return false;
+    }
     if (watched == cmbBeatSync && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
@@ -179,6 +439,7 @@ bool frmPlayBackControl::eventFilter(QObject* watched, QEvent* event) {
 
 void frmPlayBackControl::refreshFromEngine() {
     const PlaybackState& st = eng.state;
+    followPlaybackNumber();
     mirroring = true;
     const QSignalBlocker b1(sliderDimmer), b2(vsliderFadeTime), b3(chkUseMotionfade), b4(ckForceFadeTime);
     sliderDimmer->setValue(st.sliderDimmer);
@@ -208,7 +469,10 @@ void frmPlayBackControl::displaySequenceData() {
     g->setColumnCount(9);
     const int top = g->rowCount() > 0 ? g->rowAt(0) : 0;
     const int steps = std::max(0, std::min(st.stepCount, st.lastStepSlot()));
-    g->setRowCount(steps + 1);
+    // An empty sequence still shows one blank row under the headings.
+    g->setRowCount(std::max(steps + 1, 2));
+    if (steps == 0)
+        for (int col = 0; col < 9; ++col) g->setItem(1, col, new QTableWidgetItem);
     for (int col = 0; col < 9; ++col) {
         g->setItem(0, col, new QTableWidgetItem(QString::fromLatin1(gridHeaders[col])));
         g->setColumnWidth(col, gridWidthsTwips[col] / 15);

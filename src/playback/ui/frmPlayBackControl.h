@@ -9,13 +9,17 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <vector>
 
 class PlaybackEngine;
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
+class QAction;
+class QMenu;
 class QPushButton;
 class QRadioButton;
+class QMouseEvent;
 class QSlider;
 class QTableWidget;
 
@@ -35,6 +39,45 @@ public:
     void displayChanged() override { refreshFromEngine(); }
     // Selects the command cell of the current step's row.
     void showEditCommandDialog() override;
+    // The remote menu ("Load Sequence Cuelist", "Play", "Stop") over the window.
+    void showMenu() override;
+    // The load dialog, the load and the Auto Trigger question.
+    void loadSequence() override;
+    // The background: the active playback's colour or dark grey. Only the
+    // window itself takes it, never its controls.
+    void setBackColour(const QString& colour);
+    // "Save Changes to current Sequence Cuelist": the save dialog for this playback.
+    void clkSaveChangesToSequence_Click();
+
+    // The window menu (a click on the background) and the remote menu.
+    QMenu* clkMenu = nullptr;
+    QMenu* clkRemoteMenu = nullptr;
+    // The View menu: the loaded playbacks (each entry keeps its playback
+    // number), the main window, arranging, the shortcut panel and the four
+    // view modes.
+    QMenu* mnuView = nullptr;
+    QMenu* mlstPlayback = nullptr;
+    QAction* clkShowShortcuts = nullptr;
+    QAction* clkDisplaySequence = nullptr;
+    QAction* clkDefaultView = nullptr;
+    QAction* clkCompactView = nullptr;
+    QAction* clkMicroViewMode = nullptr;
+    // The shortcut panel: one button per sequence of this playback, placed
+    // as the panel's rule computes (twips at 15 per pixel); a release loads
+    // the button's sequence into its playback.
+    class QGroupBox* frmShorstcuts = nullptr;
+    std::vector<QPushButton*> cmdShortcut;
+    // The button menu ("Button Mneu") of the button last pressed with the right button.
+    QMenu* clkButtonMenu = nullptr;
+    int shortcutMenuButton = -1;
+    void loadShortcutsOnFrame() override;
+    void checkActivePlaybacks(const QString& theSequence) override;
+    bool checkForShortcut(const QString& shortcutName, bool playIfFound) override;
+    // Sets the view flags (sequence data, compact) and applies them.
+    void setPlaybackViewMode(bool sequenceData, bool compact);
+    void clkShowShortcuts_Click();
+    // Rebuilds "Show Loaded Playbacks" from the visible playback windows.
+    void clkView_Click();
 
     // Controls, by their designed names.
     QPushButton* cmdGo = nullptr;
@@ -60,9 +103,23 @@ protected:
     // The right button on the beat button holds the playback while pressed
     // and restarts it on the beat when released.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void buildMenus();
+    void buildViewMenu();
+    void pressShortcut(QPushButton* button);
+    QWidget* shortcutCanvas = nullptr;
+    // Sizes the window for its view mode and shortcut panel, stores the
+    // settings, and hides the window (a running playback comes back on the
+    // next tick).
+    void applyPlaybackViewMode();
+    // The object name carries the playback number, so style sheets can name
+    // this window alone.
+    void followPlaybackNumber();
     PlaybackEngine& eng;
+    QString backColour = QStringLiteral("rgb(64,64,64)");
+    class QMenuBar* menuBar = nullptr;
     QButtonGroup* modeGroup = nullptr;
     bool mirroring = false;
 };

@@ -37,9 +37,9 @@ const char* const toolTips[] = {
     "Master Dimmer",
     "Blackout",
 };
-const QString darkGrey = QStringLiteral("background-color: #404040;");
+const QString darkGrey = QStringLiteral("#404040");
 // The active playback window's own colour (BGR 16576).
-const QString activeColour = QStringLiteral("background-color: rgb(192,64,0);");
+const QString activeColour = QStringLiteral("rgb(192,64,0)");
 } // namespace
 
 class frmPlayBackManager::SubWindowView : public PlaybackSlotView {
@@ -74,7 +74,7 @@ frmPlayBackManager::frmPlayBackManager(QWidget* parent) : QMainWindow(parent) {
             if (sub != active) continue;
             shell().state.currentPlayback = slot->engine().myPlaybackNumber();
             resetBackColor();
-            if (sub->widget()) sub->widget()->setStyleSheet(activeColour);
+            if (auto* w = qobject_cast<frmPlayBackControl*>(sub->widget())) w->setBackColour(activeColour);
             return;
         }
     });
@@ -148,7 +148,7 @@ QMdiSubWindow* frmPlayBackManager::subWindowOf(int32_t playbackNumber) const {
 
 void frmPlayBackManager::resetBackColor() {
     for (auto& [slot, sub] : subWindows)
-        if (sub->widget()) sub->widget()->setStyleSheet(darkGrey);
+        if (auto* w = qobject_cast<frmPlayBackControl*>(sub->widget())) w->setBackColour(darkGrey);
 }
 
 bool frmPlayBackManager::eventFilter(QObject* watched, QEvent* event) {

@@ -67,11 +67,15 @@ public:
     // Time box (0 fade up, 1 fade down, 2 delay up, 3 delay down, 4 hold, 5 next scene) as text.
     virtual QString mainFadeTimeText(int32_t box) { return {}; }
     virtual void setMainFadeTimeText(int32_t box, const QString& text) {}
+    // The main window's fade-time slider; none without a main window.
+    virtual std::optional<int32_t> mainFadeTimeSlider() { return std::nullopt; }
     // True while the operator holds the fade-time slider down.
     virtual bool mouseDownOnFade() { return false; }
     // Whether the programming buttons are enabled; locks them (printing "LOCKED") or unlocks.
     virtual bool mainProgrammingEnabled() { return true; }
     virtual void setMainProgrammingLocked(bool locked) {}
+    // The main window's GO of playback button 1..8 (released on a playback window's GO).
+    virtual void play(int32_t playbackNumber, bool fromKey) {}
     // The "Clear Current Sequence/ Start New Sequence" question and clear.
     virtual void clearsequence_Click() {}
 

@@ -21,6 +21,8 @@ public:
     // Preset events kept beside a sequence (a path ending in ".UQF"): saved, loaded for a playback.
     virtual void savePresetEvents(const QString& eventsFile) {}
     virtual void loadPresetEvents(const QString& eventsFile, int32_t playbackNumber) {}
+    // Drops the preset events a playback holds (its sequence was emptied).
+    virtual void dropPresetEvents(int32_t playbackNumber) {}
     // Marks the presets that the current step uses.
     virtual void updateCurrentActivePalettePreset() {}
     // The palette window's value display and the selected fixtures' positions (every tick).

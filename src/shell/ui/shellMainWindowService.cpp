@@ -1,5 +1,8 @@
 #include "shell/ui/shellMainWindowService.h"
 
+#include "platform/prompts.h"
+#include "shell/services/playbackService.h"
+#include "shell/shell.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/windowRegistry.h"
 
@@ -14,4 +17,10 @@ bool ShellMainWindowService::oneConsole() {
 
 void ShellMainWindowService::setMainCaption(const QString& caption) {
     if (Main* main = loadedForm<Main>()) main->setWindowTitle(caption);
+}
+
+void ShellMainWindowService::clearsequence_Click() {
+    const int answer = shell().prompts().messageBox(
+        QStringLiteral("Are you sure you want to clear Loaded Sequence and Release Current Playback?"), msgBox::OKCancel);
+    if (answer == msgBox::OK) shell().playback().clearSequenceInChaser(shell().state.currentPlayback);
 }

@@ -11,4 +11,6 @@ public:
     void processPendingEvents() override;
     bool oneConsole() override;
     void setMainCaption(const QString& caption) override;
+    // Asks, then empties the current playback and frees its channels.
+    void clearsequence_Click() override;
 };
