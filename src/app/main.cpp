@@ -13,12 +13,9 @@
 #include "platform/ui/qtPrompts.h"
 #include "platform/tickTimer.h"
 #include "playback/ui/frmPlayBackManager.h"
-#include "playback/playbackFrame.h"
-#include "shell/miscGlobalFunctions.h"
 #include "shell/ui/Main.h"
+#include "shell/ui/consoleStartup.h"
 #include "shell/ui/windowRegistry.h"
-#include "shell/services/showService.h"
-#include "shell/settingsKeys.h"
 #include "shell/shell.h"
 
 #include <QApplication>
@@ -66,30 +63,18 @@ int main(int argc, char** argv) {
     wiring::startEffects(s);
     wiring::startShow(s);
     wiring::startShortcuts(s);
+    wiring::startProfiles(s);
 
+    // Closing the frame asks the questions of the main window's shutdown.
     auto& frame = form<frmPlayBackManager>();
-    QObject::connect(&frame, &frmPlayBackManager::closeRequested, &app, &QApplication::quit);
-    // The refresh period comes from ylc.ini; a setting that cannot be read
-    // takes its default and the file stays. Then the start-up show comes back
-    // before the windows are shown.
-    QStringList settingsProblems;
-    s.engine<PlaybackFrame>().applyStartupRefreshRate(
-        QString::number(settingsKeys::readNumber(settingsKeys::dmxRefreshRate, &settingsProblems)));
-    if (!settingsProblems.isEmpty())
-        s.prompts().messageBox(QStringLiteral("There was an error loading your settings. The defaults are used for: ") +
-                               settingsProblems.join(QStringLiteral(", ")));
-    s.show().loadStartupShow();
+    QObject::connect(&frame, &frmPlayBackManager::closeRequested, &app, [] { form<Main>().closeProgram(); });
+    // The start-up road: settings, one instance, the last show and playbacks;
+    // a second after the windows are up the interfaces open, then Art-Net
+    // starts when it is enabled.
+    QObject::connect(&consoleStartup::view(), &MainStartupView::startupFinished, &app,
+                     [&s] { s.engine<DmxOutput>().startArtNetIfEnabled(); });
+    if (!consoleStartup::run()) return 0;
     frame.show();
-    form<Main>().show();
-
-    // A second after the windows are up the interfaces are opened, whose last
-    // step switches the refresh tick on, then Art-Net starts when it is
-    // enabled.
-    QTimer::singleShot(1000, &app, [&s] {
-        DmxOutput& output = s.engine<DmxOutput>();
-        output.clkCorvellDmxDongle_Click();
-        output.startArtNetIfEnabled();
-    });
 
     if (parser.isSet(quitAfterOption)) {
         QTimer::singleShot(parser.value(quitAfterOption).toInt(), &app, &QApplication::quit);

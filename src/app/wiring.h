@@ -6,7 +6,7 @@ class Shell;
 
 namespace wiring {
 
-// The shell's main window: event loop, one-console mode, caption.
+// The shell's main window: event loop, one-console mode, caption; the splash.
 void startShell(Shell& s);
 // DMX output: the interface set is the output service.
 void startOutput(Shell& s);
@@ -18,5 +18,7 @@ void startEffects(Shell& s);
 void startShow(Shell& s);
 // Button pages: their engine and windows are the shortcuts service.
 void startShortcuts(Shell& s);
+// Fixture profiles: the profile editor.
+void startProfiles(Shell& s);
 
 } // namespace wiring

@@ -39,6 +39,12 @@ public:
     virtual void StopServer();
     // Rebuilds the web remote's model of pages and buttons.
     virtual void updateWebInterface();
+
+    // ---- Windows opened from the main window ----
+    // Shows the DMX input window above the others.
+    virtual void showDmxInput() {}
+    // Passes a key typed into the main window to the keyboard shortcuts.
+    virtual void keyToShortcuts(int32_t key, int32_t shift, bool down) {}
 };
 
 #pragma GCC diagnostic pop

@@ -19,6 +19,18 @@ public:
     virtual bool shapeGeneratorBusy() { return false; }
     // Rescales a fixture's pan/tilt movement in playback n's sequence.
     virtual void scaleSequence(int32_t playbackNumber, int32_t fixture) {}
+
+    // ---- Windows opened from the main window ----
+    // Shows the fog control window, put above the others first.
+    virtual void showFogControl() {}
+    // Shows the LED / RGB editor above the others.
+    virtual void showRgbEditor() {}
+    // Shows the strobe channel window at a position (twips).
+    virtual void showStrobeSettings(int32_t top, int32_t left) { (void)top, (void)left; }
+    // Shows the strobe tool window.
+    virtual void showStrobe() {}
+    // Shows the shape generator above the others.
+    virtual void showShapeGenerator() {}
 };
 
 #pragma GCC diagnostic pop

@@ -26,6 +26,8 @@ public:
     virtual void processPendingEvents() {}
     // One-console mode: the frame has no caption and the status line goes to the top bar.
     virtual bool oneConsole() { return false; }
+    // Shows the About box.
+    virtual void showAbout() {}
     // Sets the main window's caption.
     virtual void setMainCaption(const QString& caption) {}
     // The caption of the main window's playbacks button (cmdAllPlaybacks).
@@ -72,6 +74,8 @@ public:
     virtual void setMainProgrammingLocked(bool locked) {}
     // The "Clear Current Sequence/ Start New Sequence" question and clear.
     virtual void clearsequence_Click() {}
+    // Applies a user mode: "User Only" and "Playback Only" lock the save and programming commands.
+    virtual void applyUserMode(const QString& mode) {}
 
 
     // Replaces the entries of the "Groups" menu after entry 0 ("Deselect All

@@ -33,6 +33,14 @@ public:
     // The top bar's programming-mode and playback-mode buttons.
     virtual void cmdProgramingMode_Click() {}
     virtual void cmdPlaybackMode_Click() {}
+
+    // ---- Windows opened from the main window ----
+    // Shows the playback faders window (Submaster) above the others.
+    virtual void showPlaybackFaders() {}
+    // Shows the grand master window above the others.
+    virtual void showGrandMaster() {}
+    // Whether two monitors with dual view enabled are in use.
+    virtual bool getDualMode() { return false; }
 };
 
 #pragma GCC diagnostic pop

@@ -22,6 +22,10 @@ public:
     // Sound to matrix on playback n: starts the pattern, and the band levels while it runs.
     virtual void startAudioMatrix(int32_t playbackNumber, const QString& matrixName, int32_t frontColor, int32_t backColor, int32_t eqType) {}
     virtual void audioData(int32_t playbackNumber, const std::vector<int32_t>& theData) {}
+
+    // ---- Windows opened from the main window ----
+    // Shows the pixel matrix window above the others.
+    virtual void showBrumalMatrix() {}
 };
 
 #pragma GCC diagnostic pop

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <utility>
 
 // The base bodies answer without looking at their arguments.
 #pragma GCC diagnostic push
@@ -39,6 +40,16 @@ public:
     virtual void showFixtureList() {}
     // Unloads and shows the layout window again.
     virtual void reloadLayoutWindow() {}
+
+    // ---- Windows opened from the main window ----
+    // Shows the patch list window above the others.
+    virtual void showPatchList() {}
+    // Shows the layout window ("fixture").
+    virtual void showLayoutWindow() {}
+    // The layout window's top-left corner in twips (top, left).
+    virtual std::pair<int32_t, int32_t> layoutWindowTopLeft() { return {0, 0}; }
+    // Asks for the fixture labels' back colour.
+    virtual void changeTextBackColor() {}
 };
 
 #pragma GCC diagnostic pop

@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstdint>
 #include <vector>
+#include <utility>
 
 // A live playback for the palette window.
 struct clsLivePlayback {
@@ -29,6 +30,8 @@ public:
     virtual void setRefreshTickEnabled(bool on) {}
     // Interval of the refresh tick in milliseconds.
     virtual int32_t refreshIntervalMs() const { return 50; }
+    // The refresh interval set at start-up from the settings text: taken when 1..99 ms, else it stays.
+    virtual void applyStartupRefreshRate(const QString& settingsValue) {}
     // Live playback windows.
     virtual int32_t DocumentCount() const { return 0; }
     // Steps of the playback window in position 1..DocumentCount; 0 outside.
@@ -49,6 +52,8 @@ public:
     virtual int32_t getMaxSteps(int32_t theDoc) const { return 0; }
     // Steps of playback theDoc into theAmount (left alone when none).
     virtual void giveMeMaxStepsInDoc(int32_t theDoc, int32_t& theAmount) const {}
+    // The captions of the visible playback windows with their playback numbers, in window order.
+    virtual std::vector<std::pair<int32_t, QString>> visiblePlaybackCaptions() const { return {}; }
     // Position of the window with this caption; 1 when none.
     virtual int32_t returnDocNumberWithCaption(const QString& caption) const { return 1; }
 

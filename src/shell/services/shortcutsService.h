@@ -49,6 +49,10 @@ public:
     virtual void loadPageButtons() {}
     // Unloads the MASTER shortcut window and the button-page window.
     virtual void unloadShortcutWindows() {}
+
+    // ---- Windows opened from the main window ----
+    // Shows the sequence wizard above the others.
+    virtual void showSequenceWizard() {}
 };
 
 #pragma GCC diagnostic pop

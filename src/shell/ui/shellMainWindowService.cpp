@@ -1,6 +1,7 @@
 #include "shell/ui/shellMainWindowService.h"
 
 #include "shell/ui/Main.h"
+#include "shell/ui/programWindows.h"
 #include "shell/ui/windowRegistry.h"
 
 #include <QCoreApplication>
@@ -14,4 +15,10 @@ bool ShellMainWindowService::oneConsole() {
 
 void ShellMainWindowService::setMainCaption(const QString& caption) {
     if (Main* main = loadedForm<Main>()) main->setWindowTitle(caption);
+}
+
+void ShellMainWindowService::showAbout() {
+    About& about = form<About>();
+    about.show();
+    about.raise();
 }

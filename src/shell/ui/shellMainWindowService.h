@@ -11,4 +11,5 @@ public:
     void processPendingEvents() override;
     bool oneConsole() override;
     void setMainCaption(const QString& caption) override;
+    void showAbout() override;
 };
