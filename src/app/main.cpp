@@ -73,8 +73,14 @@ int main(int argc, char** argv) {
     // starts when it is enabled.
     QObject::connect(&consoleStartup::view(), &MainStartupView::startupFinished, &app,
                      [&s] { s.engine<DmxOutput>().startArtNetIfEnabled(); });
-    if (!consoleStartup::run()) return 0;
-    frame.show();
+    // It runs inside the event loop, so its dialogs and pause keep the
+    // windows live.
+    QTimer::singleShot(0, &app, [&app, &frame] {
+        if (consoleStartup::run())
+            frame.show();
+        else
+            app.exit(0);
+    });
 
     if (parser.isSet(quitAfterOption)) {
         QTimer::singleShot(parser.value(quitAfterOption).toInt(), &app, &QApplication::quit);

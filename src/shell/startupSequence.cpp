@@ -139,10 +139,12 @@ void StartupSequence::readSettings() {
 }
 
 void StartupSequence::checkBackgroundPicture() {
-    const QString name = settingsKeys::read(settingsKeys::fixtureWindowFilename).trimmed();
+    // Only a picture the operator chose is reported when it is missing; the
+    // default one may not be installed. Either way the layout window then
+    // has no background.
+    const QString name = settingsKeys::read(settingsKeys::fixtureWindowFilename, QString()).trimmed();
     if (name.isEmpty()) return;
     if (miscGlobalFunctions::FileExists(shell().programPath(QStringLiteral("Images\\") + name))) return;
-    // A missing picture leaves the layout window without a background.
     const QString line = QStringLiteral("[%1] %2 = \"%3\" (no such picture in Images)")
                              .arg(QString::fromLatin1(settingsKeys::fixtureWindowFilename.section),
                                   QString::fromLatin1(settingsKeys::fixtureWindowFilename.key), name);

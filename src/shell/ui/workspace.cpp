@@ -81,7 +81,7 @@ void loadWorkspace() {
             unknown.append(p.name);
     }
     if (!unknown.isEmpty())
-        s.prompts().messageBox(QStringLiteral("The workspace names windows the console does not have: ") +
+        s.prompts().messageBox(QStringLiteral("The workspace names windows that cannot be opened here: ") +
                                    unknown.join(QStringLiteral(", ")),
                                msgBox::OKOnly);
 }
