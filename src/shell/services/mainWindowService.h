@@ -28,6 +28,9 @@ public:
     virtual bool oneConsole() { return false; }
     // Shows the About box.
     virtual void showAbout() {}
+    // The one road out (the top bar's quit, the update checker): the save questions, then the
+    // confirmation or the installer hand-over. True when the program ends.
+    virtual bool closeProgram(const QString& startNew) { return false; }
     // Sets the main window's caption.
     virtual void setMainCaption(const QString& caption) {}
     // The caption of the main window's playbacks button (cmdAllPlaybacks).

@@ -22,3 +22,5 @@ void ShellMainWindowService::showAbout() {
     about.show();
     about.raise();
 }
+
+bool ShellMainWindowService::closeProgram(const QString& startNew) { return form<Main>().closeProgram(startNew); }

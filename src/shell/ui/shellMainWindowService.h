@@ -12,4 +12,5 @@ public:
     bool oneConsole() override;
     void setMainCaption(const QString& caption) override;
     void showAbout() override;
+    bool closeProgram(const QString& startNew) override;
 };
