@@ -9,8 +9,9 @@
 #include "shell/services/profilesService.h"
 #include "shell/services/shortcutsService.h"
 #include "shell/services/visualizerService.h"
-#include "shell/services/profilesService.h"
 #include "shell/settingsKeys.h"
+#include "shell/shutdown.h"
+#include "shell/ui/Main.h"
 #include "shell/ui/programWindows.h"
 #include "shell/ui/windowMenu.h"
 #include "shell/ui/windowRegistry.h"
@@ -164,4 +165,21 @@ TEST(ProgramWindows, TheSplashShowsTheVersionAndComesBackAfterAKey) {
     working.setCaption(QString());
     EXPECT_TRUE(working.Label1->text().isEmpty());
     EXPECT_EQ(form<About>().windowTitle(), QStringLiteral("About VarnelDMX"));
+}
+
+TEST(MainWindow, ClosingAsksTheConfirmationAndARefusalKeepsItOpen) {
+    TestShell t;
+    Main& main = form<Main>();
+    main.show();
+    t.prompts().answers = {msgBox::No};
+    EXPECT_FALSE(main.close());
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(t.prompts().messages, QStringList{shutdown::confirmText});
+    // Unsaved work asks first; Cancel returns before the confirmation.
+    t.get().state.showChanged = true;
+    t.prompts().messages.clear();
+    t.prompts().answers = {msgBox::Cancel};
+    main.close();
+    EXPECT_EQ(t.prompts().messages, QStringList{"Changes were made, Do you want to save changes"});
+    EXPECT_TRUE(t.get().state.showChanged);
 }
