@@ -16,9 +16,8 @@
 #include "platform/midiPorts.h"
 #include "platform/tickTimer.h"
 #include "playback/ui/frmPlayBackManager.h"
-#include "playback/playbackFrame.h"
-#include "shell/miscGlobalFunctions.h"
 #include "shell/ui/Main.h"
+#include "shell/ui/consoleStartup.h"
 #include "shell/ui/windowRegistry.h"
 #include "shell/services/mastersService.h"
 #include "shell/services/showService.h"
@@ -78,34 +77,31 @@ int main(int argc, char** argv) {
     wiring::startMasters(s);
     wiring::startAudio(s);
     wiring::startScheduler(s);
+    wiring::startProfiles(s);
 
+    // Closing the frame asks the questions of the main window's shutdown.
     auto& frame = form<frmPlayBackManager>();
-    QObject::connect(&frame, &frmPlayBackManager::closeRequested, &app, &QApplication::quit);
-    // The refresh period comes from ylc.ini; a setting that cannot be read
-    // takes its default and the file stays. Then the start-up show comes back
-    // before the windows are shown.
-    QStringList settingsProblems;
-    s.engine<PlaybackFrame>().applyStartupRefreshRate(
-        QString::number(settingsKeys::readNumber(settingsKeys::dmxRefreshRate, &settingsProblems)));
-    if (!settingsProblems.isEmpty())
-        s.prompts().messageBox(QStringLiteral("There was an error loading your settings. The defaults are used for: ") +
-                               settingsProblems.join(QStringLiteral(", ")));
-    s.show().loadStartupShow();
-    frame.show();
-    s.masters().showTopBar();
-    form<Main>().show();
-    // The layout and the fixture list are tool windows shown with the console.
+    // The layout and the fixture list: the patch service's windows, there
+    // before the start-up lays the show's fixtures out on them.
     wiring::startLayout(s);
-    // The stored user mode, once the windows it reaches exist.
-    s.engine<UserModes>().applyUserMode();
-
-    // A second after the windows are up the interfaces are opened, whose last
-    // step switches the refresh tick on, then Art-Net starts when it is
-    // enabled.
-    QTimer::singleShot(1000, &app, [&s] {
-        DmxOutput& output = s.engine<DmxOutput>();
-        output.clkCorvellDmxDongle_Click();
-        output.startArtNetIfEnabled();
+    QObject::connect(&frame, &frmPlayBackManager::closeRequested, &app, [] { form<Main>().closeProgram(); });
+    // The start-up road: settings, one instance, the last show and playbacks;
+    // a second after the windows are up the interfaces open, then Art-Net
+    // starts when it is enabled.
+    QObject::connect(&consoleStartup::view(), &MainStartupView::startupFinished, &app,
+                     [&s] { s.engine<DmxOutput>().startArtNetIfEnabled(); });
+    // It runs inside the event loop, so its dialogs and pause keep the
+    // windows live.
+    QTimer::singleShot(0, &app, [&app, &frame, &s] {
+        if (consoleStartup::run()) {
+            frame.show();
+            // The frame's load shows the top bar.
+            s.masters().showTopBar();
+            // The stored user mode, once the windows it reaches exist.
+            s.engine<UserModes>().applyUserMode();
+        } else {
+            app.exit(0);
+        }
     });
 
     if (parser.isSet(quitAfterOption)) {

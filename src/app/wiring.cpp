@@ -9,13 +9,18 @@
 #include "playback/playbackFrame.h"
 #include "scheduler/eventEngine.h"
 #include "shell/shell.h"
+#include "profiles/ui/profilesServiceImpl.h"
 #include "shell/ui/shellMainWindowService.h"
+#include "shell/ui/shellSupportService.h"
 #include "shortcuts/ui/shortcutsServiceImpl.h"
 #include "show/ui/showWindows.h"
 
 namespace wiring {
 
-void startShell(Shell& s) { s.provide<MainWindowService>(std::make_unique<ShellMainWindowService>()); }
+void startShell(Shell& s) {
+    s.provide<MainWindowService>(std::make_unique<ShellMainWindowService>());
+    s.provide<SupportService>(std::make_unique<ShellSupportService>());
+}
 
 void startOutput(Shell& s) { s.engine<DmxOutput>(); }
 
@@ -34,5 +39,6 @@ void startMasters(Shell& s) { registerMasters(s); }
 void startAudio(Shell& s) { s.engine<AudioEngine>(); }
 
 void startScheduler(Shell& s) { s.engine<EventEngine>(); }
+void startProfiles(Shell& s) { s.provide<ProfilesService>(std::make_unique<ProfilesServiceImpl>()); }
 
 } // namespace wiring

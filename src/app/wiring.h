@@ -6,7 +6,7 @@ class Shell;
 
 namespace wiring {
 
-// The shell's main window: event loop, one-console mode, caption.
+// The shell's main window: event loop, one-console mode, caption; the splash.
 void startShell(Shell& s);
 // DMX output: the interface set is the output service.
 void startOutput(Shell& s);
@@ -29,5 +29,7 @@ void startMasters(Shell& s);
 void startAudio(Shell& s);
 // Scheduler: the step-command runner is the scheduler service.
 void startScheduler(Shell& s);
+// Fixture profiles: the profile editor.
+void startProfiles(Shell& s);
 
 } // namespace wiring

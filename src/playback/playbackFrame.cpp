@@ -298,6 +298,13 @@ int32_t PlaybackFrame::returnFirstPlayback() const {
     return 1;
 }
 
+std::vector<std::pair<int32_t, QString>> PlaybackFrame::visiblePlaybackCaptions() const {
+    std::vector<std::pair<int32_t, QString>> captions;
+    for (const auto& w : playbackWindows)
+        if (w->isVisible) captions.emplace_back(w->engine().myPlaybackNumber(), w->captionText);
+    return captions;
+}
+
 int32_t PlaybackFrame::getMaxSteps(int32_t theDoc) const {
     const PlaybackEngine* e = playback(theDoc);
     return e ? e->giveMeMaxStep() : 0;

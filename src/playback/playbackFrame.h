@@ -97,7 +97,7 @@ public:
     TickTimer& HiResTimer1() { return *tick; }
     void HiResTimer1_Timer();
     // The interval set at start-up: the settings value when 1..99, else 33.
-    void applyStartupRefreshRate(const QString& settingsValue);
+    void applyStartupRefreshRate(const QString& settingsValue) override;
     int32_t refreshIntervalMs() const override;
     void setRefreshIntervalMs(int32_t milliseconds) override;
     // Errors the tick has reported (each once).
@@ -110,6 +110,7 @@ public:
     // ---- Frame queries ---------------------------------------------------------------
     int32_t returnNumberOfPlaybacksActive() const override;
     int32_t returnFirstPlayback() const override;
+    std::vector<std::pair<int32_t, QString>> visiblePlaybackCaptions() const override;
     int32_t getMaxSteps(int32_t theDoc) const override;
     void giveMeMaxStepsInDoc(int32_t theDoc, int32_t& theAmount) const override;
     int32_t returnDocNumberWithCaption(const QString& caption) const override;

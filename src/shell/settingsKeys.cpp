@@ -68,7 +68,9 @@ const Key playbackShowShortcuts{"PlayBack ", "ShowShortcuts", nullptr, "-", "3"}
 const Key playbackName{"PlayBack ", "Name", nullptr, "-", "3"};
 const Key playbackTest{"PlayBack ", "test", nullptr, "-", "3"};
 
-QString playbackSection(int number) { return QStringLiteral("PlayBack ") + QString::number(number); }
+// The number is written with a blank in the place of its sign: two blanks
+// stand before the digits.
+QString playbackSection(int number) { return QStringLiteral("PlayBack  ") + QString::number(number); }
 
 const std::vector<const Key*>& all() {
     static const std::vector<const Key*> table = {

@@ -22,7 +22,8 @@ struct Key {
     const char* writtenBy;
 };
 
-// The playback sections are "PlayBack " and the playback's number.
+// The playback sections are "PlayBack", a blank and the playback's number
+// written with a blank for its sign ("PlayBack  9").
 QString playbackSection(int number);
 
 // [StartupConfig]

@@ -18,7 +18,7 @@ public:
     bool saveConfiguration(bool askForOverwrite, bool askForFilename, bool renaming) override;
     bool loadTheConfiguration(bool ask, const QString& file) override;
     void clearall() override;
-    void loadStartupShow() override;
+    bool loadStartupShow() override;
     QString showFileName() const override;
     QString showName() const override;
     void backUpConfiguration(bool noMessage) override;

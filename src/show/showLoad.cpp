@@ -342,10 +342,11 @@ void ShowEngine::clearall() {
     s.shortcuts().deleteAllPages();
 }
 
-void ShowEngine::loadStartupShow() {
+bool ShowEngine::loadStartupShow() {
     Shell& s = shell();
     const QString name = settingsKeys::read(settingsKeys::startupFile, s.state.showFileName).trimmed();
-    if (name.isEmpty()) return;
+    if (name.isEmpty()) return true;
     const QString path = s.programPath(QStringLiteral("Configurations\\") + name);
-    if (miscGlobalFunctions::FileExists(path)) loadTheConfiguration(false, path);
+    if (!miscGlobalFunctions::FileExists(path)) return true;
+    return loadTheConfiguration(false, path);
 }

@@ -22,6 +22,10 @@ public:
     virtual double beatDetectorBpm() { return 0.0; }
     // Resets a playback's tempo keeper to a tempo.
     virtual void resetBpmTimer(int32_t playbackNumber, int32_t bpm) {}
+
+    // ---- Windows opened from the main window ----
+    // Shows the audio trigger window (BeatDetect) above the others.
+    virtual void showAudioTrigger() {}
 };
 
 #pragma GCC diagnostic pop

@@ -57,6 +57,12 @@ public:
     // Closes MIDI output and input; reopens them with the device ylc.ini names.
     virtual void closeMIDI() {}
     virtual void initMidi() {}
+
+    // ---- Windows opened from the main window ----
+    // Shows the DMX input window above the others.
+    virtual void showDmxInput() {}
+    // Passes a key typed into the main window to the keyboard shortcuts.
+    virtual void keyToShortcuts(int32_t key, int32_t shift, bool down) {}
 };
 
 #pragma GCC diagnostic pop

@@ -24,6 +24,18 @@ public:
     virtual bool shapeWindowVisible() { return false; }                 // the effects window is shown
     virtual void refreshShape() {}                                      // redraw the shape for the first selected fixture
     virtual void getChannelsForSelectedFixtures() {}                    // refill the effects window's channel list
+
+    // ---- Windows opened from the main window ----
+    // Shows the fog control window, put above the others first.
+    virtual void showFogControl() {}
+    // Shows the LED / RGB editor above the others.
+    virtual void showRgbEditor() {}
+    // Shows the strobe channel window at a position (twips).
+    virtual void showStrobeSettings(int32_t top, int32_t left) { (void)top, (void)left; }
+    // Shows the strobe tool window.
+    virtual void showStrobe() {}
+    // Shows the shape generator above the others.
+    virtual void showShapeGenerator() {}
 };
 
 #pragma GCC diagnostic pop

@@ -26,6 +26,11 @@ public:
     virtual void processPendingEvents() {}
     // One-console mode: the frame has no caption and the status line goes to the top bar.
     virtual bool oneConsole() { return false; }
+    // Shows the About box.
+    virtual void showAbout() {}
+    // The one road out (the top bar's quit, the update checker): the save questions, then the
+    // confirmation or the installer hand-over. True when the program ends.
+    virtual bool closeProgram(const QString& startNew) { return false; }
     // Sets the main window's caption.
     virtual void setMainCaption(const QString& caption) {}
     // The caption of the main window's playbacks button (cmdAllPlaybacks).
@@ -78,6 +83,8 @@ public:
     virtual void play(int32_t playbackNumber, bool fromKey) {}
     // The "Clear Current Sequence/ Start New Sequence" question and clear.
     virtual void clearsequence_Click() {}
+    // Applies a user mode: "User Only" and "Playback Only" lock the save and programming commands.
+    virtual void applyUserMode(const QString& mode) {}
 
 
     // Replaces the entries of the "Groups" menu after entry 0 ("Deselect All

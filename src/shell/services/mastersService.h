@@ -84,6 +84,9 @@ public:
     virtual void showPageSubmasters() {}
     virtual void showPlaybackFaders() {}
     virtual void showMasterFadeOut() {}
+
+    // Shows the grand master window above the others.
+    virtual void showGrandMaster() {}
 };
 
 #pragma GCC diagnostic pop

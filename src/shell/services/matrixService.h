@@ -25,6 +25,10 @@ public:
 
     virtual void setMatrixName(const QString& /*name*/) {} // choose the matrix the addressing window works on
     virtual void showMatrixAddressing() {}                 // show that window modeless and on top
+
+    // ---- Windows opened from the main window ----
+    // Shows the pixel matrix window above the others.
+    virtual void showBrumalMatrix() {}
 };
 
 #pragma GCC diagnostic pop

@@ -23,6 +23,10 @@ public:
     virtual void endArtNet() {}
     // One send stage: channelOutput to the interfaces and Art-Net (called by the refresh tick).
     virtual void sendOutputFrame() {}
+
+    // ---- Windows opened from the main window ----
+    // Shows the DMX output window above the others.
+    virtual void showDmxOutputWindow() {}
 };
 
 #pragma GCC diagnostic pop

@@ -2,6 +2,7 @@
 // What the patch and the layout window offer the others. The base is "no
 // layout": no icons.
 
+#include <utility>
 #include <vector>
 #include <QString>
 #include <cstdint>
@@ -99,6 +100,11 @@ public:
     virtual void saveChangesToGroup() {}
     virtual void deleteGroup() {}
     virtual void renameGroup(int32_t group) { (void)group; }
+
+    // The layout window's top-left corner in twips (top, left).
+    virtual std::pair<int32_t, int32_t> layoutWindowTopLeft() { return {0, 0}; }
+    // Asks for the fixture labels' back colour.
+    virtual void changeTextBackColor() {}
 };
 
 #pragma GCC diagnostic pop

@@ -4,6 +4,7 @@
 // the refresh tick, and the frame's caption (the console's status line). The
 // base answers "no playback": nothing happens, queries give 0, false or "".
 
+#include <utility>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -276,6 +277,11 @@ public:
     virtual std::vector<clsLivePlayback> returnLivePlaybacks() const { return {}; }
     // Level of a channel in the current step of the last other visible playback that claimed it; -1 when none (stacked says whether one answered).
     virtual int32_t returnValueforStep1(int32_t theChannel, int32_t callingPlayback, bool& stacked) const { stacked = false; return -1; }
+
+    // The refresh interval set at start-up from the settings text: taken when 1..99 ms, else it stays.
+    virtual void applyStartupRefreshRate(const QString& settingsValue) {}
+    // The captions of the visible playback windows with their playback numbers, in window order.
+    virtual std::vector<std::pair<int32_t, QString>> visiblePlaybackCaptions() const { return {}; }
 };
 
 #pragma GCC diagnostic pop

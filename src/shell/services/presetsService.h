@@ -58,6 +58,14 @@ public:
 
     // The palette window shown or hidden (programming mode).
     virtual void showPaletteWindow(bool visible) {}
+
+    // ---- Windows opened from the main window ----
+    // Shows the palette window above the others.
+    virtual void showPalettes() {}
+    // Lists the current playback's preset events in the preset-data window; true when it listed one.
+    virtual bool updateGridData(bool force) { return false; }
+    // Shows the preset-data window.
+    virtual void showPresetData() {}
 };
 
 #pragma GCC diagnostic pop

@@ -27,6 +27,12 @@ public:
 
     // Path of the loaded schedule file (.YSC); empty when none.
     virtual QString currentScheduleFile() const;
+
+    // ---- Windows opened from the main window ----
+    // Shows the scheduler window above the others at a place (twips: top, left, width, height).
+    virtual void showScheduler(int32_t top, int32_t left, int32_t width, int32_t height) {}
+    // Shows the media player.
+    virtual void showMediaPlayer() {}
 };
 
 #pragma GCC diagnostic pop

@@ -77,6 +77,10 @@ public:
     virtual void setGroupCreate(bool fromWing) {}
     virtual void cmdReset_Click() {}
     virtual void cmdLockorStack_Click() {}
+
+    // ---- Windows opened from the main window ----
+    // Shows the sequence wizard above the others.
+    virtual void showSequenceWizard() {}
 };
 
 #pragma GCC diagnostic pop

@@ -19,8 +19,9 @@ public:
     }
     // "Clear Configuration / Start New Show": asks, then starts a new show.
     virtual void clearall() {}
-    // Loads the show ylc.ini names for the start-up, when there is one.
-    virtual void loadStartupShow() {}
+    // Loads the show ylc.ini names for the start-up, when there is one;
+    // false when a named show that exists failed to load.
+    virtual bool loadStartupShow() { return true; }
     // The current show's file name with extension, and its base name.
     virtual QString showFileName() const { return {}; }
     virtual QString showName() const { return {}; }

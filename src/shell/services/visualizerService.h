@@ -6,4 +6,8 @@ public:
     virtual ~VisualizerService() = default;
     // Unloads the 3D window; when loaded again it rebuilds from the show.
     virtual void unloadVisualizer() {}
+
+    // ---- Windows opened from the main window ----
+    // Loads the 3D window afresh from the current show and shows it above the others.
+    virtual void showVisualizer() {}
 };

@@ -17,4 +17,19 @@ public:
     bool wingFadeTimeAdjust = false;
     // Read by the control-wing mapping.
     bool mainHasPanTiltWheels() const { return wingFadeTimeAdjust; }
+
+    // The one road out of the program (the frame's close, the top bar's
+    // quit): the save questions, then the confirmation. True when the
+    // program ends; startNew is a downloaded installer to start instead.
+    bool closeProgram(const QString& startNew = QString());
+    // True while the sequence-details box has the focus: keys stay there.
+    bool sequenceDetailsHasFocus = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 };

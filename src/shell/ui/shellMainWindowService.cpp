@@ -4,6 +4,7 @@
 #include "shell/services/playbackService.h"
 #include "shell/shell.h"
 #include "shell/ui/Main.h"
+#include "shell/ui/programWindows.h"
 #include "shell/ui/windowRegistry.h"
 
 #include <QCoreApplication>
@@ -24,3 +25,10 @@ void ShellMainWindowService::clearsequence_Click() {
         QStringLiteral("Are you sure you want to clear Loaded Sequence and Release Current Playback?"), msgBox::OKCancel);
     if (answer == msgBox::OK) shell().playback().clearSequenceInChaser(shell().state.currentPlayback);
 }
+void ShellMainWindowService::showAbout() {
+    About& about = form<About>();
+    about.show();
+    about.raise();
+}
+
+bool ShellMainWindowService::closeProgram(const QString& startNew) { return form<Main>().closeProgram(startNew); }

@@ -13,4 +13,6 @@ public:
     void setMainCaption(const QString& caption) override;
     // Asks, then empties the current playback and frees its channels.
     void clearsequence_Click() override;
+    void showAbout() override;
+    bool closeProgram(const QString& startNew) override;
 };

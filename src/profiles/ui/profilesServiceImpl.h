@@ -1,0 +1,10 @@
+#pragma once
+// The profile editor as the other subsystems reach it.
+
+#include "shell/services/profilesService.h"
+
+class ProfilesServiceImpl : public ProfilesService {
+public:
+    void showProfileEditor() override;
+    void loadFixtureFile(const QString& path) override;
+};
