@@ -1,30 +1,15 @@
-// Start of the console: the program folder, the real platform services, the
-// frame and the main window.
+// Start of the console: the command line, the program folder, then the
+// console itself (src/app/console.h).
 
-#include "app/wiring.h"
-#include "output/DmxOutput.h"
-#include "platform/artNetSender.h"
-#include "platform/clock.h"
-#include "platform/deviceArrival.h"
-#include "platform/ftdiPort.h"
-#include "platform/paths.h"
-#include "platform/placementStore.h"
-#include "platform/portIo.h"
-#include "platform/ui/qtPrompts.h"
-#include "platform/tickTimer.h"
+#include "app/console.h"
 #include "playback/ui/frmPlayBackManager.h"
-#include "playback/playbackFrame.h"
-#include "shell/miscGlobalFunctions.h"
-#include "shell/ui/Main.h"
-#include "shell/ui/windowRegistry.h"
-#include "shell/services/showService.h"
-#include "shell/settingsKeys.h"
-#include "shell/shell.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QMessageBox>
 #include <QTimer>
+#include <cstdio>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -44,56 +29,23 @@ int main(int argc, char** argv) {
     parser.addOption(quitAfterOption);
     parser.process(app);
 
+    // Without a usable program folder nothing could be kept: the console
+    // says which folder and why, and ends.
     const QString folder = QDir(parser.value(folderOption)).absolutePath();
-    if (!paths::seedFolder(QStringLiteral(VARNEL_RESOURCES_DIR), folder)) {
-        qWarning("Could not prepare the program folder %s", qPrintable(folder));
+    const QString problem = console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), folder);
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(problem));
+        if (QGuiApplication::platformName() != QStringLiteral("offscreen"))
+            QMessageBox::critical(nullptr, QStringLiteral("VarnelDMX"), problem);
+        return 2;
     }
 
-    PlatformServices services;
-    services.prompts = std::make_unique<QtPrompts>();
-    services.clock = std::make_unique<SystemClock>();
-    services.timers = std::make_unique<QtTimerFactory>();
-    services.placement = std::make_unique<QtPlacementStore>();
-    services.ftdi = std::make_unique<LibFtdiDriver>();
-    services.artNet = std::make_unique<UdpArtNetLayer>();
-    services.portIo = std::make_unique<LinuxPortIo>();
-    services.deviceArrival = std::make_unique<UdevDeviceArrival>();
-    ShellScope scope(std::make_unique<Shell>(folder, std::move(services)));
-    Shell& s = scope.get();
-    wiring::startShell(s);
-    wiring::startOutput(s);
-    wiring::startPlayback(s);
-    wiring::startEffects(s);
-    wiring::startShow(s);
-    wiring::startShortcuts(s);
-
-    auto& frame = form<frmPlayBackManager>();
-    QObject::connect(&frame, &frmPlayBackManager::closeRequested, &app, &QApplication::quit);
-    // The refresh period comes from ylc.ini; a setting that cannot be read
-    // takes its default and the file stays. Then the start-up show comes back
-    // before the windows are shown.
-    QStringList settingsProblems;
-    s.engine<PlaybackFrame>().applyStartupRefreshRate(
-        QString::number(settingsKeys::readNumber(settingsKeys::dmxRefreshRate, &settingsProblems)));
-    if (!settingsProblems.isEmpty())
-        s.prompts().messageBox(QStringLiteral("There was an error loading your settings. The defaults are used for: ") +
-                               settingsProblems.join(QStringLiteral(", ")));
-    s.show().loadStartupShow();
-    frame.show();
-    form<Main>().show();
-
-    // A second after the windows are up the interfaces are opened, whose last
-    // step switches the refresh tick on, then Art-Net starts when it is
-    // enabled.
-    QTimer::singleShot(1000, &app, [&s] {
-        DmxOutput& output = s.engine<DmxOutput>();
-        output.clkCorvellDmxDongle_Click();
-        output.startArtNetIfEnabled();
-    });
+    console::Console c(folder);
+    QObject::connect(&c.frame(), &frmPlayBackManager::closeRequested, &app, &QApplication::quit);
+    c.start();
 
     if (parser.isSet(quitAfterOption)) {
         QTimer::singleShot(parser.value(quitAfterOption).toInt(), &app, &QApplication::quit);
     }
-    const int rc = app.exec();
-    return rc;
+    return app.exec();
 }

@@ -8,10 +8,12 @@ namespace wiring {
 
 // The shell's main window: event loop, one-console mode, caption.
 void startShell(Shell& s);
-// DMX output: the interface set is the output service.
+// DMX output: the interface set is the output service; its windows attach to it.
 void startOutput(Shell& s);
 // Playback: the frame engine is the playback service.
 void startPlayback(Shell& s);
+// Profiles: the profile editor is the profiles service.
+void startProfiles(Shell& s);
 // Effects: fog control is the effects service.
 void startEffects(Shell& s);
 // Show file: the show engine is the show service.

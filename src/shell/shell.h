@@ -26,6 +26,7 @@ class MastersService;
 class PatchService;
 class PlaybackService;
 class PresetsService;
+class ProfilesService;
 class SchedulerService;
 class ShortcutsService;
 class ShowService;
@@ -123,6 +124,7 @@ public:
     PatchService& patch();
     PlaybackService& playback();
     PresetsService& presets();
+    ProfilesService& profiles();
     SchedulerService& scheduler();
     ShortcutsService& shortcuts();
     ShowService& show();

@@ -19,6 +19,9 @@ public:
     virtual bool shapeGeneratorBusy() { return false; }
     // Rescales a fixture's pan/tilt movement in playback n's sequence.
     virtual void scaleSequence(int32_t playbackNumber, int32_t fixture) {}
+    // Whether the fog window can be opened, and opens it.
+    virtual bool hasFogWindow() { return false; }
+    virtual void showFogControl() {}
 };
 
 #pragma GCC diagnostic pop

@@ -33,6 +33,8 @@ public:
     // The top bar's programming-mode and playback-mode buttons.
     virtual void cmdProgramingMode_Click() {}
     virtual void cmdPlaybackMode_Click() {}
+    // Shows the grand master window.
+    virtual void showGrandMaster() {}
 };
 
 #pragma GCC diagnostic pop

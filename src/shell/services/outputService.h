@@ -23,6 +23,12 @@ public:
     virtual void endArtNet() {}
     // One send stage: channelOutput to the interfaces and Art-Net (called by the refresh tick).
     virtual void sendOutputFrame() {}
+    // Whether the output's windows can be opened (its window library is attached).
+    virtual bool hasWindows() { return false; }
+    // Opens the output monitor, the DMX record window, or the timing editor of the first open interface.
+    virtual void showOutputMonitor() {}
+    virtual void showDmxRecord() {}
+    virtual void showDmxTiming() {}
 };
 
 #pragma GCC diagnostic pop

@@ -39,6 +39,10 @@ public:
     virtual void showFixtureList() {}
     // Unloads and shows the layout window again.
     virtual void reloadLayoutWindow() {}
+    // Shows the layout window, the patch list, or the patch window in its view mode (channel configuration).
+    virtual void showLayoutWindow() {}
+    virtual void showPatchList() {}
+    virtual void showChannelConfiguration() {}
 };
 
 #pragma GCC diagnostic pop

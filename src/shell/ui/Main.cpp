@@ -4,4 +4,5 @@ Main::Main(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("VarnelDMX"));
     resize(800, 500);
+    buildMenus();
 }

@@ -11,4 +11,6 @@ public:
     void processPendingEvents() override;
     bool oneConsole() override;
     void setMainCaption(const QString& caption) override;
+    bool toolbarButtonAvailable(int32_t index) override;
+    void toolbarButtonClick(int32_t index) override;
 };
