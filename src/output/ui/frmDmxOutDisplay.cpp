@@ -52,6 +52,8 @@ void frmDmxOutDisplay::Form_Load() {
             lblDMXValue[size_t(i)] = level;
             lblChannelNumber[size_t(i)] = number;
             for (QLabel* l : {level, number}) l->setAlignment(Qt::AlignCenter);
+            // A little room under each number keeps the rows apart.
+            number->setContentsMargins(0, 0, 0, 6);
             // Element 0 is the template: never shown, not laid out.
             if (i == 0) {
                 level->hide();
