@@ -4,6 +4,7 @@
 #include "app/console.h"
 #include "effects/ui/frmFogControl.h"
 #include "output/ui/Dmxrecord.h"
+#include "output/ui/frmDmxTiming.h"
 #include "platform/artNetSender.h"
 #include "platform/clock.h"
 #include "platform/deviceArrival.h"
@@ -30,6 +31,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTableWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -223,16 +227,40 @@ TEST(Console, showCommandsReachTheShow) {
 
 TEST(Console, openedWindowsKeepTheirControlsApart) {
     RunningConsole r;
-    r.c->shell().output().showOutputMonitor();
-    r.c->shell().output().showDmxRecord();
-    r.c->shell().effects().showFogControl();
-    for (QWidget* w : std::initializer_list<QWidget*>{loadedForm<frmDmxOutDisplay>(), loadedForm<Dmxrecord>(),
-                                                     loadedForm<frmFogControl>()})
+    Shell& s = r.c->shell();
+    s.output().showOutputMonitor();
+    s.output().showDmxRecord();
+    s.effects().showFogControl();
+    s.shortcuts().showShortcutPages();
+    s.shortcuts().showMasterShortcuts();
+    s.shortcuts().showKeyList();
+    s.profiles().showProfileEditor();
+    // The timing editor of an interface that is not open shows its last times.
+    form<frmDmxTiming>().show();
+    // The profile editor with a channel picked: its range editor is shown.
+    Light_Editor& editor = *loadedForm<Light_Editor>();
+    editor.New_fixture_Click();
+    editor.txtFields[0]->setText(QStringLiteral("4"));
+    editor.LoadLightGrid_Click(1);
+    ASSERT_TRUE(editor.rangeEditor->isVisible());
+    ASSERT_TRUE(editor.List1->isVisible());
+    QApplication::processEvents();
+
+    const std::vector<QWidget*> windows{loadedForm<frmDmxOutDisplay>(), loadedForm<Dmxrecord>(),
+                                        loadedForm<frmFogControl>(),    loadedForm<frmSequenceShortcuts>(),
+                                        loadedForm<Shortcuts>(),        loadedForm<ShortcutsDefined>(),
+                                        loadedForm<frmDmxTiming>(),     &editor,
+                                        &r.c->frame(),                  &r.c->mainWindow()};
+    for (QWidget* w : windows)
         for (int points : {9, 14}) {
             ASSERT_NE(w, nullptr);
             EXPECT_EQ(layoutCheck::problemsAtFontSize(*w, points).join(QLatin1Char('\n')).toStdString(), "")
                 << w->metaObject()->className() << " at " << points << " pt";
         }
+    // The range editor stays clear of the channel grid.
+    const QRect grid = editor.LoadLightGrid->geometry();
+    for (QWidget* w : std::initializer_list<QWidget*>{editor.from, editor.too, editor.values, editor.List1})
+        EXPECT_FALSE(QRect(w->mapTo(editor.centralWidget(), QPoint(0, 0)), w->size()).intersects(grid));
 }
 
 TEST(Console, unusableProgramFolderEndsTheProgram) {
