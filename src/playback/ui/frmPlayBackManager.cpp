@@ -39,9 +39,10 @@ const char* const toolTips[] = {
     "Master Dimmer",
     "Blackout",
 };
-const QString darkGrey = QStringLiteral("background-color: #404040;");
+// The style sheets name the playback window, so the colour stays off its controls.
+const QString darkGrey = QStringLiteral("frmPlayBackControl#frmPlayBackControl { background-color: #404040; }");
 // The active playback window's own colour (BGR 16576).
-const QString activeColour = QStringLiteral("background-color: rgb(192,64,0);");
+const QString activeColour = QStringLiteral("frmPlayBackControl#frmPlayBackControl { background-color: rgb(192,64,0); }");
 } // namespace
 
 class frmPlayBackManager::SubWindowView : public PlaybackSlotView {
