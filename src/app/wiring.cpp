@@ -3,6 +3,9 @@
 #include "audio/audioEngine.h"
 #include "effects/fogControl.h"
 #include "masters/ui/mastersConsole.h"
+#include "effects/ui/frmFogControl.h"
+#include "output/ui/outputWindows.h"
+#include "profiles/ui/profilesServiceImpl.h"
 #include "output/DmxOutput.h"
 #include "patch/ui/patchWindows.h"
 #include "patch/ui/patchWindowService.h"
@@ -22,11 +25,19 @@ void startShell(Shell& s) {
     s.provide<SupportService>(std::make_unique<ShellSupportService>());
 }
 
-void startOutput(Shell& s) { s.engine<DmxOutput>(); }
+void startOutput(Shell& s) {
+    s.engine<DmxOutput>();
+    attachOutputWindows(s);
+}
 
 void startPlayback(Shell& s) { s.engine<PlaybackFrame>(); }
 
-void startEffects(Shell& s) { s.engine<FogControl>(); }
+void startEffects(Shell& s) {
+    s.engine<FogControl>();
+    attachFogWindow(s);
+}
+
+void startProfiles(Shell& s) { registerProfiles(s); }
 
 void startShow(Shell& s) { s.provide<ShowService>(std::make_unique<ShowWindows>()); }
 
@@ -39,6 +50,5 @@ void startMasters(Shell& s) { registerMasters(s); }
 void startAudio(Shell& s) { s.engine<AudioEngine>(); }
 
 void startScheduler(Shell& s) { s.engine<EventEngine>(); }
-void startProfiles(Shell& s) { s.provide<ProfilesService>(std::make_unique<ProfilesServiceImpl>()); }
 
 } // namespace wiring

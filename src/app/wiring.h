@@ -8,10 +8,12 @@ namespace wiring {
 
 // The shell's main window: event loop, one-console mode, caption; the splash.
 void startShell(Shell& s);
-// DMX output: the interface set is the output service.
+// DMX output: the interface set is the output service; its windows attach to it.
 void startOutput(Shell& s);
 // Playback: the frame engine is the playback service.
 void startPlayback(Shell& s);
+// Profiles: the profile editor is the profiles service.
+void startProfiles(Shell& s);
 // Effects: fog control is the effects service.
 void startEffects(Shell& s);
 // Show file: the show engine is the show service.
@@ -29,7 +31,5 @@ void startMasters(Shell& s);
 void startAudio(Shell& s);
 // Scheduler: the step-command runner is the scheduler service.
 void startScheduler(Shell& s);
-// Fixture profiles: the profile editor.
-void startProfiles(Shell& s);
 
 } // namespace wiring

@@ -7,7 +7,15 @@
 #include "shell/services/effectsService.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
+
+// The fog window as the engine opens it; the window library attaches it.
+class FogWindow {
+public:
+    virtual ~FogWindow() = default;
+    virtual void show() = 0;
+};
 
 class FogControl : public EffectsService {
 public:
@@ -20,6 +28,13 @@ public:
     void redimFoggers(int32_t totalNumber) override;
     const std::vector<int32_t>& foggers() const { return fogChannels; }
 
+    void attachWindow(std::unique_ptr<FogWindow> w) { window = std::move(w); }
+    bool hasFogWindow() override { return window != nullptr; }
+    void showFogControl() override {
+        if (window) window->show();
+    }
+
 private:
     std::vector<int32_t> fogChannels; // index 0 unused
+    std::unique_ptr<FogWindow> window;
 };

@@ -1,6 +1,7 @@
 #include "output/DmxOutput.h"
 
 #include "output/clsCorvellDongle.h"
+#include "output/outputViews.h"
 #include "platform/artNetSender.h"
 #include "platform/deviceArrival.h"
 #include "platform/ftdiPort.h"
@@ -312,4 +313,19 @@ void DmxOutput::stopRecording() {
         d.myReadMode = false;
     }
     setTick(true);
+}
+
+void DmxOutput::attachWindows(std::unique_ptr<OutputWindows> w) { windows = std::move(w); }
+
+void DmxOutput::showOutputMonitor() {
+    if (windows) windows->showOutputMonitor();
+}
+
+void DmxOutput::showDmxRecord() {
+    if (windows) windows->showDmxRecord();
+}
+
+void DmxOutput::showDmxTiming() {
+    if (!windows || dmxDongleCollection.empty()) return;
+    windows->showDmxTiming(1);
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 class clsCorvellDongle;
+class OutputWindows;
 class QObject;
 class TickTimer;
 
@@ -55,6 +56,13 @@ public:
     void openDmxInterfaces() override { clkCorvellDmxDongle_Click(); }
     bool dmxInterfaceOpen() override { return DMXDongle; }
     bool artNetRunning() override { return artNetEnabled; }
+    // The output's windows, once the window library has attached them.
+    void attachWindows(std::unique_ptr<OutputWindows> windows);
+    bool hasWindows() override { return windows != nullptr; }
+    void showOutputMonitor() override;
+    void showDmxRecord() override;
+    // Opens the timing editor of the first open interface (none open: nothing).
+    void showDmxTiming() override;
 
     // DMX record: switches every interface to DMX input (tick off meanwhile),
     // and back to output when recording stops.
@@ -104,4 +112,5 @@ private:
     bool openProblemReported = false;
     bool artNetDropsReported = false;
     void reportOnce(bool& reported, const QString& text);
+    std::unique_ptr<OutputWindows> windows;
 };

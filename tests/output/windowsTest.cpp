@@ -195,23 +195,28 @@ TEST(OutputMonitor, ShowsLiveLevelsAndFollowsTheScrollBar) {
 TEST(OutputMonitor, LaysOutRowsOfThirteenPairs) {
     TestShell t;
     frmDmxOutDisplay w;
-    const auto px = [](int twips) { return twips / 15; };
-    struct Pair {
-        int index, valueLeft, numberLeft, top; // twips
-    };
-    const Pair pairs[] = {
-        {1, 155, 105, 240},   {2, 780, 730, 240},    {13, 7655, 7605, 240},
-        {14, 130, 125, 640},  {26, 7630, 7580, 640}, {27, 130, 125, 1040},
-        {100, 5130, 5080, 3040},
-    };
-    for (const Pair& p : pairs) {
-        const QLabel* value = w.lblDMXValue[size_t(p.index)];
-        const QLabel* number = w.lblChannelNumber[size_t(p.index)];
-        EXPECT_EQ(value->pos(), QPoint(px(p.valueLeft), px(p.top))) << p.index;
-        EXPECT_EQ(number->pos(), QPoint(px(p.numberLeft), px(p.top + 145))) << p.index;
+    w.show();
+    QCoreApplication::processEvents();
+    const auto value = [&](int i) { return w.lblDMXValue[size_t(i)]->geometry(); };
+    const auto number = [&](int i) { return w.lblChannelNumber[size_t(i)]->geometry(); };
+    // Every level stands above its own channel number, in one column.
+    for (int i : {1, 2, 13, 14, 26, 27, 100}) {
+        EXPECT_EQ(value(i).center().x(), number(i).center().x()) << i;
+        EXPECT_LE(value(i).bottom(), number(i).top()) << i;
     }
-    EXPECT_EQ(w.lblDMXValue[0]->x(), px(-470)); // the template stays outside
-    EXPECT_EQ(w.height(), px(3040 + 800));      // the window fits the last row
+    // Thirteen to a row: 13 ends the first row at the right, 14 starts the
+    // next one under the numbers of the first, in the first column.
+    struct Case {
+        int left, right;
+    };
+    for (const Case& c : {Case{1, 2}, Case{2, 13}, Case{14, 26}})
+        EXPECT_LT(value(c.left).right(), value(c.right).left()) << c.left << " " << c.right;
+    EXPECT_EQ(value(14).x(), value(1).x());
+    EXPECT_LT(number(1).bottom(), value(14).top());
+    EXPECT_EQ(value(27).x(), value(1).x());
+    EXPECT_FALSE(w.lblDMXValue[0]->isVisible()); // the template stays out of sight
+    // The scroll bar sits right of every channel.
+    EXPECT_LT(value(13).right(), w.vscrDmxChannels->geometry().left());
 }
 
 TEST(OutputWindows, ClosingUnloadsAndTheNextUseStartsAfresh) {

@@ -12,10 +12,21 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QToolBar>
+#include "shell/services/mainWindowService.h"
+
 #include <gtest/gtest.h>
+
+namespace {
+// A main window whose every toolbar command can run, so each button is live.
+class AllCommandsMainWindow final : public MainWindowService {
+public:
+    bool toolbarButtonAvailable(int32_t) override { return true; }
+};
+} // namespace
 
 TEST(FrameWindow, showsEveryPlaybackOffscreen) {
     TestShell t;
+    t.get().provide<MainWindowService>(std::make_unique<AllCommandsMainWindow>());
     playbackTest::makeShow(1);
     auto& window = form<frmPlayBackManager>();
     window.show();

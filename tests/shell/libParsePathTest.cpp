@@ -79,6 +79,12 @@ TEST(ParsePath, Parts) {
         {"/shows/cue:1/Intro.YSQ", 1, ""},
         {"/shows/cue:1/Intro.YSQ", 3, "/shows/cue:1/"},
         {"/shows/U:1 CH:5.YSQ", 4, "U:1 CH:5"},
+        // A colon and no separator: the text up to the colon is the drive,
+        // the file name follows it.
+        {"abc:x.txt", 1, "abc:"},
+        {"abc:x.txt", 6, "x.txt"},
+        {"abc:x.txt", 4, "x"},
+        {"abc:x.txt", 7, "abc:x"},
     };
     for (const PathCase& c : cases)
         EXPECT_EQ(ParsePath(QString::fromLatin1(c.path), c.part), QString::fromLatin1(c.expected))

@@ -14,3 +14,7 @@ public:
     // The engine's per-channel list.
     const std::vector<int32_t>& foggers() const;
 };
+
+class Shell;
+// Attaches the fog window to the fog engine (called when effects start).
+void attachFogWindow(Shell& s);

@@ -20,6 +20,8 @@ public:
     void showPageSubmasters() override { form<frmPageSubmasters>().open(); }
     void showPlaybackFaders() override { form<Submaster>().open(); }
     void showMasterFadeOut() override { form<MasterFader>().open(); }
+    // The main window's "Grand Master" is the master fader window.
+    void showGrandMaster() override { showMasterFadeOut(); }
     // Programming mode places the windows for one or two monitors; here
     // those of this section (the others' windows place themselves when
     // their subsystems are built). Under Wayland the desktop places them.

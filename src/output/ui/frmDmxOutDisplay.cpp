@@ -4,17 +4,14 @@
 #include "platform/tickTimer.h"
 #include "shell/shell.h"
 
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollBar>
 #include <algorithm>
 
-namespace {
-// Positions are laid out in twips, 15 to the pixel.
-constexpr int twipsPerPixel = 15;
-int px(int twips) { return twips / twipsPerPixel; }
-constexpr int windowWidthTwips = 8550;
-constexpr int templateTopTwips = 240;
-} // namespace
 
 frmDmxOutDisplay::frmDmxOutDisplay(QWidget* parent) : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint) {
     setWindowTitle(QStringLiteral("DMX Output"));
@@ -38,22 +35,52 @@ void frmDmxOutDisplay::closeEvent(QCloseEvent* event) {
 }
 
 void frmDmxOutDisplay::Form_Load() {
-    resize(px(windowWidthTwips), 200);
-    for (int i = 0; i <= labelCount; ++i) {
-        if (!lblDMXValue[size_t(i)]) {
-            lblDMXValue[size_t(i)] = new QLabel(this);
-            lblChannelNumber[size_t(i)] = new QLabel(this);
+    if (!layout()) {
+        // Rows of channels: each level above its channel number, the scroll
+        // bar at the right. The layout sizes every cell for its text.
+        auto* outer = new QHBoxLayout(this);
+        auto* grid = new QGridLayout;
+        grid->setHorizontalSpacing(6);
+        grid->setVerticalSpacing(0);
+        outer->addLayout(grid, 1);
+        outer->addWidget(vscrDmxChannels);
+        for (int i = 0; i <= labelCount; ++i) {
+            auto* level = new QLabel(this);
+            auto* number = new QLabel(this);
+            level->setObjectName(QStringLiteral("lblDMXValue"));
+            number->setObjectName(QStringLiteral("lblChannelNumber"));
+            lblDMXValue[size_t(i)] = level;
+            lblChannelNumber[size_t(i)] = number;
+            for (QLabel* l : {level, number}) l->setAlignment(Qt::AlignCenter);
+            // A little room under each number keeps the rows apart.
+            number->setContentsMargins(0, 0, 0, 6);
+            // Element 0 is the template: never shown, not laid out.
+            if (i == 0) {
+                level->hide();
+                number->hide();
+                continue;
+            }
+            const int row = (i - 1) / perRow, column = (i - 1) % perRow;
+            grid->addWidget(level, row * 2, column);
+            grid->addWidget(number, row * 2 + 1, column);
         }
-        for (QLabel* l : {lblDMXValue[size_t(i)], lblChannelNumber[size_t(i)]}) {
-            l->setAlignment(Qt::AlignCenter);
-            l->resize(px(600), px(240));
-            l->setVisible(i > 0);
-        }
+        setStyleSheet(QStringLiteral("frmDmxOutDisplay QLabel#lblChannelNumber { color: #707070; }"));
     }
-    lblDMXValue[0]->move(px(-470), px(templateTopTwips));
-    lblChannelNumber[0]->move(px(-470), px(templateTopTwips + 145));
+    fitCellWidths();
     layoutChannelLabels();
     fitRange();
+}
+
+void frmDmxOutDisplay::fitCellWidths() {
+    // Wide enough for "512"-like numbers of the largest show and a level of 255.
+    const int widest = QFontMetrics(font()).horizontalAdvance(QStringLiteral("00000")) + 4;
+    for (int i = 1; i <= labelCount; ++i)
+        for (QLabel* l : {lblDMXValue[size_t(i)], lblChannelNumber[size_t(i)]}) l->setMinimumWidth(widest);
+}
+
+void frmDmxOutDisplay::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange && layout()) fitCellWidths();
+    QWidget::changeEvent(event);
 }
 
 void frmDmxOutDisplay::fitRange() {
@@ -67,28 +94,10 @@ void frmDmxOutDisplay::fitRange() {
 
 void frmDmxOutDisplay::layoutChannelLabels() {
     const int offset = vscrDmxChannels->value();
-    const int widthTwips = windowWidthTwips;
-    int leftTwips = -470, topTwips = templateTopTwips;
-    int heightTwips = templateTopTwips + 800;
     for (int i = 1; i <= labelCount; ++i) {
         lblChannelNumber[size_t(i)]->setText(QString::number(offset + i));
         lblDMXValue[size_t(i)]->setText(QString::number(offset + i));
-        // Each pair sits 625 twips right of the one before, its number 50
-        // twips left of its level; a pair that would pass the right edge
-        // starts a new row 400 twips lower.
-        leftTwips += 625;
-        int numberLeftTwips = leftTwips - 50;
-        if (leftTwips > widthTwips - 500) {
-            leftTwips = 130;
-            numberLeftTwips = 125;
-            topTwips += 400;
-        }
-        heightTwips = topTwips + 800;
-        lblDMXValue[size_t(i)]->move(px(leftTwips), px(topTwips));
-        lblChannelNumber[size_t(i)]->move(px(numberLeftTwips), px(topTwips + 145));
     }
-    resize(px(windowWidthTwips), px(heightTwips));
-    vscrDmxChannels->setGeometry(width() - 17, 0, 17, std::max(20, height() - px(420)));
 }
 
 void frmDmxOutDisplay::HiResTimer1_Timer() {

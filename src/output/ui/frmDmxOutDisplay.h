@@ -22,6 +22,8 @@ public:
     void HiResTimer1_Timer();
 
     static constexpr int labelCount = 100;
+    // Channels per row.
+    static constexpr int perRow = 13;
     // Elements 1..100; element 0 is the template, kept outside the window.
     std::array<QLabel*, labelCount + 1> lblDMXValue{};
     std::array<QLabel*, labelCount + 1> lblChannelNumber{};
@@ -31,6 +33,8 @@ public:
 private:
     void closeEvent(QCloseEvent* event) override;
     void layoutChannelLabels();
+    void fitCellWidths();
+    void changeEvent(QEvent* event) override;
     // Keeps the range (and the offset) within the channels there are, also
     // after the show's channel count changed.
     void fitRange();

@@ -4,6 +4,8 @@
 #include "playback/playbackEngine.h"
 #include "playback/playbackFrame.h"
 #include "shell/ui/windowFunctions.h"
+#include "playback/ui/toolbarIcons.h"
+#include "shell/services/mainWindowService.h"
 #include "shell/shell.h"
 
 #include <QAction>
@@ -92,9 +94,10 @@ void frmPlayBackManager::buildToolbar() {
     Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
     Toolbar1->setMovable(false);
+    Toolbar1->setIconSize(QSize(32, 32));
     int index = 1;
     for (const char* tip : toolTips) {
-        QAction* action = Toolbar1->addAction(QString::number(index));
+        QAction* action = Toolbar1->addAction(toolbarIcon(index), QString::fromLatin1(tip));
         action->setToolTip(QString::fromLatin1(tip));
         if (index == 19) {
             // The spacer keeps the last two buttons at the right-hand end.
@@ -105,9 +108,30 @@ void frmPlayBackManager::buildToolbar() {
         }
         connect(action, &QAction::triggered, this, [this, index] {
             emit toolbarButtonClicked(index);
+            shell().mainWindow().toolbarButtonClick(index);
+            updateToolbarStates();
         });
+        toolbarActions.push_back(action);
         ++index;
     }
+    updateToolbarStates();
+}
+
+void frmPlayBackManager::updateToolbarStates() {
+    for (size_t i = 0; i < toolbarActions.size(); ++i) {
+        const int index = static_cast<int>(i) + 1;
+        if (index == 19) continue;
+        QAction* action = toolbarActions[i];
+        const bool available = shell().mainWindow().toolbarButtonAvailable(index);
+        action->setEnabled(available);
+        const QString tip = QString::fromLatin1(toolTips[i]);
+        action->setToolTip(available ? tip : tip + QStringLiteral(" (Not available yet)"));
+    }
+}
+
+QAction* frmPlayBackManager::toolbarButton(int index) const {
+    if (index < 1 || index > static_cast<int>(toolbarActions.size())) return nullptr;
+    return toolbarActions[static_cast<size_t>(index - 1)];
 }
 
 void frmPlayBackManager::attach(PlaybackWindowSlot& slot) {

@@ -10,7 +10,9 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <vector>
 
+class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QToolBar;
@@ -30,6 +32,10 @@ public:
     QMdiSubWindow* subWindowOf(int32_t playbackNumber) const;
 
     QToolBar* Toolbar1 = nullptr;
+    // Toolbar button 1..21 (19 is the spacer); null for other numbers.
+    QAction* toolbarButton(int index) const;
+    // Enables the buttons whose command can run; the others say so in their tooltip.
+    void updateToolbarStates();
 
     // The frame engine's windows and caption.
     void windowCreated(PlaybackWindowSlot& slot) override { attach(slot); }
@@ -55,6 +61,7 @@ private:
     void buildToolbar();
 
     QMdiArea* area = nullptr;
+    std::vector<QAction*> toolbarActions;
     PlaybackFrame* frameEngine = nullptr;
     // A playback window's place in the frame: its sub-window.
     class SubWindowView;

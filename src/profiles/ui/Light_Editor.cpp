@@ -14,6 +14,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -60,47 +64,61 @@ Light_Editor::Light_Editor(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(central);
     resize(tw(15600), tw(10200));
 
-    auto label = [&](const QString& text, int left, int top, int width = 1400) {
-        auto* l = new QLabel(text, central);
-        l->setGeometry(tw(left), tw(top), tw(width), tw(285));
-        return l;
-    };
-    auto box = [&](int left, int top, int width, const QString& text = QString()) {
+    auto label = [&](const QString& text) { return new QLabel(text, central); };
+    auto box = [&](int widthTwips, const QString& text = QString()) {
         auto* e = new QLineEdit(text, central);
-        e->setGeometry(tw(left), tw(top), tw(width), tw(315));
+        e->setMinimumWidth(tw(widthTwips));
         e->installEventFilter(this);
         return e;
     };
 
-    label(QStringLiteral("Channels used:"), 180, 240);
-    label(QStringLiteral("Fixture Name:"), 180, 660);
-    txtFields[0] = box(1700, 240, 900);
-    txtFields[1] = box(1700, 660, 3000);
-    txtFields[1]->setStyleSheet(QStringLiteral("background-color: #e0e0e0;"));
+    // Three columns: the profile's fields and channel grid; the icon, type,
+    // angles and the range editor of the selected channel; the library.
+    auto* columns = new QHBoxLayout(central);
+    auto* left = new QVBoxLayout;
+    auto* middle = new QVBoxLayout;
+    columns->addLayout(left, 3);
+    columns->addLayout(middle, 3);
+
+    auto* fields = new QFormLayout;
+    txtFields[0] = box(900);
+    txtFields[1] = box(3000);
+    txtFields[0]->setObjectName(QStringLiteral("txtChannelsUsed"));
+    txtFields[1]->setObjectName(QStringLiteral("txtFixtureName"));
+    txtFields[1]->setStyleSheet(QStringLiteral("QLineEdit#txtFixtureName { background-color: #e0e0e0; }"));
+    fields->addRow(label(QStringLiteral("Channels used:")), txtFields[0]);
+    fields->addRow(label(QStringLiteral("Fixture Name:")), txtFields[1]);
+    left->addLayout(fields);
     connect(txtFields[0], &QLineEdit::textChanged, this, [this] { txtFields_Change(0); });
     connect(txtFields[1], &QLineEdit::textChanged, this, [this] { txtFields_Change(1); });
 
     // Test output row.
+    auto* testRow = new QHBoxLayout;
     cmdTestProfile = new QPushButton(QStringLiteral("Test Fixture Profile"), central);
-    cmdTestProfile->setGeometry(tw(180), tw(1100), tw(2000), tw(400));
     connect(cmdTestProfile, &QPushButton::clicked, this, [this] { cmdTestProfile_Click(); });
-    label(QStringLiteral("On Start Channel"), 2300, 1150);
-    txtStartChannel = box(3700, 1150, 700, QStringLiteral("1"));
-    txtEnterDmxValue = box(4500, 1150, 700, QStringLiteral("0"));
+    txtStartChannel = box(700, QStringLiteral("1"));
+    txtEnterDmxValue = box(700, QStringLiteral("0"));
     txtEnterDmxValue->setToolTip(QStringLiteral("DMX test Value Out. Enter a Direct DMX test Valeu Here."));
     txtEnterDmxValue->hide();
+    testRow->addWidget(cmdTestProfile);
+    testRow->addWidget(label(QStringLiteral("On Start Channel")));
+    testRow->addWidget(txtStartChannel);
+    testRow->addWidget(txtEnterDmxValue);
+    testRow->addStretch(1);
+    left->addLayout(testRow);
 
     // Channel grid.
     LoadLightGrid = new QTableWidget(central);
-    LoadLightGrid->setGeometry(tw(180), tw(1845), tw(4575), tw(7320));
+    LoadLightGrid->setMinimumSize(tw(4575), tw(4000));
     LoadLightGrid->setColumnCount(2);
     LoadLightGrid->horizontalHeader()->hide();
     LoadLightGrid->verticalHeader()->hide();
     LoadLightGrid->setColumnWidth(0, tw(1800));
-    LoadLightGrid->setColumnWidth(1, tw(2500));
+    LoadLightGrid->horizontalHeader()->setStretchLastSection(true);
     LoadLightGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     LoadLightGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     LoadLightGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    left->addWidget(LoadLightGrid, 1);
     connect(LoadLightGrid, &QTableWidget::cellClicked, this, [this](int row, int) { LoadLightGrid_Click(row); });
     connect(LoadLightGrid->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { LoadLightGrid_Scroll(); });
     clkeditPropertyMenu = new QMenu(QStringLiteral("Edit Property Menu"), this);
@@ -112,30 +130,19 @@ Light_Editor::Light_Editor(QWidget* parent) : QMainWindow(parent) {
         if (LoadLightGrid->currentRow() >= 0) clkeditPropertyMenu->popup(LoadLightGrid->viewport()->mapToGlobal(at));
     });
 
-    // Channel type picker and custom name box.
-    Combo1 = new QToolButton(central);
-    Combo1->setText(QStringLiteral("Pan"));
-    Combo1->setPopupMode(QToolButton::InstantPopup);
-    auto* pickerMenu = new QMenu(Combo1);
-    for (const QString& entry : channelTypes::pickerEntries())
-        pickerMenu->addAction(entry, this, [this, entry] { Combo1_ItemClick(entry); });
-    Combo1->setMenu(pickerMenu);
-    Combo1->setGeometry(tw(2025), tw(1845), tw(2400), tw(300));
-    txtChannelProperty = box(2025, 1845, 2500, QStringLiteral("Enter Custom Channel Name"));
-    txtChannelProperty->setStyleSheet(QStringLiteral("color: grey;"));
-    txtChannelProperty->hide();
-
     // Fixture type, icon and angles.
+    auto* topMiddle = new QHBoxLayout;
     Image1 = new QLabel(central);
-    Image1->setGeometry(tw(5000), tw(240), tw(1500), tw(1500));
+    Image1->setFixedSize(tw(1500), tw(1500));
     Image1->setScaledContents(true);
     Image1->setFrameShape(QFrame::Box);
     Image1->installEventFilter(this);
-    label(QStringLiteral("Fixture Type:"), 6700, 240);
+    topMiddle->addWidget(Image1, 0, Qt::AlignTop);
+    auto* angles = new QGridLayout;
     comboFixtureType = new QToolButton(central);
     comboFixtureType->setText(QStringLiteral("Select Fixture Type"));
     comboFixtureType->setPopupMode(QToolButton::InstantPopup);
-    comboFixtureType->setGeometry(tw(8100), tw(240), tw(1800), tw(315));
+    comboFixtureType->setToolButtonStyle(Qt::ToolButtonTextOnly);
     auto* typeMenu = new QMenu(comboFixtureType);
     int typeCount = 0;
     const auto* types = channelTypes::fixtureTypes(&typeCount);
@@ -144,38 +151,101 @@ Light_Editor::Light_Editor(QWidget* parent) : QMainWindow(parent) {
         typeMenu->addAction(name, this, [this, name] { comboFixtureType_ItemClick(name); });
     }
     comboFixtureType->setMenu(typeMenu);
-    label(QStringLiteral("Beam Angle:"), 6700, 660);
-    label(QStringLiteral("Pan Range:"), 6700, 1080);
-    label(QStringLiteral("Tilt Range:"), 6700, 1500);
-    txtBeamAngle = box(8100, 660, 800);
-    txtPanRange = box(8100, 1080, 800);
-    txtTiltRange = box(8100, 1500, 800);
-    for (int top : {660, 1080, 1500}) label(QStringLiteral("Degrees"), 9000, top, 900);
+    angles->addWidget(label(QStringLiteral("Fixture Type:")), 0, 0);
+    angles->addWidget(comboFixtureType, 0, 1, 1, 2);
+    txtBeamAngle = box(800);
+    txtPanRange = box(800);
+    txtTiltRange = box(800);
+    int anglesRow = 1;
+    for (auto [caption, field] : {std::pair{QStringLiteral("Beam Angle:"), txtBeamAngle},
+                                  {QStringLiteral("Pan Range:"), txtPanRange},
+                                  {QStringLiteral("Tilt Range:"), txtTiltRange}}) {
+        angles->addWidget(label(caption), anglesRow, 0);
+        angles->addWidget(field, anglesRow, 1);
+        angles->addWidget(label(QStringLiteral("Degrees")), anglesRow, 2);
+        ++anglesRow;
+    }
+    topMiddle->addLayout(angles, 1);
+    middle->addLayout(topMiddle);
 
-    // Range editor row (placed over the selected row).
-    from = box(2025, 0, 600);
-    auto* toLabel = label(QStringLiteral("TO"), 2650, 0, 300);
-    too = box(2950, 0, 600);
-    auto* eqLabel = label(QStringLiteral("="), 3600, 0, 200);
-    values = box(3800, 0, 2000);
-    List1 = new QListWidget(central);
+    // The range editor of the selected channel: its type picker (or custom
+    // name), the range "from TO too = values", the label kinds, the range
+    // index with previous/next, delete/insert, and the picture of the range.
+    rangeEditor = new QWidget(central);
+    rangeEditor->setObjectName(QStringLiteral("rangeEditor"));
+    auto* range = new QGridLayout(rangeEditor);
+    range->setContentsMargins(0, 0, 0, 0);
+    Combo1 = new QToolButton(rangeEditor);
+    Combo1->setText(QStringLiteral("Pan"));
+    Combo1->setPopupMode(QToolButton::InstantPopup);
+    Combo1->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    Combo1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    auto* pickerMenu = new QMenu(Combo1);
+    for (const QString& entry : channelTypes::pickerEntries())
+        pickerMenu->addAction(entry, this, [this, entry] { Combo1_ItemClick(entry); });
+    Combo1->setMenu(pickerMenu);
+    txtChannelProperty = new QLineEdit(QStringLiteral("Enter Custom Channel Name"), rangeEditor);
+    txtChannelProperty->installEventFilter(this);
+    txtChannelProperty->setObjectName(QStringLiteral("txtChannelProperty"));
+    txtChannelProperty->setStyleSheet(QStringLiteral("QLineEdit#txtChannelProperty { color: grey; }"));
+    txtChannelProperty->hide();
+    range->addWidget(Combo1, 0, 0, 1, 5);
+    range->addWidget(txtChannelProperty, 1, 0, 1, 5);
+    auto rangeBox = [&](int widthTwips) {
+        auto* e = new QLineEdit(rangeEditor);
+        e->setMinimumWidth(tw(widthTwips));
+        e->installEventFilter(this);
+        return e;
+    };
+    from = rangeBox(600);
+    auto* toLabel = new QLabel(QStringLiteral("TO"), rangeEditor);
+    too = rangeBox(600);
+    auto* eqLabel = new QLabel(QStringLiteral("="), rangeEditor);
+    values = rangeBox(2000);
+    from->setObjectName(QStringLiteral("from"));
+    too->setObjectName(QStringLiteral("too"));
+    values->setObjectName(QStringLiteral("values"));
+    range->addWidget(from, 2, 0);
+    range->addWidget(toLabel, 2, 1);
+    range->addWidget(too, 2, 2);
+    range->addWidget(eqLabel, 2, 3);
+    range->addWidget(values, 2, 4);
+    List1 = new QListWidget(rangeEditor);
     List1->addItems(channelTypes::rangeLabelKinds());
-    List1->setGeometry(tw(5850), tw(0), tw(1200), tw(900));
+    List1->setFixedHeight(tw(900));
     connect(List1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { List1_Click(item->text()); });
-    Propindextext = box(2025, 0, 500);
-    Prevprop = new QPushButton(QStringLiteral("Previous Atrribute"), central);
-    Nextprop = new QPushButton(QStringLiteral("Next Atrribute"), central);
-    delButton = new QPushButton(QStringLiteral("Delete"), central);
-    insertButton = new QPushButton(QStringLiteral("Insert"), central);
+    range->addWidget(List1, 3, 0, 1, 3);
+    Shape2 = new QFrame(rangeEditor);
+    Shape2->setObjectName(QStringLiteral("Shape2"));
+    Shape2->setFrameShape(QFrame::Box);
+    Shape2->setFixedSize(tw(1000), tw(1000));
+    auto* swatch = new QVBoxLayout(Shape2);
+    swatch->setContentsMargins(3, 3, 3, 3);
+    Image2 = new QLabel(Shape2);
+    Image2->setScaledContents(true);
+    swatch->addWidget(Image2);
+    range->addWidget(Shape2, 3, 3, 1, 2, Qt::AlignLeft | Qt::AlignTop);
+    Propindextext = rangeBox(500);
+    Prevprop = new QPushButton(QStringLiteral("Previous Atrribute"), rangeEditor);
+    Nextprop = new QPushButton(QStringLiteral("Next Atrribute"), rangeEditor);
+    delButton = new QPushButton(QStringLiteral("Delete"), rangeEditor);
+    insertButton = new QPushButton(QStringLiteral("Insert"), rangeEditor);
+    auto* steps = new QHBoxLayout;
+    steps->addWidget(Propindextext);
+    steps->addWidget(Prevprop);
+    steps->addWidget(Nextprop);
+    range->addLayout(steps, 4, 0, 1, 5);
+    auto* edits = new QHBoxLayout;
+    edits->addStretch(1);
+    edits->addWidget(delButton);
+    edits->addWidget(insertButton);
+    range->addLayout(edits, 5, 0, 1, 5);
+    middle->addWidget(rangeEditor);
+    middle->addStretch(1);
     connect(Prevprop, &QPushButton::clicked, this, [this] { Prevprop_Click(); });
     connect(Nextprop, &QPushButton::clicked, this, [this] { Nextprop_Click(); });
     connect(delButton, &QPushButton::clicked, this, [this] { delButton_Click(); });
     connect(insertButton, &QPushButton::clicked, this, [this] { insertButton_Click(); });
-    Image2 = new QLabel(central);
-    Image2->setScaledContents(true);
-    Shape2 = new QFrame(central);
-    Shape2->setFrameShape(QFrame::Box);
-    Shape2->lower();
     connect(from, &QLineEdit::textChanged, this, [this] { from_Change(); });
     connect(too, &QLineEdit::textChanged, this, [this] { too_Change(); });
     connect(values, &QLineEdit::textChanged, this, [this] { values_Change(); });
@@ -186,21 +256,29 @@ Light_Editor::Light_Editor(QWidget* parent) : QMainWindow(parent) {
     eqLabel->setObjectName(QStringLiteral("tolabel0"));
 
     // Fixture library.
-    cmdSelectManufacturer = new QToolButton(central);
+    libraryPanel = new QWidget(central);
+    auto* library = new QVBoxLayout(libraryPanel);
+    library->setContentsMargins(0, 0, 0, 0);
+    cmdSelectManufacturer = new QToolButton(libraryPanel);
     cmdSelectManufacturer->setText(QStringLiteral("Select Manufacturer"));
     cmdSelectManufacturer->setToolTip(QStringLiteral("Select the Brand Of fixture you want to patch/load here."));
     cmdSelectManufacturer->setPopupMode(QToolButton::InstantPopup);
     cmdSelectManufacturer->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    cmdSelectManufacturer->setGeometry(tw(10300), tw(240), tw(4900), tw(600));
+    cmdSelectManufacturer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    cmdSelectManufacturer->setMinimumHeight(tw(600));
     cmdSelectManufacturer->setMenu(new QMenu(cmdSelectManufacturer));
-    fileFixture = new QListWidget(central);
+    fileFixture = new QListWidget(libraryPanel);
     fileFixture->setToolTip(QStringLiteral("List of available Fixtures"));
-    fileFixture->setGeometry(tw(10300), tw(1000), tw(4900), tw(7600));
+    fileFixture->setMinimumWidth(tw(4000));
     connect(fileFixture, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { fileFixture_Click(item->text()); });
-    cmdLoadIT = new QPushButton(QStringLiteral("Select Current Fixture to Patch"), central);
+    cmdLoadIT = new QPushButton(QStringLiteral("Select Current Fixture to Patch"), libraryPanel);
+    cmdLoadIT->setObjectName(QStringLiteral("cmdLoadIT"));
     cmdLoadIT->setToolTip(QStringLiteral("Press here to Patch/load this Fixture"));
-    cmdLoadIT->setGeometry(tw(10300), tw(8700), tw(4900), tw(450));
     connect(cmdLoadIT, &QPushButton::clicked, this, [this] { cmdLoadIT_Click(); });
+    library->addWidget(cmdSelectManufacturer);
+    library->addWidget(fileFixture, 1);
+    library->addWidget(cmdLoadIT);
+    columns->addWidget(libraryPanel, 3);
     setLoadButton(false);
 
     // Menus. Commands that may unload this window run after the menu has
@@ -349,4 +427,10 @@ bool Light_Editor::eventFilter(QObject* watched, QEvent* event) {
             QTimer::singleShot(0, static_cast<QLineEdit*>(watched), &QLineEdit::selectAll);
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void Light_Editor::hideLibrary() {
+    libraryPanel->hide();
+    centralWidget()->layout()->activate();
+    resize(minimumSizeHint().width(), height());
 }

@@ -74,35 +74,14 @@ void Light_Editor::setSelectedType(const QString& text) {
 void Light_Editor::LoadLightGrid_Click(int row) {
     if (row < 0 || row >= LoadLightGrid->rowCount()) return;
     if (LoadLightGrid->currentRow() != row) LoadLightGrid->setCurrentCell(row, 1);
-    const QRect cell = LoadLightGrid->visualItemRect(LoadLightGrid->item(row, 0) ? LoadLightGrid->item(row, 0)
-                                                                                  : LoadLightGrid->item(row, 1));
-    const int T = cell.top() * 15, L = tw(2025) * 15, W = tw(2500) * 15;
-    const int gridTop = LoadLightGrid->geometry().top();
-    auto placeAt = [&](QWidget* w, int twipsTop) { w->move(w->x(), gridTop + tw(T + twipsTop - 1845)); };
-    Combo1->setGeometry(tw(2025), gridTop + tw(T + 1850 - 1845), tw(W - 100), Combo1->height());
-    txtChannelProperty->setGeometry(tw(L + 180), gridTop + tw(T + 1850 - 1845), tw(W), txtChannelProperty->height());
+    // The range editor sits beside the grid, so it never covers a row.
     const auto tolabels = findChildren<QLabel*>(QRegularExpression(QStringLiteral("^tolabel[01]$")));
-    for (QWidget* w : std::initializer_list<QWidget*>{from, too, values, List1}) placeAt(w, 1850);
-    for (QLabel* l : tolabels) placeAt(l, 1850);
-    for (QWidget* w : std::initializer_list<QWidget*>{Prevprop, Nextprop, Propindextext}) placeAt(w, 2250);
-    Prevprop->move(tw(4700), Prevprop->y());
-    Nextprop->move(tw(6200), Nextprop->y());
-    Propindextext->move(tw(2025), Propindextext->y());
-    for (QWidget* w : std::initializer_list<QWidget*>{delButton, insertButton}) placeAt(w, 2750);
-    delButton->move(tw(4700), delButton->y());
-    insertButton->move(tw(6200), insertButton->y());
-    placeAt(Image2, 1900);
-    placeAt(Shape2, 1875);
-    Image2->setGeometry(tw(7200), Image2->y(), tw(900), tw(900));
-    Shape2->setGeometry(tw(7150), Shape2->y(), tw(1000), tw(1000));
-
     const auto* typeItem = LoadLightGrid->item(row, 1);
     Combo1->setText(typeItem ? typeItem->text() : QString());
     for (QWidget* w : std::initializer_list<QWidget*>{from, too, values, List1, Combo1, Prevprop, Nextprop,
                                                       Propindextext, delButton, insertButton})
         w->show();
     for (QLabel* l : tolabels) l->show();
-    txtEnterDmxValue->move(txtEnterDmxValue->x(), from->y() - txtEnterDmxValue->height());
     txtEnterDmxValue->setVisible(testOutput.testOutputOn);
     Image2->hide();
     Shape2->hide();
@@ -125,8 +104,6 @@ void Light_Editor::LoadLightGrid_Click(int row) {
 void Light_Editor::Combo1_ItemClick(const QString& entry) {
     if (entry == channelTypes::pickerEntries().constFirst()) {
         Combo1->hide();
-        const int row = LoadLightGrid->currentRow();
-        if (row >= 0) txtChannelProperty->move(txtChannelProperty->x(), Combo1->y());
         txtChannelProperty->show();
         return;
     }
@@ -317,6 +294,7 @@ void Light_Editor::List1_Click(const QString& item) {
         const QString chosen = shell().prompts().openFileName(request);
         values->setText(libParsePath::ParsePath(chosen, 6));
         if (!chosen.isEmpty()) Image2->setPixmap(QPixmap(chosen));
+        Shape2->show();
         Image2->show();
         paint(Shape2, 16777215);
     } else if (item == QLatin1String("text")) {

@@ -59,7 +59,7 @@ void Light_Editor::New_fixture_Click() {
 
 void Light_Editor::clkCreateNewFixtureProfile_Click() {
     New_fixture_Click();
-    resize(tw(9975), height());
+    hideLibrary();
 }
 
 void Light_Editor::Edit_Fixture_Click() {
@@ -162,7 +162,7 @@ void Light_Editor::loadClass25IntoMe(ClsFixture& theClass) {
         txtFields[0]->setFocus();
         if (!trimBlanks(theClass.iconpath).isEmpty())
             setIcon(paths::realPath(shell().programFolder() + QStringLiteral("\\images\\") + theClass.iconpath));
-        resize(tw(9975), height());
+        hideLibrary();
         setPatchedMode(true);
     } catch (const std::exception& e) {
         shell().prompts().messageBox(QStringLiteral("Error Loading Fixture Profile from Class:") +

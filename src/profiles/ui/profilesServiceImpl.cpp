@@ -1,9 +1,14 @@
 #include "profiles/ui/profilesServiceImpl.h"
 
 #include "profiles/ui/Light_Editor.h"
+#include "shell/services/visualizerService.h"
+#include "shell/shell.h"
 #include "shell/ui/windowRegistry.h"
 
+// The 3D window goes first; the editor is enabled, shown and focused, not put
+// on top.
 void ProfilesServiceImpl::showProfileEditor() {
+    shell().visualizer().unloadVisualizer();
     Light_Editor& editor = form<Light_Editor>();
     editor.setEnabled(true);
     editor.show();
@@ -15,3 +20,5 @@ void ProfilesServiceImpl::loadFixtureFile(const QString& path) {
     showProfileEditor();
     form<Light_Editor>().loadFixtureSub(path);
 }
+
+void registerProfiles(Shell& s) { s.provide<ProfilesService>(std::make_unique<ProfilesServiceImpl>()); }

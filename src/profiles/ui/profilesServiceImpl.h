@@ -8,3 +8,8 @@ public:
     void showProfileEditor() override;
     void loadFixtureFile(const QString& path) override;
 };
+
+class Shell;
+
+// Registers the profile editor as the profiles service.
+void registerProfiles(Shell& s);

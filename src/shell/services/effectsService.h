@@ -36,6 +36,9 @@ public:
     virtual void showStrobe() {}
     // Shows the shape generator above the others.
     virtual void showShapeGenerator() {}
+
+    // Whether the fog window can be opened, and opens it.
+    virtual bool hasFogWindow() { return false; }
 };
 
 #pragma GCC diagnostic pop

@@ -33,6 +33,9 @@ public:
     virtual bool closeProgram(const QString& startNew) { return false; }
     // Sets the main window's caption.
     virtual void setMainCaption(const QString& caption) {}
+    // The frame's toolbar (buttons 1..21): whether a button's command can run now, and running it.
+    virtual bool toolbarButtonAvailable(int32_t index) { return false; }
+    virtual void toolbarButtonClick(int32_t index) {}
     // The caption of the main window's playbacks button (cmdAllPlaybacks).
     virtual void setAllPlaybacksCaption(const QString& caption) {}
     // Re-colours the buttons for the current sequence and answers its name.

@@ -27,6 +27,13 @@ public:
     // ---- Windows opened from the main window ----
     // Shows the DMX output window above the others.
     virtual void showDmxOutputWindow() {}
+
+    // Whether the output's windows can be opened (its window library is attached).
+    virtual bool hasWindows() { return false; }
+    // Opens the output monitor, the DMX record window, or the timing editor of the first open interface.
+    virtual void showOutputMonitor() {}
+    virtual void showDmxRecord() {}
+    virtual void showDmxTiming() {}
 };
 
 #pragma GCC diagnostic pop

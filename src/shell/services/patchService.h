@@ -105,6 +105,8 @@ public:
     virtual std::pair<int32_t, int32_t> layoutWindowTopLeft() { return {0, 0}; }
     // Asks for the fixture labels' back colour.
     virtual void changeTextBackColor() {}
+
+    virtual void showChannelConfiguration() {}
 };
 
 #pragma GCC diagnostic pop

@@ -33,6 +33,7 @@ Main::Main(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("VarnelDMX"));
     setAcceptDrops(true);
     resize(800, 500);
+    buildMenus();
 }
 
 bool Main::closeProgram(const QString& startNew) {

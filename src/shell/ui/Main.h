@@ -4,6 +4,9 @@
 // the operator sees.
 
 #include <QMainWindow>
+#include <vector>
+
+class QAction;
 
 class Main : public QMainWindow {
     Q_OBJECT
@@ -32,4 +35,19 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+
+public:
+    // The frame's toolbar: runs the command of button 1..21.
+    void Toolbar1_ButtonClick(int index);
+    // Enables the menu entries whose subsystem runs; the others say why not.
+    void updateMenuStates();
+    // The entry of a menu caption (first match, submenus included); null when none.
+    QAction* menuEntry(const QString& caption) const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildMenus();
+    std::vector<QAction*> commandActions;
 };

@@ -5,6 +5,7 @@
 #include "shell/shell.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/programWindows.h"
+#include "shell/ui/mainCommands.h"
 #include "shell/ui/windowRegistry.h"
 
 #include <QCoreApplication>
@@ -32,3 +33,9 @@ void ShellMainWindowService::showAbout() {
 }
 
 bool ShellMainWindowService::closeProgram(const QString& startNew) { return form<Main>().closeProgram(startNew); }
+bool ShellMainWindowService::toolbarButtonAvailable(int32_t index) {
+    const auto command = mainCommands::toolbarCommand(index);
+    return command && mainCommands::unavailableReason(*command).isEmpty();
+}
+
+void ShellMainWindowService::toolbarButtonClick(int32_t index) { form<Main>().Toolbar1_ButtonClick(index); }

@@ -15,4 +15,6 @@ public:
     void clearsequence_Click() override;
     void showAbout() override;
     bool closeProgram(const QString& startNew) override;
+    bool toolbarButtonAvailable(int32_t index) override;
+    void toolbarButtonClick(int32_t index) override;
 };

@@ -1,0 +1,8 @@
+#pragma once
+// The pictures of the frame's toolbar buttons, drawn by the program itself
+// so they look the same on every desktop.
+
+#include <QIcon>
+
+// The picture of toolbar button 1..21 (an empty icon for other numbers).
+QIcon toolbarIcon(int index);

@@ -1,0 +1,306 @@
+// The console as the program starts it: the wiring of src/app on a temporary
+// program folder, its windows opened from the menus and the toolbar.
+
+#include "app/console.h"
+#include "effects/ui/frmFogControl.h"
+#include "output/ui/Dmxrecord.h"
+#include "output/ui/frmDmxTiming.h"
+#include "platform/artNetSender.h"
+#include "platform/clock.h"
+#include "platform/deviceArrival.h"
+#include "platform/fileSystem.h"
+#include "platform/ftdiPort.h"
+#include "platform/midiPorts.h"
+#include "platform/monitors.h"
+#include "platform/portIo.h"
+#include "platform/tickTimer.h"
+#include "output/ui/frmDmxOutDisplay.h"
+#include "playback/ui/frmPlayBackManager.h"
+#include "profiles/ui/Light_Editor.h"
+#include "shell/services/effectsService.h"
+#include "shell/services/mainWindowService.h"
+#include "shell/services/outputService.h"
+#include "shell/services/playbackService.h"
+#include "shell/services/profilesService.h"
+#include "shell/services/shortcutsService.h"
+#include "shell/services/showService.h"
+#include "shell/ui/Main.h"
+#include "shell/ui/windowRegistry.h"
+#include "shortcuts/ui/frmSequenceShortcuts.h"
+#include "shortcuts/ui/masterShortcutWindows.h"
+#include "support/fakePlatform.h"
+#include "support/layoutCheck.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTableWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <functional>
+#include <gtest/gtest.h>
+#include <typeinfo>
+#include <unistd.h>
+
+namespace {
+
+// The desktop's services with the operator's questions scripted (a modal box
+// would wait for ever offscreen) and no devices.
+PlatformServices scriptedServices() {
+    PlatformServices services = console::desktopServices();
+    services.prompts = std::make_unique<FakePrompts>();
+    services.placement = std::make_unique<FakePlacementStore>();
+    services.ftdi.reset();
+    services.portIo.reset();
+    services.deviceArrival.reset();
+    services.artNet.reset();
+    return services;
+}
+
+struct RunningConsole {
+    QTemporaryDir dir;
+    std::unique_ptr<console::Console> c;
+    RunningConsole() {
+        EXPECT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
+        c = std::make_unique<console::Console>(dir.path(), scriptedServices());
+        c->start();
+        QApplication::processEvents();
+    }
+    FakePrompts& prompts() { return static_cast<FakePrompts&>(c->shell().prompts()); }
+};
+
+template <typename S> bool registered(Shell& s) { return typeid(s.service<S>()) != typeid(S); }
+
+QList<QWidget*> visibleWindows() {
+    QList<QWidget*> out;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) out << w;
+    return out;
+}
+
+// Every entry of the main window's menus, submenus included.
+QList<QAction*> menuEntries(QMenu* menu) {
+    QList<QAction*> out;
+    for (QAction* a : menu->actions()) {
+        if (a->menu()) out << menuEntries(a->menu());
+        else if (!a->isSeparator()) out << a;
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(Console, registersTheServicesOfEveryBuiltSubsystem) {
+    RunningConsole r;
+    Shell& s = r.c->shell();
+    EXPECT_TRUE(registered<MainWindowService>(s));
+    EXPECT_TRUE(registered<OutputService>(s));
+    EXPECT_TRUE(registered<PlaybackService>(s));
+    EXPECT_TRUE(registered<EffectsService>(s));
+    EXPECT_TRUE(registered<ShowService>(s));
+    EXPECT_TRUE(registered<ShortcutsService>(s));
+    EXPECT_TRUE(registered<ProfilesService>(s));
+    EXPECT_TRUE(s.output().hasWindows());
+    EXPECT_TRUE(s.effects().hasFogWindow());
+}
+
+TEST(Console, everyEnabledMenuEntryOpensAWindow) {
+    RunningConsole r;
+    Main& main = r.c->mainWindow();
+    ASSERT_TRUE(main.isVisible());
+    main.updateMenuStates();
+    int opened = 0;
+    for (QAction* top : main.menuBar()->actions()) {
+        // The show commands open no window; they have their own test.
+        if (top->text() == QStringLiteral("File")) continue;
+        for (QAction* entry : menuEntries(top->menu())) {
+            if (!entry->isEnabled()) {
+                EXPECT_FALSE(entry->toolTip().isEmpty()) << entry->text().toStdString();
+                continue;
+            }
+            // Tool windows the start-up showed are put away first, so each
+            // entry has to show its own.
+            for (QWidget* w : visibleWindows())
+                if (w != &main && w != &r.c->frame()) w->hide();
+            const QList<QWidget*> before = visibleWindows();
+            entry->trigger();
+            QApplication::processEvents();
+            bool newWindow = false;
+            for (QWidget* w : visibleWindows())
+                if (!before.contains(w)) newWindow = true;
+            EXPECT_TRUE(newWindow) << "entry " << entry->text().toStdString() << " opened no window";
+            ++opened;
+        }
+    }
+    EXPECT_GT(opened, 0);
+}
+
+TEST(Console, theWindowsThatExistAreReachable) {
+    RunningConsole r;
+    Main& main = r.c->mainWindow();
+    main.updateMenuStates();
+    struct Case {
+        const char* entry;
+        std::function<QWidget*()> window;
+    };
+    const Case cases[] = {
+        {"Dmx Output Window", [] { return static_cast<QWidget*>(loadedForm<frmDmxOutDisplay>()); }},
+        {"DMX Record", [] { return static_cast<QWidget*>(loadedForm<Dmxrecord>()); }},
+        {"Fixture Editor", [] { return static_cast<QWidget*>(loadedForm<Light_Editor>()); }},
+        {"Fog Controller", [] { return static_cast<QWidget*>(loadedForm<frmFogControl>()); }},
+        {"Sequence Shortcuts", [] { return static_cast<QWidget*>(loadedForm<frmSequenceShortcuts>()); }},
+        {"Master Sequence Shortcuts", [] { return static_cast<QWidget*>(loadedForm<Shortcuts>()); }},
+        {"Keyboard Shortcut List", [] { return static_cast<QWidget*>(loadedForm<ShortcutsDefined>()); }},
+    };
+    for (const Case& c : cases) {
+        QAction* entry = main.menuEntry(QString::fromLatin1(c.entry));
+        ASSERT_NE(entry, nullptr) << c.entry;
+        ASSERT_TRUE(entry->isEnabled()) << c.entry;
+        entry->trigger();
+        QApplication::processEvents();
+        ASSERT_NE(c.window(), nullptr) << c.entry;
+        EXPECT_TRUE(c.window()->isVisible()) << c.entry;
+    }
+    // Not built yet: disabled, and saying so.
+    for (const char* caption : {"Palettes", "Advanced FX Tool", "3D Viewer"}) {
+        QAction* entry = main.menuEntry(QString::fromLatin1(caption));
+        ASSERT_NE(entry, nullptr) << caption;
+        EXPECT_FALSE(entry->isEnabled()) << caption;
+        EXPECT_EQ(entry->toolTip(), QStringLiteral("Not available yet")) << caption;
+    }
+    // No interface is open: the timing editor says why it cannot open.
+    EXPECT_EQ(main.menuEntry(QStringLiteral("DMX512 Timing"))->toolTip(), QStringLiteral("No DMX interface is open"));
+}
+
+TEST(Console, toolbarButtonsHavePicturesAndOpenTheirWindows) {
+    RunningConsole r;
+    frmPlayBackManager& frame = r.c->frame();
+    ASSERT_TRUE(frame.isVisible());
+    for (int index = 1; index <= 21; ++index) {
+        if (index == 19) continue; // the spacer
+        QAction* button = frame.toolbarButton(index);
+        ASSERT_NE(button, nullptr);
+        EXPECT_FALSE(button->icon().isNull()) << index;
+        if (!button->isEnabled()) {
+            EXPECT_TRUE(button->toolTip().endsWith(QStringLiteral("(Not available yet)")));
+        }
+    }
+    struct Case {
+        int button;
+        std::function<QWidget*()> window;
+    };
+    const Case cases[] = {
+        {4, [] { return static_cast<QWidget*>(loadedForm<Light_Editor>()); }},
+        {5, [] { return static_cast<QWidget*>(loadedForm<Main>()); }},
+        {9, [] { return static_cast<QWidget*>(loadedForm<Shortcuts>()); }},
+        {11, [] { return static_cast<QWidget*>(loadedForm<frmFogControl>()); }},
+    };
+    for (const Case& c : cases) {
+        QAction* button = frame.toolbarButton(c.button);
+        ASSERT_TRUE(button->isEnabled()) << c.button;
+        button->trigger();
+        QApplication::processEvents();
+        ASSERT_NE(c.window(), nullptr) << c.button;
+        EXPECT_TRUE(c.window()->isVisible()) << c.button;
+    }
+    // Buttons 9 and 11 record the opened window.
+    const QString ini = r.c->shell().iniFile();
+    QFile f(ini);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString text = QString::fromLatin1(f.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("Shortcuts=True")));
+    EXPECT_TRUE(text.contains(QStringLiteral("frmFogControl=True")));
+    // Not built yet: the palettes, the 3D viewer.
+    EXPECT_FALSE(frame.toolbarButton(8)->isEnabled());
+    EXPECT_FALSE(frame.toolbarButton(17)->isEnabled());
+}
+
+TEST(Console, showCommandsReachTheShow) {
+    RunningConsole r;
+    Main& main = r.c->mainWindow();
+    main.updateMenuStates();
+    const QString file = r.dir.filePath(QStringLiteral("menu.ycf"));
+    const size_t asked = r.prompts().fileRequests.size(); // the start-up may have asked for a show
+    r.prompts().files.push_back(file);
+    main.menuEntry(QStringLiteral("Save Configuration"))->trigger();
+    EXPECT_TRUE(QFile::exists(file)) << r.prompts().messages.join(QLatin1Char('|')).toStdString();
+    // A cancelled open dialog loads nothing.
+    main.menuEntry(QStringLiteral("Load Configuration"))->trigger();
+    EXPECT_EQ(r.prompts().fileRequests.size(), asked + 2);
+    EXPECT_EQ(r.c->shell().show().showFileName(), QStringLiteral("menu.ycf"));
+}
+
+TEST(Console, openedWindowsKeepTheirControlsApart) {
+    RunningConsole r;
+    Shell& s = r.c->shell();
+    s.output().showOutputMonitor();
+    s.output().showDmxRecord();
+    s.effects().showFogControl();
+    s.shortcuts().showShortcutPages();
+    s.shortcuts().showMasterShortcuts();
+    s.shortcuts().showKeyList();
+    s.profiles().showProfileEditor();
+    // The timing editor of an interface that is not open shows its last times.
+    form<frmDmxTiming>().show();
+    // The profile editor with a channel picked: its range editor is shown.
+    Light_Editor& editor = *loadedForm<Light_Editor>();
+    editor.New_fixture_Click();
+    editor.txtFields[0]->setText(QStringLiteral("4"));
+    editor.LoadLightGrid_Click(1);
+    ASSERT_TRUE(editor.rangeEditor->isVisible());
+    ASSERT_TRUE(editor.List1->isVisible());
+    QApplication::processEvents();
+
+    const std::vector<QWidget*> windows{loadedForm<frmDmxOutDisplay>(), loadedForm<Dmxrecord>(),
+                                        loadedForm<frmFogControl>(),    loadedForm<frmSequenceShortcuts>(),
+                                        loadedForm<Shortcuts>(),        loadedForm<ShortcutsDefined>(),
+                                        loadedForm<frmDmxTiming>(),     &editor,
+                                        &r.c->frame(),                  &r.c->mainWindow()};
+    for (QWidget* w : windows)
+        for (int points : {9, 14}) {
+            ASSERT_NE(w, nullptr);
+            EXPECT_EQ(layoutCheck::problemsAtFontSize(*w, points).join(QLatin1Char('\n')).toStdString(), "")
+                << w->metaObject()->className() << " at " << points << " pt";
+        }
+    // The range editor stays clear of the channel grid.
+    const QRect grid = editor.LoadLightGrid->geometry();
+    for (QWidget* w : std::initializer_list<QWidget*>{editor.from, editor.too, editor.values, editor.List1})
+        EXPECT_FALSE(QRect(w->mapTo(editor.centralWidget(), QPoint(0, 0)), w->size()).intersects(grid));
+}
+
+TEST(Console, unusableProgramFolderEndsTheProgram) {
+    QTemporaryDir dir;
+    const QString plainFile = dir.filePath(QStringLiteral("plain"));
+    {
+        QFile f(plainFile);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    struct Case {
+        QString folder;
+        QString reason;
+    };
+    std::vector<Case> cases{{plainFile, QStringLiteral("it is a file, not a folder")},
+                            {plainFile + QStringLiteral("/below"), QStringLiteral("could not be created")}};
+    // Permission bits do not stop root.
+    if (geteuid() != 0) {
+        const QString locked = dir.filePath(QStringLiteral("locked"));
+        QDir().mkpath(locked);
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        cases.push_back({locked, QStringLiteral("it is not writable")});
+    }
+    for (const Case& c : cases) {
+        QProcess p;
+        p.start(QStringLiteral(VARNEL_APP_EXECUTABLE),
+                {QStringLiteral("--program-folder"), c.folder, QStringLiteral("--quit-after"), QStringLiteral("100")});
+        ASSERT_TRUE(p.waitForFinished(30000)) << c.folder.toStdString();
+        EXPECT_NE(p.exitCode(), 0) << c.folder.toStdString();
+        const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+        EXPECT_TRUE(err.contains(c.folder)) << err.toStdString();
+        EXPECT_TRUE(err.contains(c.reason)) << err.toStdString();
+    }
+}
