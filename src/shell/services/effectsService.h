@@ -24,6 +24,16 @@ public:
     virtual bool shapeWindowVisible() { return false; }                 // the effects window is shown
     virtual void refreshShape() {}                                      // redraw the shape for the first selected fixture
     virtual void getChannelsForSelectedFixtures() {}                    // refill the effects window's channel list
+    // The pan / tilt centre the FX tool keeps for a fixture; 0 when none.
+    virtual int32_t getLocalX(int32_t fixture) { return 0; }
+    virtual int32_t getLocalY(int32_t fixture) { return 0; }
+    // Makes a fixture that is not selected hold its present levels in every step of the current playback.
+    virtual void fillInOtherActiveFixturesOnCurrentPlayback(int32_t fixture) {}
+    // The strobe window's chase button held down / let go (the console's Space key).
+    virtual void strobeChaseButton(bool down) {}
+    // The fog button held down / let go (the console's Insert key).
+    virtual void pressFog() {}
+    virtual void releaseFog() {}
 };
 
 #pragma GCC diagnostic pop
