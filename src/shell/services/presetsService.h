@@ -38,6 +38,7 @@ public:
     virtual void regenerateAllPresets() {}
 
     virtual void refreshButtons() {} // rebuild the shown page for a new selection
+    virtual void showActiveWheels(const QString& /*group*/) {} // relight the wing's wheel lights
     // Every icon that reads as selected, other than `except`, loses highlight
     // mode and the wing highlight.
     virtual void releaseAllHighlight(int32_t except);
