@@ -66,6 +66,7 @@ int main(int argc, char** argv) {
     wiring::startEffects(s);
     wiring::startShow(s);
     wiring::startShortcuts(s);
+    wiring::startConsole(s);
 
     auto& frame = form<frmPlayBackManager>();
     QObject::connect(&frame, &frmPlayBackManager::closeRequested, &app, &QApplication::quit);

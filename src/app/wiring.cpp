@@ -1,5 +1,6 @@
 #include "app/wiring.h"
 
+#include "console/console.h"
 #include "effects/fogControl.h"
 #include "output/DmxOutput.h"
 #include "patch/ui/patchWindows.h"
@@ -24,5 +25,7 @@ void startShow(Shell& s) { s.provide<ShowService>(std::make_unique<ShowEngine>()
 void startLayout(Shell& s) { startPatchWindows(s); }
 
 void startShortcuts(Shell& s) { registerShortcuts(s); }
+
+void startConsole(Shell& s) { s.engine<Console>(); }
 
 } // namespace wiring

@@ -21,5 +21,7 @@ void startShow(Shell& s);
 void startLayout(Shell& s);
 // Button pages: their engine and windows are the shortcuts service.
 void startShortcuts(Shell& s);
+// Programming console: its engine is the console service.
+void startConsole(Shell& s);
 
 } // namespace wiring

@@ -20,6 +20,7 @@ class FtdiDriver;
 class ArtNetLayer;
 class PortIo;
 class DeviceArrival;
+class ConsoleService;
 class ControlService;
 class MainWindowService;
 class MastersService;
@@ -114,6 +115,7 @@ public:
     }
     // The services by name (each defined beside its service).
     AudioService& audio();
+    ConsoleService& console();
     ControlService& control();
     EffectsService& effects();
     MainWindowService& mainWindow();

@@ -22,6 +22,8 @@ public:
     virtual double beatDetectorBpm() { return 0.0; }
     // Resets a playback's tempo keeper to a tempo.
     virtual void resetBpmTimer(int32_t playbackNumber, int32_t bpm) {}
+    // One tap of the tap tempo (the console's End key).
+    virtual void tapTempo() {}
 };
 
 #pragma GCC diagnostic pop

@@ -19,6 +19,8 @@ public:
     virtual bool controlWingAttached() { return false; }
     // A note-off to the wing (status byte, note, velocity).
     virtual void sendWingNoteOff(int32_t status, int32_t note, int32_t velocity) {}
+    // A note-on to the wing (status byte, note, velocity).
+    virtual void sendWingNoteOn(int32_t status, int32_t note, int32_t velocity) {}
 
 
     // The shortcut of a button on a page: its key, else its MIDI note and

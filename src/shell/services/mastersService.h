@@ -37,6 +37,9 @@ public:
     virtual void changeButtonColors(const QString& /*layer*/) {} // mark the top bar's button of a view
     virtual void refreshCurrentLayer() {}                      // show the marked view again on the layout
     virtual bool tessalyControlWing() { return false; }        // a hardware control wing is attached
+    virtual bool programingMode() { return false; }            // programming mode (or dual view) is on
+    virtual void cmdBlackOut_Click() {}                        // grand blackout on or off
+    virtual void cmdMasterPause_Click() {}                     // pause or resume every playback
 };
 
 #pragma GCC diagnostic pop

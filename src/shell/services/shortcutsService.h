@@ -28,6 +28,8 @@ public:
     virtual void checkDoneWithFadeDelay() {}
     // Redraws the current page only.
     virtual void refreshPageOnly() {}
+    // Reloads the shown page as a press of its tab would.
+    virtual void pressActivePageButton() {}
     // The multi-button wizard's collection of sequences: emptied, one added.
     virtual void setMultiCollectionToNothing() {}
     virtual void addToMultiCollection(const QString& theName) {}
