@@ -7,6 +7,7 @@
 #include "console/fixtureClipboard.h"
 #include "console/movementShapes.h"
 #include "console/runControls.h"
+#include "console/sceneRecording.h"
 #include "shell/services/consoleService.h"
 
 class Console final : public ConsoleService {
@@ -34,6 +35,13 @@ public:
         return keys.recieveMidiNote(note, channel, velocity);
     }
 
+    void bt_store_Click() override { recording.recordOver(); }
+    void cmdRecordAndAddScene_Click() override { recording.recordAndAdd(); }
+    void autoRecord() override { recording.autoRecord(); }
+    void insertscene_Click() override { recording.insertScene(false); }
+    void clkInsertBlackoutScene_Click() override { recording.insertScene(true); }
+    void removescene_Click() override { recording.removeScene(); }
+
     void copyscene_Click() override;
     void pastescene_Click() override;
     void copyfixturescene_Click() override { clipboard.copyFixtureScene(); }
@@ -46,5 +54,6 @@ public:
     MovementShapes shapes;
     FixtureClipboard clipboard;
     RunControls run;
-    ConsoleKeys keys{run};
+    SceneRecording recording;
+    ConsoleKeys keys{run, recording};
 };

@@ -1,6 +1,7 @@
 #include "console/consoleKeys.h"
 
 #include "console/runControls.h"
+#include "console/sceneRecording.h"
 #include "shell/services/audioService.h"
 #include "shell/services/controlService.h"
 #include "shell/services/effectsService.h"
@@ -82,9 +83,7 @@ bool ConsoleKeys::recieveMidiNote(const QString& theNote, const QString& theChan
     const bool press = velocity.trimmed().toInt() > 0;
     if (!shell().masters().programingMode() && note > 15 && note < 46 && note != 39 && note != 40)
         shell().masters().cmdProgramingMode_Click();
-    PlaybackService& pb = shell().playback();
     PatchService& patch = shell().patch();
-    const int32_t current = shell().state.currentPlayback;
     // Most buttons act on the press and leave the release to the next receiver.
     auto onPress = [&](auto&& action) {
         if (press) action();
@@ -99,11 +98,8 @@ bool ConsoleKeys::recieveMidiNote(const QString& theNote, const QString& theChan
     case 37: return onPress([&] { run.stepBack(); });
     case 38: return onPress([&] { run.stepForward(); });
     case 40: return onPress([&] { run.cmdCreateNew_Click(2); });
-    case 41: return onPress([&] { pb.deleteScene(current); });
-    case 42: return onPress([&] {
-            pb.pressRecord(current, true);
-            shell().state.sequenceChanged = true;
-        });
+    case 41: return onPress([&] { recording.removeScene(); });
+    case 42: return onPress([&] { recording.recordAndAdd(); });
     case 43: return onPress([&] { run.cmdCreateNew_Click(0); });
     case 44: return onPress([&] { run.cmdCreateNew_Click(1); });
     case 45:

@@ -6,10 +6,11 @@
 #include <cstdint>
 
 class RunControls;
+class SceneRecording;
 
 class ConsoleKeys {
 public:
-    explicit ConsoleKeys(RunControls& run) : run(run) {}
+    ConsoleKeys(RunControls& run, SceneRecording& recording) : run(run), recording(recording) {}
 
     // Key down: Space strobes, End taps the tempo, Delete the grand blackout,
     // Insert fogs, Pause pauses; nothing with a modifier or while the step
@@ -31,4 +32,5 @@ private:
     bool wingFade(int32_t delta);
     bool wingPlayback(int32_t delta);
     RunControls& run;
+    SceneRecording& recording;
 };

@@ -1,5 +1,6 @@
 #include "console/console.h"
 #include "console/consoleFakes.h"
+#include "shell/services/presetsService.h"
 #include "support/fakePlatform.h"
 
 #include <gtest/gtest.h>
@@ -146,6 +147,69 @@ TEST(RunControls, StopFreesTheUnheldChannelsOfTheCurrentPlayback) {
     EXPECT_EQ(d.m().channelTouched[4], 1);
     EXPECT_EQ(d.m().channelTouched[5], 1);
     EXPECT_TRUE(d.pb.calls.contains("stop(2)"));
+}
+
+} // namespace
+
+namespace {
+
+struct Recorder : FakePlaybacks {
+    bool recordPlusLast = false;
+    void pressRecord(int32_t p, bool add) override { calls << QStringLiteral("record(%1,%2)").arg(p).arg(add); }
+    void updateSceneValues(int32_t p) override { calls << QStringLiteral("update(%1)").arg(p); }
+    void giveMeMaxStepsInDoc(int32_t p, int32_t& n) const override { n = getMaxSteps(p); }
+    bool getRecordPlusLast(int32_t) const override { return recordPlusLast; }
+};
+struct Presets : PresetsService {
+    std::vector<int32_t> dropped;
+    void removeEventIfInCurrentStep(int32_t step, bool) override { dropped.push_back(step); }
+};
+
+TEST(SceneRecording, RecordOverAndRecordAndAddMarkTheSequenceChanged) {
+    TestShell ts;
+    Recorder& pb = ts.get().provide<PlaybackService>(std::make_unique<Recorder>());
+    Console& console = ts.get().engine<Console>();
+    ts.get().state.currentPlayback = 2;
+    console.bt_store_Click();
+    EXPECT_TRUE(ts.get().state.sequenceChanged);
+    EXPECT_EQ(console.recording.saveChangesCaption, "Save Changes As Button");
+    ts.get().state.sequenceChanged = false;
+    console.cmdRecordAndAddScene_Click();
+    EXPECT_TRUE(ts.get().state.sequenceChanged);
+    EXPECT_EQ(pb.calls.join(","), "record(2,0),record(2,1)");
+}
+
+TEST(SceneRecording, LiveRecordLeavesARunningChaseAloneAndRewritesAStaticScene) {
+    const struct {
+        int32_t steps;
+        bool running, plusLast;
+        int32_t current;
+        bool rewritten;
+        int32_t droppedStep;
+    } cases[] = {
+        {4, true, false, 2, false, 0}, // a running chase
+        {4, false, false, 2, true, 2}, // stopped
+        {1, true, false, 1, true, 1},  // a running one-step scene
+        {3, false, true, 3, true, 4},  // right after record-and-add: the step after
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.steps * 10 + c.current);
+        TestShell ts;
+        Recorder& pb = ts.get().provide<PlaybackService>(std::make_unique<Recorder>());
+        Presets& presets = ts.get().provide<PresetsService>(std::make_unique<Presets>());
+        Console& console = ts.get().engine<Console>();
+        pb.steps[1] = c.steps;
+        pb.currentStep[1] = c.current;
+        if (c.running) pb.runningSet = {1};
+        pb.recordPlusLast = c.plusLast;
+        console.autoRecord();
+        EXPECT_EQ(pb.calls.contains("update(1)"), c.rewritten);
+        EXPECT_EQ(ts.get().state.sequenceChanged, c.rewritten);
+        if (c.rewritten) {
+            EXPECT_EQ(presets.dropped, std::vector<int32_t>{c.droppedStep});
+            EXPECT_EQ(console.recording.saveChangesCaption, "Save Changes as Button");
+        }
+    }
 }
 
 } // namespace

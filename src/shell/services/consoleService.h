@@ -37,6 +37,17 @@ public:
     // Selects the fixtures the current playback controls.
     virtual void selectCurrentChaserActiveFixtures() {}
 
+    // ---- Recording ------------------------------------------------------------------------------
+    // Record over the current step / record into a new step after it.
+    virtual void bt_store_Click() {}
+    virtual void cmdRecordAndAddScene_Click() {}
+    // A live change happened: re-records the current step of a static scene.
+    virtual void autoRecord() {}
+    // Insert a step (or a blackout step) at the current position; remove the current step.
+    virtual void insertscene_Click() {}
+    virtual void clkInsertBlackoutScene_Click() {}
+    virtual void removescene_Click() {}
+
     // ---- Keys and the control wing ------------------------------------------------------------
     // The console's global keys, down and up (shift: 1 Shift, 2 Ctrl, 4 Alt).
     virtual void Keyshortcuts(int32_t keyCode, int32_t shift) {}
