@@ -1,5 +1,6 @@
 #include "console/console.h"
 
+#include "console/sequenceRegeneration.h"
 #include "platform/prompts.h"
 #include "shell/services/playbackService.h"
 #include "shell/shell.h"
@@ -34,6 +35,8 @@ bool Console::ShapeGenerator(bool append, const QString& fileNameToOpen, int32_t
     });
     return loaded;
 }
+
+void Console::clkRefreshSequences_Click() { sequenceRegeneration::clkRefreshSequences_Click(); }
 
 void Console::copyscene_Click() { shell().playback().copyscene(shell().state.currentPlayback); }
 void Console::pastescene_Click() { shell().playback().pastescene(shell().state.currentPlayback); }

@@ -42,6 +42,8 @@ public:
     void clkInsertBlackoutScene_Click() override { recording.insertScene(true); }
     void removescene_Click() override { recording.removeScene(); }
 
+    void clkRefreshSequences_Click() override;
+
     void copyscene_Click() override;
     void pastescene_Click() override;
     void copyfixturescene_Click() override { clipboard.copyFixtureScene(); }

@@ -48,6 +48,10 @@ public:
     virtual void clkInsertBlackoutScene_Click() {}
     virtual void removescene_Click() {}
 
+    // ---- Sequences ---------------------------------------------------------------------------
+    // Regenerates every sequence of the MASTER table from its preset events (asks first).
+    virtual void clkRefreshSequences_Click() {}
+
     // ---- Keys and the control wing ------------------------------------------------------------
     // The console's global keys, down and up (shift: 1 Shift, 2 Ctrl, 4 Alt).
     virtual void Keyshortcuts(int32_t keyCode, int32_t shift) {}

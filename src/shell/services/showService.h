@@ -19,6 +19,8 @@ public:
     }
     // "Clear Configuration / Start New Show": asks, then starts a new show.
     virtual void clearall() {}
+    // Copies the show's files into a dated backup folder.
+    virtual void backUpConfiguration() {}
     // Loads the show ylc.ini names for the start-up, when there is one.
     virtual void loadStartupShow() {}
     // The current show's file name with extension, and its base name.
