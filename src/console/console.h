@@ -8,6 +8,7 @@
 #include "console/movementShapes.h"
 #include "console/runControls.h"
 #include "console/sceneRecording.h"
+#include "console/timeControls.h"
 #include "shell/services/consoleService.h"
 
 class Console final : public ConsoleService {
@@ -43,6 +44,8 @@ public:
     void removescene_Click() override { recording.removeScene(); }
 
     void clkRefreshSequences_Click() override;
+    void setFadeTimeSlider(int32_t theValue) override { times.setFadeTimeSlider(theValue); }
+    bool mouseDownOnFade() const override { return times.mouseDownOnFade; }
 
     void copyscene_Click() override;
     void pastescene_Click() override;
@@ -57,5 +60,6 @@ public:
     FixtureClipboard clipboard;
     RunControls run;
     SceneRecording recording;
-    ConsoleKeys keys{run, recording};
+    TimeControls times;
+    ConsoleKeys keys{run, recording, times};
 };

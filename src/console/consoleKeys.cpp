@@ -2,6 +2,7 @@
 
 #include "console/runControls.h"
 #include "console/sceneRecording.h"
+#include "console/timeControls.h"
 #include "shell/services/audioService.h"
 #include "shell/services/controlService.h"
 #include "shell/services/effectsService.h"
@@ -56,10 +57,11 @@ void ConsoleKeys::keyshortcutsup(int32_t keyCode, int32_t shift) {
 
 bool ConsoleKeys::wingFade(int32_t delta) {
     if (!wingFadeTimeAdjust) return false;
-    PlaybackService& pb = shell().playback();
-    fadeTimeSlider = std::clamp(fadeTimeSlider + delta, 0, 100);
-    pb.setFadeTimeSliderValue(shell().state.currentPlayback, fadeTimeSlider);
-    if (wingShiftHeld) pb.setFadeTimeSliderValue(0, fadeTimeSlider);
+    // As the operator would: press, move, let go.
+    times.fadeTimeMouseDown();
+    times.fadeTimeChanged(std::max(0, times.fadeTimeValue + delta));
+    times.fadeTimeMouseUp();
+    if (wingShiftHeld) shell().playback().setFadeTimeSliderValue(0, times.fadeTimeValue);
     return true;
 }
 

@@ -7,10 +7,12 @@
 
 class RunControls;
 class SceneRecording;
+class TimeControls;
 
 class ConsoleKeys {
 public:
-    ConsoleKeys(RunControls& run, SceneRecording& recording) : run(run), recording(recording) {}
+    ConsoleKeys(RunControls& run, SceneRecording& recording, TimeControls& times)
+        : run(run), recording(recording), times(times) {}
 
     // Key down: Space strobes, End taps the tempo, Delete the grand blackout,
     // Insert fogs, Pause pauses; nothing with a modifier or while the step
@@ -25,12 +27,11 @@ public:
     bool strobeKeyHeld = false;
     bool wingShiftHeld = false;
     bool wingFadeTimeAdjust = false;
-    // The fade-time slider the wing's encoder turns (0..100 per cent of its range).
-    int32_t fadeTimeSlider = 0;
 
 private:
     bool wingFade(int32_t delta);
     bool wingPlayback(int32_t delta);
     RunControls& run;
     SceneRecording& recording;
+    TimeControls& times;
 };

@@ -48,6 +48,12 @@ public:
     virtual void clkInsertBlackoutScene_Click() {}
     virtual void removescene_Click() {}
 
+    // ---- Fade time ---------------------------------------------------------------------------
+    // Moves the fade-time slider as if dragged and ticks the override.
+    virtual void setFadeTimeSlider(int32_t theValue) {}
+    // True while the operator holds the fade-time slider.
+    virtual bool mouseDownOnFade() const { return false; }
+
     // ---- Sequences ---------------------------------------------------------------------------
     // Regenerates every sequence of the MASTER table from its preset events (asks first).
     virtual void clkRefreshSequences_Click() {}
