@@ -38,6 +38,11 @@ bool Console::ShapeGenerator(bool append, const QString& fileNameToOpen, int32_t
 
 void Console::clkRefreshSequences_Click() { sequenceRegeneration::clkRefreshSequences_Click(); }
 
+void Console::SaveSeq_Click() {
+    times.setUseFadetime(false);
+    sequenceRegeneration::SaveSeq_Click();
+}
+
 void Console::copyscene_Click() { shell().playback().copyscene(shell().state.currentPlayback); }
 void Console::pastescene_Click() { shell().playback().pastescene(shell().state.currentPlayback); }
 

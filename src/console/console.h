@@ -44,6 +44,7 @@ public:
     void removescene_Click() override { recording.removeScene(); }
 
     void clkRefreshSequences_Click() override;
+    void SaveSeq_Click() override;
     void setFadeTimeSlider(int32_t theValue) override { times.setFadeTimeSlider(theValue); }
     bool mouseDownOnFade() const override { return times.mouseDownOnFade; }
 

@@ -2,8 +2,10 @@
 
 #include "platform/prompts.h"
 #include "shell/services/mainWindowService.h"
+#include "shell/services/mastersService.h"
 #include "shell/services/playbackService.h"
 #include "shell/services/presetsService.h"
+#include "shell/services/shortcutsService.h"
 #include "shell/services/showService.h"
 #include "shell/shell.h"
 
@@ -71,6 +73,14 @@ int clkRefreshSequences_Click() {
         prompts.messageBox(QStringLiteral("Error regenerating sequences: ") + QString::fromUtf8(e.what()));
     }
     return done;
+}
+
+void SaveSeq_Click() {
+    const int32_t current = shell().state.currentPlayback;
+    PlaybackService& pb = shell().playback();
+    if (pb.getMaxSteps(current) == 0) pb.pressRecord(current, true);
+    shell().shortcuts().showSequenceProperties(current);
+    if (shell().masters().getDualMode()) shell().masters().cmdProgramingMode_Click();
 }
 
 } // namespace sequenceRegeneration

@@ -16,4 +16,8 @@ bool entryIsSequencePath(const QString& entry);
 // Returns how many sequences were regenerated.
 int clkRefreshSequences_Click();
 
+// "Save Sequence": records a first step into an empty current playback, then
+// opens the save dialog for it.
+void SaveSeq_Click();
+
 } // namespace sequenceRegeneration

@@ -4,6 +4,7 @@
 #include "shell/services/mainWindowService.h"
 #include "shell/services/playbackService.h"
 #include "shell/services/presetsService.h"
+#include "shell/services/shortcutsService.h"
 #include "support/fakePlatform.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +80,36 @@ TEST(SequenceRegeneration, EntryPathsTable) {
         {"a\\\\x.YSQ", false},
     };
     for (const auto& c : cases) EXPECT_EQ(sequenceRegeneration::entryIsSequencePath(c.entry), c.ok) << c.entry;
+}
+
+} // namespace
+
+namespace {
+
+struct Saver : PlaybackService {
+    QStringList log;
+    int32_t steps = 0;
+    int32_t getMaxSteps(int32_t) const override { return steps; }
+    void pressRecord(int32_t p, bool add) override { log << QStringLiteral("record(%1,%2)").arg(p).arg(add); }
+    void setUseSequenceFadetime(int32_t p, bool v) override { log << QStringLiteral("useSeq(%1,%2)").arg(p).arg(v); }
+};
+struct Dialog : ShortcutsService {
+    QStringList* log = nullptr;
+    void showSequenceProperties(int32_t p) override { *log << QStringLiteral("dialog(%1)").arg(p); }
+};
+
+TEST(SaveSequence, AnEmptyPlaybackRecordsAFirstStepBeforeTheDialogOpens) {
+    for (int steps : {0, 3}) {
+        SCOPED_TRACE(steps);
+        TestShell ts;
+        Saver& pb = ts.get().provide<PlaybackService>(std::make_unique<Saver>());
+        ts.get().provide<ShortcutsService>(std::make_unique<Dialog>()).log = &pb.log;
+        Console& console = ts.get().engine<Console>();
+        ts.get().state.currentPlayback = 4;
+        pb.steps = steps;
+        console.SaveSeq_Click();
+        EXPECT_EQ(pb.log.join(","), steps == 0 ? "useSeq(4,1),record(4,1),dialog(4)" : "useSeq(4,1),dialog(4)");
+    }
 }
 
 } // namespace

@@ -57,6 +57,8 @@ public:
     // ---- Sequences ---------------------------------------------------------------------------
     // Regenerates every sequence of the MASTER table from its preset events (asks first).
     virtual void clkRefreshSequences_Click() {}
+    // "Save Sequence": an empty current playback first records a step, then the save dialog opens.
+    virtual void SaveSeq_Click() {}
 
     // ---- Keys and the control wing ------------------------------------------------------------
     // The console's global keys, down and up (shift: 1 Shift, 2 Ctrl, 4 Alt).

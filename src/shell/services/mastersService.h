@@ -40,6 +40,7 @@ public:
     virtual bool programingMode() { return false; }            // programming mode (or dual view) is on
     virtual void cmdBlackOut_Click() {}                        // grand blackout on or off
     virtual void cmdMasterPause_Click() {}                     // pause or resume every playback
+    virtual bool getDualMode() { return false; }               // two monitors are used
 };
 
 #pragma GCC diagnostic pop

@@ -30,6 +30,8 @@ public:
     virtual void refreshPageOnly() {}
     // Reloads the shown page as a press of its tab would.
     virtual void pressActivePageButton() {}
+    // Shows the Sequence Properties save dialog for a playback, kept on top.
+    virtual void showSequenceProperties(int32_t playbackNumber) {}
     // The multi-button wizard's collection of sequences: emptied, one added.
     virtual void setMultiCollectionToNothing() {}
     virtual void addToMultiCollection(const QString& theName) {}
