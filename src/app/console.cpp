@@ -78,6 +78,7 @@ Console::Console(const QString& folder, PlatformServices services)
     wiring::startAudio(s);
     wiring::startScheduler(s);
     wiring::startProfiles(s);
+    wiring::startConsole(s);
     // The layout and the fixture list: the patch service's windows, there
     // before the start-up lays the show's fixtures out on them.
     wiring::startLayout(s);

@@ -1,6 +1,7 @@
 #include "app/wiring.h"
 
 #include "audio/audioEngine.h"
+#include "console/console.h"
 #include "effects/fogControl.h"
 #include "masters/ui/mastersConsole.h"
 #include "effects/ui/frmFogControl.h"
@@ -50,5 +51,6 @@ void startMasters(Shell& s) { registerMasters(s); }
 void startAudio(Shell& s) { s.engine<AudioEngine>(); }
 
 void startScheduler(Shell& s) { s.engine<EventEngine>(); }
+void startConsole(Shell& s) { s.engine<Console>(); }
 
 } // namespace wiring

@@ -31,5 +31,7 @@ void startMasters(Shell& s);
 void startAudio(Shell& s);
 // Scheduler: the step-command runner is the scheduler service.
 void startScheduler(Shell& s);
+// Programming console: its engine is the console service.
+void startConsole(Shell& s);
 
 } // namespace wiring

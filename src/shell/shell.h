@@ -23,6 +23,7 @@ class DeviceArrival;
 class FileSystem;
 class MidiPorts;
 class Monitors;
+class ConsoleService;
 class ControlService;
 class MainWindowService;
 class MastersService;
@@ -127,6 +128,7 @@ public:
     }
     // The services by name (each defined beside its service).
     AudioService& audio();
+    ConsoleService& console();
     ControlService& control();
     EffectsService& effects();
     MainWindowService& mainWindow();

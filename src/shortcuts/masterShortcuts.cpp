@@ -121,13 +121,20 @@ void MasterShortcuts::checkActivePlaybacks(const QString& name) {
 void MasterShortcuts::removeEntry(int32_t button) {
     if (button < 1 || button > buttonCount) return;
     const QString e = entry(button);
-    const QString path = entryPathOk(e) ? entryRealPath(e) : QString();
+    // Only a regular sequence file named by a non-empty, relative entry may go:
+    // an empty entry must never name the Sequences folder itself.
+    const bool isSequence = e.endsWith(QLatin1String(".YSQ"), Qt::CaseInsensitive);
+    const QString path = isSequence && entryPathOk(e) ? entryRealPath(e) : QString();
+    const bool present = !path.isEmpty() && QFileInfo(path).isFile();
+    // The home playback is read from the file itself, whatever window is active.
+    const int32_t home = present ? sequenceHeader::read(path).playbackNumber : 0;
     const int answer = shell().prompts().messageBox(QStringLiteral("Would you like to delete the Sequence file as well?"),
                                                     msgBox::OKCancel);
-    if (answer == msgBox::OK && !path.isEmpty() && QFileInfo(path).isFile()) trash(path);
+    if (answer == msgBox::OK && present && trash) trash(path);
     table()[button + 1] = QString();
     cleared.insert(button);
     runningButtons.erase(button);
+    shell().playback().refreshShortcuts(home, false);
     shell().show().saveConfiguration(false, false, false);
     if (onChanged) onChanged();
 }

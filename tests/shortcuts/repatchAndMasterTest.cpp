@@ -148,3 +148,40 @@ TEST(KeyList, RowsInOrderWithTheirSpacerRows) {
 }
 
 } // namespace
+
+TEST(MasterShortcuts, RemovalEmptiesEntryNPlusOneAndTrashesOnlyARegularSequenceFile) {
+    const struct {
+        const char* stored;
+        int answer;
+        bool trashed;
+        int32_t home;
+    } cases[] = {
+        {"Club\\Intro.YSQ", msgBox::OK, true, 2},      // the file's own home playback
+        {"Club\\Intro.YSQ", msgBox::Cancel, false, 2}, // kept, entry emptied all the same
+        {"Club", msgBox::OK, false, 0},                // a folder is never deleted
+        {"", msgBox::OK, false, 0},                    // nor the Sequences folder itself
+        {"Club\\Gone.YSQ", msgBox::OK, false, 0},      // missing: no delete, home 0
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        PagesShell t;
+        const QString file = t.showFolder() + QStringLiteral("/Intro.YSQ");
+        writeWholeFile(file, PagesShell::sequenceBytes(1, 1, QStringLiteral(" 2")));
+        MasterShortcuts& master = t.get().engine<MasterShortcuts>();
+        QStringList trashed;
+        master.trash = [&](const QString& p) {
+            trashed << p;
+            return true;
+        };
+        t.get().state.masterShortcutFiles = QStringList(600, QString());
+        t.get().state.masterShortcutFiles[8] = QString::fromLatin1(c.stored);
+        t.prompts().answers.push_back(c.answer);
+        master.selectedMasterShortcut = 7;
+        master.removeEntry(7);
+        EXPECT_EQ(t.get().state.masterShortcutFiles[8], "");
+        EXPECT_EQ(master.caption(7), "Sequence 7");
+        EXPECT_EQ(trashed.size(), c.trashed ? 1 : 0);
+        EXPECT_EQ(t.playback->shortcutPanels, std::vector<int32_t>{c.home});
+        EXPECT_EQ(t.show->saves, 1);
+    }
+}

@@ -33,6 +33,7 @@ public:
         loaded.erase(n);
     }
     void refreshPlaybackChannels(int32_t n) override { refreshed.push_back(n); }
+    void refreshShortcuts(int32_t n, bool) override { shortcutPanels.push_back(n); }
     bool returnIfFilenameIsLoaded(const QString& theFilename, int32_t& theChaser) const override {
         const QString path = shell().programPath(QStringLiteral("Sequences\\") + theFilename);
         for (const auto& [n, p] : loaded)
@@ -48,7 +49,7 @@ public:
     bool returnGoMode(int32_t n) const override { return loaded.count(n) > 0; }
 
     std::vector<LoadCall> loads;
-    std::vector<int32_t> added, fadedOut, cleared, refreshed;
+    std::vector<int32_t> added, fadedOut, cleared, refreshed, shortcutPanels;
     std::map<int32_t, QString> loaded;
 };
 

@@ -26,6 +26,9 @@ public:
     // ---- Windows opened from the main window ----
     // Shows the audio trigger window (BeatDetect) above the others.
     virtual void showAudioTrigger() {}
+
+    // One tap of the tap tempo (the console's End key).
+    virtual void tapTempo() {}
 };
 
 #pragma GCC diagnostic pop

@@ -39,6 +39,17 @@ public:
 
     // Whether the fog window can be opened, and opens it.
     virtual bool hasFogWindow() { return false; }
+
+    // The pan / tilt centre the FX tool keeps for a fixture; 0 when none.
+    virtual int32_t getLocalX(int32_t fixture) { return 0; }
+    virtual int32_t getLocalY(int32_t fixture) { return 0; }
+    // Makes a fixture that is not selected hold its present levels in every step of the current playback.
+    virtual void fillInOtherActiveFixturesOnCurrentPlayback(int32_t fixture) {}
+    // The strobe window's chase button held down / let go (the console's Space key).
+    virtual void strobeChaseButton(bool down) {}
+    // The fog button held down / let go (the console's Insert key).
+    virtual void pressFog() {}
+    virtual void releaseFog() {}
 };
 
 #pragma GCC diagnostic pop

@@ -66,6 +66,10 @@ public:
     // Progress bar k (0 fade up, 1 fade down, 2 delay up, 3 delay down, 4 follow): its maximum and value.
     virtual void mainProgressMaximum(int32_t bar, float maximum) {}
     virtual void mainProgressValue(int32_t bar, float value) {}
+    // The modeless progress window: shown with a maximum, advanced with a label, closed.
+    virtual void showProgressWindow(int32_t maximum) { (void)maximum; }
+    virtual void advanceProgressWindow(const QString& label) { (void)label; }
+    virtual void closeProgressWindow() {}
     // The "  Fade Scenes" box.
     virtual void mainFadeScenes(bool on) {}
 

@@ -40,6 +40,9 @@ public:
     virtual void regenerateAllPresets() {}
 
     virtual void refreshButtons() {} // rebuild the shown page for a new selection
+    virtual void showActiveWheels(const QString& /*group*/) {} // relight the wing's wheel lights
+    // Rewrites the sequence beside a preset-event file (.UQF, real path) from the presets' present data.
+    virtual void alterSequenceFileUsingPresetData(const QString& /*presetEventFile*/) {}
     // Every icon that reads as selected, other than `except`, loses highlight
     // mode and the wing highlight.
     virtual void releaseAllHighlight(int32_t except);

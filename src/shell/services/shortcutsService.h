@@ -28,6 +28,10 @@ public:
     virtual void checkDoneWithFadeDelay() {}
     // Redraws the current page only.
     virtual void refreshPageOnly() {}
+    // Reloads the shown page as a press of its tab would.
+    virtual void pressActivePageButton() {}
+    // Shows the Sequence Properties save dialog for a playback, kept on top.
+    virtual void showSequenceProperties(int32_t playbackNumber) {}
     // The multi-button wizard's collection of sequences: emptied, one added.
     virtual void setMultiCollectionToNothing() {}
     virtual void addToMultiCollection(const QString& theName) {}
@@ -53,8 +57,6 @@ public:
     virtual void setProgrammingControlsEnabled(bool enabled) {}
     // Restores the pressed, stacked and locked buttons of every page, then starts Art-Net when enabled.
     virtual void startUpSequencesFromIniFile() {}
-    // Shows the active page anew.
-    virtual void pressActivePageButton() {}
 
     // The shown page's button groups as the page submaster strips drive them:
     // GO on the group's cursor button, moving the cursor (the name it moved
