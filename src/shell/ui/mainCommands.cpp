@@ -41,8 +41,10 @@ std::vector<Menu> menus() {
         {QStringLiteral("File"),
          {{C::LoadShow, QStringLiteral("Load Configuration")},
           {C::SaveShow, QStringLiteral("Save Configuration")},
-          {C::ClearShow, QStringLiteral("Clear Configuration / Start New Show")}},
+          {C::ClearShow, QStringLiteral("Clear Configuration / Start New Show")},
+          {C::BackupShow, QStringLiteral("Backup Current configuration")}},
          {}},
+        {QStringLiteral("Preferences"), {{C::Preferences, QStringLiteral("Main Desk")}}, {}},
         {QStringLiteral("Advanced"),
          {},
          {{QStringLiteral("Dmx View"),
@@ -85,7 +87,9 @@ QString unavailableReason(Command c) {
     switch (c) {
     case C::LoadShow:
     case C::SaveShow:
-    case C::ClearShow: return needs<ShowService>();
+    case C::ClearShow:
+    case C::BackupShow:
+    case C::Preferences: return needs<ShowService>();
     case C::ClearSequence: return needs<PlaybackService>();
     case C::FocusMain: return {};
     case C::DmxOutputWindow:
@@ -101,7 +105,9 @@ QString unavailableReason(Command c) {
     case C::ShortcutPages:
     case C::MasterShortcuts:
     case C::KeyList: return needs<ShortcutsService>();
-    case C::GrandMaster: return needs<MastersService>();
+    case C::GrandMaster:
+    case C::PlaybackFaders:
+    case C::GrandBlackout: return needs<MastersService>();
     case C::FogControl: return shell().effects().hasFogWindow() ? QString() : notYet;
     // Their subsystems (RGB editor, matrix, FX tool, scheduler, palettes,
     // submasters, DMX input, media player, audio, 3D, wizard, the console's
@@ -149,6 +155,10 @@ void run(Command c) {
         break;
     case C::KeyList: s.shortcuts().showKeyList(); break;
     case C::GrandMaster: s.masters().showGrandMaster(); break;
+    case C::PlaybackFaders: s.masters().showPlaybackFaders(); break;
+    case C::GrandBlackout: s.masters().lblBlackout_Click(); break;
+    case C::Preferences: s.show().showOptions(false); break;
+    case C::BackupShow: s.show().backUpConfiguration(false); break;
     case C::FogControl: s.effects().showFogControl(); break;
     default: break;
     }

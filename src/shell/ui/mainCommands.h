@@ -18,6 +18,7 @@ enum class Command {
     ProfileEditor, FixtureList, LayoutWindow, Palettes, MasterShortcuts, ShortcutPages, KeyList,
     PlaybackFaders, FogControl, DmxInput, MediaPlayer, AudioTrigger, Visualizer, SequenceWizard,
     GrandMaster, GrandBlackout,
+    Preferences, BackupShow,
 };
 
 struct Entry {

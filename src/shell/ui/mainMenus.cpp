@@ -2,6 +2,10 @@
 
 #include "shell/ui/Main.h"
 #include "shell/ui/mainCommands.h"
+#include "shell/services/mainWindowService.h"
+#include "shell/shell.h"
+#include "shell/ui/windowMenu.h"
+#include "shell/ui/workspace.h"
 
 #include <QAction>
 #include <QMenu>
@@ -25,7 +29,21 @@ void addMenu(QMenu* into, const mainCommands::Menu& m, std::vector<QAction*>& ac
 } // namespace
 
 void Main::buildMenus() {
-    for (const auto& m : mainCommands::menus()) addMenu(menuBar()->addMenu(m.title), m, commandActions, this);
+    QMenu* file = nullptr;
+    for (const auto& m : mainCommands::menus()) {
+        QMenu* menu = menuBar()->addMenu(m.title);
+        addMenu(menu, m, commandActions, this);
+        if (m.title == QLatin1String("File")) file = menu;
+    }
+    if (!file) return;
+    // The arrangement of the windows, the About box and the list of loaded
+    // playbacks (rebuilt each time the menu opens) end the file menu.
+    file->addSeparator();
+    file->addAction(QStringLiteral("Save Workspace"), this, [] { workspace::saveWorkspace(); });
+    file->addAction(QStringLiteral("Load Workspace"), this, [] { workspace::loadWorkspace(); });
+    file->addAction(QStringLiteral("Credits"), this, [] { shell().mainWindow().showAbout(); });
+    QMenu* loaded = file->addMenu(QStringLiteral("Loaded Playbacks"));
+    connect(file, &QMenu::aboutToShow, loaded, [loaded] { windowMenuUi::fillLoadedPlaybacksMenu(loaded); });
 }
 
 void Main::updateMenuStates() {
