@@ -15,6 +15,7 @@
 #include "platform/portIo.h"
 #include "platform/tickTimer.h"
 #include "output/ui/frmDmxOutDisplay.h"
+#include "playback/ui/frmPlayBackControl.h"
 #include "playback/ui/frmPlayBackManager.h"
 #include "profiles/ui/Light_Editor.h"
 #include "shell/services/effectsService.h"
@@ -256,11 +257,18 @@ TEST(Console, openedWindowsKeepTheirControlsApart) {
     ASSERT_TRUE(editor.List1->isVisible());
     QApplication::processEvents();
 
+    // A playback window of the frame.
+    s.playback().clkAddPlaybackControl(1, false, true, false);
+    QApplication::processEvents();
+    const auto playbackWindows = r.c->frame().findChildren<frmPlayBackControl*>();
+    ASSERT_FALSE(playbackWindows.isEmpty());
+
     const std::vector<QWidget*> windows{loadedForm<frmDmxOutDisplay>(), loadedForm<Dmxrecord>(),
                                         loadedForm<frmFogControl>(),    loadedForm<frmSequenceShortcuts>(),
                                         loadedForm<Shortcuts>(),        loadedForm<ShortcutsDefined>(),
                                         loadedForm<frmDmxTiming>(),     &editor,
-                                        &r.c->frame(),                  &r.c->mainWindow()};
+                                        &r.c->frame(),                  &r.c->mainWindow(),
+                                        playbackWindows.front()};
     for (QWidget* w : windows)
         for (int points : {9, 14}) {
             ASSERT_NE(w, nullptr);
