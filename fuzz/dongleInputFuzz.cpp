@@ -13,9 +13,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 17) return 0;
     auto& driver = static_cast<FakeFtdiDriver&>(*fuzz::shell().get().ftdi());
-    if (driver.devices.empty()) driver.attach();
-    FakeFtdiDevice& device = *driver.devices.front();
-    device = FakeFtdiDevice{};
+    // A fresh interface for every input.
+    driver.devices.clear();
+    FakeFtdiDevice& device = driver.attach();
     clsCorvellDongle dongle;
     dongle.openPort(0);
 

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     // Only files the codec takes reach the playback (a playback is costly
     // to make, and the load refuses the rest through the same decode).
-    frmPlayBackControlEngine playback;
+    PlaybackEngine playback;
     playback.state.myPlaybackNumber = 1;
     sequenceFileIo::loadSeqenceIntoMemory(playback, path, 0);
     sequenceFileIo::getFadeStatus(playback, true);
