@@ -39,7 +39,7 @@ bool renumberFixture(int32_t n, int32_t m) {
     std::swap(s.fixtureRotationY[size_t(n)], s.fixtureRotationY[size_t(m)]);
     std::swap(s.fixtureRotationZ[size_t(n)], s.fixtureRotationZ[size_t(m)]);
     patchModel::fixture_layout(1, s.fixtureCount);
-    shell().patch().layoutFixtureIcons(1, s.fixtureCount);
+    shell().patch().layoutFixtures(1, s.fixtureCount, false);
     s.showChanged = true;
     return true;
 }

@@ -87,7 +87,7 @@ bool removeNames(const QStringList& names, const QString& question) {
             removed = true;
         } catch (const std::exception& e) {
             s.prompts().messageBox(QStringLiteral("remove Fixture: ") + QString::fromLocal8Bit(e.what()));
-            s.patch().setSimulationRunning(true);
+            s.patch().setSimulationEnabled(true);
         }
     }
     s.masters().cmdProgramingMode_Click();
@@ -107,7 +107,7 @@ bool removeAFixture(const QString& name) {
             break;
         }
     if (f == 0) return false;
-    s.patch().setSimulationRunning(false);
+    s.patch().setSimulationEnabled(false);
     const int32_t start = m.fixtureStartChannel[size_t(f)];
     if (start >= 1 && start <= m.totalChannels) {
         const QString profileName = m.channelProfileName[start].trimmed();
@@ -140,7 +140,7 @@ void releaseLightClass(int32_t index) {
 void refreshAfterRemoveAFixture() {
     Shell& s = shell();
     ChannelModel& m = s.state;
-    s.patch().layoutFixtureIcons(1, m.fixtureCount);
+    s.patch().layoutFixtures(1, m.fixtureCount, false);
     s.patch().unloadFixtureList();
     s.patch().showFixtureList();
     s.patch().refreshIcons();
@@ -163,7 +163,7 @@ void refreshAfterRemoveAFixture() {
     patchModel::refreshLoadedFixtureTypes();
     s.show().saveConfiguration(false, false, false);
     m.showChanged = false;
-    s.patch().setSimulationRunning(true);
+    s.patch().setSimulationEnabled(true);
 }
 
 bool removeFixtures(const std::vector<int32_t>& fixtures) {

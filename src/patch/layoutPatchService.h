@@ -13,8 +13,6 @@ public:
     void setFixturePosition() override;
     void layoutFixtures(int32_t start, int32_t count, bool hideOnly) override;
     void setSimulationEnabled(bool on) override;
-    void setSimulationRunning(bool on) override { setSimulationEnabled(on); }
-    void layoutFixtureIcons(int32_t first, int32_t count) override { layoutFixtures(first, count, false); }
     double getScaledTop() override;
     bool isSelected(int32_t fixture) override;
     void setSelected(int32_t fixture, bool on) override;

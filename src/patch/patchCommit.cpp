@@ -90,7 +90,7 @@ struct Commit {
         if (r.matrix) s.matrix().setMatrixName(r.matrixName);
         out.closed = true;
         s.show().saveConfiguration(false, false, false);
-        s.patch().setSimulationRunning(true);
+        s.patch().setSimulationEnabled(true);
         m.showChanged = false;
     }
 
@@ -132,7 +132,7 @@ void Commit::run() {
         message(QStringLiteral(" Fixture name cannot be blank, Please check Fixture profile, fixture cannot be patched"));
         return;
     }
-    s.patch().setSimulationRunning(false);
+    s.patch().setSimulationEnabled(false);
     s.visualizer().unloadVisualizer();
 
     int16_t start = 0, n = 0, c = 0, columns = 1;
@@ -161,7 +161,7 @@ void Commit::run() {
     } catch (const std::exception& e) {
         message(QStringLiteral("Error Loading Fixtures, Please enter Amount of fixtures to load.") +
                 QString::fromLocal8Bit(e.what()));
-        s.patch().setSimulationRunning(true);
+        s.patch().setSimulationEnabled(true);
         return;
     }
 
@@ -169,7 +169,7 @@ void Commit::run() {
     if (last > m.totalChannels) {
         message(QStringLiteral("Not all channles are available at this time, try loading fewer fixtures or increasing "
                                "number of universes"));
-        s.patch().setSimulationRunning(true);
+        s.patch().setSimulationEnabled(true);
         return;
     }
     bool channelsFree = n == 0;
@@ -188,14 +188,14 @@ void Commit::run() {
     if (r.matrix) {
         if (r.matrixName == matrixNamePrompt) {
             message(QStringLiteral(" Please Enter Matrix Name and Try Again"));
-            s.patch().setSimulationRunning(true);
+            s.patch().setSimulationEnabled(true);
             return;
         }
         const int32_t slot = patchPlacement::firstFreeViewSlot();
         if (slot < 1 || slot >= m.viewNames.size()) {
             message(QStringLiteral("Error Loading Fixtures, Please enter Amount of fixtures to load.") +
                     QStringLiteral("Subscript out of range"));
-            s.patch().setSimulationRunning(true);
+            s.patch().setSimulationEnabled(true);
             return;
         }
         for (int32_t i = 1; i < slot; ++i)
@@ -235,7 +235,7 @@ void Commit::run() {
         } else {
             if (s.prompts().messageBox(QStringLiteral("Do you want to only UPDATE the present profile?"),
                                        msgBox::YesNo) != msgBox::Yes) {
-                s.patch().setSimulationRunning(true);
+                s.patch().setSimulationEnabled(true);
                 return;
             }
             slot = i;
@@ -371,7 +371,7 @@ void Commit::run() {
 
     m.fixtureCount = before + n;
     patchModel::fixture_layout(before + 1, n);
-    s.patch().layoutFixtureIcons(before + 1, n);
+    s.patch().layoutFixtures(before + 1, n, false);
     s.patch().unloadFixtureList();
     s.patch().showFixtureList();
     out.added = n;
@@ -399,7 +399,7 @@ Outcome commit(Request request) {
     } catch (const std::exception& e) {
         c.message(QStringLiteral("Error Loading Fixtures, Please enter Amount of fixtures to load.") +
                   QString::fromLocal8Bit(e.what()));
-        c.s.patch().setSimulationRunning(true);
+        c.s.patch().setSimulationEnabled(true);
     }
     return c.out;
 }

@@ -81,7 +81,7 @@ StartupSequence::Outcome StartupSequence::start() {
         QString::number(settingsKeys::readNumber(settingsKeys::dmxRefreshRate, &problems)));
 
     s.support().showLoadingText(QStringLiteral("Setting Up Fixture Positions"));
-    s.patch().layoutFixtureIcons(1, m.fixtureCount);
+    s.patch().layoutFixtures(1, m.fixtureCount, false);
     roleResolution::getFixtureDimmersandFoggers();
 
     v().placeAndShowMain();
@@ -119,7 +119,7 @@ void StartupSequence::afterPause() {
     if (done) return;
     Shell& s = shell();
     s.output().openDmxInterfaces();
-    s.patch().setSimulationRunning(true);
+    s.patch().setSimulationEnabled(true);
     if (s.engine<ProgramSession>().oneConsole) v().oneConsoleFrame();
     done = true;
     v().finished();

@@ -115,10 +115,10 @@ bool ShowEngine::loadConfiguration(const QString& file, bool ask) {
     const QString path = paths::realPath(chosen);
 
     s.playback().setRefreshTickEnabled(false);
-    s.patch().setSimulationRunning(false);
+    s.patch().setSimulationEnabled(false);
     auto restart = [&s] {
         s.playback().setRefreshTickEnabled(true);
-        s.patch().setSimulationRunning(true);
+        s.patch().setSimulationEnabled(true);
     };
 
     QByteArray bytes;
@@ -171,7 +171,7 @@ bool ShowEngine::loadConfiguration(const QString& file, bool ask) {
 bool ShowEngine::loadTheConfiguration(bool ask, const QString& file) {
     Shell& s = shell();
     s.playback().setRefreshTickEnabled(false);
-    s.patch().setSimulationRunning(false);
+    s.patch().setSimulationEnabled(false);
     s.control().StopServer();
     s.patch().unloadFixtureList();
     s.visualizer().unloadVisualizer();
@@ -181,7 +181,7 @@ bool ShowEngine::loadTheConfiguration(bool ask, const QString& file) {
 
     s.playback().refreshShortcuts(0, true);
     s.playback().setRefreshTickEnabled(true);
-    s.patch().setSimulationRunning(true);
+    s.patch().setSimulationEnabled(true);
     s.masters().cmdProgramingMode_Click();
     s.presets().cmdColor_Click();
     s.playback().clkAddPlaybackControl(0, true, false, false);
@@ -193,7 +193,7 @@ void ShowEngine::rebuildAfterLoad() {
     Shell& s = shell();
     ChannelModel& m = s.state;
     const int32_t count = m.fixtureCount;
-    s.patch().layoutFixtureIcons(1, count);
+    s.patch().layoutFixtures(1, count, false);
     patchModel::fixture_layout(1, count);
     loadsyncmem();
     s.patch().showFixtureList();

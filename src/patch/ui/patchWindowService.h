@@ -16,7 +16,6 @@ public:
     void updatePatchedProfile() override;
     void showPatchList() override;
     void showDmxConfiguration() override;
-    void showChannelConfiguration() override { showDmxConfiguration(); }
     void showFixtureProperties(int32_t fixture) override;
     void showChannelSettings(int32_t channel, bool modal) override;
     void removeSelectedFixtures() override;

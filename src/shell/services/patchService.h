@@ -28,10 +28,6 @@ public:
     virtual void updatePatchedProfile() {}
     // Reloads every fixture icon of the layout window.
     virtual void refreshIcons() {}
-    // Stops or restarts the layout simulation.
-    virtual void setSimulationRunning(bool on) { (void)on; }
-    // Places the icons of fixtures first..first + count - 1 (named from fixtureName).
-    virtual void layoutFixtureIcons(int32_t first, int32_t count) { (void)first, (void)count; }
     // Unloads the icon of a fixture.
     virtual void unloadFixtureIcon(int32_t fixture) { (void)fixture; }
     // Unloads the fixture list window, or the layout window.
@@ -106,7 +102,6 @@ public:
     // Asks for the fixture labels' back colour.
     virtual void changeTextBackColor() {}
 
-    virtual void showChannelConfiguration() {}
 };
 
 #pragma GCC diagnostic pop

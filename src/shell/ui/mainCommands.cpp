@@ -140,7 +140,7 @@ void run(Command c) {
     case C::DmxOutputWindow: s.output().showOutputMonitor(); break;
     case C::DmxRecord: s.output().showDmxRecord(); break;
     case C::DmxTiming: s.output().showDmxTiming(); break;
-    case C::ChannelConfiguration: s.patch().showChannelConfiguration(); break;
+    case C::ChannelConfiguration: s.patch().showDmxConfiguration(); break;
     case C::PatchList: s.patch().showPatchList(); break;
     case C::FixtureList:
         s.patch().showFixtureList();
