@@ -36,6 +36,11 @@ public:
     virtual void showStrobe() {}
     // Shows the shape generator above the others.
     virtual void showShapeGenerator() {}
+    // Shows the stored-shapes browser above the others; its apply button loads the chosen
+    // shape into the current playback, appended after its steps or from step 1.
+    virtual void showShapeBrowser(bool append) {}
+    // Redraws the preview picture of every stored shape (after a shape was saved).
+    virtual void updateShapePictures() {}
 
     // Whether the fog window can be opened, and opens it.
     virtual bool hasFogWindow() { return false; }
