@@ -141,8 +141,9 @@ void refreshAfterRemoveAFixture() {
     Shell& s = shell();
     ChannelModel& m = s.state;
     s.patch().layoutFixtures(1, m.fixtureCount, false);
-    s.patch().unloadFixtureList();
-    s.patch().showFixtureList();
+    s.patch().reloadFixtureList();
+    // Laying out puts the icons in a row; their places come back here.
+    s.patch().setFixturePosition();
     s.patch().refreshIcons();
     s.presets().regeneratePalettes();
     m.showChanged = true;

@@ -51,6 +51,21 @@ void LayoutEngine::unloadIconsAbove(int32_t last) {
     std::erase_if(dirtyIcons, [this](int32_t i) { return i >= iconCount(); });
 }
 
+void LayoutEngine::unloadIcon(int32_t i) {
+    if (i < 1 || i >= iconCount()) return;
+    unloadIconsAbove(i - 1);
+    notify();
+}
+
+void LayoutEngine::unloadWindow() {
+    setSimulationEnabled(false);
+    unloadIconsAbove(0);
+    bandShown = false;
+    pctMatrixVisible = false;
+    matrixCells.clear();
+    notify();
+}
+
 void LayoutEngine::markDirty(FixtureIcon& i) {
     if (i.dirty) return;
     i.dirty = true;

@@ -59,6 +59,12 @@ public:
     FixtureIcon* icon(int32_t i) { return i >= 1 && i < iconCount() ? Flable[size_t(i)].get() : nullptr; }
     void loadIcon(int32_t i); // makes elements up to i
     void unloadIconsAbove(int32_t last);
+    // Unloads icon i and any above it, so the array never has a gap.
+    void unloadIcon(int32_t i);
+    // What unloading the window takes with it: the simulation stops, every
+    // icon goes (selection and highlights with them), the matrix picture and
+    // the rubber band are cleared.
+    void unloadWindow();
     int32_t wingHighlightCount = 0; // icons 1.. carrying the wing highlight
     std::vector<int32_t> dirtyIcons; // icons changed since the window last repainted
     void markDirty(FixtureIcon& icon);

@@ -5,6 +5,15 @@
 
 void LayoutPatchService::refreshIcons() { layoutEngine().refreshIcons(); }
 
+void LayoutPatchService::unloadFixtureIcon(int32_t fixture) { layoutEngine().unloadIcon(fixture); }
+
+// Without its window the list's state is what a fresh load gives: every
+// fixture by name, nothing selected, Locate Fixture off.
+void LayoutPatchService::unloadFixtureList() { layoutEngine().loadFixtureList(); }
+void LayoutPatchService::reloadFixtureList() { layoutEngine().loadFixtureList(); }
+
+void LayoutPatchService::unloadLayoutWindow() { layoutEngine().unloadWindow(); }
+
 QString LayoutPatchService::fixtureIconName(int32_t fixture) {
     const FixtureIcon* ic = layoutEngine().icon(fixture);
     return ic ? ic->myFixtureName : QString();

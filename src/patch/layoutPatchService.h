@@ -7,6 +7,10 @@
 class LayoutPatchService : public PatchService {
 public:
     void refreshIcons() override;
+    void unloadFixtureIcon(int32_t fixture) override;
+    void unloadFixtureList() override;
+    void unloadLayoutWindow() override;
+    void reloadFixtureList() override;
     QString fixtureIconName(int32_t fixture) override;
     QString currentFixtureLayer() override;
     void changeFixtureLayer(const QString& layer) override;

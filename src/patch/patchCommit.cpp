@@ -77,6 +77,7 @@ struct Commit {
             m.channelDmxPilotSteps[size_t(c)] = (t == QLatin1String("pan") || t == QLatin1String("tilt")) ? 1 : 5;
         }
         patchModel::refreshLoadedFixtureTypes();
+        s.patch().setFixturePosition();
         s.patch().refreshIcons();
         s.masters().refreshCurrentLayer();
         s.presets().refreshButtons();
@@ -372,8 +373,7 @@ void Commit::run() {
     m.fixtureCount = before + n;
     patchModel::fixture_layout(before + 1, n);
     s.patch().layoutFixtures(before + 1, n, false);
-    s.patch().unloadFixtureList();
-    s.patch().showFixtureList();
+    s.patch().reloadFixtureList();
     out.added = n;
     out.first = before + 1;
     // Groups only once the new fixtures are in the patch.

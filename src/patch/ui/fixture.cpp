@@ -140,8 +140,10 @@ fixture::fixture(LayoutEngine& e) : engine(e) {
         shell().masters().refreshCurrentLayer();
     });
 
-    // Load: on-top setting, placement in the right half of the screen.
+    // Load: the simulation runs when there is a rig, on-top setting,
+    // placement in the right half of the screen.
     Shell& s = shell();
+    engine.setSimulationEnabled(s.state.fixtureCount > 0);
     engine.keepOnTop = miscGlobalFunctions::readIniValue(s.iniFile(), section, QStringLiteral("On Top"),
                                                          QStringLiteral("False"))
                            .compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0;

@@ -4,10 +4,24 @@
 #include "patch/layoutEngine.h"
 #include "patch/ui/FixtureList.h"
 #include "patch/ui/fixture.h"
+#include "shell/miscGlobalFunctions.h"
 #include "shell/shell.h"
+#include "shell/ui/windowFunctions.h"
 
 #include <QGuiApplication>
 #include <QScreen>
+
+namespace {
+// An unloaded window may be the one whose handler is running (the fixture
+// list's Delete key removes fixtures, which rebuilds the list): it goes
+// once control is back in the event loop, hidden until then.
+template <class W> void unloadLater(std::unique_ptr<W>& window) {
+    if (!window) return;
+    W* w = window.release();
+    w->hide();
+    w->deleteLater();
+}
+} // namespace
 
 // Keeps both windows in step with the engine.
 struct PatchWindowsService::Views : LayoutView {
@@ -50,6 +64,9 @@ FixtureList& PatchWindowsService::fixtureList() {
     return *views->list;
 }
 
+fixture* PatchWindowsService::loadedLayoutWindow() const { return views->layout.get(); }
+FixtureList* PatchWindowsService::loadedFixtureList() const { return views->list.get(); }
+
 void PatchWindowsService::showLayoutWindow() {
     layoutEngine().setSimulationEnabled(true);
     fixture& w = layoutWindow();
@@ -62,7 +79,39 @@ void PatchWindowsService::hideLayoutWindow() {
     if (views->layout) views->layout->hide();
 }
 
-void PatchWindowsService::showFixtureList() { fixtureList().show(); }
+void PatchWindowsService::showFixtureList() {
+    // A list loaded now is filled from the fixture names as they are.
+    if (!views->list) layoutEngine().loadFixtureList();
+    fixtureList().show();
+}
+
+void PatchWindowsService::unloadFixtureList() {
+    if (FixtureList* w = views->list.get()) {
+        // Its place is kept unless it was parked off screen.
+        if (!(w->x() * 15 == 45000 && w->y() * 15 == 45000))
+            miscGlobalFunctions::windowPlacement(w, QStringLiteral("SET"));
+        unloadLater(views->list);
+    }
+    LayoutPatchService::unloadFixtureList();
+}
+
+void PatchWindowsService::reloadFixtureList() {
+    const bool shown = views->list && views->list->isVisible();
+    unloadFixtureList();
+    if (shown) showFixtureList();
+}
+
+void PatchWindowsService::unloadLayoutWindow() {
+    unloadLater(views->layout);
+    LayoutPatchService::unloadLayoutWindow();
+}
+
+void PatchWindowsService::reloadLayoutWindow() {
+    unloadLayoutWindow();
+    fixture& w = layoutWindow();
+    w.show();
+    w.raise();
+}
 
 void PatchWindowsService::refreshIcons() {
     LayoutPatchService::refreshIcons();

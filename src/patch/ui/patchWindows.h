@@ -18,10 +18,17 @@ public:
     void showLayoutWindow() override;
     void hideLayoutWindow() override;
     void showFixtureList() override;
+    void unloadFixtureList() override;
+    void reloadFixtureList() override;
+    void unloadLayoutWindow() override;
+    void reloadLayoutWindow() override;
     void refreshIcons() override;
 
+    // The windows, loaded on first use; or the loaded one, null when none.
     fixture& layoutWindow();
     FixtureList& fixtureList();
+    fixture* loadedLayoutWindow() const;
+    FixtureList* loadedFixtureList() const;
 
 private:
     struct Views;

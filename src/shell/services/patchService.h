@@ -28,13 +28,15 @@ public:
     virtual void updatePatchedProfile() {}
     // Reloads every fixture icon of the layout window.
     virtual void refreshIcons() {}
-    // Unloads the icon of a fixture.
+    // Unloads the icon of a fixture, with any numbered above it (icons never leave a gap).
     virtual void unloadFixtureIcon(int32_t fixture) { (void)fixture; }
-    // Unloads the fixture list window, or the layout window.
+    // Unloads the fixture list window, or the layout window with all its icons.
     virtual void unloadFixtureList() {}
     virtual void unloadLayoutWindow() {}
     // Loads and shows the fixture list window.
     virtual void showFixtureList() {}
+    // Rebuilds the fixture list from the fixture names; it stays shown or hidden as it was.
+    virtual void reloadFixtureList() {}
     // Unloads and shows the layout window again.
     virtual void reloadLayoutWindow() {}
 
