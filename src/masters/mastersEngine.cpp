@@ -81,7 +81,10 @@ void MastersEngine::loadAnotherFader(int32_t number, const QString& alias, const
     s.name = alias;
     s.numberText = numberText;
     const auto last = playbackFaders.find(lastLoadedFader);
-    s.left = (last == playbackFaders.end() ? 0 : last->second.left) + (number == 1 ? 0 : 750);
+    // Strip 1 created first stands at the first place; created after others
+    // it takes the next place like any strip, rather than landing on the last.
+    const bool first = last == playbackFaders.end();
+    s.left = (first ? 0 : last->second.left) + (number == 1 && first ? 0 : 750);
     playbackFaders[number] = s;
     lastLoadedFader = number;
     changed();

@@ -3,6 +3,8 @@
 
 #include "app/console.h"
 #include "effects/ui/frmFogControl.h"
+#include "masters/ui/Submaster.h"
+#include "masters/ui/frmTop.h"
 #include "output/ui/Dmxrecord.h"
 #include "output/ui/frmDmxTiming.h"
 #include "platform/artNetSender.h"
@@ -29,6 +31,8 @@
 #include "shell/ui/windowRegistry.h"
 #include "shortcuts/ui/frmSequenceShortcuts.h"
 #include "shortcuts/ui/masterShortcutWindows.h"
+#include "show/ui/Options.h"
+#include "show/ui/frmBackupRestore.h"
 #include "support/fakePlatform.h"
 #include "support/layoutCheck.h"
 
@@ -40,7 +44,10 @@
 #include <QTableWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <functional>
@@ -262,13 +269,18 @@ TEST(Console, openedWindowsKeepTheirControlsApart) {
     QApplication::processEvents();
     const auto playbackWindows = r.c->frame().findChildren<frmPlayBackControl*>();
     ASSERT_FALSE(playbackWindows.isEmpty());
+    // The top bar, and the playback faders with the strip of that playback.
+    s.masters().showPlaybackFaders();
+    ASSERT_NE(loadedForm<Submaster>(), nullptr);
+    ASSERT_FALSE(loadedForm<Submaster>()->strips.empty());
 
     const std::vector<QWidget*> windows{loadedForm<frmDmxOutDisplay>(), loadedForm<Dmxrecord>(),
                                         loadedForm<frmFogControl>(),    loadedForm<frmSequenceShortcuts>(),
                                         loadedForm<Shortcuts>(),        loadedForm<ShortcutsDefined>(),
                                         loadedForm<frmDmxTiming>(),     &editor,
                                         &r.c->frame(),                  &r.c->mainWindow(),
-                                        playbackWindows.front()};
+                                        playbackWindows.front(),        loadedForm<frmTop>(),
+                                        loadedForm<Submaster>()};
     for (QWidget* w : windows)
         for (int points : {9, 14}) {
             ASSERT_NE(w, nullptr);
@@ -279,6 +291,38 @@ TEST(Console, openedWindowsKeepTheirControlsApart) {
     const QRect grid = editor.LoadLightGrid->geometry();
     for (QWidget* w : std::initializer_list<QWidget*>{editor.from, editor.too, editor.values, editor.List1})
         EXPECT_FALSE(QRect(w->mapTo(editor.centralWidget(), QPoint(0, 0)), w->size()).intersects(grid));
+}
+
+TEST(Console, topBarBackupAndSettingsOpenTheShowWindows) {
+    RunningConsole r;
+    frmTop* top = loadedForm<frmTop>();
+    ASSERT_NE(top, nullptr);
+    ASSERT_EQ(loadedForm<frmBackupRestore>(), nullptr);
+    top->cmdTop[7]->click(); // "BackUp"
+    ASSERT_NE(loadedForm<frmBackupRestore>(), nullptr);
+    EXPECT_TRUE(loadedForm<frmBackupRestore>()->isVisible());
+
+    // "Settings" answers a left press alone, each time with a fresh window.
+    auto press = [top](Qt::MouseButton button) {
+        QMouseEvent e(QEvent::MouseButtonPress, QPointF(2, 2), top->cmdTop[8]->mapToGlobal(QPointF(2, 2)), button,
+                      button, Qt::NoModifier);
+        QApplication::sendEvent(top->cmdTop[8], &e);
+        QMouseEvent up(QEvent::MouseButtonRelease, QPointF(2, 2), top->cmdTop[8]->mapToGlobal(QPointF(2, 2)), button,
+                       Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(top->cmdTop[8], &up);
+    };
+    press(Qt::RightButton);
+    EXPECT_EQ(loadedForm<Options>(), nullptr);
+    press(Qt::LeftButton);
+    QPointer<Options> first = loadedForm<Options>();
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_TRUE(first->windowFlags() & Qt::WindowStaysOnTopHint);
+    press(Qt::LeftButton);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(first);
+    ASSERT_NE(loadedForm<Options>(), nullptr);
+    EXPECT_TRUE(loadedForm<Options>()->isVisible());
 }
 
 TEST(Console, unusableProgramFolderEndsTheProgram) {

@@ -6,7 +6,9 @@
 #include "shell/ui/windowFunctions.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSlider>
@@ -39,29 +41,48 @@ Submaster::~Submaster() {
     miscGlobalFunctions::windowPlacement(this, QStringLiteral("SET"));
 }
 
+namespace {
+// Strips stand 750 twips apart and are 735 wide; the rest is the gap.
+constexpr int32_t stripStep = 750, stripWidth = 735;
+constexpr int stripMargin = 2;
+} // namespace
+
 void Submaster::makeStrip(int32_t n, const PlaybackFaderStrip& d) {
     Strip s;
     const QString k = QString::number(n);
-    const int left = px(d.left);
+    // The strip's picture holds its controls, top to bottom.
     s.background = new QWidget(area);
     s.background->setObjectName(QStringLiteral("Picture") + k);
-    s.background->setGeometry(left, 0, 48, 300);
-    s.name = new QLabel(d.name, area);
-    s.name->setGeometry(left, 4, 48, 16);
-    s.number = new QLabel(d.numberText, area);
-    s.number->setGeometry(left, 20, 48, 16);
-    s.fader = new QSlider(Qt::Vertical, area);
+    auto* column = new QVBoxLayout(s.background);
+    column->setContentsMargins(stripMargin, stripMargin, stripMargin, stripMargin);
+    column->setSpacing(2);
+    s.number = new QLabel(d.numberText, s.background);
+    s.number->setObjectName(QStringLiteral("Label") + k);
+    s.percent = new QLabel(QStringLiteral("100%"), s.background);
+    s.percent->setObjectName(QStringLiteral("Chmastelabel") + k);
+    s.fader = new QSlider(Qt::Vertical, s.background);
     s.fader->setObjectName(QStringLiteral("VSlider") + k);
     s.fader->setRange(0, 100);
     s.fader->setValue(d.fader);
-    s.fader->setGeometry(left + 8, 40, 32, 170);
-    s.percent = new QLabel(QStringLiteral("100%"), area);
-    s.percent->setGeometry(left, 214, 48, 16);
-    s.menu = new QPushButton(QStringLiteral("Menu"), area);
-    s.menu->setGeometry(left, 234, 48, 26);
-    s.go = new QPushButton(QStringLiteral("GO"), area);
+    s.fader->setMinimumHeight(120);
+    s.name = new QLabel(d.name, s.background);
+    s.name->setObjectName(QStringLiteral("chasernamelbl") + k);
+    s.name->setWordWrap(true);
+    s.name->setToolTip(d.name);
+    s.go = new QPushButton(QStringLiteral("GO!"), s.background);
     s.go->setObjectName(QStringLiteral("cmdGo") + k);
-    s.go->setGeometry(left, 264, 48, 30);
+    s.menu = new QPushButton(QStringLiteral("Menu"), s.background);
+    s.menu->setObjectName(QStringLiteral("cmdPlayPause") + k);
+    // The buttons take the strip's width, which is sized for their captions.
+    for (QPushButton* b : {s.go, s.menu}) b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    s.background->setAutoFillBackground(true);
+    for (QLabel* l : {s.number, s.percent, s.name}) l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    column->addWidget(s.number);
+    column->addWidget(s.percent);
+    column->addWidget(s.fader, 1, Qt::AlignHCenter);
+    column->addWidget(s.name);
+    column->addWidget(s.go);
+    column->addWidget(s.menu);
     // A move by the operator (drag, wheel, keys) may stop or restart the
     // playback; a value set by code only sets its dimmer.
     connect(s.fader, &QSlider::actionTriggered, this, [this] { operatorMove = true; });
@@ -75,29 +96,65 @@ void Submaster::makeStrip(int32_t n, const PlaybackFaderStrip& d) {
         shell().playback().showPlaybackMenu(n);
         activateWindow();
     });
-    for (QWidget* w : {s.background, static_cast<QWidget*>(s.name), static_cast<QWidget*>(s.number),
-                       static_cast<QWidget*>(s.fader), static_cast<QWidget*>(s.percent),
-                       static_cast<QWidget*>(s.menu), static_cast<QWidget*>(s.go)})
-        w->show();
+    s.background->show();
     strips[n] = s;
+}
+
+int Submaster::stripPitch() const {
+    // The widest fixed caption of a strip (the name wraps at its words).
+    const QFontMetrics fm(font());
+    // A button's caption needs its frame and some air on both sides.
+    const int buttonText = std::max(fm.horizontalAdvance(QStringLiteral("GO!")), fm.horizontalAdvance(QStringLiteral("Menu")));
+    int content = std::max(fm.horizontalAdvance(QStringLiteral("100 %")) + 4, buttonText + 12);
+    for (const auto& [n, s] : strips)
+        content = std::max({content, fm.horizontalAdvance(s.number->text()) + 4, s.fader->sizeHint().width()});
+    const int needed = content + 2 * stripMargin;
+    // Keep the design's proportion of strip to gap.
+    return std::max(px(stripStep), (needed * stripStep + stripWidth - 1) / stripWidth);
+}
+
+void Submaster::placeStrips() {
+    const int pitch = stripPitch();
+    const int width = pitch * stripWidth / stripStep;
+    int height = 300, right = 0;
+    // Tall enough for every strip's column at this width (names wrap).
+    for (const auto& [n, s] : strips) {
+        QLayout* column = s.background->layout();
+        column->invalidate(); // the captions may have just taken a new font
+        height = std::max({height, column->minimumSize().height(),
+                           column->hasHeightForWidth() ? column->totalHeightForWidth(width) : 0});
+    }
+    for (const auto& [n, d] : engine.playbackFaders) {
+        const auto found = strips.find(n);
+        if (found == strips.end()) continue;
+        const int left = int(int64_t(d.left) * pitch / stripStep);
+        found->second.background->setGeometry(left, 0, width, height);
+        right = std::max(right, left + pitch);
+    }
+    area->resize(std::max(right, 100), height);
 }
 
 void Submaster::mastersChanged() {
     mirroring = true;
-    int right = 0;
     for (const auto& [n, d] : engine.playbackFaders) {
         if (!strips.count(n)) makeStrip(n, d);
         Strip& s = strips[n];
         s.fader->setValue(d.fader);
         s.percent->setText(QString::number(d.fader) + QStringLiteral(" %"));
+        // The strip is lit through its palette: a style sheet would keep its
+        // captions from following the window's font.
         const int32_t fill = n == engine.activePlayback ? 0x40C0 : 0x808080;
-        s.background->setStyleSheet(QStringLiteral("QWidget#Picture%1 { background-color: %2; }")
-                                        .arg(n)
-                                        .arg(mastersUi::bgr(fill).name()));
-        right = std::max(right, px(d.left) + 50);
+        QPalette colours = s.background->palette();
+        colours.setColor(QPalette::Window, mastersUi::bgr(fill));
+        s.background->setPalette(colours);
     }
-    area->resize(std::max(right, 100), 300);
+    placeStrips();
     mirroring = false;
+}
+
+void Submaster::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::FontChange) placeStrips();
 }
 
 void Submaster::closeEvent(QCloseEvent* e) {

@@ -31,11 +31,17 @@ public:
     };
     std::map<int32_t, Strip> strips;
 
+    // Pixels from one strip's left to the next: 750 twips at the design
+    // font, more when a larger font needs it to show the captions whole.
+    int stripPitch() const;
+
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     void makeStrip(int32_t n, const PlaybackFaderStrip& d);
+    void placeStrips();
     MastersEngine& engine;
     QScrollArea* scroll = nullptr;
     QWidget* area = nullptr;

@@ -126,7 +126,6 @@ frmTop::frmTop() : engine(mastersEngine()) {
         QDesktopServices::openUrl(QUrl::fromLocalFile(QDir(shell().programFolder()).filePath("Help/Help.htm")));
     });
 
-    setMinimumWidth(640);
     engine.top.height = 1245;
     engine.attach(this);
     mastersChanged();
@@ -155,12 +154,19 @@ void frmTop::commandRow(int index) {
         shell().show().saveConfiguration(true, true, true);
         break;
     case 5: patchMenu->popup(QCursor::pos()); break;
+    case 7: shell().show().showBackupRestore(); break;
     case 9: helpMenu->popup(QCursor::pos()); break;
     default: break;
     }
 }
 
 bool frmTop::eventFilter(QObject* o, QEvent* e) {
+    // Settings answers a left press, not a click; the options window starts fresh.
+    if (o == cmdTop[8] && e->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+        shell().show().showOptions(true);
+        return false;
+    }
     if (e->type() == QEvent::MouseButtonRelease) {
         for (int i = 0; i < TopBar::layerButtons; ++i) {
             if (o != cmdLayers[size_t(i)]) continue;
