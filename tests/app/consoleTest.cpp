@@ -17,6 +17,10 @@
 #include "platform/portIo.h"
 #include "platform/tickTimer.h"
 #include "output/ui/frmDmxOutDisplay.h"
+#include "patch/layoutEngine.h"
+#include "patch/ui/FixtureList.h"
+#include "patch/ui/fixture.h"
+#include "patch/ui/patchWindows.h"
 #include "playback/ui/frmPlayBackControl.h"
 #include "playback/ui/frmPlayBackManager.h"
 #include "profiles/ui/Light_Editor.h"
@@ -34,6 +38,7 @@
 #include "show/ui/Options.h"
 #include "show/ui/frmBackupRestore.h"
 #include "support/fakePlatform.h"
+#include "show/showTestSupport.h"
 #include "support/layoutCheck.h"
 
 #include <QAction>
@@ -241,6 +246,36 @@ TEST(Console, showCommandsReachTheShow) {
     main.menuEntry(QStringLiteral("Load Configuration"))->trigger();
     EXPECT_EQ(r.prompts().fileRequests.size(), asked + 2);
     EXPECT_EQ(r.c->shell().show().showFileName(), QStringLiteral("menu.ycf"));
+}
+
+TEST(Console, aLoadedShowReplacesTheIconsAndTheFixtureList) {
+    RunningConsole r;
+    Shell& s = r.c->shell();
+    ChannelModel& m = s.state;
+    const QStringList par{QStringLiteral("dimmer"), QStringLiteral("red"), QStringLiteral("green"),
+                          QStringLiteral("blue")};
+    patchFixtures(m, 1, QStringLiteral("Par"), par, 1, 3);
+    const QString file = r.dir.filePath(QStringLiteral("small.YCF"));
+    r.prompts().files.push_back(file);
+    ASSERT_TRUE(s.show().saveConfiguration(false, true, false))
+        << r.prompts().messages.join(QLatin1Char('|')).toStdString();
+    // A larger rig on the layout and in the list before the load.
+    patchFixtures(m, 2, QStringLiteral("Dim"), {QStringLiteral("dimmer")}, 100, 5);
+    s.patch().layoutFixtures(1, m.fixtureCount, false);
+    s.patch().reloadFixtureList();
+    ASSERT_EQ(layoutEngine().iconCount(), 9);
+
+    ASSERT_TRUE(s.show().loadTheConfiguration(false, file));
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(m.fixtureCount, 3);
+    EXPECT_EQ(layoutEngine().iconCount(), 4);
+    EXPECT_EQ(s.patch().fixtureIconName(3), QStringLiteral("Par 3"));
+    auto* patch = dynamic_cast<PatchWindowsService*>(&s.patch());
+    ASSERT_NE(patch, nullptr);
+    ASSERT_NE(patch->loadedFixtureList(), nullptr);
+    EXPECT_EQ(patch->loadedFixtureList()->List1->count(), 3);
+    ASSERT_NE(patch->loadedLayoutWindow(), nullptr);
+    EXPECT_TRUE(patch->loadedLayoutWindow()->isVisible()); // programming mode after a load
 }
 
 TEST(Console, openedWindowsKeepTheirControlsApart) {
