@@ -3,6 +3,7 @@
 
 #include "mastersFixture.h"
 
+#include "masters/ui/MasterFader.h"
 #include "masters/ui/Submaster.h"
 #include "masters/ui/frmTop.h"
 #include "masters/ui/mastersConsole.h"
@@ -65,6 +66,14 @@ TEST_F(MastersLayout, playbackFaderStripsKeepTheirControlsApart) {
     for (int32_t n = 1; n <= 3; ++n) m.loadAnotherFader(n, QStringLiteral("Chase %1").arg(n), QString::number(n));
     m.showPlaybackFaders();
     Submaster& w = *loadedForm<Submaster>();
+    for (int points : {9, 14})
+        EXPECT_EQ(layoutCheck::problemsAtFontSize(w, points).join(QLatin1Char('\n')).toStdString(), "")
+            << points << " pt";
+}
+
+TEST_F(MastersLayout, masterFadeOutWindowKeepsItsCaptionsWhole) {
+    m.showMasterFadeOut();
+    MasterFader& w = *loadedForm<MasterFader>();
     for (int points : {9, 14})
         EXPECT_EQ(layoutCheck::problemsAtFontSize(w, points).join(QLatin1Char('\n')).toStdString(), "")
             << points << " pt";
