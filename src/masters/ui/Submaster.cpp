@@ -104,7 +104,8 @@ int Submaster::stripPitch() const {
     // The widest fixed caption of a strip (the name wraps at its words).
     const QFontMetrics fm(font());
     // A button's caption needs its frame and some air on both sides.
-    const int buttonText = std::max(fm.horizontalAdvance(QStringLiteral("GO!")), fm.horizontalAdvance(QStringLiteral("Menu")));
+    const int buttonText =
+        std::max(fm.horizontalAdvance(QStringLiteral("GO!")), fm.horizontalAdvance(QStringLiteral("Menu")));
     int content = std::max(fm.horizontalAdvance(QStringLiteral("100 %")) + 4, buttonText + 12);
     for (const auto& [n, s] : strips)
         content = std::max({content, fm.horizontalAdvance(s.number->text()) + 4, s.fader->sizeHint().width()});
