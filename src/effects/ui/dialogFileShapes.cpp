@@ -47,10 +47,10 @@ void drawPath(QPainter& p, const std::vector<Point>& steps, int side, const Path
     for (size_t i = 0; i + 1 < steps.size(); ++i) p.drawLine(at(steps[i]), at(steps[i + 1]));
     if (!look.numbers) return;
     p.setPen(look.labels);
-    for (size_t i = 0; i < steps.size(); ++i) {
-        const QPointF label = at({steps[i].x, steps[i].y - 100});
-        p.drawText(label, QString::number(i + 1));
-    }
+    // A number's top stands 100 twips above its point.
+    const QPointF toBaseline(0, p.fontMetrics().ascent());
+    for (size_t i = 0; i < steps.size(); ++i)
+        p.drawText(at({steps[i].x, steps[i].y - 100}) + toBaseline, QString::number(i + 1));
 }
 
 QImage renderPath(const std::vector<Point>& steps, int side, const PathLook& look) {
@@ -187,7 +187,9 @@ void dialogFileShapes::apply() {
 void dialogFileShapes::closeDialog() {
     hide();
     // Unloaded once the click that closed it has been handled.
-    QTimer::singleShot(0, [] { unloadForm<dialogFileShapes>(); });
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible()) unloadForm<dialogFileShapes>(); // not when opened again meanwhile
+    });
 }
 
 namespace {

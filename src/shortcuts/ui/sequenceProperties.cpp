@@ -123,5 +123,7 @@ void sequenceProperties::saveButton_Click() {
 void sequenceProperties::closeEvent(QCloseEvent* event) {
     event->accept();
     shell().masters().cmdPlaybackMode_Click();
-    QTimer::singleShot(0, [] { unloadForm<sequenceProperties>(); });
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible()) unloadForm<sequenceProperties>(); // not when opened again meanwhile
+    });
 }
