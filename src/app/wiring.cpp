@@ -5,6 +5,7 @@
 #include "effects/fogControl.h"
 #include "masters/ui/mastersConsole.h"
 #include "effects/ui/frmFogControl.h"
+#include "effects/ui/dialogFileShapes.h"
 #include "output/ui/outputWindows.h"
 #include "profiles/ui/profilesServiceImpl.h"
 #include "output/DmxOutput.h"
@@ -36,6 +37,7 @@ void startPlayback(Shell& s) { s.engine<PlaybackFrame>(); }
 void startEffects(Shell& s) {
     s.engine<FogControl>();
     attachFogWindow(s);
+    attachShapeBrowser(s);
 }
 
 void startProfiles(Shell& s) { registerProfiles(s); }

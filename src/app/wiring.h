@@ -14,7 +14,7 @@ void startOutput(Shell& s);
 void startPlayback(Shell& s);
 // Profiles: the profile editor is the profiles service.
 void startProfiles(Shell& s);
-// Effects: fog control is the effects service.
+// Effects: fog control is the effects service; it also opens the shape browser.
 void startEffects(Shell& s);
 // Show file: the show engine is the show service.
 void startShow(Shell& s);

@@ -4,6 +4,7 @@
 #include "console/sceneRecording.h"
 #include "console/timeControls.h"
 #include "shell/services/audioService.h"
+#include "shell/services/consoleService.h"
 #include "shell/services/controlService.h"
 #include "shell/services/effectsService.h"
 #include "shell/services/mastersService.h"
@@ -77,6 +78,20 @@ bool ConsoleKeys::wingPlayback(int32_t delta) {
     return true;
 }
 
+// The wing's save key: presses Save of a shown Sequence Properties dialog
+// (naming an unsaved sequence after the page's next button), else opens it.
+void ConsoleKeys::wingSave() {
+    ShortcutsService& pages = shell().shortcuts();
+    if (!pages.sequencePropertiesVisible()) {
+        shell().console().SaveSeq_Click();
+        return;
+    }
+    int32_t home = 0;
+    const bool unsaved = shell().playback().getCurrentSequence(shell().state.currentPlayback, home).isEmpty();
+    pages.saveSequenceProperties(unsaved ? QStringLiteral("Sequence %1").arg(pages.currentPageButtonCount() + 1)
+                                         : QString());
+}
+
 bool ConsoleKeys::recieveMidiNote(const QString& theNote, const QString& theChannel, const QString& velocity) {
     if (!shell().masters().tessalyControlWing() || theChannel.trimmed() != QLatin1String("1")) return false;
     bool ok = false;
@@ -99,6 +114,7 @@ bool ConsoleKeys::recieveMidiNote(const QString& theNote, const QString& theChan
     case 36: return onPress([&] { run.release(); });
     case 37: return onPress([&] { run.stepBack(); });
     case 38: return onPress([&] { run.stepForward(); });
+    case 39: return onPress([&] { wingSave(); });
     case 40: return onPress([&] { run.cmdCreateNew_Click(2); });
     case 41: return onPress([&] { recording.removeScene(); });
     case 42: return onPress([&] { recording.recordAndAdd(); });

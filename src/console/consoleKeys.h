@@ -31,6 +31,7 @@ public:
 private:
     bool wingFade(int32_t delta);
     bool wingPlayback(int32_t delta);
+    void wingSave();
     RunControls& run;
     SceneRecording& recording;
     TimeControls& times;

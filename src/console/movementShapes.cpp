@@ -117,6 +117,8 @@ bool MovementShapes::saveCurrentShapeFunction(const QString& filenameToSave) {
         return false;
     }
     m.sequenceChanged = false;
+    // The browser's preview pictures show the new shape too.
+    shell().effects().updateShapePictures();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The engine of fog and haze control. For now it keeps the per-channel list
 // that follows the show's channel count; the controller itself comes later.
+// It also opens the stored-shapes browser (shapePreview) for the others.
 // One per shell: shell().engine<FogControl>(); while it lives it is the
 // effects service of the shell.
 
@@ -15,6 +16,14 @@ class FogWindow {
 public:
     virtual ~FogWindow() = default;
     virtual void show() = 0;
+};
+
+// The stored-shapes browser as the engine opens it; the window library attaches it.
+class ShapeBrowserWindow {
+public:
+    virtual ~ShapeBrowserWindow() = default;
+    virtual void show(bool append) = 0;
+    virtual void updateShapePictures() = 0;
 };
 
 class FogControl : public EffectsService {
@@ -34,7 +43,16 @@ public:
         if (window) window->show();
     }
 
+    void attachShapeBrowser(std::unique_ptr<ShapeBrowserWindow> w) { shapeBrowser = std::move(w); }
+    void showShapeBrowser(bool append) override {
+        if (shapeBrowser) shapeBrowser->show(append);
+    }
+    void updateShapePictures() override {
+        if (shapeBrowser) shapeBrowser->updateShapePictures();
+    }
+
 private:
     std::vector<int32_t> fogChannels; // index 0 unused
     std::unique_ptr<FogWindow> window;
+    std::unique_ptr<ShapeBrowserWindow> shapeBrowser;
 };

@@ -118,6 +118,11 @@ void MastersEngine::playbackFaderGo(int32_t number) {
     shell().playback().setChaseMode(number, 0, false);
 }
 
+void MastersEngine::applyPlaybackFader(int32_t number) {
+    const auto it = playbackFaders.find(number);
+    if (it != playbackFaders.end()) playbackFaderMoved(number, it->second.fader, false);
+}
+
 void MastersEngine::showActivePlayback(int32_t number) {
     activePlayback = number;
     changed();

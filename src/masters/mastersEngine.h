@@ -63,6 +63,7 @@ public:
     void playbackFaderMoved(int32_t number, int32_t value, bool dragged);
     void playbackFaderGo(int32_t number);
     void showActivePlayback(int32_t number) override;
+    void applyPlaybackFader(int32_t number) override;
     void unloadPlaybackFaders();
 
     // Top bar.

@@ -75,6 +75,7 @@ public:
 
     // ---- Windows ----------------------------------------------------------------------
     int32_t DocumentCount() const override { return int32_t(playbackWindows.size()); }
+    bool playbackWindowActive() const override { return attachedView && attachedView->playbackWindowActive(); }
     // The window in position i (1..DocumentCount); null outside.
     PlaybackWindowSlot* slotAt(int32_t i) const;
     // The first window numbered n; null when none.

@@ -54,4 +54,6 @@ public:
     virtual void windowUnloaded(PlaybackWindowSlot& slot) { (void)slot; }
     // The frame's caption (the console's status line).
     virtual void captionChanged(const QString& caption) { (void)caption; }
+    // Whether the frame's active child window is a playback window.
+    virtual bool playbackWindowActive() const { return false; }
 };

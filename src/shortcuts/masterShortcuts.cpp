@@ -4,6 +4,7 @@
 #include "platform/prompts.h"
 #include "shell/libParsePath.h"
 #include "shell/miscGlobalFunctions.h"
+#include "shell/services/mastersService.h"
 #include "shell/services/playbackService.h"
 #include "shell/services/showService.h"
 #include "shell/shell.h"
@@ -120,6 +121,8 @@ void MasterShortcuts::checkActivePlaybacks(const QString& name) {
 
 void MasterShortcuts::removeEntry(int32_t button) {
     if (button < 1 || button > buttonCount) return;
+    // Outside a playback window the first playback fader is applied to its dimmer first.
+    if (!shell().playback().playbackWindowActive()) shell().masters().applyPlaybackFader(1);
     const QString e = entry(button);
     // Only a regular sequence file named by a non-empty, relative entry may go:
     // an empty entry must never name the Sequences folder itself.

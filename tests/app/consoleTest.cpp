@@ -2,6 +2,7 @@
 // program folder, its windows opened from the menus and the toolbar.
 
 #include "app/console.h"
+#include "effects/ui/dialogFileShapes.h"
 #include "effects/ui/frmFogControl.h"
 #include "masters/ui/Submaster.h"
 #include "masters/ui/frmTop.h"
@@ -24,6 +25,7 @@
 #include "playback/ui/frmPlayBackControl.h"
 #include "playback/ui/frmPlayBackManager.h"
 #include "profiles/ui/Light_Editor.h"
+#include "shell/services/consoleService.h"
 #include "shell/services/effectsService.h"
 #include "shell/services/mainWindowService.h"
 #include "shell/services/outputService.h"
@@ -35,6 +37,7 @@
 #include "shell/ui/windowRegistry.h"
 #include "shortcuts/ui/frmSequenceShortcuts.h"
 #include "shortcuts/ui/masterShortcutWindows.h"
+#include "shortcuts/ui/sequenceProperties.h"
 #include "show/ui/Options.h"
 #include "show/ui/frmBackupRestore.h"
 #include "support/fakePlatform.h"
@@ -43,7 +46,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTableWidget>
@@ -390,4 +395,34 @@ TEST(Console, unusableProgramFolderEndsTheProgram) {
         EXPECT_TRUE(err.contains(c.folder)) << err.toStdString();
         EXPECT_TRUE(err.contains(c.reason)) << err.toStdString();
     }
+}
+
+// The stored-shapes browser and the Sequence Properties dialog as the running
+// program reaches them: through the effects, console and pages services.
+TEST(Console, shapeBrowserAndSequencePropertiesAreReachable) {
+    RunningConsole r;
+    Shell& s = r.c->shell();
+    QDir(r.dir.path()).mkpath(QStringLiteral("Shapes"));
+    // Two steps: pan 10 then 20, tilt 50; then the shift steps and group size.
+    ASSERT_TRUE(writeWholeFile(r.dir.path() + QStringLiteral("/Shapes/Swing.YSH"),
+                               QByteArray::fromHex("0200" "0a003200" "14003200" "00" "0000")));
+    s.effects().showShapeBrowser(true);
+    dialogFileShapes* browser = loadedForm<dialogFileShapes>();
+    ASSERT_NE(browser, nullptr);
+    EXPECT_TRUE(browser->isVisible());
+    EXPECT_TRUE(browser->myAppend);
+    ASSERT_TRUE(browser->selectFile(QStringLiteral("Swing.YSH")));
+    EXPECT_EQ(browser->Picture1->shape().size(), 2u);
+    // No fixture is selected: the console's own message, nothing loaded.
+    browser->btnOk->click();
+    EXPECT_TRUE(r.prompts().messages.contains(
+        QStringLiteral(" No fixtures are Selected,Please select Fixtures Using the Fixture List")));
+    s.effects().updateShapePictures();
+    EXPECT_TRUE(QFileInfo::exists(r.dir.path() + QStringLiteral("/Images/Shapes/Swing.bmp")));
+
+    s.console().SaveSeq_Click();
+    const sequenceProperties* dialog = loadedForm<sequenceProperties>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(s.shortcuts().sequencePropertiesVisible());
 }

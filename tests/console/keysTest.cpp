@@ -35,7 +35,12 @@ struct Masters : MastersService {
     void cmdMasterPause_Click() override { note("master pause"); }
 };
 struct Shortcuts : ShortcutsService {
+    bool dialogShown = false;
     void pressActivePageButton() override { note("page reloaded"); }
+    void showSequenceProperties(int32_t p) override { note(QStringLiteral("dialog(%1)").arg(p)); }
+    bool sequencePropertiesVisible() override { return dialogShown; }
+    void saveSequenceProperties(const QString& name) override { note(QStringLiteral("save(%1)").arg(name)); }
+    int32_t currentPageButtonCount() override { return 4; }
 };
 struct Control : ControlService {
     void sendWingNoteOn(int32_t, int32_t n, int32_t) override { note(QStringLiteral("light on %1").arg(n)); }
@@ -52,11 +57,11 @@ struct KeyDesk {
     FakeSelection& sel = ts.get().provide<PatchService>(std::make_unique<FakeSelection>());
     Masters& masters = ts.get().provide<MastersService>(std::make_unique<Masters>());
     Console& console = ts.get().engine<Console>();
+    Shortcuts& pages = ts.get().provide<ShortcutsService>(std::make_unique<Shortcuts>());
     KeyDesk() {
         journal = &log;
         ts.get().provide<EffectsService>(std::make_unique<Effects>());
         ts.get().provide<AudioService>(std::make_unique<Audio>());
-        ts.get().provide<ShortcutsService>(std::make_unique<Shortcuts>());
         ts.get().provide<ControlService>(std::make_unique<Control>());
         ts.get().state.resize(16);
         pb.documents = 3;
@@ -169,6 +174,30 @@ TEST(ControlWing, OtherChannelsOrNoWingAreNotHandledAndPlaybackModeSwitchesFirst
     EXPECT_TRUE(d.log.isEmpty()); // 39 and 40 never switch the mode
     EXPECT_FALSE(d.wing(20, 127));
     EXPECT_EQ(d.log.join(","), "programming mode");
+}
+
+// The save key opens the Sequence Properties dialog; pressed again while it
+// shows, it saves, naming a sequence without a file after the next button.
+TEST(ControlWing, SaveKeyOpensTheDialogThenSaves) {
+    const struct {
+        bool shown;
+        const char* file;
+        const char* want;
+    } cases[] = {
+        {false, nullptr, "dialog(2)"},
+        {true, nullptr, "save(Sequence 5)"},
+        {true, "Club\\Intro.YSQ", "save()"}, // a loaded sequence keeps the dialog's name
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.want);
+        KeyDesk d;
+        d.pb.steps[2] = 3;
+        d.pages.dialogShown = c.shown;
+        if (c.file) d.pb.files[2] = QString::fromLatin1(c.file);
+        EXPECT_TRUE(d.wing(39, 127));
+        EXPECT_FALSE(d.wing(39, 0));
+        EXPECT_EQ(d.log.join(","), c.want);
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "console/consoleFakes.h"
 #include "support/fakePlatform.h"
 #include "profiles/ClsFixture.h"
+#include "shell/services/effectsService.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -213,6 +214,22 @@ TEST(ShapeSave, ACancelledDialogOrANameWithAFolderWritesNothing) {
     EXPECT_FALSE(d.shapes.saveCurrentShapeFunction(QStringLiteral("..\\evil")));
     EXPECT_TRUE(QDir(d.ts.folder() + "/Shapes").entryList(QDir::Files).isEmpty());
     EXPECT_FALSE(QFileInfo::exists(d.ts.folder() + "/evil.YSH"));
+}
+
+// The browser's previews are redrawn after a shape is written, and only then.
+TEST(ShapeSave, AWrittenShapeHasThePreviewPicturesRedrawn) {
+    struct CountingEffects : EffectsService {
+        int redrawn = 0;
+        void updateShapePictures() override { ++redrawn; }
+    };
+    ShapeDesk d;
+    auto& effects = d.ts.get().provide<EffectsService>(std::make_unique<CountingEffects>());
+    d.pb.steps[1] = 2;
+    d.sel.selected = {1};
+    ASSERT_TRUE(d.shapes.saveCurrentShapeFunction(QStringLiteral("swing")));
+    EXPECT_EQ(effects.redrawn, 1);
+    EXPECT_FALSE(d.shapes.saveCurrentShapeFunction(QStringLiteral("..\\evil")));
+    EXPECT_EQ(effects.redrawn, 1);
 }
 
 } // namespace

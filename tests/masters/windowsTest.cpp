@@ -134,6 +134,25 @@ TEST_F(MasterWindows, playbackFaderSetsThePlaybacksDimmer) {
     EXPECT_EQ(loadedForm<Submaster>(), w); // closing only hides it
 }
 
+// Applying a fader sets the dimmer from the value it holds; even at 0 it
+// only dims, it stops nothing (only the operator's drag does).
+TEST_F(MasterWindows, applyingAPlaybackFaderSetsTheDimmerFromItsValue) {
+    runPlayback();
+    ASSERT_TRUE(m.playbackFaders.count(1));
+    m.playbackFaders[1].fader = 25;
+    EXPECT_EQ(sent(), 200); // held, not yet applied
+    shell().masters().applyPlaybackFader(1);
+    EXPECT_EQ(sent(), 50);
+    const bool running = playbackFrame().getChaserFlag(1);
+    m.playbackFaders[1].fader = 0;
+    shell().masters().applyPlaybackFader(1);
+    EXPECT_EQ(sent(), 0);
+    EXPECT_EQ(playbackFrame().getChaserFlag(1), running);
+    EXPECT_FALSE(m.playbackFaders[1].stoppedByFader);
+    shell().masters().applyPlaybackFader(7); // no such strip: nothing happens
+    EXPECT_EQ(sent(), 0);
+}
+
 TEST_F(MasterWindows, masterFadeOutFadesTheDimmerToBlackAndBack) {
     runPlayback();
     shell().masters().masterFaderSetMyValuemem(200, 1);

@@ -5,6 +5,7 @@
 #include "shortcuts/masterShortcuts.h"
 #include "shortcuts/sequenceDataMove.h"
 #include "shortcuts/shortcutPages.h"
+#include "shell/services/mastersService.h"
 #include "shortcuts/shortcutsTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -183,5 +184,24 @@ TEST(MasterShortcuts, RemovalEmptiesEntryNPlusOneAndTrashesOnlyARegularSequenceF
         EXPECT_EQ(trashed.size(), c.trashed ? 1 : 0);
         EXPECT_EQ(t.playback->shortcutPanels, std::vector<int32_t>{c.home});
         EXPECT_EQ(t.show->saves, 1);
+    }
+}
+
+// Removing an entry from outside a playback window first applies playback
+// fader 1 to playback 1's dimmer; from a playback window it does not.
+TEST(MasterShortcuts, RemovalOutsideAPlaybackWindowAppliesTheFirstPlaybackFader) {
+    struct FaderLog : MastersService {
+        std::vector<int32_t> applied;
+        void applyPlaybackFader(int32_t n) override { applied.push_back(n); }
+    };
+    for (bool inPlaybackWindow : {false, true}) {
+        PagesShell t;
+        FaderLog& faders = t.get().provide<MastersService>(std::make_unique<FaderLog>());
+        t.playback->windowActive = inPlaybackWindow;
+        t.get().state.masterShortcutFiles = QStringList(600, QString());
+        t.get().state.masterShortcutFiles[3] = QStringLiteral("Club\\Gone.YSQ");
+        t.get().engine<MasterShortcuts>().removeEntry(2);
+        EXPECT_EQ(faders.applied, inPlaybackWindow ? std::vector<int32_t>{} : std::vector<int32_t>{1});
+        EXPECT_EQ(t.get().state.masterShortcutFiles[3], "");
     }
 }

@@ -47,10 +47,22 @@ public:
         return returnIfFilenameIsLoaded(theFilename, theChaser);
     }
     bool returnGoMode(int32_t n) const override { return loaded.count(n) > 0; }
+    bool playbackWindowActive() const override { return windowActive; }
+    QString getCurrentSequence(int32_t n, int32_t& home) const override {
+        home = n;
+        const auto it = loaded.find(n);
+        return it == loaded.end() ? QString() : it->second;
+    }
+    bool saveSequence(int32_t n, int32_t home, const QString& start, int32_t option, const QString& name) override {
+        saved << QStringLiteral("%1|%2|%3|%4|%5").arg(n).arg(home).arg(start).arg(option).arg(name);
+        return true;
+    }
 
     std::vector<LoadCall> loads;
     std::vector<int32_t> added, fadedOut, cleared, refreshed, shortcutPanels;
     std::map<int32_t, QString> loaded;
+    bool windowActive = false;
+    QStringList saved; // "playback|home|start|option|name"
 };
 
 class FakeShow final : public ShowService {

@@ -90,6 +90,11 @@ frmPlayBackManager::~frmPlayBackManager() {
     while (!subWindows.empty()) detach(*subWindows.begin()->first);
 }
 
+bool frmPlayBackManager::playbackWindowActive() const {
+    const QMdiSubWindow* active = area->activeSubWindow();
+    return active && qobject_cast<frmPlayBackControl*>(active->widget()) != nullptr;
+}
+
 void frmPlayBackManager::buildToolbar() {
     Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));

@@ -41,6 +41,7 @@ public:
     void windowCreated(PlaybackWindowSlot& slot) override { attach(slot); }
     void windowUnloaded(PlaybackWindowSlot& slot) override { detach(slot); }
     void captionChanged(const QString& caption) override { setWindowTitle(caption); }
+    bool playbackWindowActive() const override;
 
     // Every playback window back to dark grey (the activated one colours itself).
     void resetBackColor();

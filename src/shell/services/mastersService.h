@@ -78,6 +78,8 @@ public:
     virtual void submastersBlackOut_Click() {}
     // Marks the current playback's fader strip.
     virtual void showActivePlayback(int32_t number) {}
+    // Applies playback fader n's present value to playback n's dimmer, as a value set (not dragged) would.
+    virtual void applyPlaybackFader(int32_t number) {}
     // Opening the windows: the top bar (the frame's load), the page
     // submasters, the playback faders, the master fade-out ("Grand Master").
     virtual void showTopBar() {}

@@ -46,6 +46,8 @@ public:
     // ---- Frame queries --------------------------------------------------------------------
     // Playbacks that are running.
     virtual int32_t returnNumberOfPlaybacksActive() const { return 0; }
+    // Whether the frame's active child window is a playback window.
+    virtual bool playbackWindowActive() const { return false; }
     // Number of the first visible playback; 1 when none.
     virtual int32_t returnFirstPlayback() const { return 1; }
     // Steps of playback theDoc; 0 when none.

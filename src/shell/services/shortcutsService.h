@@ -32,6 +32,12 @@ public:
     virtual void pressActivePageButton() {}
     // Shows the Sequence Properties save dialog for a playback, kept on top.
     virtual void showSequenceProperties(int32_t playbackNumber) {}
+    // Whether the Sequence Properties dialog is shown.
+    virtual bool sequencePropertiesVisible() { return false; }
+    // Presses the shown dialog's Save; a non-empty name first replaces the one in its name box.
+    virtual void saveSequenceProperties(const QString& buttonName) {}
+    // How many buttons the shown page holds.
+    virtual int32_t currentPageButtonCount() { return 0; }
     // The multi-button wizard's collection of sequences: emptied, one added.
     virtual void setMultiCollectionToNothing() {}
     virtual void addToMultiCollection(const QString& theName) {}

@@ -2,10 +2,12 @@
 
 #include "shell/services/shortcutsService.h"
 #include "shell/shell.h"
+#include "shell/ui/Formontop.h"
 #include "shell/ui/windowRegistry.h"
 #include "shortcuts/shortcutPages.h"
 #include "shortcuts/ui/frmSequenceShortcuts.h"
 #include "shortcuts/ui/masterShortcutWindows.h"
+#include "shortcuts/ui/sequenceProperties.h"
 
 namespace {
 
@@ -44,6 +46,26 @@ public:
         w.show();
         w.raise();
     }
+    // Opened afresh for the playback, modeless and above the others.
+    void showSequenceProperties(int32_t playbackNumber) override {
+        unloadForm<sequenceProperties>();
+        sequenceProperties& w = form<sequenceProperties>();
+        w.setPlayback(playbackNumber);
+        Formontop::setFormOnTop(&w, -1);
+        w.show();
+        w.raise();
+    }
+    bool sequencePropertiesVisible() override {
+        const sequenceProperties* w = loadedForm<sequenceProperties>();
+        return w && w->isVisible();
+    }
+    void saveSequenceProperties(const QString& buttonName) override {
+        sequenceProperties* w = loadedForm<sequenceProperties>();
+        if (!w) return;
+        if (!buttonName.isEmpty()) w->setButtonName(buttonName);
+        w->saveButton_Click();
+    }
+    int32_t currentPageButtonCount() override { return pages().currentPageButtonCount; }
 };
 
 } // namespace
