@@ -19,6 +19,7 @@
 #include "playback/playbackFrame.h"
 #include "playback/ui/frmPlayBackControl.h"
 #include "playback/ui/frmPlayBackManager.h"
+#include "shell/services/mastersService.h"
 #include "shell/services/playbackService.h"
 #include "shell/ui/Main.h"
 #include "shortcuts/masterShortcuts.h"
@@ -27,11 +28,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -46,6 +51,7 @@ PlatformServices deskServices() {
     services.prompts = std::make_unique<FakePrompts>();
     services.placement = std::make_unique<FakePlacementStore>();
     services.timers = std::make_unique<FakeTimerFactory>();
+    services.clock = std::make_unique<FakeClock>();
     services.ftdi = std::make_unique<FakeFtdiDriver>();
     services.portIo.reset();
     services.deviceArrival.reset();
@@ -90,6 +96,14 @@ TEST(ConsoleBandRound, recordSaveFileInMasterTableAndPlayAtTheInterface) {
     s.engine<DmxOutput>().clkCorvellDmxDongle_Click();
     PlaybackFrame& frame = s.engine<PlaybackFrame>();
     auto& tick = static_cast<FakeTickTimer&>(frame.HiResTimer1());
+    auto& clock = static_cast<FakeClock&>(s.clock());
+    // Ticks of the refresh timer, 50 ms apart.
+    auto run = [&](int ticks) {
+        for (int i = 0; i < ticks; ++i) {
+            clock.ms += 50;
+            tick.fire(true);
+        }
+    };
     auto slot = [&](int ch) {
         const auto f = port.frames();
         return f.empty() ? -1 : int(f.back()[size_t(2 + ch)]);
@@ -104,41 +118,69 @@ TEST(ConsoleBandRound, recordSaveFileInMasterTableAndPlayAtTheInterface) {
 
     // Steps without fades, so each GO shows its levels at the next ticks.
     for (QLineEdit* box : band->txtfadeTime) box->setText(QStringLiteral("0"));
+    // Two dimmer channels (unpatched channels are never loaded back).
     ChannelModel& m = s.state;
+    for (int ch = 1; ch <= 2; ++ch) {
+        m.channelType[ch] = QStringLiteral("dimmer");
+        m.channelFades[size_t(ch)] = 1;
+    }
     for (int j = 0; j < 3; ++j) {
         for (int ch = 1; ch <= 2; ++ch) {
             m.channelOwner[size_t(ch)] = 2;
             m.channelOutput[size_t(ch)] = recorded[j][ch - 1];
         }
-        (j == 0 ? band->bt_store : band->cmdRecordAndAddScene)->click();
+        band->cmdRecordAndAddScene->click();
     }
+    // Recording over the last step again keeps the count.
+    band->bt_store->click();
     ASSERT_EQ(s.playback().getMaxSteps(2), 3);
     EXPECT_EQ(band->cmdSaveChanges->text(), QStringLiteral("Save Changes As Button"));
-    for (int j = 1; j <= 3; ++j)
-        for (int ch = 1; ch <= 2; ++ch)
-            EXPECT_EQ(s.playback().sendChaserValueFromPlayback(ch, j, 2), recorded[j - 1][ch - 1]) << j << ch;
+
+    // Steps change at once: no fading from scene to scene.
+    band->chkFade->click();
+    band->chkFade->click();
+    EXPECT_FALSE(band->chkFade->isChecked());
+    // GO puts the playback on Play Trigger (one step per GO), which the file keeps.
+    band->BTON->click();
+    EXPECT_EQ(band->stepNumber->styleSheet(), QStringLiteral("QLabel#stepNumber { color: #00c000; }"));
 
     // Saved from the playback's window, filed under MASTER button 1 (entry 2).
     const QString file = s.programPath("Sequences\\Band\\Recorded.YSQ");
+    // The save dialog offers folders that exist.
+    QDir().mkpath(QFileInfo(file).absolutePath());
     prompts.files.push_back(file);
     frmPlayBackControl* window = c.frame().playbackWindow(2);
     ASSERT_NE(window, nullptr);
     menuEntry(window->clkMenu, QStringLiteral("Save Changes to current Sequence Cuelist"))->trigger();
-    ASSERT_TRUE(QFile::exists(file));
+    ASSERT_TRUE(QFile::exists(file)) << prompts.messages.join(QLatin1Char('|')).toStdString() << " asked "
+                                     << prompts.fileRequests.size() << " " << file.toStdString();
     MasterShortcuts& master = s.engine<MasterShortcuts>();
     master.dropFiles(1, {file});
     ASSERT_EQ(m.masterShortcutFiles.value(2), QStringLiteral("Band\\Recorded.YSQ"));
 
-    // Everything cleared, then loaded back from the MASTER button and gone through with GO.
+    // Everything cleared, then loaded back from the MASTER button (which starts
+    // step 1) and gone through with GO.
     band->cmdCreateNew[2]->click();
-    for (int i = 0; i < 10; ++i) tick.fire(true);
+    run(10);
+    {
+        frmPlayBackControl* w2 = c.frame().playbackWindow(2);
+        prompts.files.push_back(file);
+        prompts.answers.push_back(msgBox::No);
+        menuEntry(w2->clkMenu, QStringLiteral("Load Seqence Cuelist"))->trigger();
+        }
     master.pressLeft(1, false);
     ASSERT_EQ(s.state.currentPlayback, 2);
     ASSERT_EQ(s.playback().getMaxSteps(2), 3);
+    // A MASTER press starts the sequence at dimmer 0: the band's dimmer brings it up.
+    EXPECT_EQ(s.playback().getDimmerValue(2), 0);
+    band->sldrDimmer->setValue(40);
+    band->sldrDimmer->setValue(100);
+    EXPECT_EQ(s.playback().getDimmerValue(2), 100);
+    EXPECT_EQ(band->lblPlaybackDimmer->text(), QStringLiteral("Playback Dimmer: 100%"));
     for (int j = 1; j <= 3; ++j) {
-        band->BTON->click();
-        for (int i = 0; i < 40; ++i) tick.fire(true);
-        EXPECT_EQ(slot(1), recorded[j - 1][0]) << "step " << j;
+        if (j > 1) band->BTON->click();
+        run(200);
+                EXPECT_EQ(slot(1), recorded[j - 1][0]) << "step " << j;
         EXPECT_EQ(slot(2), recorded[j - 1][1]) << "step " << j;
         EXPECT_EQ(band->stepNumber->text(), QStringLiteral("%1:3").arg(j));
     }
