@@ -103,6 +103,20 @@ TEST(ConsoleBand, sitsOnTheMainWindowAndTakesItsDisplays) {
     EXPECT_TRUE(d.console.run.blackoutLatched);
 }
 
+TEST(ConsoleBand, theDimmerShownIsTheCurrentPlaybacksAndADragSetsIt) {
+    BandDesk d;
+    d.pb.dimmer[3] = 70;
+    d.ts.get().state.currentPlayback = 3;
+    d.main().returnSequenceNameForCurrentChaser();
+    EXPECT_EQ(d.band->sldrDimmer->value(), 70);
+    EXPECT_EQ(d.band->lblPlaybackDimmer->text(), QStringLiteral("Playback Dimmer: 70%"));
+    EXPECT_TRUE(d.pb.calls.filter(QStringLiteral("setDimmer")).isEmpty());
+    d.band->sldrDimmer->setValue(0);
+    EXPECT_EQ(d.pb.dimmer[3], 0);
+    EXPECT_EQ(ConsoleBand::faceColour(d.band->sldrDimmer), 0);
+    EXPECT_EQ(d.band->lblPlaybackDimmer->text(), QStringLiteral("Playback Dimmer: 0%"));
+}
+
 TEST(ConsoleBand, stepNumberTakesTheSmallerTypeFromStepOneThousand) {
     BandDesk d;
     struct Case {

@@ -3,6 +3,7 @@
 #include "console/console.h"
 #include "console/ui/ConsoleBand.h"
 #include "console/ui/consoleMenus.h"
+#include "shell/services/playbackService.h"
 #include "shell/shell.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/windowRegistry.h"
@@ -29,7 +30,8 @@ QString ConsoleMainWindowService::returnSequenceNameForCurrentChaser() {
     Console* c = ConsoleBand::engine();
     if (!c) return {};
     const QString name = c->run.returnSequenceNameForCurrentChaser();
-    if (ConsoleBand* b = band()) b->refresh();
+    // The dimmer shown is the current playback's, so a drag starts from its real level.
+    if (ConsoleBand* b = band()) b->showDimmer(shell().playback().getDimmerValue(shell().state.currentPlayback));
     return name;
 }
 
