@@ -194,6 +194,24 @@ TEST(ConsoleBand, buttonsReachTheCurrentPlaybackAndShowTheEnginesState) {
     EXPECT_EQ(d.band->cmdSaveChanges->text(), QStringLiteral("Save Changes As Button"));
 }
 
+TEST(ConsoleBand, sceneListJumpsToTheChosenStepOnAutoTrigger) {
+    BandDesk d;
+    d.pb.steps[2] = 3;
+    emit d.band->sceneMenu->aboutToShow();
+    EXPECT_EQ(entryTexts(d.band->sceneMenu),
+              QStringList({QStringLiteral("Look 1"), QStringLiteral("Look 2"), QStringLiteral("Look 3")}));
+    d.pb.calls.clear();
+    d.band->sceneMenu->actions().at(1)->trigger();
+    EXPECT_EQ(d.pb.calls, QStringList({QStringLiteral("fadeTo(2,2)"), QStringLiteral("mode(2,0)")}));
+}
+
+TEST(ConsoleBand, saveMultiNeedsTwoActivePlaybacks) {
+    BandDesk d;
+    d.band->cmdSaveMulti->click();
+    EXPECT_EQ(d.ts.prompts().messages,
+              QStringList({QStringLiteral("More Than 1 Playback must be active to Save Multi button")}));
+}
+
 TEST(ConsoleBand, aTimeBoxTakesATypedNumberAndIgnoresAnythingElse) {
     BandDesk d;
     struct Case {
