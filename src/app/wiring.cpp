@@ -2,6 +2,7 @@
 
 #include "audio/audioEngine.h"
 #include "console/console.h"
+#include "console/ui/consoleMainWindowService.h"
 #include "effects/fogControl.h"
 #include "masters/ui/mastersConsole.h"
 #include "effects/ui/frmFogControl.h"
@@ -53,6 +54,9 @@ void startMasters(Shell& s) { registerMasters(s); }
 void startAudio(Shell& s) { s.engine<AudioEngine>(); }
 
 void startScheduler(Shell& s) { s.engine<EventEngine>(); }
-void startConsole(Shell& s) { s.engine<Console>(); }
+void startConsole(Shell& s) {
+    s.engine<Console>();
+    attachConsoleBand(s);
+}
 
 } // namespace wiring

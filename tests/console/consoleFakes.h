@@ -85,6 +85,16 @@ public:
         calls << QStringLiteral("new");
         shell().state.currentPlayback = ++documents;
     }
+    void fadeFromCurrentOverride(int32_t p, int32_t step, float) override {
+        calls << QStringLiteral("fadeTo(%1,%2)").arg(p).arg(step);
+    }
+    QString getSceneName(int32_t, int32_t step) const override { return QStringLiteral("  Look %1 ").arg(step); }
+    std::map<int32_t, int32_t> dimmer; // playback -> percent
+    int32_t getDimmerValue(int32_t p) const override { return dimmer.count(p) ? dimmer.at(p) : 100; }
+    void setDimmerValue(int32_t v, int32_t p) override {
+        dimmer[p] = v;
+        calls << QStringLiteral("setDimmer(%1,%2)").arg(p).arg(v);
+    }
     void setWaitForGO(int32_t p, bool wait) override { calls << QStringLiteral("waitForGO(%1,%2)").arg(p).arg(wait); }
 };
 

@@ -2,11 +2,13 @@
 
 #include "shell/fileDrop.h"
 #include "shell/roleResolution.h"
+#include "shell/services/consoleService.h"
 #include "shell/services/controlService.h"
 #include "shell/services/supportService.h"
 #include "shell/shell.h"
 #include "shell/shutdown.h"
 #include "shell/ui/windowFunctions.h"
+#include "shell/ui/windowsKeys.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -70,12 +72,20 @@ void Main::dropEvent(QDropEvent* event) {
     fileDrop::openDroppedFiles(paths);
 }
 
+void Main::setConsoleBand(QWidget* band) { setCentralWidget(band); }
+
 void Main::keyPressEvent(QKeyEvent* event) {
     if (sequenceDetailsHasFocus || !hasShell()) return QMainWindow::keyPressEvent(event);
     shell().control().keyToShortcuts(event->key(), int32_t(event->modifiers()), true);
+    if (const int32_t key = windowsKeys::virtualKey(event->key()))
+        shell().console().Keyshortcuts(key, windowsKeys::shiftState(event->modifiers()));
 }
 
 void Main::keyReleaseEvent(QKeyEvent* event) {
     if (sequenceDetailsHasFocus || !hasShell()) return QMainWindow::keyReleaseEvent(event);
     shell().control().keyToShortcuts(event->key(), int32_t(event->modifiers()), false);
+    // A held key repeats as press-release pairs; only the real release lets go.
+    if (event->isAutoRepeat()) return;
+    if (const int32_t key = windowsKeys::virtualKey(event->key()))
+        shell().console().keyshortcutsup(key, windowsKeys::shiftState(event->modifiers()));
 }

@@ -27,6 +27,9 @@ public:
     bool closeProgram(const QString& startNew = QString());
     // True while the sequence-details box has the focus: keys stay there.
     bool sequenceDetailsHasFocus = false;
+    // The programming console's band fills the window below the menus; the
+    // window takes ownership.
+    void setConsoleBand(QWidget* band);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,187 @@
+// The operator's programming round on the running console's main window:
+// playback 2 chosen from the band's drop-down, levels set, three steps
+// recorded with the band's record buttons, the sequence saved and filed in
+// the MASTER table, loaded from there and gone through with the band's GO,
+// the levels checked at a USB-to-DMX interface.
+
+#include "app/console.h"
+#include "console/ui/ConsoleBand.h"
+#include "output/DmxOutput.h"
+#include "platform/artNetSender.h"
+#include "platform/clock.h"
+#include "platform/deviceArrival.h"
+#include "platform/fileSystem.h"
+#include "platform/ftdiPort.h"
+#include "platform/midiPorts.h"
+#include "platform/monitors.h"
+#include "platform/portIo.h"
+#include "platform/tickTimer.h"
+#include "playback/playbackFrame.h"
+#include "playback/ui/frmPlayBackControl.h"
+#include "playback/ui/frmPlayBackManager.h"
+#include "shell/services/mastersService.h"
+#include "shell/services/playbackService.h"
+#include "shell/ui/Main.h"
+#include "shortcuts/masterShortcuts.h"
+#include "support/fakeFtdiPort.h"
+#include "support/fakePlatform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const int recorded[3][2] = {{60, 120}, {180, 30}, {255, 0}};
+
+// The desktop's services with scripted questions, timers that tick when told
+// and one fake USB-to-DMX interface.
+PlatformServices deskServices() {
+    PlatformServices services = console::desktopServices();
+    services.prompts = std::make_unique<FakePrompts>();
+    services.placement = std::make_unique<FakePlacementStore>();
+    services.timers = std::make_unique<FakeTimerFactory>();
+    services.clock = std::make_unique<FakeClock>();
+    services.ftdi = std::make_unique<FakeFtdiDriver>();
+    services.portIo.reset();
+    services.deviceArrival.reset();
+    services.artNet.reset();
+    return services;
+}
+
+QAction* menuEntry(QMenu* menu, const QString& text) {
+    for (QAction* a : menu->actions())
+        if (a->text() == text) return a;
+    return nullptr;
+}
+
+// Opens the band's playback drop-down and picks the entry of playback n.
+bool choosePlayback(ConsoleBand& band, int n) {
+    emit band.playbackMenu->aboutToShow();
+    for (QAction* a : band.playbackMenu->actions())
+        if (a->data().toInt() == n) {
+            a->trigger();
+            return true;
+        }
+    return false;
+}
+
+} // namespace
+
+TEST(ConsoleBandRound, recordSaveFileInMasterTableAndPlayAtTheInterface) {
+    QTemporaryDir dir;
+    ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
+    console::Console c(dir.path(), deskServices());
+    c.start();
+    QApplication::processEvents();
+    Shell& s = c.shell();
+    auto& prompts = static_cast<FakePrompts&>(s.prompts());
+    ConsoleBand* band = ConsoleBand::shown();
+    ASSERT_NE(band, nullptr);
+    ASSERT_EQ(band->window(), &c.mainWindow());
+
+    FakeFtdiDevice& port = static_cast<FakeFtdiDriver&>(*s.ftdi()).attach();
+    const char record[] = "0001";
+    std::copy(record, record + 4, port.userArea.begin());
+    s.engine<DmxOutput>().clkCorvellDmxDongle_Click();
+    PlaybackFrame& frame = s.engine<PlaybackFrame>();
+    auto& tick = static_cast<FakeTickTimer&>(frame.HiResTimer1());
+    auto& clock = static_cast<FakeClock&>(s.clock());
+    // Ticks of the refresh timer, 50 ms apart.
+    auto run = [&](int ticks) {
+        for (int i = 0; i < ticks; ++i) {
+            clock.ms += 50;
+            tick.fire(true);
+        }
+    };
+    auto slot = [&](int ch) {
+        const auto f = port.frames();
+        return f.empty() ? -1 : int(f.back()[size_t(2 + ch)]);
+    };
+
+    // Two playbacks on the desk; the drop-down makes playback 2 current.
+    while (s.playback().visiblePlaybackCaptions().size() < 2) band->cmdCreateNew[0]->click();
+    ASSERT_TRUE(choosePlayback(*band, 1));
+    EXPECT_EQ(s.state.currentPlayback, 1);
+    ASSERT_TRUE(choosePlayback(*band, 2));
+    ASSERT_EQ(s.state.currentPlayback, 2);
+
+    // Steps without fades, so each GO shows its levels at the next ticks.
+    for (QLineEdit* box : band->txtfadeTime) box->setText(QStringLiteral("0"));
+    // Two dimmer channels (unpatched channels are never loaded back).
+    ChannelModel& m = s.state;
+    for (int ch = 1; ch <= 2; ++ch) {
+        m.channelType[ch] = QStringLiteral("dimmer");
+        m.channelFades[size_t(ch)] = 1;
+    }
+    for (int j = 0; j < 3; ++j) {
+        for (int ch = 1; ch <= 2; ++ch) {
+            m.channelOwner[size_t(ch)] = 2;
+            m.channelOutput[size_t(ch)] = recorded[j][ch - 1];
+        }
+        band->cmdRecordAndAddScene->click();
+    }
+    // Recording over the last step again keeps the count.
+    band->bt_store->click();
+    ASSERT_EQ(s.playback().getMaxSteps(2), 3);
+    EXPECT_EQ(band->cmdSaveChanges->text(), QStringLiteral("Save Changes As Button"));
+
+    // Steps change at once: no fading from scene to scene.
+    band->chkFade->click();
+    band->chkFade->click();
+    EXPECT_FALSE(band->chkFade->isChecked());
+    // GO puts the playback on Play Trigger (one step per GO), which the file keeps.
+    band->BTON->click();
+    EXPECT_EQ(band->stepNumber->styleSheet(), QStringLiteral("QLabel#stepNumber { color: #00c000; }"));
+
+    // Saved from the playback's window, filed under MASTER button 1 (entry 2).
+    const QString file = s.programPath("Sequences\\Band\\Recorded.YSQ");
+    // The save dialog offers folders that exist.
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    prompts.files.push_back(file);
+    frmPlayBackControl* window = c.frame().playbackWindow(2);
+    ASSERT_NE(window, nullptr);
+    menuEntry(window->clkMenu, QStringLiteral("Save Changes to current Sequence Cuelist"))->trigger();
+    ASSERT_TRUE(QFile::exists(file)) << prompts.messages.join(QLatin1Char('|')).toStdString() << " asked "
+                                     << prompts.fileRequests.size() << " " << file.toStdString();
+    MasterShortcuts& master = s.engine<MasterShortcuts>();
+    master.dropFiles(1, {file});
+    ASSERT_EQ(m.masterShortcutFiles.value(2), QStringLiteral("Band\\Recorded.YSQ"));
+
+    // Everything cleared, then loaded back from the MASTER button (which starts
+    // step 1) and gone through with GO.
+    band->cmdCreateNew[2]->click();
+    run(10);
+    {
+        frmPlayBackControl* w2 = c.frame().playbackWindow(2);
+        prompts.files.push_back(file);
+        prompts.answers.push_back(msgBox::No);
+        menuEntry(w2->clkMenu, QStringLiteral("Load Seqence Cuelist"))->trigger();
+        }
+    master.pressLeft(1, false);
+    ASSERT_EQ(s.state.currentPlayback, 2);
+    ASSERT_EQ(s.playback().getMaxSteps(2), 3);
+    // A MASTER press starts the sequence at dimmer 0: the band's dimmer brings it up.
+    EXPECT_EQ(s.playback().getDimmerValue(2), 0);
+    band->sldrDimmer->setValue(40);
+    band->sldrDimmer->setValue(100);
+    EXPECT_EQ(s.playback().getDimmerValue(2), 100);
+    EXPECT_EQ(band->lblPlaybackDimmer->text(), QStringLiteral("Playback Dimmer: 100%"));
+    for (int j = 1; j <= 3; ++j) {
+        if (j > 1) band->BTON->click();
+        run(200);
+                EXPECT_EQ(slot(1), recorded[j - 1][0]) << "step " << j;
+        EXPECT_EQ(slot(2), recorded[j - 1][1]) << "step " << j;
+        EXPECT_EQ(band->stepNumber->text(), QStringLiteral("%1:3").arg(j));
+    }
+}
