@@ -17,6 +17,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFocusEvent>
+#include <QGroupBox>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
@@ -266,4 +268,28 @@ TEST(KeyCodes, qtKeysBecomeTheCodesTheHandlersCompare) {
         EXPECT_EQ(keyCodes::keyCode(e), c.code) << c.qtKey;
         EXPECT_EQ(keyCodes::shiftState(e), c.shift) << c.qtKey;
     }
+}
+
+TEST_F(ShortcutPanel, theFramesRebuildLeavesAPanelThatIsOffOutOfTheWindow) {
+    saveFor(2, "Intro");
+    form<frmPlayBackManager>().show();
+    playbackFrame().clkAddPlaybackControl(2, false, true, false);
+    frmPlayBackControl* w = form<frmPlayBackManager>().playbackWindow(2);
+    const int width = w->width();
+    playbackFrame().refreshShortcuts(0, true); // as after a show load
+    EXPECT_EQ(w->cmdShortcut.size(), 1u);
+    EXPECT_FALSE(w->frmShorstcuts->isVisible());
+    EXPECT_EQ(w->width(), width);
+    w->clkShowShortcuts->trigger();
+    EXPECT_TRUE(w->frmShorstcuts->isVisibleTo(w));
+}
+
+TEST_F(ShortcutPanel, aFocusedButtonShowsItsCaptionInBold) {
+    saveFor(2, "Intro");
+    QPushButton* b = panelOf(2)->cmdShortcut.at(0);
+    QFocusEvent in(QEvent::FocusIn), out(QEvent::FocusOut);
+    QCoreApplication::sendEvent(b, &in);
+    EXPECT_TRUE(b->font().bold());
+    QCoreApplication::sendEvent(b, &out);
+    EXPECT_FALSE(b->font().bold());
 }

@@ -265,7 +265,9 @@ void frmPlayBackControl::clkView_Click() {
 }
 
 void frmPlayBackControl::loadShortcutsOnFrame() {
-    frmShorstcuts->show();
+    // The frame rebuilds every panel after a show load; a window whose panel
+    // is off keeps it out of its layout rather than widening for it.
+    frmShorstcuts->setVisible(eng.state.showPlaybackShortcuts);
     movableButtons.clear();
     draggedButton = nullptr;
     for (QPushButton* b : cmdShortcut) delete b;
