@@ -9,6 +9,7 @@
 #include "shell/services/schedulerService.h"
 #include "shell/services/shortcutsService.h"
 #include "shell/services/controlService.h"
+#include "shell/services/mastersService.h"
 #include "shell/services/playbackService.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/windowRegistry.h"
@@ -518,6 +519,11 @@ void frmPlayBackControl::forwardKey(const QKeyEvent& event, bool down) {
 void frmPlayBackControl::keyPressEvent(QKeyEvent* event) {
     forwardKey(*event, true);
     event->accept();
+}
+
+void frmPlayBackControl::focusInEvent(QFocusEvent* event) {
+    shell().masters().showActivePlayback(eng.myPlaybackNumber());
+    QWidget::focusInEvent(event);
 }
 
 void frmPlayBackControl::keyReleaseEvent(QKeyEvent* event) {

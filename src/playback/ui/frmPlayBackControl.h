@@ -22,6 +22,7 @@ class QPushButton;
 class QRadioButton;
 class QMouseEvent;
 class QKeyEvent;
+class QFocusEvent;
 class QSlider;
 class QTableWidget;
 
@@ -119,6 +120,8 @@ protected:
     // the keyboard triggers, which pass unassigned keys to the main window.
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    // Taking the focus lights this playback's fader strip.
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void buildMenus();
