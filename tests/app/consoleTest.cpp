@@ -20,6 +20,7 @@
 #include "profiles/ui/Light_Editor.h"
 #include "shell/services/effectsService.h"
 #include "shell/services/mainWindowService.h"
+#include "shell/services/mastersService.h"
 #include "shell/services/outputService.h"
 #include "shell/services/playbackService.h"
 #include "shell/services/profilesService.h"
@@ -35,6 +36,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTableWidget>
@@ -311,4 +313,20 @@ TEST(Console, unusableProgramFolderEndsTheProgram) {
         EXPECT_TRUE(err.contains(c.folder)) << err.toStdString();
         EXPECT_TRUE(err.contains(c.reason)) << err.toStdString();
     }
+}
+
+TEST(Console, aKeyTypedInAPlaybackWindowReachesTheConsolesKeys) {
+    RunningConsole r;
+    Shell& s = r.c->shell();
+    auto& frame = form<frmPlayBackManager>();
+    frame.show();
+    s.playback().clkAddPlaybackControl(1, false, true, false);
+    frmPlayBackControl* w = frame.playbackWindow(1);
+    ASSERT_NE(w, nullptr);
+    const bool before = s.masters().returnGrandBlackoutState();
+    // Delete is the console's blackout key.
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier), up(QEvent::KeyRelease, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(w, &down);
+    QApplication::sendEvent(w, &up);
+    EXPECT_NE(s.masters().returnGrandBlackoutState(), before);
 }

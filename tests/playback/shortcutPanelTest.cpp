@@ -8,7 +8,7 @@
 #include "playback/ui/toolbarIcons.h"
 #include "platform/ui/keyCodes.h"
 #include "playbackTestSupport.h"
-#include "shell/services/mainWindowService.h"
+#include "shell/services/consoleService.h"
 #include "shell/services/shortcutsService.h"
 #include "shell/ui/windowRegistry.h"
 #include "support/fakePlatform.h"
@@ -67,11 +67,11 @@ struct RecordingShortcuts : ShortcutsService {
     void checkActivePlaybacks(const QString& sequence) override { recoloured << sequence; }
 };
 
-// The key codes the main window's key handling received.
-struct RecordingKeys : MainWindowService {
+// The key codes the main window's key handling (the console's) received.
+struct RecordingKeys : ConsoleService {
     QStringList keys;
-    void Keyshortcuts(int code, int shift) override { keys << QStringLiteral("down %1/%2").arg(code).arg(shift); }
-    void keyshortcutsup(int code, int shift) override { keys << QStringLiteral("up %1/%2").arg(code).arg(shift); }
+    void Keyshortcuts(int32_t code, int32_t shift) override { keys << QStringLiteral("down %1/%2").arg(code).arg(shift); }
+    void keyshortcutsup(int32_t code, int32_t shift) override { keys << QStringLiteral("up %1/%2").arg(code).arg(shift); }
 };
 
 bool showsIcon(const QWidget& w, int image) {
@@ -235,7 +235,7 @@ TEST_F(ShortcutPanel, aMovedButtonIsRedAndIsDraggedNotPlayed) {
 }
 
 TEST_F(ShortcutPanel, keysInThePlaybackWindowReachTheMainWindowOnce) {
-    auto& main = t.get().provide<MainWindowService>(std::make_unique<RecordingKeys>());
+    auto& main = t.get().provide<ConsoleService>(std::make_unique<RecordingKeys>());
     saveFor(2, "Intro");
     frmPlayBackControl* w = panelOf(2);
     ASSERT_EQ(w->cmdShortcut.size(), 1u);
