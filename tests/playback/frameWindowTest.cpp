@@ -24,6 +24,15 @@ class AllCommandsMainWindow final : public MainWindowService {
 public:
     bool toolbarButtonAvailable(int32_t) override { return true; }
 };
+// The frame window shown with playbacks 3 and 4 visible in it.
+frmPlayBackManager& frameShowingPlaybacks3And4() {
+    playbackTest::makeShow(1);
+    auto& window = form<frmPlayBackManager>();
+    window.show();
+    playbackFrame().clkAddPlaybackControl(3, false, true, false);
+    playbackFrame().clkAddPlaybackControl(4, false, true, false);
+    return window;
+}
 } // namespace
 
 TEST(FrameWindow, showsEveryPlaybackOffscreen) {
@@ -67,12 +76,7 @@ TEST(FrameWindow, showsEveryPlaybackOffscreen) {
 
 TEST(FrameWindow, activatingAPlaybackWindowMakesItTheCurrentPlayback) {
     TestShell t;
-    playbackTest::makeShow(1);
-    auto& window = form<frmPlayBackManager>();
-    window.show();
-    PlaybackFrame& frame = playbackFrame();
-    frame.clkAddPlaybackControl(3, false, true, false);
-    frame.clkAddPlaybackControl(4, false, true, false);
+    auto& window = frameShowingPlaybacks3And4();
     shell().state.currentPlayback = 1;
     window.mdiArea()->setActiveSubWindow(window.subWindowOf(3));
     EXPECT_EQ(shell().state.currentPlayback, 3);
@@ -96,12 +100,8 @@ TEST(FrameWindow, activationCaptionsTheMainWindowsButtonLightsTheStripAndEndsThe
     TestShell t;
     Main& main = t.get().provide<MainWindowService>(std::make_unique<Main>());
     Strips& strips = t.get().provide<MastersService>(std::make_unique<Strips>());
-    playbackTest::makeShow(1);
-    auto& window = form<frmPlayBackManager>();
-    window.show();
+    auto& window = frameShowingPlaybacks3And4();
     PlaybackFrame& frame = playbackFrame();
-    frame.clkAddPlaybackControl(3, false, true, false);
-    frame.clkAddPlaybackControl(4, false, true, false);
     frame.playback(4)->state.theSequenceFilename = shell().programPath("Sequences\\Club\\Warm.YSQ");
     main.captions.clear();
     strips.lit.clear();
