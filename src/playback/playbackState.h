@@ -137,6 +137,7 @@ struct PlaybackState {
     // blue); the next step advance clears it (dark red again).
     bool crossfadeIndicator = false;
     int32_t bpm = 0;                      // last tapped tempo; 0 = none yet
+    QString bpmText;                      // the tempo label: a tap's tempo, or " n" for the fade-time slider
     QString stepNumberText;               // what the step label shows ("3:10", "0")
 
     // ---- Sizing -----------------------------------------------------------------

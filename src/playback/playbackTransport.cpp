@@ -159,6 +159,7 @@ void PlaybackEngine::cmbBeatSync_Click() {
     if (!shell().audio().hasTempoKeeper()) return; // no tempo keeper
     const int32_t tempo = std::max(shell().audio().beatPressed(st.myPlaybackNumber), 1);
     st.bpm = tempo;
+    st.bpmText = QString::number(tempo);
     const double v = (double(st.vsliderFadeTimeMax) / 3.0) * (60.0 / double(tempo));
     st.vsliderFadeTime = std::min(5000, roundHalfEven(v));
     if (st.useSequenceFadeTime && st.isRunning) setUseSequenceFadetime(false);
@@ -333,7 +334,12 @@ void PlaybackEngine::vsliderFadeTime_Scroll() {
     }
     calculateStepFadeValues();
     const int32_t bpm = roundHalfEven(60.0 / (t + 0.0001));
-    if (bpm < 225) shell().audio().resetBpmTimer(st.myPlaybackNumber, bpm);
+    st.bpmText = QLatin1Char(' ') + QString::number(bpm);
+    if (bpm < 225) {
+        // The tempo keeper takes the slider's tempo, and so does the tap value it mirrors.
+        st.bpm = bpm;
+        shell().audio().resetBpmTimer(st.myPlaybackNumber, bpm);
+    }
     refreshFadeProgress();
 }
 

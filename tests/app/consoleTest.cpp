@@ -28,6 +28,7 @@
 #include "shell/services/consoleService.h"
 #include "shell/services/effectsService.h"
 #include "shell/services/mainWindowService.h"
+#include "shell/services/mastersService.h"
 #include "shell/services/outputService.h"
 #include "shell/services/playbackService.h"
 #include "shell/services/profilesService.h"
@@ -49,6 +50,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTableWidget>
@@ -427,4 +429,20 @@ TEST(Console, shapeBrowserAndSequencePropertiesAreReachable) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(s.shortcuts().sequencePropertiesVisible());
+}
+
+TEST(Console, aKeyTypedInAPlaybackWindowReachesTheConsolesKeys) {
+    RunningConsole r;
+    Shell& s = r.c->shell();
+    auto& frame = form<frmPlayBackManager>();
+    frame.show();
+    s.playback().clkAddPlaybackControl(1, false, true, false);
+    frmPlayBackControl* w = frame.playbackWindow(1);
+    ASSERT_NE(w, nullptr);
+    const bool before = s.masters().returnGrandBlackoutState();
+    // Delete is the console's blackout key.
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier), up(QEvent::KeyRelease, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(w, &down);
+    QApplication::sendEvent(w, &up);
+    EXPECT_NE(s.masters().returnGrandBlackoutState(), before);
 }

@@ -132,6 +132,8 @@ TEST_F(MainDisplayTest, fadeTimeSliderShowsItsTimeAndRestartsTheStepsTicks) {
     EXPECT_EQ(boxes[1], QLatin1String("1.5"));
     EXPECT_EQ(eng.state.fadeUpTimes[1], 1.5f);
     EXPECT_EQ(eng.state.pbFadeInMax, 30.0f); // 1.5 s at 20 ticks a second
+    EXPECT_EQ(eng.state.bpmText, QLatin1String(" 40")) << "the tempo label: a blank and 60 / 1.5";
+    EXPECT_EQ(eng.state.bpm, 40);
     // While the main window's slider is held, a running playback's own
     // times follow as well.
     bool& held = main.fadeHeld;

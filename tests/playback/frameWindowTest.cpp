@@ -9,10 +9,12 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QToolBar>
 #include "shell/services/mainWindowService.h"
+#include "shell/services/mastersService.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +24,15 @@ class AllCommandsMainWindow final : public MainWindowService {
 public:
     bool toolbarButtonAvailable(int32_t) override { return true; }
 };
+// The frame window shown with playbacks 3 and 4 visible in it.
+frmPlayBackManager& frameShowingPlaybacks3And4() {
+    playbackTest::makeShow(1);
+    auto& window = form<frmPlayBackManager>();
+    window.show();
+    playbackFrame().clkAddPlaybackControl(3, false, true, false);
+    playbackFrame().clkAddPlaybackControl(4, false, true, false);
+    return window;
+}
 } // namespace
 
 TEST(FrameWindow, showsEveryPlaybackOffscreen) {
@@ -65,16 +76,46 @@ TEST(FrameWindow, showsEveryPlaybackOffscreen) {
 
 TEST(FrameWindow, activatingAPlaybackWindowMakesItTheCurrentPlayback) {
     TestShell t;
-    playbackTest::makeShow(1);
-    auto& window = form<frmPlayBackManager>();
-    window.show();
-    PlaybackFrame& frame = playbackFrame();
-    frame.clkAddPlaybackControl(3, false, true, false);
-    frame.clkAddPlaybackControl(4, false, true, false);
+    auto& window = frameShowingPlaybacks3And4();
     shell().state.currentPlayback = 1;
     window.mdiArea()->setActiveSubWindow(window.subWindowOf(3));
     EXPECT_EQ(shell().state.currentPlayback, 3);
     window.mdiArea()->setActiveSubWindow(window.subWindowOf(4));
     EXPECT_EQ(shell().state.currentPlayback, 4);
     EXPECT_NE(window.playbackWindow(4)->styleSheet(), window.playbackWindow(3)->styleSheet());
+}
+
+TEST(FrameWindow, activationCaptionsTheMainWindowsButtonLightsTheStripAndEndsTheCaption) {
+    struct Main final : MainWindowService {
+        QStringList captions;
+        QString returnSequenceNameForCurrentChaser() override {
+            return QStringLiteral("%1 - Warm").arg(shell().state.currentPlayback);
+        }
+        void setAllPlaybacksCaption(const QString& caption) override { captions << caption; }
+    };
+    struct Strips final : MastersService {
+        std::vector<int32_t> lit;
+        void showActivePlayback(int32_t number) override { lit.push_back(number); }
+    };
+    TestShell t;
+    Main& main = t.get().provide<MainWindowService>(std::make_unique<Main>());
+    Strips& strips = t.get().provide<MastersService>(std::make_unique<Strips>());
+    auto& window = frameShowingPlaybacks3And4();
+    PlaybackFrame& frame = playbackFrame();
+    frame.playback(4)->state.theSequenceFilename = shell().programPath("Sequences\\Club\\Warm.YSQ");
+    main.captions.clear();
+    strips.lit.clear();
+    window.mdiArea()->setActiveSubWindow(window.subWindowOf(3));
+    window.mdiArea()->setActiveSubWindow(window.subWindowOf(4));
+    EXPECT_EQ(main.captions, QStringList({"3 - Warm", "4 - Warm"})) << "the caption follows the new current playback";
+    EXPECT_EQ(strips.lit, (std::vector<int32_t>{3, 4}));
+    const QString heading = frame.playback(4)->state.originalHeading;
+    ASSERT_FALSE(heading.isEmpty());
+    EXPECT_EQ(window.subWindowOf(3)->windowTitle(), frame.playback(3)->state.originalHeading + " : ");
+    EXPECT_EQ(window.subWindowOf(4)->windowTitle(), heading + " : Warm");
+
+    // The window taking the focus lights its strip too.
+    QFocusEvent focus(QEvent::FocusIn);
+    QCoreApplication::sendEvent(window.playbackWindow(3), &focus);
+    EXPECT_EQ(strips.lit.back(), 3);
 }

@@ -7,7 +7,6 @@
 #include "shell/shell.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/windowRegistry.h"
-#include "shell/ui/windowsKeys.h"
 
 #include <QLineEdit>
 #include <QMenuBar>
@@ -162,11 +161,11 @@ void ConsoleMainWindowService::setProgrammingControlsEnabled(bool enabled) {
 }
 
 void ConsoleMainWindowService::Keyshortcuts(int keyCode, int shift) {
-    if (const int32_t key = windowsKeys::virtualKey(keyCode)) shell().console().Keyshortcuts(key, shift);
+    if (keyCode) shell().console().Keyshortcuts(keyCode, shift);
 }
 
 void ConsoleMainWindowService::keyshortcutsup(int keyCode, int shift) {
-    if (const int32_t key = windowsKeys::virtualKey(keyCode)) shell().console().keyshortcutsup(key, shift);
+    if (keyCode) shell().console().keyshortcutsup(keyCode, shift);
 }
 
 void attachConsoleBand(Shell& s) {

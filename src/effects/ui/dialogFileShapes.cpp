@@ -1,5 +1,6 @@
 #include "effects/ui/dialogFileShapes.h"
 
+#include "platform/ui/keyCodes.h"
 #include "effects/fogControl.h"
 #include "platform/safeFile.h"
 #include "shell/services/consoleService.h"
@@ -193,31 +194,22 @@ void dialogFileShapes::closeDialog() {
 }
 
 namespace {
-int shiftOf(const QKeyEvent* key) {
-    const auto m = key->modifiers();
-    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
-}
-// The console's key codes for the keys it acts on; 0 for any other.
+// The keys the console acts on pass to it; the others stay with the list.
 int32_t consoleKeyOf(const QKeyEvent* key) {
-    switch (key->key()) {
-    case Qt::Key_Pause: return 19;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    default: return 0;
-    }
+    const int code = keyCodes::keyCode(*key);
+    for (int acted : {19, 27, 32, 35, 45, 46})
+        if (code == acted) return code;
+    return 0;
 }
 } // namespace
 
 // The console's keys keep working while the browser has the focus.
 void dialogFileShapes::keyPressEvent(QKeyEvent* event) {
-    if (const int32_t code = consoleKeyOf(event)) shell().console().Keyshortcuts(code, shiftOf(event));
+    if (const int32_t code = consoleKeyOf(event)) shell().console().Keyshortcuts(code, keyCodes::shiftState(*event));
     else QWidget::keyPressEvent(event);
 }
 void dialogFileShapes::keyReleaseEvent(QKeyEvent* event) {
-    if (const int32_t code = consoleKeyOf(event)) shell().console().keyshortcutsup(code, shiftOf(event));
+    if (const int32_t code = consoleKeyOf(event)) shell().console().keyshortcutsup(code, keyCodes::shiftState(*event));
     else QWidget::keyReleaseEvent(event);
 }
 

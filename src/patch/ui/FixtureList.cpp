@@ -1,5 +1,6 @@
 #include "patch/ui/FixtureList.h"
 
+#include "platform/ui/keyCodes.h"
 #include "patch/layoutEngine.h"
 #include "shell/services/mainWindowService.h"
 #include "shell/shell.h"
@@ -81,13 +82,13 @@ bool FixtureList::eventFilter(QObject* watched, QEvent* event) {
         }
     } else if (watched == List1 && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         auto* key = static_cast<QKeyEvent*>(event);
-        const int shift = (key->modifiers() & Qt::ShiftModifier ? 1 : 0) | (key->modifiers() & Qt::ControlModifier ? 2 : 0);
+        const int shift = keyCodes::shiftState(*key);
         if (event->type() == QEvent::KeyPress && key->key() == Qt::Key_Delete) {
             shell().mainWindow().removeSelectedFixtures();
             return true;
         }
-        if (event->type() == QEvent::KeyPress) shell().mainWindow().Keyshortcuts(key->key(), shift);
-        else shell().mainWindow().keyshortcutsup(key->key(), shift);
+        if (event->type() == QEvent::KeyPress) shell().mainWindow().Keyshortcuts(keyCodes::keyCode(*key), shift);
+        else shell().mainWindow().keyshortcutsup(keyCodes::keyCode(*key), shift);
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -1,5 +1,6 @@
 #include "patch/ui/fixture.h"
 
+#include "platform/ui/keyCodes.h"
 #include "patch/fixtureMenu.h"
 #include "patch/layoutEngine.h"
 #include "patch/ui/fixtureIconWidget.h"
@@ -21,9 +22,6 @@ namespace {
 constexpr int twipsPerPixel = 15;
 QColor bgr(int colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
 const QString section = QStringLiteral("Fixture Window");
-int modifiers(Qt::KeyboardModifiers m) {
-    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
-}
 int buttonOf(Qt::MouseButton b) { return b == Qt::LeftButton ? 1 : b == Qt::RightButton ? 2 : b == Qt::MiddleButton ? 4 : 0; }
 int buttonsOf(Qt::MouseButtons b) {
     return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) | (b & Qt::MiddleButton ? 4 : 0);
@@ -76,19 +74,19 @@ protected:
                 return;
             }
         }
-        window.engine.Form_MouseDown(buttonOf(e->button()), modifiers(e->modifiers()), t.x(), t.y());
+        window.engine.Form_MouseDown(buttonOf(e->button()), keyCodes::shiftState(e->modifiers()), t.x(), t.y());
     }
     void mouseMoveEvent(QMouseEvent* e) override {
         const QPointF t = e->position() * twipsPerPixel;
-        window.engine.Form_MouseMove(buttonsOf(e->buttons()), modifiers(e->modifiers()), t.x(), t.y());
+        window.engine.Form_MouseMove(buttonsOf(e->buttons()), keyCodes::shiftState(e->modifiers()), t.x(), t.y());
     }
     void mouseReleaseEvent(QMouseEvent* e) override {
         const QPointF t = e->position() * twipsPerPixel;
-        window.engine.Form_MouseUp(buttonOf(e->button()), modifiers(e->modifiers()), t.x(), t.y());
+        window.engine.Form_MouseUp(buttonOf(e->button()), keyCodes::shiftState(e->modifiers()), t.x(), t.y());
     }
     void mouseDoubleClickEvent(QMouseEvent*) override { window.engine.Form_DblClick(); }
-    void keyPressEvent(QKeyEvent* e) override { shell().control().shortcutKeyDown(e->key(), modifiers(e->modifiers())); }
-    void keyReleaseEvent(QKeyEvent* e) override { shell().control().shortcutKeyUp(e->key(), modifiers(e->modifiers())); }
+    void keyPressEvent(QKeyEvent* e) override { shell().control().shortcutKeyDown(keyCodes::keyCode(*e), keyCodes::shiftState(*e)); }
+    void keyReleaseEvent(QKeyEvent* e) override { shell().control().shortcutKeyUp(keyCodes::keyCode(*e), keyCodes::shiftState(*e)); }
 
 private:
     void popupMatrixMenu(const QPoint& at) {

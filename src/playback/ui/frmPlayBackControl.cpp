@@ -4,7 +4,12 @@
 #include "playback/playbackFrame.h"
 #include "platform/prompts.h"
 #include "playback/shortcutPanel.h"
+#include "playback/ui/toolbarIcons.h"
+#include "platform/ui/keyCodes.h"
 #include "shell/services/schedulerService.h"
+#include "shell/services/shortcutsService.h"
+#include "shell/services/controlService.h"
+#include "shell/services/mastersService.h"
 #include "shell/services/playbackService.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/windowRegistry.h"
@@ -14,6 +19,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -69,6 +75,8 @@ QString sequenceTimeText(float seconds) {
 frmPlayBackControl::frmPlayBackControl(PlaybackEngine& engine, QWidget* parent)
     : QWidget(parent), eng(engine) {
     setAttribute(Qt::WA_StyledBackground);
+    // A click on the background gives the window the keys.
+    setFocusPolicy(Qt::ClickFocus);
     followPlaybackNumber();
 
     cmdGo = new QPushButton(QStringLiteral("GO"), this);
@@ -207,6 +215,7 @@ void frmPlayBackControl::buildMenus() {
         if (typed.isEmpty()) return; // cancelled
         if (shortcutPanel::renameSequenceFile(b->toolTip(), typed)) shell().playback().refreshShortcuts(1, true);
     });
+    clkButtonMenu->addAction(QStringLiteral("Move Sequence Shortcut"), this, [this] { clkMoveSequenceShortcut_Click(); });
 
     clkRemoteMenu = new QMenu(QStringLiteral("RemoteMenu"), this);
     clkRemoteMenu->setObjectName(QStringLiteral("clkRemoteMenu"));
@@ -257,12 +266,15 @@ void frmPlayBackControl::clkView_Click() {
 }
 
 void frmPlayBackControl::loadShortcutsOnFrame() {
-    frmShorstcuts->show();
+    // The frame rebuilds every panel after a show load; a window whose panel
+    // is off keeps it out of its layout rather than widening for it.
+    frmShorstcuts->setVisible(eng.state.showPlaybackShortcuts);
+    movableButtons.clear();
+    draggedButton = nullptr;
     for (QPushButton* b : cmdShortcut) delete b;
     cmdShortcut.clear();
     const QStringList entries = shortcutPanel::panelEntries(eng.myPlaybackNumber());
     const auto places = shortcutPanel::buttonPlaces(int32_t(entries.size()));
-    int right = 0, bottom = 0;
     for (qsizetype k = 0; k < entries.size(); ++k) {
         auto* b = new QPushButton(QFileInfo(QString(entries[k]).replace(QLatin1Char('\\'), QLatin1Char('/'))).completeBaseName(),
                                   shortcutCanvas);
@@ -272,9 +284,16 @@ void frmPlayBackControl::loadShortcutsOnFrame() {
         b->setStyleSheet(colourStyle(33023));
         b->installEventFilter(this);
         b->show();
+        cmdShortcut.push_back(b);
+    }
+    fitCanvas();
+}
+
+void frmPlayBackControl::fitCanvas() {
+    int right = 0, bottom = 0;
+    for (const QPushButton* b : cmdShortcut) {
         right = std::max(right, b->geometry().right() + 1);
         bottom = std::max(bottom, b->geometry().bottom() + 1);
-        cmdShortcut.push_back(b);
     }
     shortcutCanvas->resize(std::max(right, 1), std::max(bottom, 1));
 }
@@ -282,13 +301,45 @@ void frmPlayBackControl::loadShortcutsOnFrame() {
 void frmPlayBackControl::checkActivePlaybacks(const QString& theSequence) {
     for (QPushButton* b : cmdShortcut) b->setStyleSheet(colourStyle(33023));
     int32_t running = 0;
-    if (!shell().playback().returnIfFilenameIsRunning(shell().programPath(QStringLiteral("Sequences\\") + theSequence), running))
-        return;
-    for (QPushButton* b : cmdShortcut) {
-        if (b->toolTip() != theSequence) continue;
-        b->setStyleSheet(colourStyle(16711680));
-        return;
+    // The frame is asked with the path relative to "Sequences", as the buttons carry it.
+    if (!theSequence.isEmpty() && shell().playback().returnIfFilenameIsRunning(theSequence, running)) {
+        for (QPushButton* b : cmdShortcut) {
+            if (b->toolTip() != theSequence) continue;
+            b->setStyleSheet(colourStyle(16711680));
+            break;
+        }
     }
+    showRunningIcon(eng.state.isRunning);
+}
+
+void frmPlayBackControl::refreshPlaybackStatusOnShortcuts() {
+    const QString& file = eng.state.theSequenceFilename;
+    if (file.size() <= 5) return;
+    const QString prefix = shell().programPath(QStringLiteral("Sequences")) + QLatin1Char('/');
+    // The stored form of the path: relative to "Sequences", with backslashes.
+    const QString relative = file.mid(prefix.size()).replace(QLatin1Char('/'), QLatin1Char('\\'));
+    shell().shortcuts().checkActivePlaybacks(relative);
+    checkActivePlaybacks(relative);
+}
+
+void frmPlayBackControl::showRunningIcon(bool running) {
+    const int image = running ? 22 : 21;
+    if (image == iconImage) return;
+    iconImage = image;
+    const QIcon icon = toolbarIcon(image);
+    setWindowIcon(icon);
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->setWindowIcon(icon);
+}
+
+void frmPlayBackControl::clkMoveSequenceShortcut_Click() {
+    if (shortcutMenuButton < 0 || size_t(shortcutMenuButton) >= cmdShortcut.size()) return;
+    QPushButton* b = cmdShortcut[size_t(shortcutMenuButton)];
+    b->setStyleSheet(colourStyle(255));
+    if (!isMovable(b)) movableButtons.push_back(b);
+}
+
+bool frmPlayBackControl::isMovable(const QPushButton* button) const {
+    return std::find(movableButtons.begin(), movableButtons.end(), button) != movableButtons.end();
 }
 
 bool frmPlayBackControl::checkForShortcut(const QString& shortcutName, bool playIfFound) {
@@ -304,7 +355,7 @@ void frmPlayBackControl::pressShortcut(QPushButton* button) {
     const QString relative = button->toolTip();
     shortcutPanel::loadShortcutSequence(relative);
     if (shell().scheduler().schedulerRecording()) shell().scheduler().recordEvent(relative, QStringLiteral("Sequence"));
-    checkActivePlaybacks(relative);
+    refreshPlaybackStatusOnShortcuts();
 }
 
 void frmPlayBackControl::clkShowShortcuts_Click() {
@@ -394,26 +445,95 @@ void frmPlayBackControl::showEditCommandDialog() {
     if (row >= 1 && row < msfgSequenceDetail->rowCount()) msfgSequenceDetail->setCurrentCell(row, 8);
 }
 
-bool frmPlayBackControl::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonPress) {
-        for (size_t k = 0; k < cmdShortcut.size(); ++k) {
-            QPushButton* b = cmdShortcut[k];
-            if (b != watched) continue;
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() == Qt::RightButton) {
-                // The right button opens the button menu and plays nothing.
-                if (event->type() == QEvent::MouseButtonPress) {
-                    shortcutMenuButton = int(k);
-                    clkButtonMenu->popup(mouse->globalPosition().toPoint());
-                }
-                return true;
-            }
-            if (event->type() == QEvent::MouseButtonPress) return false;
-            b->setDown(false);
-            pressShortcut(b);
-            return true;
-        }
+bool frmPlayBackControl::shortcutButtonEvent(QPushButton* b, int index, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Tab moves between the buttons as usual.
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
+        if (event->type() == QEvent::KeyPress) forwardKey(*key, true);
+        else if (!key->isAutoRepeat()) forwardKey(*key, false);
+        return true;
     }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        QFont font = b->font();
+        font.setBold(event->type() == QEvent::FocusIn);
+        b->setFont(font);
+        return false;
+    }
+    case QEvent::MouseMove: {
+        if (b != draggedButton) return false;
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint to = b->mapToParent(mouse->position().toPoint()) - grabOffset;
+        b->move(std::max(0, to.x()), std::max(0, to.y()));
+        return true;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        break;
+    default:
+        return false;
+    }
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    if (mouse->button() == Qt::RightButton) {
+        // The right button opens the button menu and plays nothing.
+        if (press) {
+            shortcutMenuButton = index;
+            clkButtonMenu->popup(mouse->globalPosition().toPoint());
+        }
+        return true;
+    }
+    if (isMovable(b)) {
+        // A button being moved is dragged, never played.
+        if (press && mouse->button() == Qt::LeftButton) {
+            draggedButton = b;
+            grabOffset = mouse->position().toPoint();
+            b->raise();
+        } else if (!press && b == draggedButton) {
+            draggedButton = nullptr;
+            fitCanvas();
+        }
+        return true;
+    }
+    if (press) return false;
+    b->setDown(false);
+    pressShortcut(b);
+    return true;
+}
+
+void frmPlayBackControl::forwardKey(const QKeyEvent& event, bool down) {
+    // Tab belongs to the focus chain.
+    if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab) return;
+    const int code = keyCodes::keyCode(event);
+    if (code == 0) return;
+    const int shift = keyCodes::shiftState(event);
+    // Releases, like presses, go to the keyboard triggers alone: they pass
+    // unassigned keys to the main window, which so sees each release once.
+    if (down) shell().control().shortcutKeyDown(code, shift);
+    else shell().control().shortcutKeyUp(code, shift);
+}
+
+void frmPlayBackControl::keyPressEvent(QKeyEvent* event) {
+    forwardKey(*event, true);
+    event->accept();
+}
+
+void frmPlayBackControl::focusInEvent(QFocusEvent* event) {
+    shell().masters().showActivePlayback(eng.myPlaybackNumber());
+    QWidget::focusInEvent(event);
+}
+
+void frmPlayBackControl::keyReleaseEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat()) forwardKey(*event, false);
+    event->accept();
+}
+
+bool frmPlayBackControl::eventFilter(QObject* watched, QEvent* event) {
+    for (size_t k = 0; k < cmdShortcut.size(); ++k)
+        if (cmdShortcut[k] == watched) return shortcutButtonEvent(cmdShortcut[k], int(k), event);
     // Releasing GO of playbacks 1..8 also tells the main window's GO.
     if (watched == cmdGo && event->type() == QEvent::MouseButtonRelease) {
         const int32_t n = eng.myPlaybackNumber();
@@ -455,8 +575,9 @@ void frmPlayBackControl::refreshFromEngine() {
         bar.slider->setValue(std::clamp(bar.value, 0, bar.slider->maximum()));
     }
     lblStepNumber->setText(st.stepNumberText.isEmpty() ? QStringLiteral("0") : st.stepNumberText);
-    lblBPM->setText(st.bpm > 0 ? QString::number(st.bpm) : QString());
+    lblBPM->setText(st.bpmText);
     cmdPause->setStyleSheet(colourStyle(st.isRunning ? 8421504 : 255));
+    showRunningIcon(st.isRunning);
     const QString indicator = colourStyle(st.crossfadeIndicator ? 16711680 : 192);
     chkUseMotionfade->setStyleSheet(indicator);
     ckForceFadeTime->setStyleSheet(indicator);

@@ -7,6 +7,7 @@
 
 #include "playback/playbackViews.h"
 
+#include <QPoint>
 #include <QWidget>
 #include <cstdint>
 #include <vector>
@@ -20,6 +21,8 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QMouseEvent;
+class QKeyEvent;
+class QFocusEvent;
 class QSlider;
 class QTableWidget;
 
@@ -71,8 +74,17 @@ public:
     QMenu* clkButtonMenu = nullptr;
     int shortcutMenuButton = -1;
     void loadShortcutsOnFrame() override;
+    // Buttons of a running sequence blue, the others orange; the window's
+    // icon the lit lamp while this playback runs, the dark one otherwise.
     void checkActivePlaybacks(const QString& theSequence) override;
+    // After this playback's sequence changed: the MASTER buttons, then this panel.
+    void refreshPlaybackStatusOnShortcuts();
     bool checkForShortcut(const QString& shortcutName, bool playIfFound) override;
+    // "Move Sequence Shortcut": the button turns red and can be dragged to
+    // another place on the panel; a press on it no longer plays it (until
+    // the panel is rebuilt).
+    void clkMoveSequenceShortcut_Click();
+    bool isMovable(const QPushButton* button) const;
     // Sets the view flags (sequence data, compact) and applies them.
     void setPlaybackViewMode(bool sequenceData, bool compact);
     void clkShowShortcuts_Click();
@@ -104,12 +116,27 @@ protected:
     // and restarts it on the beat when released.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // Keys typed while the window or its shortcut panel has the focus go to
+    // the keyboard triggers, which pass unassigned keys to the main window.
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    // Taking the focus lights this playback's fader strip.
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void buildMenus();
     void buildViewMenu();
     void pressShortcut(QPushButton* button);
+    bool shortcutButtonEvent(QPushButton* button, int index, QEvent* event);
+    void forwardKey(const QKeyEvent& event, bool down);
+    void showRunningIcon(bool running);
+    void fitCanvas();
     QWidget* shortcutCanvas = nullptr;
+    // The draggable buttons, and the drag under way (the grab point within the button).
+    std::vector<QPushButton*> movableButtons;
+    QPushButton* draggedButton = nullptr;
+    QPoint grabOffset;
+    int iconImage = 0;
     // Sizes the window for its view mode and shortcut panel, stores the
     // settings, and hides the window (a running playback comes back on the
     // next tick).

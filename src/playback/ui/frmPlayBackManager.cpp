@@ -5,7 +5,9 @@
 #include "playback/playbackFrame.h"
 #include "shell/ui/windowFunctions.h"
 #include "playback/ui/toolbarIcons.h"
+#include "shell/libParsePath.h"
 #include "shell/services/mainWindowService.h"
+#include "shell/services/mastersService.h"
 #include "shell/shell.h"
 
 #include <QAction>
@@ -74,9 +76,16 @@ frmPlayBackManager::frmPlayBackManager(QWidget* parent) : QMainWindow(parent) {
         if (!active) return;
         for (auto& [slot, sub] : subWindows) {
             if (sub != active) continue;
-            shell().state.currentPlayback = slot->engine().myPlaybackNumber();
+            const PlaybackState& st = slot->engine().state;
+            shell().state.currentPlayback = st.myPlaybackNumber;
+            MainWindowService& main = shell().mainWindow();
+            main.setAllPlaybacksCaption(main.returnSequenceNameForCurrentChaser());
+            shell().masters().showActivePlayback(st.myPlaybackNumber);
             resetBackColor();
             if (auto* w = qobject_cast<frmPlayBackControl*>(sub->widget())) w->setBackColour(activeColour);
+            // No sequence loaded: the caption ends in " : ".
+            frameEngine->setCaption(*slot, st.originalHeading + QStringLiteral(" : ") +
+                                               libParsePath::ParsePath(st.theSequenceFilename, 4));
             return;
         }
     });

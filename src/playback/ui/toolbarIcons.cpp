@@ -167,6 +167,19 @@ void draw(QPainter& p, int index) {
         p.setBrush(QColor(120, 120, 120));
         p.drawRect(QRectF(12, 23, 8, 6));
         break;
+    case 22: // a lit lamp: a running playback's window (a stopped one shows 21)
+        p.setPen(QPen(QColor(240, 200, 40), 1.6));
+        for (int k = 0; k < 8; ++k) {
+            const double a = k * M_PI / 4;
+            p.drawLine(QPointF(16 + 11 * std::cos(a), 14 + 11 * std::sin(a)),
+                       QPointF(16 + 14 * std::cos(a), 14 + 14 * std::sin(a)));
+        }
+        p.setPen(QPen(ink, 1.6));
+        p.setBrush(QColor(255, 225, 60));
+        p.drawEllipse(QPointF(16, 14), 9, 9);
+        p.setBrush(QColor(120, 120, 120));
+        p.drawRect(QRectF(12, 23, 8, 6));
+        break;
     default: break;
     }
 }
@@ -174,7 +187,7 @@ void draw(QPainter& p, int index) {
 } // namespace
 
 QIcon toolbarIcon(int index) {
-    if (index < 1 || index > 21) return {};
+    if (index < 1 || index > 22) return {};
     QIcon icon;
     for (int scale : {1, 2}) {
         QPixmap pixmap(side * scale, side * scale);

@@ -4,5 +4,7 @@
 
 #include <QIcon>
 
-// The picture of toolbar button 1..21 (an empty icon for other numbers).
+// The picture of toolbar button 1..21, and 22, the lit lamp of a running
+// playback's window (a stopped one shows 21, the dark lamp); an empty icon
+// for other numbers.
 QIcon toolbarIcon(int index);

@@ -1,6 +1,7 @@
 #include "shell/services/controlService.h"
 
 #include "shell/miscGlobalFunctions.h"
+#include "shell/services/consoleService.h"
 #include "shell/shell.h"
 
 ControlService& Shell::control() { return service<ControlService>(); }
@@ -78,3 +79,9 @@ void ControlService::deleteButtonAssignments(const QString& page, const QString&
 void ControlService::StartServer(int32_t&) {}
 void ControlService::StopServer() {}
 void ControlService::updateWebInterface() {}
+
+// No keyboard triggers are assigned while external control is not built, so
+// every key is one without assignment. The main window's key handling is the
+// console's.
+void ControlService::shortcutKeyDown(int keyCode, int shift) { shell().console().Keyshortcuts(keyCode, shift); }
+void ControlService::shortcutKeyUp(int keyCode, int shift) { shell().console().keyshortcutsup(keyCode, shift); }

@@ -46,8 +46,11 @@ public:
     // Rebuilds the web remote's model of pages and buttons.
     virtual void updateWebInterface();
 
-    virtual void shortcutKeyDown(int /*keyCode*/, int /*shift*/) {} // the button pages' keyboard shortcuts
-    virtual void shortcutKeyUp(int /*keyCode*/, int /*shift*/) {}
+    // A key pressed / released in a window that forwards keys (key codes and
+    // shift state as keyCodes gives them): the button pages' keyboard
+    // triggers; a key without assignment goes to the main window's keys.
+    virtual void shortcutKeyDown(int keyCode, int shift);
+    virtual void shortcutKeyUp(int keyCode, int shift);
 
     // The running web server's local address and port; empty and 0 when none runs.
     virtual QString getIP() { return {}; }

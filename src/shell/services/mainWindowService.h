@@ -99,7 +99,8 @@ public:
     virtual void setGroupMenu(const std::vector<std::pair<int, QString>>& entries) { (void)entries; }
 
     virtual QString userMode() { return {}; }                     // "User Only", "Playback Only", ... ; empty = programmer
-    virtual void Keyshortcuts(int /*keyCode*/, int /*shift*/) {}    // the console's key shortcuts
+    // The console's key shortcuts, in the key codes and shift state keyCodes gives.
+    virtual void Keyshortcuts(int /*keyCode*/, int /*shift*/) {}
     virtual void keyshortcutsup(int /*keyCode*/, int /*shift*/) {}
     virtual void checkGroupSelected(int /*group*/) {}              // mark the chosen fixture group (0 = none)
     virtual bool canRemoveFixtures() { return false; }             // removal is offered

@@ -26,6 +26,9 @@ public:
     // The daily button timers and the fade-done check (from the refresh tick).
     virtual void checkTimers() {}
     virtual void checkDoneWithFadeDelay() {}
+    // The MASTER buttons recoloured for a sequence (relative to "Sequences")
+    // whose running state may have changed.
+    virtual void checkActivePlaybacks(const QString& sequence) {}
     // Redraws the current page only.
     virtual void refreshPageOnly() {}
     // Reloads the shown page as a press of its tab would.

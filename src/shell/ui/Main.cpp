@@ -1,5 +1,6 @@
 #include "shell/ui/Main.h"
 
+#include "platform/ui/keyCodes.h"
 #include "shell/fileDrop.h"
 #include "shell/roleResolution.h"
 #include "shell/services/consoleService.h"
@@ -8,7 +9,6 @@
 #include "shell/shell.h"
 #include "shell/shutdown.h"
 #include "shell/ui/windowFunctions.h"
-#include "shell/ui/windowsKeys.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -77,8 +77,7 @@ void Main::setConsoleBand(QWidget* band) { setCentralWidget(band); }
 void Main::keyPressEvent(QKeyEvent* event) {
     if (sequenceDetailsHasFocus || !hasShell()) return QMainWindow::keyPressEvent(event);
     shell().control().keyToShortcuts(event->key(), int32_t(event->modifiers()), true);
-    if (const int32_t key = windowsKeys::virtualKey(event->key()))
-        shell().console().Keyshortcuts(key, windowsKeys::shiftState(event->modifiers()));
+    if (const int32_t key = keyCodes::keyCode(*event)) shell().console().Keyshortcuts(key, keyCodes::shiftState(*event));
 }
 
 void Main::keyReleaseEvent(QKeyEvent* event) {
@@ -86,6 +85,5 @@ void Main::keyReleaseEvent(QKeyEvent* event) {
     shell().control().keyToShortcuts(event->key(), int32_t(event->modifiers()), false);
     // A held key repeats as press-release pairs; only the real release lets go.
     if (event->isAutoRepeat()) return;
-    if (const int32_t key = windowsKeys::virtualKey(event->key()))
-        shell().console().keyshortcutsup(key, windowsKeys::shiftState(event->modifiers()));
+    if (const int32_t key = keyCodes::keyCode(*event)) shell().console().keyshortcutsup(key, keyCodes::shiftState(*event));
 }

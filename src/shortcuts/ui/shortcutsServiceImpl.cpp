@@ -4,6 +4,7 @@
 #include "shell/shell.h"
 #include "shell/ui/Formontop.h"
 #include "shell/ui/windowRegistry.h"
+#include "shortcuts/masterShortcuts.h"
 #include "shortcuts/shortcutPages.h"
 #include "shortcuts/ui/frmSequenceShortcuts.h"
 #include "shortcuts/ui/masterShortcutWindows.h"
@@ -23,6 +24,9 @@ public:
         pages().moveSequenceData(oldStart, newStart, oldEnd, newEnd, activeUniverse);
     }
     void refreshPageOnly() override { pages().refreshPageOnly(); }
+    void checkActivePlaybacks(const QString& sequence) override {
+        shell().engine<MasterShortcuts>().checkActivePlaybacks(sequence);
+    }
     void doneWithFade(bool) override { pages().doneWithFade(); }
     void updateFadeOutText(const QString& sequenceFile, int32_t percent) override {
         pages().updateFadeOutText(sequenceFile, percent);
