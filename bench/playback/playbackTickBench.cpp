@@ -3,9 +3,9 @@
 // rate the options offer) that one tick takes; the goal is under 5 % at
 // 64 universes and 10 playbacks. The 100-step cases also report the
 // resident memory of the process once the playbacks are programmed (goal:
-// under 100 MB; it was 166 MiB while step levels were held in 32 bits, and
-// about 67 MiB once each step is held in the narrowest width its levels
-// need). Long fades measure the per-channel fade work; fades of one tick
+// under 100 MB; 166 MiB while step levels were held in 32 bits, 68 MiB
+// since each step is held in the narrowest width its levels need; the tick
+// took the same share of the period before and after). Long fades measure the per-channel fade work; fades of one tick
 // make every tick change step, which reads whole steps of stored levels.
 // The recording and colour-mixing work of the playbacks is measured beside
 // it.
