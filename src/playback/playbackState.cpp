@@ -46,7 +46,16 @@ int32_t StepLevels::at(int32_t channel, int32_t step) const {
 }
 
 void StepLevels::copyStep(int32_t from, int32_t to) {
-    if (from != to) steps[size_t(to)] = steps[size_t(from)];
+    if (from == to) return;
+    Step& target = steps[size_t(to)];
+    const Step& source = steps[size_t(from)];
+    if (target.width == source.width) {
+        target = source; // reuses the target's array
+    } else {
+        // A copy assigned over the target would leave its old array allocated.
+        Step copy = source;
+        target = std::move(copy);
+    }
 }
 
 void StepLevels::fillZero() {
