@@ -101,9 +101,11 @@ public:
 
 private:
     struct Step {
-        // Exactly one array is in use, the one `width` names; each has
-        // channelCount + 1 elements.
-        uint8_t width = 1;
+        // Exactly one array is in use, the one `width` names (1, 2 or 4
+        // bytes); each has channelCount + 1 elements. Not a character type,
+        // so stores of other tables in a read loop do not force the width
+        // to be read again for every level.
+        int16_t width = 1;
         std::vector<Byte> narrow;
         std::vector<uint16_t> mid;
         std::vector<int32_t> wide;
