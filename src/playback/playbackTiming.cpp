@@ -308,6 +308,8 @@ void PlaybackEngine::advanceToNextStep(bool skipLevels) {
             const int16_t me = int16_t(st.myPlaybackNumber);
             const double factor = st.intensityFactor;
             const StepLevels::Row levels = st.stepValues.row(cs);
+            // Looked up once: a look-up by type for every channel was most of a step change.
+            MastersService& masters = shell().masters();
             for (int32_t c = 1; c <= m.totalChannels; ++c) {
                 if (!m.channelHold[size_t(c)] && !m.channelTouched[size_t(c)] && !isNone(m, c)) {
                     if (m.channelOwner[size_t(c)] == me)
@@ -316,8 +318,8 @@ void PlaybackEngine::advanceToNextStep(bool skipLevels) {
                     st.currentLevels[size_t(c)] = float(levels[c]);
                 }
                 const int16_t v = int16_t(std::clamp(levels[c], -32768, 32767));
-                shell().masters().submasterSetMyValuemem(v, c);
-                shell().masters().masterFaderSetMyValuemem(v, c);
+                masters.submasterSetMyValuemem(v, c);
+                masters.masterFaderSetMyValuemem(v, c);
             }
         }
 
