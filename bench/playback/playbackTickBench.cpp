@@ -8,8 +8,10 @@
 // levels take beside what they took when every level was held in 32 bits
 // (goal for the 100-step case: under 100 MB resident; it was 166 MiB with
 // 32-bit levels and is 68 MiB with each step held in the narrowest width its
-// levels need, the tick taking the same share of the period). The recording
-// and colour-mixing work of the playbacks is measured beside it.
+// levels need; the fading tick took the same share of the period before and
+// after, about 2.7 %, and the step-changing tick about 27 %, now 8 % since
+// the masters service is looked up once per step change). The recording and
+// colour-mixing work of the playbacks is measured beside it.
 
 #include "output/DmxOutput.h"
 #include "playback/playbackEngine.h"
