@@ -99,7 +99,7 @@ void PlaybackEngine::newRefreshPlaybackChannels() {
             m.channelOutput[size_t(c)] = clampLevel(roundHalfEven(state.currentLevels[size_t(c)]));
     };
     for (int32_t i = 1; i <= last; ++i) {
-        const int32_t* levels = state.stepValues.step(i);
+        const StepLevels::Row levels = state.stepValues.row(i);
         for (int32_t c = 1; c <= m.totalChannels; ++c) {
             if (m.channelHold[size_t(c)]) continue;
             if (levels[c] >= 1) {
@@ -163,5 +163,5 @@ int16_t PlaybackEngine::sendChaserValue(int32_t channel, int32_t stepNumber, int
         ensureStepSlot(state.stepCount + 5);
     }
     ensureStepSlot(stepNumber);
-    return int16_t(std::clamp(state.stepValues(channel, stepNumber), -32768, 32767));
+    return int16_t(std::clamp(std::as_const(state.stepValues)(channel, stepNumber), -32768, 32767));
 }

@@ -185,9 +185,8 @@ void PlaybackEngine::recordScene(bool addscene) {
     takeMainDeskTimes();
     ensureStepSlot(st.currentStep);
     const int16_t me = int16_t(st.myPlaybackNumber);
-    int32_t* levels = st.stepValues.step(st.currentStep);
     for (int32_t c = 1; c <= m.totalChannels; ++c)
-        if (m.channelOwner[size_t(c)] == me) levels[c] = m.channelOutput[size_t(c)];
+        if (m.channelOwner[size_t(c)] == me) st.stepValues.set(c, st.currentStep, m.channelOutput[size_t(c)]);
     if (st.sceneNames[st.currentStep].trimmed().isEmpty())
         st.sceneNames[st.currentStep] = QStringLiteral("Scene ") + QString::number(st.currentStep);
     if (!st.sceneJustRecorded) showFadetimeOnMain();
@@ -204,21 +203,22 @@ void PlaybackEngine::updateCurrentSceneValues() {
     ensureStepSlot(st.currentStep);
     const int16_t me = int16_t(st.myPlaybackNumber);
     const float factor = st.intensityFactor;
-    int32_t* levels = st.stepValues.step(st.currentStep);
+    StepLevels& levels = st.stepValues;
+    const int32_t s = st.currentStep;
     for (int32_t c = 1; c <= m.totalChannels; ++c) {
         if (m.channelOwner[size_t(c)] != me) continue;
         const int32_t out = m.channelOutput[size_t(c)];
         if (m.channelIsIntensity[size_t(c)]) {
             if (factor > 0) {
                 const double v = double(out) * (1.0 / double(factor));
-                levels[c] = roundHalfEven(v);
+                levels.set(c, s, roundHalfEven(v));
                 st.currentLevels[size_t(c)] = float(v);
             } else {
-                levels[c] = 0;
+                levels.set(c, s, 0);
                 st.currentLevels[size_t(c)] = 0;
             }
         } else {
-            levels[c] = out;
+            levels.set(c, s, out);
             st.currentLevels[size_t(c)] = float(out);
         }
     }

@@ -56,21 +56,21 @@ void PlaybackEngine::fadeFromCurrent(int32_t stepToFadeTo, bool realFade, int32_
             st.intensityFactor = computeIntensityFactor();
             const float factor = st.intensityFactor;
             const int32_t s = st.currentStep;
-            int32_t* levels = st.stepValues.step(s);
+            StepLevels& levels = st.stepValues;
             for (int32_t c = 1; c <= m.totalChannels; ++c) {
                 if (isNone(m, c)) continue;
-                st.savedStepValues[size_t(c)] = levels[c];
+                st.savedStepValues[size_t(c)] = std::as_const(levels)(c, s);
                 const int32_t out = m.channelOutput[size_t(c)];
                 if (!m.channelIsIntensity[size_t(c)]) {
-                    levels[c] = out;
+                    levels.set(c, s, out);
                     st.currentLevels[size_t(c)] = float(out);
                 } else if (factor > 0) {
                     const float live = float(double(out) / double(factor));
                     st.currentLevels[size_t(c)] = live;
-                    levels[c] = roundHalfEven(live);
+                    levels.set(c, s, roundHalfEven(live));
                 } else {
                     st.currentLevels[size_t(c)] = 0;
-                    levels[c] = 0;
+                    levels.set(c, s, 0);
                 }
             }
             st.restoreSavedStep = true;
@@ -122,11 +122,10 @@ void PlaybackEngine::fadeOutFromCurrent(bool& realFade, int32_t thecurrentStep) 
         }
 
         const int16_t me = int16_t(st.myPlaybackNumber);
-        int32_t* levels = st.stepValues.step(s);
         for (int32_t c = 1; c <= m.totalChannels; ++c) {
             if (isNone(m, c) || m.channelOwner[size_t(c)] != me) continue;
-            st.savedStepValues[size_t(c)] = levels[c];
-            levels[c] = m.channelOutput[size_t(c)];
+            st.savedStepValues[size_t(c)] = std::as_const(st.stepValues)(c, s);
+            st.stepValues.set(c, s, m.channelOutput[size_t(c)]);
             st.currentLevels[size_t(c)] = float(m.channelOutput[size_t(c)]);
         }
 
@@ -136,11 +135,10 @@ void PlaybackEngine::fadeOutFromCurrent(bool& realFade, int32_t thecurrentStep) 
         const int32_t spare = st.stepCount + 1;
         ensureStepSlot(spare);
         st.nextStep = spare;
-        levels = st.stepValues.step(s); // the tables may have grown
+        const StepLevels::Row levels = st.stepValues.row(s); // the tables may have grown
 
         st.intensityFactor = computeIntensityFactor();
         const double factor = st.intensityFactor;
-        int32_t* targets = st.stepValues.step(spare);
         for (int32_t c = 1; c <= m.totalChannels; ++c) {
             bool stacked = false;
             const int32_t answer = shell().playback().returnValueforStep1(c, st.myPlaybackNumber, stacked);
@@ -154,7 +152,7 @@ void PlaybackEngine::fadeOutFromCurrent(bool& realFade, int32_t thecurrentStep) 
                 // Nothing below holds the channel: it stays where it is.
                 target = answer >= 0 ? answer : levels[c];
             }
-            targets[c] = target;
+            st.stepValues.set(c, spare, target);
             st.fadeOutChannels[size_t(c)] = stacked ? 1 : 0;
         }
 
@@ -201,8 +199,8 @@ void PlaybackEngine::crossfadeDrag(int32_t v, bool rising) {
     if (cs < 0 || nx < 0 || cs > st.lastStepSlot() || nx > st.lastStepSlot()) return;
     const int16_t me = int16_t(st.myPlaybackNumber);
     const double factor = st.intensityFactor;
-    const int32_t* from = st.stepValues.step(cs);
-    const int32_t* to = st.stepValues.step(nx);
+    const StepLevels::Row from = st.stepValues.row(cs);
+    const StepLevels::Row to = st.stepValues.row(nx);
     for (int32_t c = 1; c <= m.totalChannels; ++c) {
         const float step = rising ? st.fadeUpSteps[size_t(c)] : st.fadeDownSteps[size_t(c)];
         if ((rising ? !(step < 0) : !(step > 0)) || m.channelOwner[size_t(c)] != me || !m.channelFades[size_t(c)] ||

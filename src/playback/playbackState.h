@@ -13,40 +13,110 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
-// Stored levels of every channel in every step. Laid out step by step so that
-// a tick reading one step for all channels walks memory in order. Levels are
-// whole numbers and are not limited to 0..255 (a scene recorded at a low
-// dimmer stores its level divided back by the dimmer).
+// Stored levels of every channel in every step. Levels are whole numbers and
+// are not limited to 0..255: a scene recorded at a low dimmer stores its
+// level divided back by the dimmer and grand master (up to 255 x 100 x 100).
+// Nearly every level is a DMX value, so each step is held in the narrowest
+// width that keeps all of its levels exactly: one byte while they are all
+// 0..255, two bytes while they are all 0..65535, else four. A step widens
+// when a level that does not fit is written and narrows again when the last
+// such level is overwritten. Each step is one array indexed by channel, so a
+// tick reading one step for all channels walks memory in order.
 class StepLevels {
+    struct Step;
+    // A one-byte level. Not a character type, so the compiler knows a store
+    // to it changes nothing else, and loops that write levels keep the other
+    // tables' addresses in registers.
+    enum class Byte : uint8_t {};
+
 public:
+    // Read-only view of one step's levels, indexed by channel (element 0
+    // unused). It reads the step as it is now, so it stays right while
+    // levels of that step are written; resizing the table invalidates it.
+    class Row {
+    public:
+        int32_t operator[](int32_t channel) const {
+            if (step->width == 1) [[likely]]
+                return int32_t(step->narrow[size_t(channel)]);
+            return step->width == 2 ? int32_t(step->mid[size_t(channel)]) : step->wide[size_t(channel)];
+        }
+
+    private:
+        friend class StepLevels;
+        explicit Row(const Step& s) : step(&s) {}
+        const Step* step;
+    };
+
+    // One stored level, read and written like an int32_t.
+    class Cell {
+    public:
+        operator int32_t() const { return std::as_const(*table).row(step)[channel]; }
+        Cell& operator=(int32_t level) {
+            table->set(channel, step, level);
+            return *this;
+        }
+        Cell& operator=(const Cell& other) { return *this = int32_t(other); }
+        Cell(const Cell&) = default;
+
+    private:
+        friend class StepLevels;
+        Cell(StepLevels& t, int32_t c, int32_t s) : table(&t), channel(c), step(s) {}
+        StepLevels* table;
+        int32_t channel, step;
+    };
+
     // Channels 1..channels, steps 0..lastStep; contents of the cells that
     // remain are kept, new cells are 0.
     void resize(int32_t channels, int32_t lastStep);
     int32_t channels() const { return channelCount; }
     // The highest step index (-1 when empty).
-    int32_t lastStep() const { return stepSlots - 1; }
+    int32_t lastStep() const { return int32_t(steps.size()) - 1; }
     bool contains(int32_t channel, int32_t step) const {
-        return channel >= 1 && channel <= channelCount && step >= 0 && step < stepSlots;
+        return channel >= 1 && channel <= channelCount && step >= 0 && step <= lastStep();
     }
     // Unchecked access for the hot loops; the caller has checked the range.
-    int32_t& operator()(int32_t channel, int32_t step) { return cells[size_t(step) * rowWidth() + size_t(channel)]; }
-    int32_t operator()(int32_t channel, int32_t step) const { return cells[size_t(step) * rowWidth() + size_t(channel)]; }
+    Row row(int32_t step) const { return Row(steps[size_t(step)]); }
+    int32_t operator()(int32_t channel, int32_t step) const { return row(step)[channel]; }
+    Cell operator()(int32_t channel, int32_t step) { return Cell(*this, channel, step); }
+    void set(int32_t channel, int32_t step, int32_t level) {
+        Step& s = steps[size_t(step)];
+        if (s.width == 1 && uint32_t(level) <= 255u) [[likely]] {
+            s.narrow[size_t(channel)] = Byte(level);
+            return;
+        }
+        setOutsideByte(s, channel, level);
+    }
     // Checked access: throws std::out_of_range outside the table.
-    int32_t& at(int32_t channel, int32_t step);
+    Cell at(int32_t channel, int32_t step);
     int32_t at(int32_t channel, int32_t step) const;
-    // The levels of one step, indexed by channel (element 0 unused).
-    int32_t* step(int32_t s) { return cells.data() + size_t(s) * rowWidth(); }
-    const int32_t* step(int32_t s) const { return cells.data() + size_t(s) * rowWidth(); }
+    // Makes step `to` a copy of step `from` (both in the table).
+    void copyStep(int32_t from, int32_t to);
     // Sets every cell to 0, keeping the size.
     void fillZero();
+    // Bytes per level step `step` is held in now: 1, 2 or 4.
+    int32_t bytesPerLevel(int32_t step) const { return steps[size_t(step)].width; }
 
 private:
-    size_t rowWidth() const { return size_t(channelCount) + 1; }
+    struct Step {
+        // Exactly one array is in use, the one `width` names (1, 2 or 4
+        // bytes); each has channelCount + 1 elements. Not a character type,
+        // so stores of other tables in a read loop do not force the width
+        // to be read again for every level.
+        int16_t width = 1;
+        std::vector<Byte> narrow;
+        std::vector<uint16_t> mid;
+        std::vector<int32_t> wide;
+        int32_t beyondByte = 0;  // levels outside 0..255
+        int32_t beyondMid = 0;   // levels outside 0..65535
+    };
+    void setOutsideByte(Step& s, int32_t channel, int32_t level);
+    static void relayout(Step& s, uint8_t width, size_t cells);
+    static void recount(Step& s);
     int32_t channelCount = 0;
-    int32_t stepSlots = 0;
-    std::vector<int32_t> cells;
+    std::vector<Step> steps;
 };
 
 struct PlaybackState {

@@ -45,7 +45,7 @@ void PlaybackEngine::clkCopyScene_Click() {
     ChannelModel& m = sizedModel();
     const int32_t s = state.currentStep;
     if (s < 0 || s > state.lastStepSlot() || int32_t(m.sceneClipboard.size()) < m.totalChannels + 1) return;
-    const int32_t* levels = state.stepValues.step(s);
+    const StepLevels::Row levels = state.stepValues.row(s);
     for (int32_t c = 1; c <= m.totalChannels; ++c) m.sceneClipboard[size_t(c)] = levels[c];
     shell().playback().sceneCopied(state.myPlaybackNumber, s);
 }
@@ -59,14 +59,13 @@ void PlaybackEngine::clkPasteScene_Click() {
         ensureStepSlot(st.currentStep);
         if (int32_t(m.sceneClipboard.size()) < m.totalChannels + 1) throw std::out_of_range("Subscript out of range");
         const int16_t me = ownNumber();
-        int32_t* levels = st.stepValues.step(st.currentStep);
         bool wrote = false;
         for (int32_t c = 1; c <= m.totalChannels; ++c) {
             if (!channelModel::checkPriorities(c)) continue;
             m.channelTouched[size_t(c)] = 0;
             m.channelOwner[size_t(c)] = me;
             st.sequenceChannels[size_t(c)] = 1;
-            levels[c] = m.sceneClipboard[size_t(c)];
+            st.stepValues.set(c, st.currentStep, m.sceneClipboard[size_t(c)]);
             wrote = true;
         }
         if (wrote) markAltered();
@@ -103,7 +102,7 @@ void PlaybackEngine::insertscene(bool after, bool blackOut) {
     }
     for (int32_t s = st.stepCount; s >= at; --s) {
         const size_t to = size_t(s), from = size_t(s - 1);
-        std::copy_n(st.stepValues.step(s - 1), m.totalChannels + 1, st.stepValues.step(s));
+        st.stepValues.copyStep(s - 1, s);
         st.fadeUpTimes[to] = st.fadeUpTimes[from];
         st.fadeDownTimes[to] = st.fadeDownTimes[from];
         st.delayUpTimes[to] = st.delayUpTimes[from];
@@ -127,12 +126,9 @@ void PlaybackEngine::clkDeleteScene_Click() {
     shell().presets().removeEventIfInCurrentStep(cur, false);
     const int16_t me = ownNumber();
     for (int32_t s = cur; s <= st.stepCount - 1; ++s) {
-        int32_t* here = st.stepValues.step(s);
-        int32_t* next = st.stepValues.step(s + 1);
-        for (int32_t c = 1; c <= m.totalChannels; ++c) {
-            here[c] = next[c];
-            if (m.channelOwner[size_t(c)] == me) next[c] = 0;
-        }
+        st.stepValues.copyStep(s + 1, s);
+        for (int32_t c = 1; c <= m.totalChannels; ++c)
+            if (m.channelOwner[size_t(c)] == me) st.stepValues.set(c, s + 1, 0);
         const size_t to = size_t(s), from = size_t(s + 1);
         st.fadeUpTimes[to] = st.fadeUpTimes[from];
         st.fadeDownTimes[to] = st.fadeDownTimes[from];

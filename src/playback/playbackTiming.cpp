@@ -70,8 +70,8 @@ void PlaybackEngine::calculateStepFadeValues() {
 
         const int32_t nx = st.nextStep;
         if (nx < 0 || nx > st.lastStepSlot()) throw std::out_of_range("Subscript out of range");
-        const int32_t* from = st.stepValues.step(s);
-        const int32_t* to = st.stepValues.step(nx);
+        const StepLevels::Row from = st.stepValues.row(s);
+        const StepLevels::Row to = st.stepValues.row(nx);
         fallingChannels.clear();
         risingChannels.clear();
         for (int32_t c = 1; c <= m.totalChannels; ++c) {
@@ -163,7 +163,7 @@ void PlaybackEngine::advanceChannelFades() {
         if (nx < 0 || nx > st.lastStepSlot() || st.channelSlots() != m.totalChannels)
             throw std::out_of_range("Subscript out of range");
         if (st.useMotionfade) {
-            const int32_t* target = st.stepValues.step(nx);
+            const StepLevels::Row target = st.stepValues.row(nx);
             const bool fadingOut = st.stopAndClearAfterFadeOut;
             const int16_t me = int16_t(st.myPlaybackNumber);
             const bool downOpen = st.delayDownDone, upOpen = st.delayUpDone;
@@ -307,7 +307,9 @@ void PlaybackEngine::advanceToNextStep(bool skipLevels) {
         if (!st.sceneJustRecorded && !skipLevels) {
             const int16_t me = int16_t(st.myPlaybackNumber);
             const double factor = st.intensityFactor;
-            const int32_t* levels = st.stepValues.step(cs);
+            const StepLevels::Row levels = st.stepValues.row(cs);
+            // Looked up once: a look-up by type for every channel was most of a step change.
+            MastersService& masters = shell().masters();
             for (int32_t c = 1; c <= m.totalChannels; ++c) {
                 if (!m.channelHold[size_t(c)] && !m.channelTouched[size_t(c)] && !isNone(m, c)) {
                     if (m.channelOwner[size_t(c)] == me)
@@ -316,16 +318,16 @@ void PlaybackEngine::advanceToNextStep(bool skipLevels) {
                     st.currentLevels[size_t(c)] = float(levels[c]);
                 }
                 const int16_t v = int16_t(std::clamp(levels[c], -32768, 32767));
-                shell().masters().submasterSetMyValuemem(v, c);
-                shell().masters().masterFaderSetMyValuemem(v, c);
+                masters.submasterSetMyValuemem(v, c);
+                masters.masterFaderSetMyValuemem(v, c);
             }
         }
 
         if (st.restoreSavedStep) {
             if (st.stepCount >= st.savedStepNumber && st.currentStep > 0 && st.savedStepNumber >= 0 &&
                 st.savedStepNumber <= st.lastStepSlot()) {
-                int32_t* saved = st.stepValues.step(st.savedStepNumber);
-                for (int32_t c = 1; c <= m.totalChannels; ++c) saved[c] = st.savedStepValues[size_t(c)];
+                for (int32_t c = 1; c <= m.totalChannels; ++c)
+                    st.stepValues.set(c, st.savedStepNumber, st.savedStepValues[size_t(c)]);
             }
             st.restoreSavedStep = false;
         }

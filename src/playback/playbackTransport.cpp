@@ -172,9 +172,8 @@ void PlaybackEngine::clearLoadedSequence() {
     ChannelModel& m = sizedModel();
     const int32_t last = std::min(st.stepCount, st.lastStepSlot());
     for (int32_t s = 1; s <= last; ++s) {
-        int32_t* levels = st.stepValues.step(s);
         for (int32_t c = 1; c <= m.totalChannels; ++c)
-            if (!m.channelHold[size_t(c)]) levels[c] = 0;
+            if (!m.channelHold[size_t(c)]) st.stepValues.set(c, s, 0);
         st.sceneFadeTimes[size_t(s)] = st.fadeUpTimes[size_t(s)] = st.fadeDownTimes[size_t(s)] = 0;
         st.delayUpTimes[size_t(s)] = st.delayDownTimes[size_t(s)] = st.followTimes[size_t(s)] = 0;
         st.nextScenes[size_t(s)] = 0;
