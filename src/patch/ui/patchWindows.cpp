@@ -36,6 +36,9 @@ struct PatchWindowsService::Views : LayoutView {
     void popupFixtureMenu(double x, double y) override {
         if (layout) layout->popupFixtureMenu(x, y);
     }
+    void popupGroupMenu(double x, double y) override {
+        if (layout) layout->popupGroupMenu(x, y);
+    }
 };
 
 PatchWindowsService::PatchWindowsService() : views(std::make_unique<Views>()) { layoutEngine().view = views.get(); }

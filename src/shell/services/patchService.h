@@ -90,8 +90,8 @@ public:
     virtual void removeMatrix(const QString& matrixName) { (void)matrixName; }
     // Fixture groups. A choice of the main window's group menu (entry 0
     // "Deselect All Groups "); the layout's "Groups" commands on its
-    // selection ("Edit Existing Group" and "Delete Group" set their mode, the
-    // caller then pops up the group menu); renaming group g.
+    // selection ("Delete Group" sets its mode before the caller pops up the
+    // group menu, "Edit Existing Group" once that menu has closed); renaming group g.
     virtual void selectGroup(int32_t index, bool shiftHeld) { (void)index, (void)shiftHeld; }
     virtual void createGroup() {}
     virtual void editExistingGroup() {}
