@@ -88,6 +88,10 @@ void PatchWindowsService::showFixtureList() {
     fixtureList().show();
 }
 
+void PatchWindowsService::hideFixtureList() {
+    if (views->list) views->list->hide();
+}
+
 void PatchWindowsService::unloadFixtureList() {
     if (FixtureList* w = views->list.get()) {
         // Its place is kept unless it was parked off screen.

@@ -35,6 +35,8 @@ public:
     virtual void unloadLayoutWindow() {}
     // Loads and shows the fixture list window.
     virtual void showFixtureList() {}
+    // Hides the fixture list window; it stays loaded.
+    virtual void hideFixtureList() {}
     // Rebuilds the fixture list from the fixture names; it stays shown or hidden as it was.
     virtual void reloadFixtureList() {}
     // Unloads and shows the layout window again.
