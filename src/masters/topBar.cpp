@@ -72,6 +72,7 @@ void TopBar::cmdProgramingMode_Click() {
     if (!dual) pageButtonsVisible = false;
     pageButtonsDual = dual;
     layers[0].visible = true;
+    shell().patch().hideFixtureList();
     programingMode = true;
     showTime();
     masters.changed();

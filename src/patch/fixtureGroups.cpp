@@ -42,11 +42,18 @@ std::optional<int32_t> firstFreeGroup(int32_t from) {
     return std::nullopt;
 }
 
-void rebuildGroupMenu() {
+std::vector<std::pair<int, QString>> menuEntries() {
     std::vector<std::pair<int, QString>> entries;
     for (int g = 1; g <= ShowTables::groupSlots; ++g)
         if (!tables().groupMembers.value(g - 1).trimmed().isEmpty()) entries.emplace_back(g, tables().groupNames[g - 1]);
-    shell().mainWindow().setGroupMenu(entries);
+    return entries;
+}
+
+void rebuildGroupMenu() { shell().mainWindow().setGroupMenu(menuEntries()); }
+
+void checkGroupSelected(int32_t index) {
+    modes().tickedGroup = index;
+    shell().mainWindow().checkGroupSelected(index);
 }
 
 void createGroup(const std::vector<int32_t>& selected) {
@@ -148,6 +155,13 @@ void selectgroup_Click(int32_t index, bool shiftHeld) {
         return;
     }
     s.patch().selectFixtures(chosen, shiftHeld);
+    // The layout shows the view of the group's first member; a fixture
+    // without a view stands in the first one.
+    const int32_t first = chosen.front();
+    QString view = first < s.state.fixtureView.size() ? s.state.fixtureView[first] : QString();
+    if (view.isEmpty()) view = QStringLiteral("View 1");
+    if (s.patch().currentFixtureLayer() != view) s.patch().changeFixtureLayer(view);
+    checkGroupSelected(index);
     s.presets().refreshButtons();
 }
 

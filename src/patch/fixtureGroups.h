@@ -8,6 +8,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace fixtureGroups {
@@ -18,6 +19,7 @@ struct GroupModes {
     bool editMode = false;   // a group's members are being edited
     bool deleteMode = false; // the next group chosen from the menu is deleted
     int32_t selectedGroup = 0; // the group last chosen from the menu (1..256)
+    int32_t tickedGroup = 0;   // the group menu entry carrying the check mark; 0 none
 };
 GroupModes& modes();
 
@@ -31,8 +33,13 @@ std::vector<int32_t> members(const QString& text);
 // every slot from there on is in use.
 std::optional<int32_t> firstFreeGroup(int32_t from = 1);
 
+// The entries of the group menu after "Deselect All Groups ": every slot
+// in use, by group number, with its name.
+std::vector<std::pair<int, QString>> menuEntries();
 // Rebuilds the main window's group menu from every slot in use.
 void rebuildGroupMenu();
+// Ticks entry index of the group menu and unticks the others (0: none).
+void checkGroupSelected(int32_t index);
 
 // "Create New Group" (also "Save Changes to Group" while a group is edited):
 // asks for the name and stores the selected fixtures.
@@ -46,7 +53,8 @@ bool deleteAGroup(int32_t g);
 // Asks for a new name of group g; an empty answer keeps the old one.
 void renameAGroup(int32_t g);
 // A click on entry index of the group menu (0 "Deselect All Groups "):
-// selects the group's members, or deletes it in delete mode.
+// selects the group's members (the layout shows the first member's view and
+// the entry is ticked), or deletes it in delete mode.
 void selectgroup_Click(int32_t index, bool shiftHeld);
 
 // After fixture f left the show: f leaves every member list and the numbers

@@ -101,4 +101,6 @@ void LayoutPatchService::selectFixtures(const std::vector<int32_t>& fixtures, bo
     for (int32_t f : fixtures) setSelected(f, true);
     if (!fixtures.empty()) layout.makeCurrent(fixtures.front());
     layout.mirrorSelectionIntoList();
+    // The fixture list window shows the new selection too.
+    if (layout.view) layout.view->listChanged();
 }

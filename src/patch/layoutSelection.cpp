@@ -1,6 +1,7 @@
 // The selection kept on the layout's icons: the queries other subsystems
 // read, the control wing's highlight walk, and the press/move/release state
 // machine of the window's surface.
+#include "patch/fixtureGroups.h"
 #include "patch/layoutEngine.h"
 
 #include "platform/prompts.h"
@@ -182,7 +183,7 @@ void LayoutEngine::Form_MouseDown(int button, int shift, double x, double y) {
                 return;
             }
             if (ic.isSelected()) {
-                s.mainWindow().checkGroupSelected(0);
+                fixtureGroups::checkGroupSelected(0);
                 const QString name = ic.myFixtureName.trimmed();
                 for (int32_t c = 1; c <= m.totalChannels && c < m.channelFixtureLabel.size(); ++c) {
                     if (m.channelFixtureLabel[c].trimmed() != name) continue;
@@ -307,7 +308,7 @@ void LayoutEngine::Form_MouseUp(int, int, double, double) {
     }
     s.effects().setStrobeButtonsForSelection(anySelected);
     bandShown = false;
-    s.mainWindow().checkGroupSelected(0);
+    fixtureGroups::checkGroupSelected(0);
     s.presets().refreshButtons();
     if (s.effects().shapeWindowVisible()) {
         if (std::count(list.selected.begin(), list.selected.end(), uint8_t(1)) < 2) s.effects().refreshShape();

@@ -337,6 +337,21 @@ TEST(Console, openedWindowsKeepTheirControlsApart) {
         EXPECT_FALSE(QRect(w->mapTo(editor.centralWidget(), QPoint(0, 0)), w->size()).intersects(grid));
 }
 
+TEST(Console, theTopBarsProgrammingModeHidesTheFixtureList) {
+    RunningConsole r;
+    Shell& s = r.c->shell();
+    auto* patch = dynamic_cast<PatchWindowsService*>(&s.patch());
+    ASSERT_NE(patch, nullptr);
+    s.patch().showFixtureList();
+    ASSERT_TRUE(patch->loadedFixtureList()->isVisible());
+    frmTop* top = loadedForm<frmTop>();
+    ASSERT_NE(top, nullptr);
+    top->cmdProgramingMode->click();
+    ASSERT_NE(patch->loadedFixtureList(), nullptr); // hidden, not unloaded
+    EXPECT_FALSE(patch->loadedFixtureList()->isVisible());
+    EXPECT_TRUE(patch->loadedLayoutWindow()->isVisible());
+}
+
 TEST(Console, topBarBackupAndSettingsOpenTheShowWindows) {
     RunningConsole r;
     frmTop* top = loadedForm<frmTop>();

@@ -3,6 +3,7 @@
 #include "mastersFixture.h"
 
 #include "shell/miscGlobalFunctions.h"
+#include "shell/services/patchService.h"
 
 namespace {
 
@@ -18,6 +19,15 @@ protected:
             if (b.visible) out << b.caption;
         return out;
     }
+};
+
+// The layout and fixture list windows as the modes show and hide them.
+class RecordingLayout final : public PatchService {
+public:
+    void showLayoutWindow() override { calls << QStringLiteral("show layout"); }
+    void hideLayoutWindow() override { calls << QStringLiteral("hide layout"); }
+    void hideFixtureList() override { calls << QStringLiteral("hide list"); }
+    QStringList calls;
 };
 
 class MenuChoice : public MastersView {
@@ -42,6 +52,15 @@ TEST_F(Layers, modesSwitchTheBarsAndTheFlag) {
     EXPECT_TRUE(m.top.pageButtonsVisible);
     EXPECT_TRUE(m.top.clockVisible);
     EXPECT_EQ(m.top.playbackModeColour, TopBar::blue);
+}
+
+TEST_F(Layers, programmingModeShowsTheLayoutAndHidesTheFixtureList) {
+    auto& layout = shell().provide<PatchService>(std::make_unique<RecordingLayout>());
+    m.cmdProgramingMode_Click();
+    EXPECT_EQ(layout.calls, (QStringList{"show layout", "hide list"}));
+    layout.calls.clear();
+    m.cmdPlaybackMode_Click();
+    EXPECT_EQ(layout.calls, QStringList{"hide layout"});
 }
 
 TEST_F(Layers, playbackModeInDualViewKeepsProgrammingBehaviour) {

@@ -72,6 +72,18 @@ TEST_F(LayoutWindow, OpensWithOneVisibleIconPerFixture) {
     EXPECT_EQ(shell().patch().fixtureIconName(3), QStringLiteral("Fixture 3"));
 }
 
+TEST_F(LayoutWindow, HidingTheFixtureListKeepsItLoadedWithItsSelection) {
+    FixtureList& list = service->fixtureList();
+    ASSERT_TRUE(list.isVisible());
+    shell().patch().selectFixtures({3}, false);
+    shell().patch().hideFixtureList();
+    EXPECT_FALSE(list.isVisible());
+    ASSERT_EQ(service->loadedFixtureList(), &list);
+    shell().patch().showFixtureList();
+    EXPECT_TRUE(list.isVisible());
+    EXPECT_EQ(listSelection(), std::vector<int>{3});
+}
+
 TEST_F(LayoutWindow, ClickShiftClickAndBandSelectAndTheListMirrors) {
     click(surface(), Qt::NoModifier, centreOf(3));
     EXPECT_EQ(selected(), std::vector<int>{3});

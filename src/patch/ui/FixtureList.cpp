@@ -2,11 +2,13 @@
 
 #include "platform/ui/keyCodes.h"
 #include "patch/layoutEngine.h"
+#include "patch/ui/groupMenu.h"
 #include "shell/services/mainWindowService.h"
 #include "shell/shell.h"
 
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -17,14 +19,8 @@ FixtureList::FixtureList(LayoutEngine& e) : engine(e) {
     setWindowFlag(Qt::Tool);
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QMenuBar(this);
-    QMenu* groups = bar->addMenu(QStringLiteral("Groups"));
-    groups->setToolTipsVisible(true);
-    for (const char* caption : {"Create New Group from Selected Fixtures", "Edit Existing Group", "Delete Group",
-                                "Save Changes to Group"}) {
-        QAction* a = groups->addAction(QString::fromLatin1(caption));
-        a->setEnabled(false);
-        a->setToolTip(QStringLiteral("Fixture groups are not available yet"));
-    }
+    groupMenu::addCommands(bar->addMenu(QStringLiteral("Groups")), this,
+                           QStringLiteral("Create New Group from Selected Fixtures"));
     layout->setMenuBar(bar);
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
@@ -91,4 +87,10 @@ bool FixtureList::eventFilter(QObject* watched, QEvent* event) {
         else shell().mainWindow().keyshortcutsup(keyCodes::keyCode(*key), shift);
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void FixtureList::mousePressEvent(QMouseEvent* event) {
+    // A right press beside the list offers the fixture groups.
+    if (event->button() == Qt::RightButton) groupMenu::popup(this, event->globalPosition().toPoint());
+    QWidget::mousePressEvent(event);
 }

@@ -2,7 +2,7 @@
 // The fixture list window "Fixture List": every patched fixture by name;
 // selecting entries with the mouse selects them on the layout, and the
 // layout writes its selection back. "Locate Fixture" lights the chosen
-// fixture up on stage.
+// fixture up on stage. Its "Groups" menu runs the layout's group commands.
 
 #include <QWidget>
 
@@ -21,6 +21,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void selectionChanged();

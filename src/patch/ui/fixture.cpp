@@ -4,6 +4,7 @@
 #include "patch/fixtureMenu.h"
 #include "patch/layoutEngine.h"
 #include "patch/ui/fixtureIconWidget.h"
+#include "patch/ui/groupMenu.h"
 #include "platform/prompts.h"
 #include "shell/miscGlobalFunctions.h"
 #include "shell/services/controlService.h"
@@ -118,13 +119,7 @@ fixture::fixture(LayoutEngine& e) : engine(e) {
     menu->addAction(QStringLiteral("Change Text Background "), this, &fixture::changeTextBackground_Click);
     menu->addAction(QStringLiteral("Change Text Color"), this, &fixture::changeTextColor_Click);
     menu->addAction(QStringLiteral("Close Window"), this, &fixture::CloseWindow_Click);
-    QMenu* groups = menuBar()->addMenu(QStringLiteral("Groups"));
-    for (const char* caption : {"Create New Group", "Edit Existing Group", "Delete Group", "Save Changes to Group"}) {
-        QAction* a = groups->addAction(QString::fromLatin1(caption));
-        a->setEnabled(false);
-        a->setToolTip(QStringLiteral("Fixture groups are not available yet"));
-    }
-    groups->setToolTipsVisible(true);
+    groupMenu::addCommands(menuBar()->addMenu(QStringLiteral("Groups")), this, QStringLiteral("Create New Group"));
     QMenu* windowMenu = menuBar()->addMenu(QStringLiteral("Window"));
     onTopAction = windowMenu->addAction(QStringLiteral("Keep Window On Top"), this, &fixture::setwindowontopmenu_Click);
     onTopAction->setCheckable(true);
@@ -236,6 +231,10 @@ void fixture::popupFixtureMenu(double x, double y) {
     removeMatrix->setEnabled(canRemove);
     removeFixtures->setEnabled(canRemove);
     menu.exec(canvas->mapToGlobal(QPoint(int(x) / twipsPerPixel, int(y) / twipsPerPixel)));
+}
+
+void fixture::popupGroupMenu(double x, double y) {
+    groupMenu::popup(this, canvas->mapToGlobal(QPoint(int(x) / twipsPerPixel, int(y) / twipsPerPixel)));
 }
 
 void fixture::loadBackground(const QString& name, bool fromMenu) {

@@ -23,6 +23,8 @@ public:
     // Brings every icon widget in line with the engine (all, or the dirty ones).
     void syncIcons(bool all);
     void popupFixtureMenu(double x, double y);
+    // The fixture groups menu at a point of the layout (twips).
+    void popupGroupMenu(double x, double y);
     QWidget* surface() const;
     FixtureIconWidget* iconWidget(int fixture) const;
 

@@ -36,6 +36,9 @@ struct PatchWindowsService::Views : LayoutView {
     void popupFixtureMenu(double x, double y) override {
         if (layout) layout->popupFixtureMenu(x, y);
     }
+    void popupGroupMenu(double x, double y) override {
+        if (layout) layout->popupGroupMenu(x, y);
+    }
 };
 
 PatchWindowsService::PatchWindowsService() : views(std::make_unique<Views>()) { layoutEngine().view = views.get(); }
@@ -83,6 +86,10 @@ void PatchWindowsService::showFixtureList() {
     // A list loaded now is filled from the fixture names as they are.
     if (!views->list) layoutEngine().loadFixtureList();
     fixtureList().show();
+}
+
+void PatchWindowsService::hideFixtureList() {
+    if (views->list) views->list->hide();
 }
 
 void PatchWindowsService::unloadFixtureList() {

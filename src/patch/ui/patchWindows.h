@@ -18,6 +18,7 @@ public:
     void showLayoutWindow() override;
     void hideLayoutWindow() override;
     void showFixtureList() override;
+    void hideFixtureList() override;
     void unloadFixtureList() override;
     void reloadFixtureList() override;
     void unloadLayoutWindow() override;

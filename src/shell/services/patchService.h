@@ -35,6 +35,8 @@ public:
     virtual void unloadLayoutWindow() {}
     // Loads and shows the fixture list window.
     virtual void showFixtureList() {}
+    // Hides the fixture list window; it stays loaded.
+    virtual void hideFixtureList() {}
     // Rebuilds the fixture list from the fixture names; it stays shown or hidden as it was.
     virtual void reloadFixtureList() {}
     // Unloads and shows the layout window again.
@@ -90,8 +92,8 @@ public:
     virtual void removeMatrix(const QString& matrixName) { (void)matrixName; }
     // Fixture groups. A choice of the main window's group menu (entry 0
     // "Deselect All Groups "); the layout's "Groups" commands on its
-    // selection ("Edit Existing Group" and "Delete Group" set their mode, the
-    // caller then pops up the group menu); renaming group g.
+    // selection ("Delete Group" sets its mode before the caller pops up the
+    // group menu, "Edit Existing Group" once that menu has closed); renaming group g.
     virtual void selectGroup(int32_t index, bool shiftHeld) { (void)index, (void)shiftHeld; }
     virtual void createGroup() {}
     virtual void editExistingGroup() {}
