@@ -158,10 +158,11 @@ void PlaybackEngine::updateChaserValue(int16_t channel, int16_t step, int16_t va
 
 int16_t PlaybackEngine::sendChaserValue(int32_t channel, int32_t stepNumber, int32_t /*chaser*/) {
     if (stepNumber < 0 || channel < 1 || channel > model().totalChannels) return 0;
-    if (stepNumber >= state.stepCount) {
-        state.stepCount = stepNumber + 1;
-        ensureStepSlot(state.stepCount + 5);
-    }
+    // Reading at or past the end makes the step read the last one: reading
+    // the last step changes nothing, so a reader walking steps 1..n never
+    // grows the sequence it reads.
+    if (stepNumber > state.stepCount) state.stepCount = stepNumber;
+    if (stepNumber >= state.stepCount) ensureStepSlot(stepNumber + 5);
     ensureStepSlot(stepNumber);
     return int16_t(std::clamp(std::as_const(state.stepValues)(channel, stepNumber), -32768, 32767));
 }

@@ -177,4 +177,16 @@ TEST_F(ClaimTest, UpdateChaserValueGrowsAndMarksAltered) {
     EXPECT_TRUE(t.prompts().messages.isEmpty());
 }
 
+// Reading the last step leaves the count alone (a reader of steps 1..n must
+// not grow what it reads); reading past the end makes that step the last one.
+TEST_F(ClaimTest, SendChaserValueGrowsOnlyPastTheEnd) {
+    load({{50}, {60}, {70}});
+    ASSERT_EQ(eng.state.stepCount, 3);
+    EXPECT_EQ(eng.sendChaserValue(dim1, 3, 1), 70);
+    EXPECT_EQ(eng.state.stepCount, 3);
+    EXPECT_EQ(eng.sendChaserValue(dim1, 7, 1), 0);
+    EXPECT_EQ(eng.state.stepCount, 7);
+    EXPECT_EQ(eng.sendChaserValue(dim1, 3, 1), 70);
+}
+
 } // namespace
