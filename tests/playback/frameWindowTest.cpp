@@ -119,3 +119,30 @@ TEST(FrameWindow, activationCaptionsTheMainWindowsButtonLightsTheStripAndEndsThe
     QCoreApplication::sendEvent(window.playbackWindow(3), &focus);
     EXPECT_EQ(strips.lit.back(), 3);
 }
+
+TEST(FrameWindow, anUnloadingPlaybackWindowStoresItsPlacementThenTheFrames) {
+    // Closed by the operator, or unloaded by the frame (channel count change,
+    // shutdown): either way the window's last place is kept.
+    for (const bool byOperator : {true, false}) {
+        TestShell t;
+        auto& window = frameShowingPlaybacks3And4();
+        window.move(40, 60);
+        QMdiSubWindow* sub = window.subWindowOf(4);
+        sub->move(20, 30);
+        sub->resize(400, 250);
+        const QString stored = QStringLiteral("300,450,%1,%2").arg(sub->width() * 15).arg(sub->height() * 15);
+        EXPECT_FALSE(t.placement().values.contains(QStringLiteral("varneldmx/Startup/frmPlayBackControl")));
+        if (byOperator) {
+            sub->close();
+            QCoreApplication::processEvents();
+        } else {
+            playbackFrame().unloadPlayback(*playbackFrame().findPlayback(4));
+        }
+        ASSERT_EQ(playbackFrame().playback(4), nullptr) << byOperator;
+        EXPECT_EQ(t.placement().values.value(QStringLiteral("varneldmx/Startup/frmPlayBackControl")), stored)
+            << byOperator;
+        EXPECT_TRUE(t.placement().values.value(QStringLiteral("varneldmx/Startup/frmPlayBackManager"))
+                        .startsWith(QStringLiteral("600,900,")))
+            << byOperator;
+    }
+}

@@ -152,6 +152,8 @@ void frmPlayBackManager::attach(PlaybackWindowSlot& slot) {
     if (subWindows.count(&slot)) return;
     auto* content = new frmPlayBackControl(slot.engine());
     QMdiSubWindow* sub = area->addSubWindow(content);
+    // Every playback window keeps its placement under the same name.
+    sub->setObjectName(QStringLiteral("frmPlayBackControl"));
     sub->setWindowTitle(slot.caption());
     sub->installEventFilter(this);
     subWindows[&slot] = sub;
@@ -165,6 +167,11 @@ void frmPlayBackManager::detach(PlaybackWindowSlot& slot) {
     auto it = subWindows.find(&slot);
     if (it == subWindows.end()) return;
     QMdiSubWindow* sub = it->second;
+    // An unloading playback window keeps its own placement, then the frame's.
+    if (hasShell()) {
+        miscGlobalFunctions::windowPlacement(sub, QStringLiteral("SET"));
+        miscGlobalFunctions::windowPlacement(this, QStringLiteral("SET"));
+    }
     subWindows.erase(it);
     slot.setView(nullptr);
     subWindowViews.erase(&slot);
