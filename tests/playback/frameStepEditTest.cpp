@@ -138,6 +138,37 @@ TEST_F(StepEdit, singleValueOperations) {
     EXPECT_EQ(level(e, 4, 2), 0);
 }
 
+TEST_F(StepEdit, panMoveClampsEachStepToTheLevelRange) {
+    struct Case {
+        int32_t increment, before, after;
+    };
+    const Case cases[] = {
+        {20, 250, 255}, // pan +20 on 250
+        {-20, 10, 0},
+        {20, 100, 120},
+        {-20, 100, 80},
+        {0, 255, 255},
+    };
+    ChannelModel& m = shell().state;
+    PlaybackEngine& e = add(1, 3, 4);
+    m.channelType[4] = QStringLiteral("pan");
+    e.state.isRunning = true;
+    e.state.currentStep = 1;
+    for (const Case& c : cases) {
+        e.state.stepValues(4, 1) = c.before;
+        e.state.stepValues(4, 3) = 100;
+        frame().movePanAndTilt(c.increment, 4);
+        EXPECT_EQ(level(e, 4, 1), c.after) << c.increment << " on " << c.before;
+        EXPECT_EQ(e.state.currentLevels[4], float(c.after)) << "the current step's level follows";
+        EXPECT_EQ(level(e, 4, 3), 100 + c.increment) << "another step moves by the full amount";
+    }
+    // A stopped playback keeps its steps.
+    e.state.isRunning = false;
+    e.state.stepValues(4, 1) = 250;
+    frame().movePanAndTilt(20, 4);
+    EXPECT_EQ(level(e, 4, 1), 250);
+}
+
 TEST_F(StepEdit, movementCentreRoundsHalvesToEven) {
     ChannelModel& m = shell().state;
     PlaybackEngine& e = add(1, 2, 5);
