@@ -229,6 +229,16 @@ TEST_F(Frame, addingPlaybacks) {
     EXPECT_EQ(faders, 1);
 }
 
+TEST_F(Frame, aNewPlaybackFadesBetweenStepsWithItsOwnTimes) {
+    // A fresh window starts as its load leaves it: fading between scenes on,
+    // the sequence's own times in use, continuous run on, priority 5.
+    PlaybackEngine& e = add(9);
+    EXPECT_TRUE(frame().getUseMotionfade(9));
+    EXPECT_TRUE(e.state.useSequenceFadeTime);
+    EXPECT_TRUE(e.state.continuousRun);
+    EXPECT_EQ(frame().reportPlayBackPriority(9), 5);
+}
+
 TEST_F(Frame, firstAndEveryMatch) {
     PlaybackEngine& a = add(2);
     add(3);
