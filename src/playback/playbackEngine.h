@@ -78,6 +78,9 @@ public:
     void cmdFoward_Click();
     void cmdPause_Click();
     void cmdClear_Click();
+    // The window unloads: the playback stops and lets go of its channel
+    // levels, with none of Clear's displays or recorded stop event.
+    void unloadWindow();
     void setWaitForGO(bool theValue);
     void cmbBeatSync_Click();
     void clearLoadedSequence();

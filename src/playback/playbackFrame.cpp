@@ -137,7 +137,7 @@ void PlaybackFrame::setCaption(PlaybackWindowSlot& w, const QString& caption) {
 void PlaybackFrame::unloadPlayback(PlaybackWindowSlot& w) {
     if (w.unloaded) return;
     w.unloaded = true;
-    w.engine().cmdClear_Click();
+    w.engine().unloadWindow();
     w.isVisible = false;
     // Keep the slot alive until the end of this call: a walk may hold it.
     std::shared_ptr<PlaybackWindowSlot> keep;

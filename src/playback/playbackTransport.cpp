@@ -149,6 +149,11 @@ void PlaybackEngine::clearValues() {
     }
 }
 
+void PlaybackEngine::unloadWindow() {
+    state.isRunning = false;
+    clearValues();
+}
+
 void PlaybackEngine::setWaitForGO(bool theValue) {
     const int32_t c = state.currentStep;
     if (c >= 1 && c < int32_t(state.stepStops.size())) state.stepStops[size_t(c)] = theValue ? 1 : 0;

@@ -149,6 +149,19 @@ TEST_F(Frame, anUnloadedWindowLeavesTheListAndTheLastIsStillServed) {
     EXPECT_NE(frame().playback(4), nullptr);
 }
 
+TEST_F(Frame, anUnloadedWindowClearsItsChannelsButRecordsNoStop) {
+    FakeScheduler& scheduler = fake<SchedulerService, FakeScheduler>();
+    PlaybackEngine& e = add(2);
+    rising(e);
+    e.cmdGo_Click();
+    for (int i = 0; i < 3; ++i) tick().fire();
+    ASSERT_GT(shell().state.channelOutput[1], 0);
+    scheduler.recording = true;
+    frame().unloadPlayback(*frame().findPlayback(2));
+    EXPECT_EQ(shell().state.channelOutput[1], 0);
+    EXPECT_TRUE(scheduler.events.empty()) << "an unload is no operator's Stop";
+}
+
 TEST_F(Frame, matrixErrorsAreReportedOnceWithoutAMessageBox) {
     ChannelModel& m = shell().state;
     add(1);
