@@ -50,6 +50,7 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -89,16 +90,26 @@ bool choosePlayback(ConsoleBand& band, int n) {
 
 } // namespace
 
-TEST(ConsoleBandRound, recordSaveFileInMasterTableAndPlayAtTheInterface) {
+// The running console on a fresh program folder, its band on the main window.
+class ConsoleBandRound : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
+        running = std::make_unique<console::Console>(dir.path(), deskServices());
+        running->start();
+        QApplication::processEvents();
+        band = ConsoleBand::shown();
+        ASSERT_NE(band, nullptr);
+    }
     QTemporaryDir dir;
-    ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
-    console::Console c(dir.path(), deskServices());
-    c.start();
-    QApplication::processEvents();
+    std::unique_ptr<console::Console> running;
+    ConsoleBand* band = nullptr;
+};
+
+TEST_F(ConsoleBandRound, recordSaveFileInMasterTableAndPlayAtTheInterface) {
+    console::Console& c = *running;
     Shell& s = c.shell();
     auto& prompts = static_cast<FakePrompts&>(s.prompts());
-    ConsoleBand* band = ConsoleBand::shown();
-    ASSERT_NE(band, nullptr);
     ASSERT_EQ(band->window(), &c.mainWindow());
 
     FakeFtdiDevice& port = static_cast<FakeFtdiDriver&>(*s.ftdi()).attach();
@@ -197,16 +208,10 @@ TEST(ConsoleBandRound, recordSaveFileInMasterTableAndPlayAtTheInterface) {
     }
 }
 
-TEST(ConsoleBandRound, saveCommandsSaveMultiAndTimeBoxesOpenThePagesOwnWindows) {
-    QTemporaryDir dir;
-    ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
-    console::Console c(dir.path(), deskServices());
-    c.start();
-    QApplication::processEvents();
+TEST_F(ConsoleBandRound, saveCommandsSaveMultiAndTimeBoxesOpenThePagesOwnWindows) {
+    console::Console& c = *running;
     Shell& s = c.shell();
     auto& prompts = static_cast<FakePrompts&>(s.prompts());
-    ConsoleBand* band = ConsoleBand::shown();
-    ASSERT_NE(band, nullptr);
     // A saved show, its button pages shown (as playback mode shows them).
     prompts.files.push_back(dir.filePath(QStringLiteral("Band.YCF")));
     ASSERT_TRUE(s.show().saveConfiguration(false, true, false)) << prompts.messages.join(QLatin1Char('|')).toStdString();
