@@ -47,6 +47,7 @@ public:
     void SaveSeq_Click() override;
     void setFadeTimeSlider(int32_t theValue) override { times.setFadeTimeSlider(theValue); }
     bool mouseDownOnFade() const override { return times.mouseDownOnFade; }
+    void timeBoxEntry(int32_t box, double value) override { times.keypadEntry(box, value); }
 
     void copyscene_Click() override;
     void pastescene_Click() override;

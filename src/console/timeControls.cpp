@@ -55,5 +55,8 @@ void TimeControls::keypadEntry(int32_t index, double value) {
     if (index == 0) window.setMainFadeTimeText(1, text);
     PlaybackService& pb = shell().playback();
     pb.SendMefadeTimeFromMain(current(), false);
-    if (pb.getChaserFlag(current())) pb.setAllStepsFadeTime(current(), index);
+    if (!pb.getChaserFlag(current())) return;
+    pb.setAllStepsFadeTime(current(), index);
+    // The fade-up time is the fade-down time too, in every step as in the boxes.
+    if (index == 0) pb.setAllStepsFadeTime(current(), 1);
 }

@@ -4,7 +4,6 @@
 
 #include "shortcuts/shortcutPages.h"
 
-#include "platform/byteRecord.h"
 #include "platform/prompts.h"
 #include "platform/safeFile.h"
 #include "shell/services/controlService.h"
@@ -19,19 +18,14 @@ using shortcutFiles::ButtonKind;
 
 namespace {
 
-constexpr int multiRecordSize = 768;
-constexpr int hiddenMemberKind = 99;
-
 // The sequences of a multi button that lie in the show folder itself.
 QStringList hiddenMultiMembers(const QString& multiFile) {
     QStringList names;
     QByteArray bytes;
     if (!safeFile::readWhole(multiFile, bytes)) return names;
-    for (qsizetype at = 0; at + multiRecordSize <= bytes.size(); at += multiRecordSize) {
-        ByteReader r(bytes, at);
-        const QString name = r.fixedText(512).trimmed();
-        r.seek(at + 712);
-        if (r.i32() != hiddenMemberKind) continue;
+    for (const multiButtons::Member& m : multiButtons::decode(bytes)) {
+        const QString name = m.theName.trimmed();
+        if (m.kind != multiButtons::hiddenMemberKind) continue;
         // A member name is a file title in the show folder, never a path.
         if (shortcutFiles::nameProblem(name, false).isEmpty()) names << name;
     }

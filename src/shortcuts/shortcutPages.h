@@ -6,6 +6,7 @@
 // shell().engine<ShortcutPages>(). The window mirrors it (onChanged) and
 // hands it the operator's input; all sizes and positions are twips.
 
+#include "shortcuts/multiButtons.h"
 #include "shortcuts/pageSettings.h"
 #include "shortcuts/shortcutFiles.h"
 
@@ -139,6 +140,18 @@ public:
     // Copies the button name of sourcePage to targetPage and asks whether to
     // delete the source; true when a copy was made.
     bool copyMoveButton(const QString& sourcePage, const QString& name, const QString& targetPage);
+
+    // ---- Multi buttons ----------------------------------------------------------------
+    // The members of the multi being saved, in the order they were added.
+    std::vector<multiButtons::Member> multiMembers;
+    void setMultiCollectionToNothing();
+    // Appends a member by its sequence name (no page: it lies in the show folder).
+    void addToMultiCollection(const QString& theName);
+    // Writes the members as the multi button name (no extension) of the shown
+    // page; hidden marks members saved from all playbacks. The new button
+    // gets a position and flashes. False, with a message, when the name cannot
+    // be a button or the file cannot be written.
+    bool saveMultiButton(const QString& name, bool isNewHiddenMultiType);
 
     // ---- Re-patch ------------------------------------------------------------------------
     void moveSequenceData(int32_t oldStart, int32_t newStart, int32_t oldEnd, int32_t newEnd, int32_t activeUniverse);

@@ -2,7 +2,8 @@
 // playback 2 chosen from the band's drop-down, levels set, three steps
 // recorded with the band's record buttons, the sequence saved and filed in
 // the MASTER table, loaded from there and gone through with the band's GO,
-// the levels checked at a USB-to-DMX interface.
+// the levels checked at a USB-to-DMX interface. The band's save commands,
+// "Save Multi" and the time boxes reach the real dialogs of the button pages.
 
 #include "app/console.h"
 #include "console/ui/ConsoleBand.h"
@@ -22,7 +23,16 @@
 #include "shell/services/mastersService.h"
 #include "shell/services/playbackService.h"
 #include "shell/ui/Main.h"
+#include "shell/ui/windowRegistry.h"
+#include "shell/services/shortcutsService.h"
+#include "shell/services/showService.h"
 #include "shortcuts/masterShortcuts.h"
+#include "shortcuts/multiButtons.h"
+#include "shortcuts/shortcutFiles.h"
+#include "shortcuts/shortcutPages.h"
+#include "shortcuts/ui/frmKeyPad.h"
+#include "shortcuts/ui/frmMultiWizard.h"
+#include "shortcuts/ui/sequenceProperties.h"
 #include "support/fakeFtdiPort.h"
 #include "support/fakePlatform.h"
 
@@ -35,10 +45,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -78,16 +90,26 @@ bool choosePlayback(ConsoleBand& band, int n) {
 
 } // namespace
 
-TEST(ConsoleBandRound, recordSaveFileInMasterTableAndPlayAtTheInterface) {
+// The running console on a fresh program folder, its band on the main window.
+class ConsoleBandRound : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
+        running = std::make_unique<console::Console>(dir.path(), deskServices());
+        running->start();
+        QApplication::processEvents();
+        band = ConsoleBand::shown();
+        ASSERT_NE(band, nullptr);
+    }
     QTemporaryDir dir;
-    ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
-    console::Console c(dir.path(), deskServices());
-    c.start();
-    QApplication::processEvents();
+    std::unique_ptr<console::Console> running;
+    ConsoleBand* band = nullptr;
+};
+
+TEST_F(ConsoleBandRound, recordSaveFileInMasterTableAndPlayAtTheInterface) {
+    console::Console& c = *running;
     Shell& s = c.shell();
     auto& prompts = static_cast<FakePrompts&>(s.prompts());
-    ConsoleBand* band = ConsoleBand::shown();
-    ASSERT_NE(band, nullptr);
     ASSERT_EQ(band->window(), &c.mainWindow());
 
     FakeFtdiDevice& port = static_cast<FakeFtdiDriver&>(*s.ftdi()).attach();
@@ -184,4 +206,77 @@ TEST(ConsoleBandRound, recordSaveFileInMasterTableAndPlayAtTheInterface) {
         EXPECT_EQ(slot(2), recorded[j - 1][1]) << "step " << j;
         EXPECT_EQ(band->stepNumber->text(), QStringLiteral("%1:3").arg(j));
     }
+}
+
+TEST_F(ConsoleBandRound, saveCommandsSaveMultiAndTimeBoxesOpenThePagesOwnWindows) {
+    console::Console& c = *running;
+    Shell& s = c.shell();
+    auto& prompts = static_cast<FakePrompts&>(s.prompts());
+    // A saved show, its button pages shown (as playback mode shows them).
+    prompts.files.push_back(dir.filePath(QStringLiteral("Band.YCF")));
+    ASSERT_TRUE(s.show().saveConfiguration(false, true, false)) << prompts.messages.join(QLatin1Char('|')).toStdString();
+    s.shortcuts().showShortcutPages();
+    s.shortcuts().loadPageButtons();
+    s.engine<ShortcutPages>().cmdPages_Click(1); // the operator picks the first page's tab
+    const QString page = s.shortcuts().currentPage();
+    ASSERT_FALSE(page.isEmpty()) << s.state.showName.toStdString();
+    const QString pageFolder = shortcutFiles::pageFolder(page);
+    QDir().mkpath(pageFolder);
+
+    // The three save commands open the Sequence Properties dialog.
+    QMenu* sequenceMenu = c.mainWindow().findChild<QMenu*>(QStringLiteral("sequenceMenu"));
+    ASSERT_NE(sequenceMenu, nullptr);
+    for (const QString& entry : {QStringLiteral("Save Sequence"), QStringLiteral("Save Sequence and View Sequence Information")}) {
+        unloadForm<sequenceProperties>();
+        QAction* a = menuEntry(sequenceMenu, entry);
+        ASSERT_NE(a, nullptr) << entry.toStdString();
+        a->trigger();
+        ASSERT_NE(loadedForm<sequenceProperties>(), nullptr) << entry.toStdString();
+        EXPECT_TRUE(loadedForm<sequenceProperties>()->isVisible()) << entry.toStdString();
+    }
+    unloadForm<sequenceProperties>();
+    band->cmdSaveChanges->click();
+    sequenceProperties* properties = loadedForm<sequenceProperties>();
+    ASSERT_NE(properties, nullptr);
+    ASSERT_TRUE(properties->isVisible());
+    // Saving from it files a button of the shown page.
+    properties->txtButtonName->setText(QStringLiteral("Band Look"));
+    properties->saveButton->click();
+    EXPECT_TRUE(QFileInfo::exists(pageFolder + QStringLiteral("/Band Look.YSQ")))
+        << prompts.messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(shortcutFiles::kindOf(page, QStringLiteral("Band Look")), shortcutFiles::ButtonKind::sequence);
+
+    // "Save Multi" with two playbacks shown files both as one multi button.
+    while (s.playback().visiblePlaybackCaptions().size() < 2) band->cmdCreateNew[0]->click();
+    band->cmdSaveMulti->click();
+    frmMultiWizard* wizard = loadedForm<frmMultiWizard>();
+    ASSERT_NE(wizard, nullptr);
+    EXPECT_TRUE(wizard->isVisible());
+    EXPECT_EQ(wizard->lblTitle->text(), QStringLiteral("Multi From all Playbacks"));
+    wizard->txtFileName->setText(QStringLiteral("Whole Look"));
+    wizard->cmdNext->click();
+    QByteArray multi = readWholeFile(pageFolder + QStringLiteral("/Whole Look.MUL"));
+    const auto members = multiButtons::decode(multi);
+    ASSERT_EQ(members.size(), 2u) << prompts.messages.join(QLatin1Char('|')).toStdString();
+    for (const auto& m : members) {
+        EXPECT_EQ(m.kind, multiButtons::hiddenMemberKind);
+        EXPECT_TRUE(QFileInfo::exists(shortcutFiles::showFolder() + QLatin1Char('/') + m.theName.trimmed() +
+                                      QStringLiteral(".YSQ")))
+            << m.theName.trimmed().toStdString();
+    }
+    EXPECT_EQ(shortcutFiles::kindOf(page, QStringLiteral("Whole Look")), shortcutFiles::ButtonKind::multi);
+
+    // A time box opens the keypad; its Enter writes the box.
+    QMouseEvent click(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(band->txtfadeTime[2], &click);
+    frmKeyPad* keypad = loadedForm<frmKeyPad>();
+    ASSERT_NE(keypad, nullptr);
+    EXPECT_TRUE(keypad->isVisible());
+    keypad->cmdButton[0]->click();
+    keypad->cmdButton[10]->click();
+    keypad->cmdButton[4]->click();
+    keypad->cmdEnter->click();
+    EXPECT_EQ(band->txtfadeTime[2]->text(), QStringLiteral("1.5"));
+    EXPECT_FALSE(keypad->isVisible());
 }

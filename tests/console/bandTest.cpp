@@ -8,6 +8,7 @@
 #include "console/ui/consoleMainWindowService.h"
 #include "shell/services/effectsService.h"
 #include "shell/services/mainWindowService.h"
+#include "shell/services/shortcutsService.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/windowRegistry.h"
 #include "support/fakePlatform.h"
@@ -212,22 +213,27 @@ TEST(ConsoleBand, saveMultiNeedsTwoActivePlaybacks) {
               QStringList({QStringLiteral("More Than 1 Playback must be active to Save Multi button")}));
 }
 
-TEST(ConsoleBand, aTimeBoxTakesATypedNumberAndIgnoresAnythingElse) {
+TEST(ConsoleBand, aTimeBoxOpensTheKeypadAtTheMainWindowsLowerRightCorner) {
     BandDesk d;
-    struct Case {
-        const char* typed;
-        const char* box0;
-        const char* box1;
-    } cases[] = {{"2.345", "2.35", "2.35"}, {"", "2.35", "2.35"}, {"fast", "2.35", "2.35"}};
-    for (const Case& c : cases) {
-        d.ts.prompts().inputs.push_back(QString::fromLatin1(c.typed));
+    struct Keypads : ShortcutsService {
+        QStringList opened;
+        void showTimeKeypad(const QString& target, int32_t index, int32_t right, int32_t bottom) override {
+            opened << QStringLiteral("%1,%2,%3,%4").arg(target).arg(index).arg(right).arg(bottom);
+        }
+    };
+    Keypads& keypads = d.ts.get().provide<ShortcutsService>(std::make_unique<Keypads>());
+    const QRect main = d.band->window()->frameGeometry();
+    for (int box : {0, 3, 5}) {
         QMouseEvent click(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton,
                           Qt::NoModifier);
-        QApplication::sendEvent(d.band->txtfadeTime[0], &click);
-        EXPECT_EQ(d.band->txtfadeTime[0]->text(), QString::fromLatin1(c.box0)) << c.typed;
-        EXPECT_EQ(d.band->txtfadeTime[1]->text(), QString::fromLatin1(c.box1)) << c.typed;
+        QApplication::sendEvent(d.band->txtfadeTime[size_t(box)], &click);
     }
-    EXPECT_EQ(d.pb.calls.filter(QStringLiteral("SendMefadeTimeFromMain(2,0)")).size(), 1);
+    const QString corner = QStringLiteral("%1,%2").arg(main.right() - 43).arg(main.bottom() - 23);
+    EXPECT_EQ(keypads.opened, QStringList({"txtfadeTime,0," + corner, "txtfadeTime,3," + corner,
+                                           "txtfadeTime,5," + corner}));
+    // Nothing is written until the keypad's Enter.
+    EXPECT_TRUE(d.ts.prompts().messages.isEmpty());
+    EXPECT_TRUE(d.pb.calls.filter(QStringLiteral("SendMefadeTimeFromMain")).isEmpty());
 }
 
 TEST(ConsoleBand, keysReachTheConsoleExceptWhileAStepIsBeingNamed) {

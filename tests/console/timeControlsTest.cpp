@@ -82,7 +82,7 @@ TEST(TimeControls, KeypadEntryGoesIntoItsBoxAndEveryStepOnlyWhileRunning) {
     d.t.keypadEntry(0, 3);
     EXPECT_EQ(d.boxes.box[0], "3");
     EXPECT_EQ(d.boxes.box[1], "3");
-    EXPECT_EQ(d.pb.calls.join(","), "SendMefadeTimeFromMain(2,0),allSteps(2,0)");
+    EXPECT_EQ(d.pb.calls.join(","), "SendMefadeTimeFromMain(2,0),allSteps(2,0),allSteps(2,1)");
 }
 
 TEST(TimeControls, CheckBoxesSwitchSequenceTimesAndMotionFade) {

@@ -7,6 +7,7 @@
 #include "platform/prompts.h"
 #include "shell/services/playbackService.h"
 #include "shell/services/presetsService.h"
+#include "shell/services/shortcutsService.h"
 #include "shell/shell.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/windowMenu.h"
@@ -74,6 +75,7 @@ void ConsoleBand::connectRunControls() {
     connect(cmdSaveMulti, &QPushButton::clicked, this, [] {
         if (shell().playback().returnNumberOfPlaybacksActive() < 2)
             shell().prompts().messageBox(QStringLiteral("More Than 1 Playback must be active to Save Multi button"));
+        else shell().shortcuts().showMultiWizard(QStringLiteral("multiPlaybackMode"));
     });
     connect(sceneMenu, &QMenu::aboutToShow, this, [this] { fillSceneList(); });
     connect(sceneMenu, &QMenu::triggered, this, [](QAction* a) {
@@ -122,15 +124,11 @@ void ConsoleBand::connectTiming() {
     connect(chkFade, &QCheckBox::clicked, this, [this](bool on) { act(this, [on](Console& c) { c.times.setFadeScenes(on); }); });
 }
 
+// The keypad opens at the main window's lower right corner (350 and 650 twips in).
 void ConsoleBand::timeBoxClicked(int32_t index) {
-    static const char* const captions[6] = {"Fade Up", "Fade Dwn", "Delay Up", "DelayDown", "Hold Time", "Next Scene"};
-    const QString typed = shell().prompts().inputBox(QString::fromLatin1(captions[index]), QString(),
-                                                     txtfadeTime[size_t(index)]->text()).trimmed();
-    bool ok = false;
-    const double value = typed.toDouble(&ok);
-    // A cancelled or unreadable entry leaves the box as it was.
-    if (!ok) return;
-    act(this, [index, value](Console& c) { c.times.keypadEntry(index, value); });
+    const QRect main = window()->frameGeometry();
+    shell().shortcuts().showTimeKeypad(QStringLiteral("txtfadeTime"), index, main.right() - 650 / 15,
+                                       main.bottom() - 350 / 15);
 }
 
 void ConsoleBand::setSequenceDetailsFocus(bool focus) {

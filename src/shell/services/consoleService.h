@@ -53,6 +53,8 @@ public:
     virtual void setFadeTimeSlider(int32_t theValue) {}
     // True while the operator holds the fade-time slider.
     virtual bool mouseDownOnFade() const { return false; }
+    // A time typed on the keypad for the main window's time box (0..5).
+    virtual void timeBoxEntry(int32_t box, double value) {}
 
     // ---- Sequences ---------------------------------------------------------------------------
     // Regenerates every sequence of the MASTER table from its preset events (asks first).

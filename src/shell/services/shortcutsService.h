@@ -44,6 +44,11 @@ public:
     // The multi-button wizard's collection of sequences: emptied, one added.
     virtual void setMultiCollectionToNothing() {}
     virtual void addToMultiCollection(const QString& theName) {}
+    // Shows the multi-button wizard modeless; a non-empty mode files every active playback into one multi button.
+    virtual void showMultiWizard(const QString& mode) {}
+    // Shows the "Enter Time" keypad for target ("txtfadeTime": time box index; "crossFade": group strip index)
+    // with its lower right corner at (right, bottom) screen pixels; Enter writes the typed time there.
+    virtual void showTimeKeypad(const QString& target, int32_t index, int32_t right, int32_t bottom) {}
 
 
     // A fixture moved from oldStart to newStart..newEnd (channels within

@@ -6,6 +6,8 @@
 #include "shell/ui/windowRegistry.h"
 #include "shortcuts/masterShortcuts.h"
 #include "shortcuts/shortcutPages.h"
+#include "shortcuts/ui/frmKeyPad.h"
+#include "shortcuts/ui/frmMultiWizard.h"
 #include "shortcuts/ui/frmSequenceShortcuts.h"
 #include "shortcuts/ui/masterShortcutWindows.h"
 #include "shortcuts/ui/sequenceProperties.h"
@@ -70,6 +72,24 @@ public:
         w->saveButton_Click();
     }
     int32_t currentPageButtonCount() override { return pages().currentPageButtonCount; }
+    void setMultiCollectionToNothing() override { pages().setMultiCollectionToNothing(); }
+    void addToMultiCollection(const QString& theName) override { pages().addToMultiCollection(theName); }
+    void showMultiWizard(const QString& mode) override {
+        frmMultiWizard& w = form<frmMultiWizard>();
+        w.setWizardMode(mode);
+        w.show();
+        w.raise();
+    }
+    // Opening it again while it is open retargets the same window; the typed text stays.
+    void showTimeKeypad(const QString& target, int32_t index, int32_t right, int32_t bottom) override {
+        frmKeyPad& w = form<frmKeyPad>();
+        w.setTarget(target, index);
+        w.show();
+        // The frame is known once shown; move() places the frame's corner.
+        const QRect frame = w.frameGeometry();
+        w.move(right - frame.width(), bottom - frame.height());
+        w.raise();
+    }
 };
 
 } // namespace
