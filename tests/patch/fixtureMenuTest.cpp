@@ -55,10 +55,7 @@ struct FixtureMenu : ::testing::Test {
         QApplication::processEvents();
     }
     QWidget& surface() { return *service->layoutWindow().surface(); }
-    QPoint centreOf(int f) {
-        const FixtureIcon& ic = *layout.icon(f);
-        return QPoint((ic.Left + 300) / 15, (ic.Top + 300) / 15);
-    }
+    QPoint centreOf(int f) { return service->layoutWindow().iconWidget(f)->geometry().center(); }
     // Pops the fixture menu up on fixture f and chooses the entry.
     std::shared_ptr<PopupSeen> choose(int f, const QString& entry) {
         auto seen = answerNextPopup(entry);
