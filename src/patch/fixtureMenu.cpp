@@ -4,6 +4,7 @@
 #include "patch/layoutEngine.h"
 #include "platform/prompts.h"
 #include "shell/services/mastersService.h"
+#include "shell/services/profilesService.h"
 #include "shell/shell.h"
 
 namespace fixtureMenu {
@@ -54,9 +55,12 @@ bool clkLayerList_Click(LayoutEngine& layout, const QString& viewName) {
 }
 
 bool renameFixture(LayoutEngine& layout, const QString& newName) {
+    return renameFixture(layout, layout.currentFixtureNumber, newName);
+}
+
+bool renameFixture(LayoutEngine& layout, int32_t f, const QString& newName) {
     Shell& s = shell();
     ChannelModel& m = s.state;
-    const int32_t f = layout.currentFixtureNumber;
     const QString name = newName.trimmed();
     if (f < 1 || f > m.fixtureCount || name.isEmpty()) return false;
     for (int32_t i = 1; i <= m.fixtureCount; ++i) {
@@ -78,6 +82,33 @@ bool renameFixture(LayoutEngine& layout, const QString& newName) {
     if (layout.view) layout.view->listChanged();
     layout.notify();
     return true;
+}
+
+bool renamefixture_Click(LayoutEngine& layout, int32_t f) {
+    Shell& s = shell();
+    const ChannelModel& m = s.state;
+    if (f < 1 || f > m.fixtureCount || size_t(f) >= m.fixtureLightClass.size() || m.fixtureLightClass[size_t(f)] < 1)
+        return false;
+    const int32_t start = m.fixtureStartChannel[size_t(f)];
+    const QString label = start >= 1 && start < m.channelFixtureLabel.size() ? m.channelFixtureLabel[start]
+                                                                             : m.fixtureName[f];
+    const QString name =
+        s.prompts().inputBox(QStringLiteral("Rename Fixture"), QStringLiteral("Rename Fixture"), label.trimmed());
+    return !name.trimmed().isEmpty() && renameFixture(layout, f, name);
+}
+
+void clkEditFixtureDefinition_Click(int32_t f) {
+    Shell& s = shell();
+    const ChannelModel& m = s.state;
+    const int32_t slot = f >= 1 && f <= m.fixtureCount && size_t(f) < m.fixtureLightClass.size()
+                             ? m.fixtureLightClass[size_t(f)]
+                             : 0;
+    if (slot < 1) {
+        s.prompts().messageBox(QStringLiteral(" Error in Edit Fixture: ") +
+                               QStringLiteral("The fixture has no profile to edit."));
+        return;
+    }
+    s.profiles().editPatchedProfile(slot);
 }
 
 } // namespace fixtureMenu

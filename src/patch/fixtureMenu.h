@@ -4,6 +4,7 @@
 // opens, moving the selected fixtures to another view, and the rename.
 
 #include <QString>
+#include <cstdint>
 #include <vector>
 
 class LayoutEngine;
@@ -29,5 +30,14 @@ bool clkLayerList_Click(LayoutEngine& layout, const QString& viewName);
 // Renames the current fixture (its name, channel labels, icon and list
 // entry); refuses a name another fixture has. True when renamed.
 bool renameFixture(LayoutEngine& layout, const QString& newName);
+// The same for any fixture.
+bool renameFixture(LayoutEngine& layout, int32_t fixture, const QString& newName);
+// "Rename Fixture": asks for the fixture's new name, offering the label of
+// its start channel, and renames it; nothing for a fixture without a
+// profile or when the operator gives no name. True when renamed.
+bool renamefixture_Click(LayoutEngine& layout, int32_t fixture);
+// "Edit Fixture Definition": the profile editor on the fixture's own
+// patched profile. A fixture without a profile gets " Error in Edit Fixture: ".
+void clkEditFixtureDefinition_Click(int32_t fixture);
 
 } // namespace fixtureMenu

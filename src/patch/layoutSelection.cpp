@@ -7,6 +7,7 @@
 #include "platform/prompts.h"
 #include "shell/services/effectsService.h"
 #include "shell/services/mainWindowService.h"
+#include "shell/services/patchService.h"
 #include "shell/services/presetsService.h"
 #include "shell/shell.h"
 
@@ -320,5 +321,7 @@ void LayoutEngine::Form_MouseUp(int, int, double, double) {
 
 void LayoutEngine::Form_DblClick() {
     const int32_t index = findIconAt(startx, starty);
-    if (index >= 1 && index <= shell().state.fixtureCount) makeCurrent(index);
+    if (index < 1 || index > shell().state.fixtureCount) return;
+    makeCurrent(index);
+    shell().patch().showFixtureProperties(index);
 }

@@ -14,6 +14,7 @@
 #include "shell/shell.h"
 
 #include <QSet>
+#include <memory>
 #include <stdexcept>
 
 namespace patchCommit {
@@ -65,6 +66,7 @@ void copyProfileDetails(ClsFixture& to, const ClsFixture* from) {
 struct Commit {
     explicit Commit(Request request) : r(std::move(request)) {}
     Request r;
+    std::unique_ptr<ClsFixture> replacedProfile;
     Shell& s = shell();
     ChannelModel& m = s.state;
     Outcome out;
@@ -268,6 +270,9 @@ void Commit::run() {
     copyProfileDetails(*profile, r.editor.edited);
     for (int32_t a = 1; a <= c; ++a) profile->setChannel_prop(a, r.editor.rows[size_t(a - 1)].second);
     m.lightClass(slot); // grows the table to the slot
+    // The edited profile may be this very entry (the editor opened on a
+    // patched profile): it is still read below, so it outlives the commit.
+    replacedProfile = std::move(m.lightClasses[size_t(slot)]);
     m.lightClasses[size_t(slot)] = std::move(profile);
     m.lightClassCount = std::max({freeSlot, slot, m.highestLightClassInUse()});
 

@@ -20,7 +20,10 @@
 #include "output/ui/frmDmxOutDisplay.h"
 #include "patch/layoutEngine.h"
 #include "patch/ui/FixtureList.h"
+#include "patch/popupAnswer.h"
 #include "patch/ui/fixture.h"
+#include "patch/ui/fixtureIconWidget.h"
+#include "patch/ui/frmFixtureProperties.h"
 #include "patch/ui/patchWindows.h"
 #include "playback/ui/frmPlayBackControl.h"
 #include "playback/ui/frmPlayBackManager.h"
@@ -51,6 +54,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTableWidget>
@@ -460,4 +464,43 @@ TEST(Console, aKeyTypedInAPlaybackWindowReachesTheConsolesKeys) {
     QApplication::sendEvent(w, &down);
     QApplication::sendEvent(w, &up);
     EXPECT_NE(s.masters().returnGrandBlackoutState(), before);
+}
+
+TEST(Console, theLayoutsFixtureMenuOpensThePropertiesAndTheProfileEditor) {
+    RunningConsole r;
+    Shell& s = r.c->shell();
+    ChannelModel& m = s.state;
+    const int slot = m.lightClassCount + 1;
+    const int f = m.fixtureCount + 1;
+    patchFixtures(m, slot, QStringLiteral("Menu Par"), {QStringLiteral("dimmer"), QStringLiteral("red")}, 400, 1);
+    s.patch().layoutFixtures(1, m.fixtureCount, false);
+    s.patch().showLayoutWindow();
+    auto* patch = dynamic_cast<PatchWindowsService*>(&s.patch());
+    ASSERT_NE(patch, nullptr);
+    fixture& layout = patch->layoutWindow();
+    QApplication::processEvents();
+    ASSERT_NE(layout.iconWidget(f), nullptr);
+    const QPoint at = layout.iconWidget(f)->geometry().center();
+    auto popUpAndChoose = [&](const QString& entry) {
+        answerNextPopup(entry);
+        for (auto [type, button] : {std::pair{QEvent::MouseButtonPress, Qt::LeftButton},
+                                    std::pair{QEvent::MouseButtonRelease, Qt::LeftButton},
+                                    std::pair{QEvent::MouseButtonPress, Qt::RightButton},
+                                    std::pair{QEvent::MouseButtonRelease, Qt::RightButton}}) {
+            QMouseEvent e(type, QPointF(at), layout.surface()->mapToGlobal(QPointF(at)), button,
+                          type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(layout.surface(), &e);
+        }
+    };
+    popUpAndChoose(QStringLiteral("View/Edit Start Channel"));
+    frmFixtureProperties* properties = loadedForm<frmFixtureProperties>();
+    ASSERT_NE(properties, nullptr);
+    EXPECT_TRUE(properties->isVisible());
+    EXPECT_EQ(properties->lblFixtureName->text(), QStringLiteral("Profile Definition: Menu Par"));
+
+    popUpAndChoose(QStringLiteral("Edit Fixture Definition"));
+    Light_Editor* editor = loadedForm<Light_Editor>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->txtFields[1]->text(), QStringLiteral("Menu Par"));
 }

@@ -6,6 +6,7 @@
 #include "patch/ui/fixture.h"
 #include "patch/ui/patchWindows.h"
 #include "layoutRig.h"
+#include "popupAnswer.h"
 #include "shell/services/patchService.h"
 #include "support/fakePlatform.h"
 
@@ -20,34 +21,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// What the next popped-up menu showed, and the entry chosen in it.
-struct PopupSeen {
-    bool shown = false;
-    QStringList captions;
-    QStringList ticked;
-};
-
-// Answers the next popup menu by choosing the entry with this caption as
-// the keyboard would, or dismisses it when the caption is empty.
-std::shared_ptr<PopupSeen> answerNextPopup(const QString& choice) {
-    auto seen = std::make_shared<PopupSeen>();
-    QTimer::singleShot(0, [seen, choice] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu) return;
-        seen->shown = true;
-        QAction* chosen = nullptr;
-        for (QAction* a : menu->actions()) {
-            seen->captions << a->text();
-            if (a->isChecked()) seen->ticked << a->text();
-            if (a->text() == choice) chosen = a;
-        }
-        if (chosen) menu->setActiveAction(chosen);
-        QKeyEvent key(QEvent::KeyPress, chosen ? Qt::Key_Return : Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(menu, &key);
-    });
-    return seen;
-}
 
 QAction* entry(QMenuBar* bar, const QString& menu, const QString& caption) {
     for (QAction* m : bar->actions())

@@ -36,6 +36,29 @@ TEST(PatchCommit, LabelsOfThreeNewFixturesFollowThoseAlreadyPatched) {
     }
 }
 
+TEST(PatchCommit, MoreFixturesOfAProfileEditedInPlaceReadItsRangesWhileItIsReplaced) {
+    PatchRig rig;
+    rig.patch(QStringLiteral("Spot"), spotTypes, 1, 1);
+    ChannelModel& m = rig.m();
+    const int slot = m.fixtureLightClass[1];
+    ASSERT_GE(slot, 1);
+    // The editor works on the patched profile itself; its shutter (channel 4)
+    // has a strobe range.
+    ClsFixture& patched = m.lightClass(slot);
+    patched.setProperties(1, 5, QStringLiteral("Strobe"));
+    patched.setFrom(1, 5, 64);
+    patched.setToo(1, 5, 95);
+    patchCommit::Request r = rig.request(QStringLiteral("Spot"), spotTypes, 11, 1);
+    r.editor.edited = &patched;
+    rig.t.prompts().answers = {msgBox::Yes, msgBox::No}; // update the profile; no groups
+    const auto out = patchCommit::commit(r);
+    ASSERT_EQ(out.added, 1);
+    EXPECT_EQ(m.fixtureLightClass[2], slot);
+    EXPECT_EQ(m.channelStrobeLow[14], 64);
+    EXPECT_EQ(m.channelStrobeHigh[14], 95);
+    EXPECT_EQ(m.lightClass(slot).properties(1, 5), QStringLiteral("Strobe"));
+}
+
 TEST(PatchCommit, NewLabelsNeverRepeatOneInUse) {
     PatchRig rig;
     rig.patch(QStringLiteral("Par"), parTypes, 1, 1);  // Par 1

@@ -10,6 +10,7 @@
 #include "shell/services/controlService.h"
 #include "shell/services/mainWindowService.h"
 #include "shell/services/matrixService.h"
+#include "shell/services/patchService.h"
 #include "shell/services/mastersService.h"
 #include "shell/shell.h"
 
@@ -193,19 +194,12 @@ void fixture::popupFixtureMenu(double x, double y) {
     const FixtureMenuState state = fixtureMenu::editfixture_Click(engine, engine.spotlightChecked);
     engine.spotlightChecked = state.spotlightChecked;
     QMenu menu(QStringLiteral("Edit Current Fixture"), this);
-    menu.setToolTipsVisible(true);
-    menu.addAction(QStringLiteral("Rename Fixture"), this, [this] {
-        Shell& s = shell();
-        const int f = engine.currentFixtureNumber;
-        const QString old = f >= 1 && f < s.state.fixtureName.size() ? s.state.fixtureName[f].trimmed() : QString();
-        const QString name = s.prompts().inputBox(QStringLiteral("Rename Fixture"), QStringLiteral("Rename Fixture"), old);
-        if (!name.isEmpty()) fixtureMenu::renameFixture(engine, name);
-    });
-    for (const char* caption : {"View/Edit Start Channel", "Edit Fixture Definition"}) {
-        QAction* a = menu.addAction(QString::fromLatin1(caption));
-        a->setEnabled(false);
-        a->setToolTip(QStringLiteral("This window is not available yet"));
-    }
+    menu.addAction(QStringLiteral("Rename Fixture"), this,
+                   [this] { fixtureMenu::renamefixture_Click(engine, engine.currentFixtureNumber); });
+    menu.addAction(QStringLiteral("View/Edit Start Channel"), this,
+                   [this] { shell().patch().showFixtureProperties(engine.currentFixtureNumber); });
+    menu.addAction(QStringLiteral("Edit Fixture Definition"), this,
+                   [this] { fixtureMenu::clkEditFixtureDefinition_Click(engine.currentFixtureNumber); });
     QMenu* views = menu.addMenu(QStringLiteral("Change Fixture View/Layer"));
     for (const auto& v : state.views) {
         QAction* a = views->addAction(v.caption, this, [this, caption = v.caption] {

@@ -1,6 +1,8 @@
 #include "patch/ui/frmFixtureProperties.h"
 
+#include "patch/fixtureMenu.h"
 #include "patch/fixtureProperties.h"
+#include "patch/layoutEngine.h"
 #include "patch/ui/NewWhat.h"
 #include "platform/prompts.h"
 #include "shell/services/mastersService.h"
@@ -10,6 +12,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
@@ -71,6 +74,11 @@ frmFixtureProperties::frmFixtureProperties(QWidget* parent) : QWidget(parent) {
     frmDipSwitch = new DipSwitchPicture(switches, this);
     layout->addWidget(frmDipSwitch);
     connect(cmdStartChannel, &QPushButton::clicked, this, [this] { lblStartChannel_Click(); });
+    // The three caption lines act on a click, as their tooltips say.
+    for (QLabel* line : {lblFixturealias, lblFixtureName, lblStartChannel}) {
+        line->setCursor(Qt::PointingHandCursor);
+        line->installEventFilter(this);
+    }
     // Only the operator's turn of the spinner arms the renumbering.
     connect(udChangeFixtureNumber, &QSpinBox::valueChanged, this, [this] {
         if (udChangeFixtureNumber->hasFocus() || udChangeFixtureNumber->underMouse()) fixtureNumberChanged = true;
@@ -103,6 +111,26 @@ void frmFixtureProperties::lblStartChannel_Click() {
     hide();
     w.displayChannelBoxes();
     w.activate();
+}
+
+void frmFixtureProperties::lblFixturealias_Click() {
+    if (!fixtureMenu::renamefixture_Click(layoutEngine(), myFixtureNumber)) return;
+    const ChannelModel& m = shell().state;
+    myFixtureName = QStringLiteral("Fixture Name: ") + m.fixtureName[myFixtureNumber];
+    lblFixturealias->setText(myFixtureName);
+}
+
+void frmFixtureProperties::lblFixtureName_Click() { fixtureMenu::clkEditFixtureDefinition_Click(myFixtureNumber); }
+
+bool frmFixtureProperties::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == lblFixturealias) lblFixturealias_Click();
+        else if (watched == lblFixtureName) lblFixtureName_Click();
+        else if (watched == lblStartChannel) lblStartChannel_Click();
+        else return QWidget::eventFilter(watched, event);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmFixtureProperties::queryUnload() {

@@ -24,6 +24,10 @@ public:
     void showDetails();
     // Hands the fixture's channels to the patch window in view mode.
     void lblStartChannel_Click();
+    // Renames the fixture shown; the alias line follows the new name.
+    void lblFixturealias_Click();
+    // Opens the fixture's profile in the profile editor.
+    void lblFixtureName_Click();
     // The close question: renumbers when the spinner was turned and the
     // operator agrees.
     void queryUnload();
@@ -39,6 +43,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     int32_t myUniverse = 0;

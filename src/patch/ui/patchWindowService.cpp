@@ -5,12 +5,17 @@
 #include "patch/ui/NewWhat.h"
 #include "patch/ui/PROPTYPE.h"
 #include "patch/ui/frmFixtureProperties.h"
+#include "patch/ui/fixture.h"
+#include "patch/ui/fixtureIconWidget.h"
 #include "patch/ui/frmPatchDetails.h"
 #include "profiles/ClsFixture.h"
 #include "shell/shell.h"
 #include "shell/ui/windowRegistry.h"
 
 #include <QLineEdit>
+#include <QScreen>
+
+#include <algorithm>
 
 void PatchWindowService::showPatchWindow(bool fromFile) {
     (void)fromFile; // the window always opens in patch mode
@@ -60,8 +65,27 @@ void PatchWindowService::showFixtureProperties(int32_t fixture) {
     w.myFixtureNumber = fixture;
     w.myStartChannel = start;
     w.myChannelUsed = QString::number(p ? p->ChannelsUsed : 0);
-    w.show();
     w.showDetails();
+    w.show(); // the frame is known once shown
+    placeBesideLayout(w, fixture);
+    w.raise();
+}
+
+// Level with the fixture's icon, its right edge at the layout window's left
+// edge; kept on the screen when the layout leaves no room to its left.
+void PatchWindowService::placeBesideLayout(QWidget& w, int32_t fixtureNumber) {
+    const fixture* layout = loadedLayoutWindow();
+    if (!layout) return;
+    w.adjustSize();
+    const FixtureIconWidget* icon = layout->iconWidget(fixtureNumber);
+    const int top = icon ? icon->mapToGlobal(QPoint(0, 0)).y() : layout->frameGeometry().top();
+    QPoint at(layout->frameGeometry().left() - w.frameGeometry().width(), top);
+    if (const QScreen* screen = layout->screen()) {
+        const QRect room = screen->availableGeometry();
+        at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - w.frameGeometry().width())));
+        at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - w.frameGeometry().height())));
+    }
+    w.move(at);
 }
 
 void PatchWindowService::showChannelSettings(int32_t channel, bool modal) {

@@ -5,6 +5,7 @@
 
 #include "patch/ui/patchWindows.h"
 
+class QWidget;
 class Shell;
 
 // The whole patch service of the running console: the layout's answers and
@@ -26,6 +27,9 @@ public:
     void saveChangesToGroup() override;
     void deleteGroup() override;
     void renameGroup(int32_t group) override;
+
+private:
+    void placeBesideLayout(QWidget& window, int32_t fixture);
 };
 
 // Registers the patch windows' service with the shell.

@@ -1,5 +1,6 @@
 #include "profiles/ui/profilesServiceImpl.h"
 
+#include "profiles/ClsFixture.h"
 #include "profiles/ui/Light_Editor.h"
 #include "shell/services/visualizerService.h"
 #include "shell/shell.h"
@@ -19,6 +20,13 @@ void ProfilesServiceImpl::showProfileEditor() {
 void ProfilesServiceImpl::loadFixtureFile(const QString& path) {
     showProfileEditor();
     form<Light_Editor>().loadFixtureSub(path);
+}
+
+void ProfilesServiceImpl::editPatchedProfile(int32_t slot) {
+    if (slot < 1) return;
+    ClsFixture& profile = shell().state.lightClass(slot);
+    showProfileEditor();
+    form<Light_Editor>().loadClass25IntoMe(profile);
 }
 
 void registerProfiles(Shell& s) { s.provide<ProfilesService>(std::make_unique<ProfilesServiceImpl>()); }

@@ -7,6 +7,7 @@ class ProfilesServiceImpl : public ProfilesService {
 public:
     void showProfileEditor() override;
     void loadFixtureFile(const QString& path) override;
+    void editPatchedProfile(int32_t slot) override;
 };
 
 class Shell;

@@ -3,6 +3,7 @@
 // has no editor.
 
 #include <QString>
+#include <cstdint>
 
 class ProfilesService {
 public:
@@ -11,4 +12,7 @@ public:
     virtual void showProfileEditor() {}
     // Shows the profile editor with a profile file loaded into it.
     virtual void loadFixtureFile(const QString& path) { (void)path; }
+    // Shows the profile editor on the show's profile in this slot itself (not
+    // a copy), made empty when the slot is; a slot below 1 shows nothing.
+    virtual void editPatchedProfile(int32_t slot) { (void)slot; }
 };
