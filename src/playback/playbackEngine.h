@@ -15,6 +15,7 @@
 #include "playback/playbackViews.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <stdexcept>
 #include <vector>
@@ -154,6 +155,13 @@ public:
     void giveMeFadeTimes(int32_t forStep, float& up, float& down, float& delayUp, float& delayDown, float& follow) const;
     void setMyFadeTimes(int32_t step, float up, float down, float delayUp, float delayDown, float follow);
     QString stepCommandName(int32_t step) const;
+    // Grid editing, always of the current step: one edited cell (columns 2..7;
+    // the fade times' sequence copies stay) and the whole row read back (cells
+    // by column; the fade times also into the sequence copies). False at a
+    // cell that is not a number, the cells before it taken over; false,
+    // nothing changed, when there is no current step.
+    bool updateTimingValues(int32_t colToUpdate, const QString& cellText);
+    bool updateValuesForRow(const QStringList& rowCells);
     bool returnCurrentAutoGO() const;
     bool returnMyBlackOutStatus() const { return state.blackoutOff; }
 

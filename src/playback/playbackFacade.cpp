@@ -567,6 +567,11 @@ void PlaybackFrame::ShowEditCommandDialog(int32_t thePlaybackNumber) {
     });
 }
 
+bool PlaybackFrame::enterGridValue(int32_t column, double value) {
+    PlaybackWindowSlot* active = attachedView ? attachedView->activePlaybackSlot() : nullptr;
+    return active && active->engine().view().enterGridValue(column, value);
+}
+
 void PlaybackFrame::showPlaybackMenu(int32_t theplayback) {
     every(theplayback, [&](PlaybackWindowSlot& w) {
         setVisible(w, true);

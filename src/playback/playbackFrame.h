@@ -217,6 +217,7 @@ public:
     void updateDisplayData(int32_t playBackNumber) override;
     void UpdateMainDisplay(int32_t thePlaybackNumber) override;
     void ShowEditCommandDialog(int32_t thePlaybackNumber) override;
+    bool enterGridValue(int32_t column, double value) override;
     void showPlaybackMenu(int32_t theplayback) override;
     void loadSequence(int32_t playBackNumber) override;
 

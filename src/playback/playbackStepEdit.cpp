@@ -222,3 +222,54 @@ void PlaybackEngine::returnCenter(int32_t fixture, int32_t& x, int32_t& y) const
     x = r.panCenter;
     y = r.tiltCenter;
 }
+
+namespace {
+// A grid cell as a number; false when it is not one.
+bool cellNumber(const QString& text, double& value) {
+    bool ok = false;
+    value = text.trimmed().toDouble(&ok);
+    return ok && std::isfinite(value);
+}
+} // namespace
+
+bool PlaybackEngine::updateTimingValues(int32_t colToUpdate, const QString& cellText) {
+    PlaybackState& st = state;
+    const int32_t s = st.currentStep;
+    if (s < 1 || s > st.stepCount || s > st.lastStepSlot()) return false;
+    if (colToUpdate < 2 || colToUpdate > 7) return true; // the name and command cells hold no time
+    double v = 0;
+    if (!cellNumber(cellText, v)) return false;
+    if (colToUpdate == 6) {
+        st.nextScenes[size_t(s)] = roundHalfEvenWide(v);
+        return true;
+    }
+    std::vector<float>* const tables[] = {&st.fadeUpTimes, &st.fadeDownTimes, &st.delayUpTimes, &st.delayDownTimes,
+                                          nullptr, &st.followTimes};
+    (*tables[colToUpdate - 2])[size_t(s)] = float(v);
+    return true;
+}
+
+bool PlaybackEngine::updateValuesForRow(const QStringList& rowCells) {
+    PlaybackState& st = state;
+    const int32_t s = st.currentStep;
+    if (s < 1 || s > st.stepCount || s > st.lastStepSlot()) return false;
+    // In this order: a cell that is no number stops the read-back there.
+    struct Cell { int column; std::vector<float>* first; std::vector<float>* copy; };
+    const Cell cells[] = {{2, &st.fadeUpTimes, &st.sequenceFadeUpTimes},
+                          {3, &st.fadeDownTimes, &st.sequenceFadeDownTimes},
+                          {5, &st.delayDownTimes, nullptr},
+                          {4, &st.delayUpTimes, nullptr},
+                          {6, nullptr, nullptr},
+                          {7, &st.followTimes, nullptr}};
+    for (const Cell& c : cells) {
+        double v = 0;
+        if (!cellNumber(rowCells.value(c.column), v)) return false;
+        if (!c.first) {
+            st.nextScenes[size_t(s)] = roundHalfEvenWide(v);
+            continue;
+        }
+        (*c.first)[size_t(s)] = float(v);
+        if (c.copy) (*c.copy)[size_t(s)] = float(v);
+    }
+    return true;
+}

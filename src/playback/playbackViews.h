@@ -17,6 +17,9 @@ public:
     virtual void displaySequenceData() {}
     // Open the step-command editor of the current row.
     virtual void showEditCommandDialog() {}
+    // The keypad's value into the grid cell of the selected row and this
+    // column, then into the current step; false when nothing was taken.
+    virtual bool enterGridValue(int column, double value) { (void)column; (void)value; return false; }
     // Pop up the window's menu; the load dialog.
     virtual void showMenu() {}
     virtual void loadSequence() {}
@@ -56,4 +59,6 @@ public:
     virtual void captionChanged(const QString& caption) { (void)caption; }
     // Whether the frame's active child window is a playback window.
     virtual bool playbackWindowActive() const { return false; }
+    // The playback of the frame's active child window; null when it is no playback window.
+    virtual PlaybackWindowSlot* activePlaybackSlot() const { return nullptr; }
 };

@@ -3,6 +3,7 @@
 #include "platform/prompts.h"
 #include "shell/services/consoleService.h"
 #include "shell/services/mastersService.h"
+#include "shell/services/playbackService.h"
 #include "shell/shell.h"
 
 #include <cmath>
@@ -52,7 +53,8 @@ bool TimeKeypad::cmdEnter_Click() {
         prompts.messageBox(QStringLiteral("Invalid value, please try again"));
         return false;
     }
-    const bool writes = textBoxName == QLatin1String("txtfadeTime") || textBoxName == QLatin1String("crossFade");
+    const bool writes = textBoxName == QLatin1String("txtfadeTime") || textBoxName == QLatin1String("crossFade") ||
+                        textBoxName == QLatin1String("theGrid");
     if (writes) {
         bool ok = false;
         const double typed = text.trimmed().toDouble(&ok);
@@ -62,7 +64,8 @@ bool TimeKeypad::cmdEnter_Click() {
         }
         const double value = std::round(typed * 100.0) / 100.0;
         if (textBoxName == QLatin1String("txtfadeTime")) shell().console().timeBoxEntry(theTxtIndex, value);
-        else shell().masters().updateCrossFadeTime(theTxtIndex, float(value));
+        else if (textBoxName == QLatin1String("crossFade")) shell().masters().updateCrossFadeTime(theTxtIndex, float(value));
+        else shell().playback().enterGridValue(theTxtIndex, value);
     }
     cmdClear_Click();
     return true;

@@ -9,8 +9,9 @@
 class TimeKeypad {
 public:
     // Targets: "txtfadeTime" (the console's time box theTxtIndex) and
-    // "crossFade" (the crossfade time of group strip theTxtIndex); any other
-    // name writes nothing.
+    // "crossFade" (the crossfade time of group strip theTxtIndex) and
+    // "theGrid" (column theTxtIndex of the active playback window's step
+    // grid, taken into its current step); any other name writes nothing.
     QString textBoxName;
     int32_t theTxtIndex = 0;
     QString text;

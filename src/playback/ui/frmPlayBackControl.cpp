@@ -26,6 +26,7 @@
 #include <QHeaderView>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -111,6 +112,7 @@ frmPlayBackControl::frmPlayBackControl(PlaybackEngine& engine, QWidget* parent)
     msfgSequenceDetail->setEditTriggers(QAbstractItemView::NoEditTriggers);
     msfgSequenceDetail->verticalHeader()->hide();
     msfgSequenceDetail->horizontalHeader()->hide();
+    buildSceneNameBox();
 
     auto* transport = new QHBoxLayout;
     for (QPushButton* b : {cmdBack, cmdGo, cmdFoward, cmdPause, cmdClear, cmbBeatSync}) transport->addWidget(b);
@@ -517,7 +519,8 @@ void frmPlayBackControl::forwardKey(const QKeyEvent& event, bool down) {
 }
 
 void frmPlayBackControl::keyPressEvent(QKeyEvent* event) {
-    forwardKey(*event, true);
+    // Keys typed into the scene-name box are the name's, not triggers.
+    if (!txtSceneName->hasFocus()) forwardKey(*event, true);
     event->accept();
 }
 
@@ -527,7 +530,7 @@ void frmPlayBackControl::focusInEvent(QFocusEvent* event) {
 }
 
 void frmPlayBackControl::keyReleaseEvent(QKeyEvent* event) {
-    if (!event->isAutoRepeat()) forwardKey(*event, false);
+    if (!event->isAutoRepeat() && !txtSceneName->hasFocus()) forwardKey(*event, false);
     event->accept();
 }
 
@@ -538,6 +541,14 @@ bool frmPlayBackControl::eventFilter(QObject* watched, QEvent* event) {
     if (watched == cmdGo && event->type() == QEvent::MouseButtonRelease) {
         const int32_t n = eng.myPlaybackNumber();
         if (n >= 1 && n <= 8) shell().mainWindow().play(n, false);
+        return false;
+    }
+    if (watched == txtSceneName && event->type() == QEvent::KeyRelease) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            txtSceneName_Enter();
+            return true;
+        }
         return false;
     }
     if (watched == cmbBeatSync && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {

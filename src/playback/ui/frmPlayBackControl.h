@@ -22,6 +22,7 @@ class QPushButton;
 class QRadioButton;
 class QMouseEvent;
 class QKeyEvent;
+class QLineEdit;
 class QFocusEvent;
 class QSlider;
 class QTableWidget;
@@ -42,6 +43,18 @@ public:
     void displayChanged() override { refreshFromEngine(); }
     // Selects the command cell of the current step's row.
     void showEditCommandDialog() override;
+    // A click on the grid's cell (row, col), the pointer at pointer (screen
+    // pixels): a time column opens the keypad there, the name column the
+    // scene-name box over the cell, the command column the command editor.
+    // Every click makes the next advance keep the current step.
+    void msfgSequenceDetail_Click(int row, int col, const QPoint& pointer);
+    // The keypad's value, rounded to 2 decimals, into the selected row's cell
+    // of this column; then the current step takes its row of the grid.
+    bool enterGridValue(int column, double value) override;
+    // Enter in the scene-name box: the cell and the current step's name take its text.
+    void txtSceneName_Enter();
+    // The cells of one grid row by column ("" where a cell is empty).
+    QStringList gridRow(int row) const;
     // The remote menu ("Load Sequence Cuelist", "Play", "Stop") over the window.
     void showMenu() override;
     // The load dialog, the load and the Auto Trigger question.
@@ -110,6 +123,8 @@ public:
     QCheckBox* chkUseMotionfade = nullptr;
     QCheckBox* ckForceFadeTime = nullptr;
     QTableWidget* msfgSequenceDetail = nullptr;
+    // The scene-name box, shown over a name cell of the grid.
+    QLineEdit* txtSceneName = nullptr;
 
 protected:
     // The right button on the beat button holds the playback while pressed
@@ -125,6 +140,7 @@ protected:
 
 private:
     void buildMenus();
+    void buildSceneNameBox();
     void buildViewMenu();
     void pressShortcut(QPushButton* button);
     bool shortcutButtonEvent(QPushButton* button, int index, QEvent* event);

@@ -104,6 +104,14 @@ bool frmPlayBackManager::playbackWindowActive() const {
     return active && qobject_cast<frmPlayBackControl*>(active->widget()) != nullptr;
 }
 
+PlaybackWindowSlot* frmPlayBackManager::activePlaybackSlot() const {
+    const QMdiSubWindow* active = area->activeSubWindow();
+    if (!active || !qobject_cast<frmPlayBackControl*>(active->widget())) return nullptr;
+    for (const auto& [slot, sub] : subWindows)
+        if (sub == active) return slot;
+    return nullptr;
+}
+
 void frmPlayBackManager::buildToolbar() {
     Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));

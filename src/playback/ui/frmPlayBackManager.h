@@ -42,6 +42,7 @@ public:
     void windowUnloaded(PlaybackWindowSlot& slot) override { detach(slot); }
     void captionChanged(const QString& caption) override { setWindowTitle(caption); }
     bool playbackWindowActive() const override;
+    PlaybackWindowSlot* activePlaybackSlot() const override;
 
     // Every playback window back to dark grey (the activated one colours itself).
     void resetBackColor();

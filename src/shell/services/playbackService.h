@@ -221,6 +221,9 @@ public:
     virtual void ShowEditCommandDialog(int32_t thePlaybackNumber) {}
     virtual void showPlaybackMenu(int32_t theplayback) {}
     virtual void loadSequence(int32_t playBackNumber) {}
+    // The keypad's value into the active playback window's grid (selected row, this column 2..7) and its
+    // current step's times; false when no playback window is active or nothing was taken.
+    virtual bool enterGridValue(int32_t column, double value) { return false; }
 
     // ---- Queries ---------------------------------------------------------------------------------------------------
     // Whether the playback runs a chase.

@@ -49,6 +49,9 @@ public:
     // Shows the "Enter Time" keypad for target ("txtfadeTime": time box index; "crossFade": group strip index)
     // with its lower right corner at (right, bottom) screen pixels; Enter writes the typed time there.
     virtual void showTimeKeypad(const QString& target, int32_t index, int32_t right, int32_t bottom) {}
+    // The same keypad with its top left corner at (left, top) screen pixels ("theGrid": the active
+    // playback window's grid column index).
+    virtual void showTimeKeypadAt(const QString& target, int32_t index, int32_t left, int32_t top) {}
 
 
     // A fixture moved from oldStart to newStart..newEnd (channels within

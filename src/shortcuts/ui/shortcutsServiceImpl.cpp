@@ -90,6 +90,13 @@ public:
         w.move(right - frame.width(), bottom - frame.height());
         w.raise();
     }
+    void showTimeKeypadAt(const QString& target, int32_t index, int32_t left, int32_t top) override {
+        frmKeyPad& w = form<frmKeyPad>();
+        w.setTarget(target, index);
+        w.show();
+        w.move(left, top);
+        w.raise();
+    }
 };
 
 } // namespace
