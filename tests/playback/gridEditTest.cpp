@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMouseEvent>
 #include <QTableWidget>
 
 using namespace engineTest;
@@ -92,7 +93,18 @@ TEST_F(GridEditTest, EnterInTheNameBoxNamesTheCurrentStep) {
     eng.state.currentStep = 1;
     frmPlayBackControl w(eng);
     w.show();
-    w.msfgSequenceDetail_Click(2, 1, QPoint());
+    // The operator's click on the name cell of row 2.
+    QWidget* cells = w.msfgSequenceDetail->viewport();
+    const QPointF at = w.msfgSequenceDetail->visualItemRect(w.msfgSequenceDetail->item(2, 1)).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent e(type, at, cells->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(cells, &e);
+    }
+    EXPECT_TRUE(eng.state.gridClicked);
+    ASSERT_TRUE(w.txtSceneName->isVisible());
+    EXPECT_EQ(w.txtSceneName->text(), QStringLiteral("2"));
+    EXPECT_EQ(w.txtSceneName->geometry(), w.msfgSequenceDetail->visualItemRect(w.msfgSequenceDetail->item(2, 1)));
     w.txtSceneName->setText(QStringLiteral("[2] Blue"));
     QKeyEvent up(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(w.txtSceneName, &up);

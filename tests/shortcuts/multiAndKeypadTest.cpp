@@ -5,6 +5,7 @@
 #include "platform/byteRecord.h"
 #include "shell/services/consoleService.h"
 #include "shell/services/mastersService.h"
+#include "shell/services/playbackService.h"
 #include "shell/services/shortcutsService.h"
 #include "shell/ui/windowRegistry.h"
 #include "shortcuts/multiButtons.h"
@@ -63,6 +64,17 @@ public:
     void timeBoxEntry(int32_t box, double value) override { calls << QStringLiteral("box(%1,%2)").arg(box).arg(value); }
     QStringList& calls;
     explicit TimeBoxes(QStringList& log) : calls(log) {}
+};
+
+// The active playback window's grid as the keypad fills it.
+class GridWindow final : public PlaybackService {
+public:
+    bool enterGridValue(int32_t column, double value) override {
+        calls << QStringLiteral("grid(%1,%2)").arg(column).arg(value);
+        return true;
+    }
+    QStringList& calls;
+    explicit GridWindow(QStringList& log) : calls(log) {}
 };
 
 struct WizardDesk {
@@ -222,6 +234,10 @@ TEST(TimeKeypad, EnterWritesTheRoundedValueIntoItsTargetOrSaysWhy) {
         {"txtfadeTime", 2, "1.239", "box(2,1.24)", "", true},
         {"txtfadeTime", 0, "2.5", "box(0,2.5)", "", true},
         {"crossFade", 3, "2.5", "crossFade(3,2.5)", "", true},
+        {"theGrid", 2, "2.456", "grid(2,2.46)", "", true},
+        {"theGrid", 6, "3", "grid(6,3)", "", true},
+        {"theGrid", 7, "1.2.3", "", "Not a numerical Value, Please Try Again", false},
+        {"theGrid", 4, "1000.01", "", "Invalid value, please try again", false},
         {"txtfadeTime", 1, "", "", "Not a numerical Value, Please Try Again", false},
         {"crossFade", 1, "1.2.3", "", "Not a numerical Value, Please Try Again", false},
         {"scroll", 0, "", "", "", true},
@@ -233,6 +249,7 @@ TEST(TimeKeypad, EnterWritesTheRoundedValueIntoItsTargetOrSaysWhy) {
         QStringList calls;
         t.get().provide<MastersService>(std::make_unique<Recorder>(calls));
         t.get().provide<ConsoleService>(std::make_unique<TimeBoxes>(calls));
+        t.get().provide<PlaybackService>(std::make_unique<GridWindow>(calls));
         TimeKeypad k;
         k.textBoxName = QString::fromLatin1(c.target);
         k.theTxtIndex = c.index;
@@ -273,6 +290,17 @@ TEST(TimeKeypad, TheWindowTypesFromTheNumericBlockOnlyAndClosesOnEnter) {
     EXPECT_FALSE(w->isVisible());
     QApplication::processEvents();
     EXPECT_EQ(loadedForm<frmKeyPad>(), nullptr);
+
+    // Opened from a playback grid: its top left corner at the pointer.
+    t.get().provide<PlaybackService>(std::make_unique<GridWindow>(calls));
+    t.get().shortcuts().showTimeKeypadAt(QStringLiteral("theGrid"), 3, 120, 80);
+    w = loadedForm<frmKeyPad>();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->frameGeometry().topLeft(), QPoint(120, 80));
+    send(w, QEvent::KeyPress, Qt::Key_4, Qt::KeypadModifier);
+    send(w, QEvent::KeyPress, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(calls.last(), "grid(3,4)");
+    EXPECT_FALSE(w->isVisible());
 }
 
 TEST(TimeKeypad, WizardAndKeypadLayoutsHoldAtBothFontSizes) {
