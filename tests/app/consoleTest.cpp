@@ -25,6 +25,7 @@
 #include "patch/ui/fixtureIconWidget.h"
 #include "patch/ui/frmFixtureProperties.h"
 #include "patch/ui/patchWindows.h"
+#include "playback/playbackEngine.h"
 #include "playback/ui/frmPlayBackControl.h"
 #include "playback/ui/frmPlayBackManager.h"
 #include "profiles/ui/Light_Editor.h"
@@ -39,6 +40,7 @@
 #include "shell/services/showService.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/windowRegistry.h"
+#include "shortcuts/ui/frmKeyPad.h"
 #include "shortcuts/ui/frmSequenceShortcuts.h"
 #include "shortcuts/ui/masterShortcutWindows.h"
 #include "shortcuts/ui/sequenceProperties.h"
@@ -57,6 +59,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QTableWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -464,6 +467,33 @@ TEST(Console, aKeyTypedInAPlaybackWindowReachesTheConsolesKeys) {
     QApplication::sendEvent(w, &down);
     QApplication::sendEvent(w, &up);
     EXPECT_NE(s.masters().returnGrandBlackoutState(), before);
+}
+
+TEST(Console, aTimeTypedOnTheKeypadFromAPlaybackGridBecomesTheCurrentStepsFadeUp) {
+    RunningConsole r;
+    Shell& s = r.c->shell();
+    auto& frame = form<frmPlayBackManager>();
+    frame.show();
+    s.playback().clkAddPlaybackControl(1, false, true, false);
+    frmPlayBackControl* w = frame.playbackWindow(1);
+    ASSERT_NE(w, nullptr);
+    PlaybackEngine& e = w->engine();
+    int32_t steps = 3;
+    e.setMaxSequenceSteps(steps);
+    e.state.currentStep = 2;
+    w->displaySequenceData();
+    frame.mdiArea()->setActiveSubWindow(frame.subWindowOf(1));
+    w->msfgSequenceDetail_Click(2, 2, QPoint(100, 120));
+    frmKeyPad* keypad = loadedForm<frmKeyPad>();
+    ASSERT_NE(keypad, nullptr);
+    EXPECT_EQ(keypad->frameGeometry().topLeft(), QPoint(100, 120));
+    const qsizetype shownBefore = r.prompts().messages.size(); // start-up may have said something
+    for (int button : {2, 10, 1, 4}) keypad->cmdButton[size_t(button)]->click(); // 3.25
+    keypad->cmdEnter->click();
+    EXPECT_EQ(r.prompts().messages.size(), shownBefore);
+    EXPECT_FLOAT_EQ(e.state.fadeUpTimes[2], 3.25f);
+    EXPECT_FLOAT_EQ(e.state.sequenceFadeUpTimes[2], 3.25f);
+    EXPECT_EQ(w->msfgSequenceDetail->item(2, 2)->text(), QStringLiteral("3.25"));
 }
 
 TEST(Console, theLayoutsFixtureMenuOpensThePropertiesAndTheProfileEditor) {
