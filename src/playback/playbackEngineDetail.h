@@ -5,6 +5,7 @@
 #include "shell/shell.h"
 
 #include <QString>
+#include <cmath>
 #include <cstdint>
 #include <stdexcept>
 
@@ -22,6 +23,13 @@ inline int32_t usableNextScene(const PlaybackState& st, int32_t step) {
     if (step < 0 || step >= int32_t(st.nextScenes.size())) throw std::out_of_range("Subscript out of range");
     const int32_t ns = st.nextScenes[size_t(step)];
     return (ns >= 1 && ns <= st.stepCount) ? ns : 0;
+}
+
+// A time box's or grid cell's text as a number; false when it is not one.
+inline bool boxNumber(const QString& text, double& value) {
+    bool ok = false;
+    value = text.trimmed().toDouble(&ok);
+    return ok && std::isfinite(value);
 }
 
 // A time as the main window's boxes show it: shortest form, no trailing zeros.

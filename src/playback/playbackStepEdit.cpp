@@ -223,22 +223,13 @@ void PlaybackEngine::returnCenter(int32_t fixture, int32_t& x, int32_t& y) const
     y = r.tiltCenter;
 }
 
-namespace {
-// A grid cell as a number; false when it is not one.
-bool cellNumber(const QString& text, double& value) {
-    bool ok = false;
-    value = text.trimmed().toDouble(&ok);
-    return ok && std::isfinite(value);
-}
-} // namespace
-
 bool PlaybackEngine::updateTimingValues(int32_t colToUpdate, const QString& cellText) {
     PlaybackState& st = state;
     const int32_t s = st.currentStep;
     if (s < 1 || s > st.stepCount || s > st.lastStepSlot()) return false;
     if (colToUpdate < 2 || colToUpdate > 7) return true; // the name and command cells hold no time
     double v = 0;
-    if (!cellNumber(cellText, v)) return false;
+    if (!boxNumber(cellText, v)) return false;
     if (colToUpdate == 6) {
         st.nextScenes[size_t(s)] = roundHalfEvenWide(v);
         return true;
@@ -263,7 +254,7 @@ bool PlaybackEngine::updateValuesForRow(const QStringList& rowCells) {
                           {7, &st.followTimes, nullptr}};
     for (const Cell& c : cells) {
         double v = 0;
-        if (!cellNumber(rowCells.value(c.column), v)) return false;
+        if (!boxNumber(rowCells.value(c.column), v)) return false;
         if (!c.first) {
             st.nextScenes[size_t(s)] = roundHalfEvenWide(v);
             continue;

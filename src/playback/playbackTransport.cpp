@@ -366,15 +366,6 @@ void PlaybackEngine::setFadeTimeSlider(int32_t bpm) {
 
 // ---- Fade times from the main window -------------------------------------------------------------
 
-namespace {
-// A time box's text as a number; false when it is not one.
-bool boxNumber(const QString& text, double& value) {
-    bool ok = false;
-    value = text.trimmed().toDouble(&ok);
-    return ok && std::isfinite(value);
-}
-} // namespace
-
 bool PlaybackEngine::setFadeTimesFromMainDesk(bool allSteps) {
     PlaybackState& st = state;
     if (!shell().mainWindow().hasFadeTimeBoxes()) return true; // no main window to take times from

@@ -120,6 +120,14 @@ QList<QAction*> menuEntries(QMenu* menu) {
     return out;
 }
 
+// The frame shown with playback 1's window in it.
+frmPlayBackControl* showPlaybackWindow1(Shell& s) {
+    auto& frame = form<frmPlayBackManager>();
+    frame.show();
+    s.playback().clkAddPlaybackControl(1, false, true, false);
+    return frame.playbackWindow(1);
+}
+
 } // namespace
 
 TEST(Console, registersTheServicesOfEveryBuiltSubsystem) {
@@ -456,10 +464,7 @@ TEST(Console, shapeBrowserAndSequencePropertiesAreReachable) {
 TEST(Console, aKeyTypedInAPlaybackWindowReachesTheConsolesKeys) {
     RunningConsole r;
     Shell& s = r.c->shell();
-    auto& frame = form<frmPlayBackManager>();
-    frame.show();
-    s.playback().clkAddPlaybackControl(1, false, true, false);
-    frmPlayBackControl* w = frame.playbackWindow(1);
+    frmPlayBackControl* w = showPlaybackWindow1(s);
     ASSERT_NE(w, nullptr);
     const bool before = s.masters().returnGrandBlackoutState();
     // Delete is the console's blackout key.
@@ -471,12 +476,9 @@ TEST(Console, aKeyTypedInAPlaybackWindowReachesTheConsolesKeys) {
 
 TEST(Console, aTimeTypedOnTheKeypadFromAPlaybackGridBecomesTheCurrentStepsFadeUp) {
     RunningConsole r;
-    Shell& s = r.c->shell();
-    auto& frame = form<frmPlayBackManager>();
-    frame.show();
-    s.playback().clkAddPlaybackControl(1, false, true, false);
-    frmPlayBackControl* w = frame.playbackWindow(1);
+    frmPlayBackControl* w = showPlaybackWindow1(r.c->shell());
     ASSERT_NE(w, nullptr);
+    auto& frame = form<frmPlayBackManager>();
     PlaybackEngine& e = w->engine();
     int32_t steps = 3;
     e.setMaxSequenceSteps(steps);
