@@ -217,4 +217,14 @@ struct PlaybackState {
     // Resizes every per-step table to 0..lastStep and every per-channel table
     // to 1..channels, keeping contents.
     void resize(int32_t channels, int32_t lastStep);
+    // Step `to` takes step `from`'s four fade and delay times, follow time and stop flag.
+    void copyStepTimes(int32_t from, int32_t to) {
+        const size_t f = size_t(from), t = size_t(to);
+        fadeUpTimes[t] = fadeUpTimes[f];
+        fadeDownTimes[t] = fadeDownTimes[f];
+        delayUpTimes[t] = delayUpTimes[f];
+        delayDownTimes[t] = delayDownTimes[f];
+        followTimes[t] = followTimes[f];
+        stepStops[t] = stepStops[f];
+    }
 };

@@ -101,17 +101,11 @@ void PlaybackEngine::insertscene(bool after, bool blackOut) {
         }
     }
     for (int32_t s = st.stepCount; s >= at; --s) {
-        const size_t to = size_t(s), from = size_t(s - 1);
         st.stepValues.copyStep(s - 1, s);
-        st.fadeUpTimes[to] = st.fadeUpTimes[from];
-        st.fadeDownTimes[to] = st.fadeDownTimes[from];
-        st.delayUpTimes[to] = st.delayUpTimes[from];
-        st.delayDownTimes[to] = st.delayDownTimes[from];
-        st.followTimes[to] = st.followTimes[from];
+        st.copyStepTimes(s - 1, s);
         st.sceneNames[s] = st.sceneNames[s - 1];
         st.stepCommands[s] = st.stepCommands[s - 1];
-        st.nextScenes[to] = st.nextScenes[from];
-        st.stepStops[to] = st.stepStops[from];
+        st.nextScenes[size_t(s)] = st.nextScenes[size_t(s - 1)];
         shell().presets().changeMyStepNumber(s - 1, s);
     }
     st.currentStep = at;
@@ -129,13 +123,7 @@ void PlaybackEngine::clkDeleteScene_Click() {
         st.stepValues.copyStep(s + 1, s);
         for (int32_t c = 1; c <= m.totalChannels; ++c)
             if (m.channelOwner[size_t(c)] == me) st.stepValues.set(c, s + 1, 0);
-        const size_t to = size_t(s), from = size_t(s + 1);
-        st.fadeUpTimes[to] = st.fadeUpTimes[from];
-        st.fadeDownTimes[to] = st.fadeDownTimes[from];
-        st.delayUpTimes[to] = st.delayUpTimes[from];
-        st.delayDownTimes[to] = st.delayDownTimes[from];
-        st.followTimes[to] = st.followTimes[from];
-        st.stepStops[to] = st.stepStops[from];
+        st.copyStepTimes(s + 1, s);
         shell().presets().changeMyStepNumber(s + 1, s);
     }
     st.stepCount -= 1;
