@@ -32,13 +32,13 @@ Current currentFixture() {
     return c;
 }
 
-bool isPanOrTilt(int32_t ch) {
+} // namespace
+
+bool fixtureClipboard::isPanOrTilt(int32_t ch) {
     const QStringList& t = shell().state.channelType;
     const QString type = ch < t.size() ? t[ch].trimmed() : QString();
     return type.startsWith(QLatin1String("pan")) || type.startsWith(QLatin1String("tilt"));
 }
-
-} // namespace
 
 void FixtureClipboard::copyFixtureScene() {
     const Current c = currentFixture();
@@ -72,7 +72,7 @@ void FixtureClipboard::pasteFixtureScene(bool withPanTilt) {
         const int32_t n = std::min<int32_t>(c.count, int32_t(sceneValues.size()));
         for (int32_t i = 0; i < n; ++i) {
             const int32_t ch = c.start + i;
-            if (!withPanTilt && isPanOrTilt(ch)) continue;
+            if (!withPanTilt && fixtureClipboard::isPanOrTilt(ch)) continue;
             const int32_t value = sceneValues[size_t(i)];
             playback.recieveChaserValueData(ch, playback.thecurrentStep(current), value, current);
             const bool mayWrite = channelModel::checkPriorities(ch);
@@ -103,7 +103,7 @@ void FixtureClipboard::pasteFixtureSequence(bool withPanTilt) {
     const int32_t copied = std::min<int32_t>(clipboardStepCount, int32_t(sequenceValues.size()));
     for (int32_t i = 0; i < c.count; ++i) {
         const int32_t ch = c.start + i;
-        if (!withPanTilt && isPanOrTilt(ch)) continue;
+        if (!withPanTilt && fixtureClipboard::isPanOrTilt(ch)) continue;
         for (int32_t s = 1; s <= copied; ++s) {
             const auto& row = sequenceValues[size_t(s - 1)];
             playback.recieveChaserValueData(ch, s + offset, i < int32_t(row.size()) ? row[size_t(i)] : 0, current);

@@ -7,6 +7,11 @@
 #include <cstdint>
 #include <vector>
 
+namespace fixtureClipboard {
+// True for a channel whose type starts "pan" or "tilt" (the fine channels too).
+bool isPanOrTilt(int32_t channel);
+} // namespace fixtureClipboard
+
 class FixtureClipboard {
 public:
     static constexpr int32_t maxSteps = 300;

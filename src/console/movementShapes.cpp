@@ -1,5 +1,6 @@
 #include "console/movementShapes.h"
 
+#include "console/fixtureClipboard.h"
 #include "console/shapeFile.h"
 #include "platform/prompts.h"
 #include "platform/safeFile.h"
@@ -189,8 +190,7 @@ bool MovementShapes::ShapeGenerator(bool append, const QString& fileNameToOpen, 
             }
             const auto [lo, hi] = fixtureSpan(f);
             for (int32_t ch = lo; ch <= hi; ++ch) {
-                const QString type = typeOf(ch).trimmed();
-                if (type.startsWith(QLatin1String("pan")) || type.startsWith(QLatin1String("tilt"))) continue;
+                if (fixtureClipboard::isPanOrTilt(ch)) continue;
                 if (owned(ch) && playback.sendChaserValueFromPlayback(ch, i, current) == 0) {
                     if (channelModel::checkPriorities(ch)) {
                         m.channelOwner[size_t(ch)] = int16_t(current);

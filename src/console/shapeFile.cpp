@@ -27,10 +27,12 @@ bool decode(const QByteArray& bytes, Shape& out, QString* error) {
     ByteReader r(bytes);
     const int16_t n = r.i16();
     if (!r.ok() || n < 1) return refuse(QStringLiteral("The shape file holds no steps."));
-    if (bytes.size() != 5 + 4 * qsizetype(n))
+    // The count, 4 bytes a step, the shift byte and the group size.
+    const qsizetype expected = 5 + 4 * qsizetype(n);
+    if (bytes.size() != expected)
         return refuse(QStringLiteral("The shape file is damaged: %1 steps need %2 bytes, the file has %3.")
                           .arg(n)
-                          .arg(5 + 4 * qsizetype(n))
+                          .arg(expected)
                           .arg(bytes.size()));
     Shape read;
     read.steps.resize(size_t(n));
