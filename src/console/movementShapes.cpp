@@ -1,6 +1,6 @@
 #include "console/movementShapes.h"
 
-#include "console/shapeFile.h"
+#include "shell/shapeFile.h"
 #include "platform/prompts.h"
 #include "platform/safeFile.h"
 #include "profiles/ClsFixture.h"
