@@ -1,7 +1,7 @@
 #include "console/movementShapes.h"
 
 #include "console/fixtureClipboard.h"
-#include "console/shapeFile.h"
+#include "shell/shapeFile.h"
 #include "platform/prompts.h"
 #include "platform/safeFile.h"
 #include "profiles/ClsFixture.h"

@@ -1,7 +1,7 @@
 #include "effects/shapePreview.h"
 
-#include "platform/byteRecord.h"
 #include "platform/safeFile.h"
+#include "shell/shapeFile.h"
 #include "shell/shell.h"
 
 #include <QDir>
@@ -11,9 +11,8 @@
 namespace shapePreview {
 
 namespace {
-// Step count, N pan/tilt pairs and the three bytes the console keeps after them.
-constexpr qint64 sizeFor(qint64 steps) { return 5 + 4 * steps; }
-constexpr qint64 largestFile = sizeFor(std::numeric_limits<int16_t>::max());
+// The size of a file of the largest step count an Integer holds.
+constexpr qint64 largestFile = 5 + 4 * qint64(std::numeric_limits<int16_t>::max());
 } // namespace
 
 QString shapesFolder() { return shell().programPath(QStringLiteral("Shapes")); }
@@ -45,17 +44,11 @@ bool loadPreviewShape(const QString& path, std::vector<Point>& steps, QString* w
     QByteArray bytes;
     QString error;
     if (!safeFile::readWhole(path, bytes, &error)) return refuse(error);
-    ByteReader r(bytes);
-    const int16_t n = r.i16();
-    if (!r.ok() || n < 1) return refuse(QStringLiteral("The shape file holds no steps."));
-    if (bytes.size() != sizeFor(n)) return refuse(QStringLiteral("The shape file's size does not match its steps."));
+    shapeFile::Shape shape;
+    if (!shapeFile::decode(bytes, shape, why)) return false;
     std::vector<Point> read;
-    read.reserve(size_t(n));
-    for (int16_t i = 0; i < n; ++i) {
-        const int16_t pan = r.i16();
-        const int16_t tilt = r.i16();
-        read.push_back(placeOf(pan, tilt));
-    }
+    read.reserve(shape.steps.size());
+    for (const shapeFile::Step& s : shape.steps) read.push_back(placeOf(s.pan, s.tilt));
     steps = std::move(read);
     return true;
 }

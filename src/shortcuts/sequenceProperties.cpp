@@ -1,6 +1,7 @@
 #include "shortcuts/sequenceProperties.h"
 
 #include "shell/libParsePath.h"
+#include "shell/numberText.h"
 #include "shell/services/playbackService.h"
 #include "shell/services/showService.h"
 #include "shell/shell.h"
@@ -20,7 +21,7 @@ void SequencePropertiesEngine::load(int32_t playbackNumber) {
 QString SequencePropertiesEngine::nameToSave(int32_t pageButtonCount) const {
     const QString typed = buttonName.trimmed();
     // The number keeps the blank where a sign would stand: "Sequence  7".
-    if (typed == placeholder()) return QStringLiteral("Sequence  %1").arg(pageButtonCount + 1);
+    if (typed == placeholder()) return QStringLiteral("Sequence %1").arg(numberText::signed_(pageButtonCount + 1));
     return QString(typed).replace(QLatin1Char('/'), QLatin1Char('&'));
 }
 

@@ -1,5 +1,5 @@
 #include "console/movementShapes.h"
-#include "console/shapeFile.h"
+#include "shell/shapeFile.h"
 #include "console/consoleFakes.h"
 #include "support/fakePlatform.h"
 #include "profiles/ClsFixture.h"

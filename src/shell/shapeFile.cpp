@@ -1,4 +1,4 @@
-#include "console/shapeFile.h"
+#include "shell/shapeFile.h"
 
 #include "platform/byteRecord.h"
 
