@@ -13,6 +13,7 @@
 #include "platform/placementStore.h"
 #include "platform/portIo.h"
 #include "platform/tickTimer.h"
+#include "platform/waveInput.h"
 #include "platform/ui/qtPrompts.h"
 #include "playback/playbackFrame.h"
 #include "playback/ui/frmPlayBackManager.h"
@@ -61,6 +62,7 @@ PlatformServices desktopServices() {
     services.deviceArrival = std::make_unique<UdevDeviceArrival>();
     services.midi = std::make_unique<RtMidiPorts>();
     services.monitors = std::make_unique<QtMonitors>();
+    services.waveInput = std::make_unique<QtWaveInput>();
     return services;
 }
 

@@ -318,8 +318,9 @@ void PlaybackEngine::startAudioMatrix(const QString& matrixName, int32_t frontCo
                                                int32_t eqType) {
     audioToMatrix = true;
     shell().matrix().startAudioMatrix(state.myPlaybackNumber, matrixName, frontColor, backColor, eqType);
+    shell().audio().startForMatrix(); // the spectrum comes from the capture
 }
 
-void PlaybackEngine::recieveAudioData(const std::vector<int32_t>& theData) {
+void PlaybackEngine::recieveAudioData(const std::vector<float>& theData) {
     if (audioToMatrix) shell().matrix().audioData(state.myPlaybackNumber, theData);
 }

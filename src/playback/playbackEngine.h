@@ -242,7 +242,7 @@ public:
     void startAudioMatrix(const QString& matrixName, int32_t frontColor, int32_t backColor, int32_t eqType);
     void stopActiveSoundToMatrix() { audioToMatrix = false; }
     bool returnAudioToMatrixStatus() const { return audioToMatrix; }
-    void recieveAudioData(const std::vector<int32_t>& theData);
+    void recieveAudioData(const std::vector<float>& theData);
 
     // ---- Errors ------------------------------------------------------------------------
     // Appends one line to fadeErrorLog.txt in the program folder.

@@ -199,7 +199,7 @@ public:
     void startAudioMatrix(const QString& matrixName, int32_t frontColor, int32_t backColor, int32_t eqType,
                           int32_t theplayback) override;
     void stopAudioMatrix(int32_t theplayback) override;
-    void sendAudioDataToPlaybacks(const std::vector<int32_t>& theData) override;
+    void sendAudioDataToPlaybacks(const std::vector<float>& theData) override;
 
     // ---- Facade: live playbacks ---------------------------------------------------------------
     void pressRecordInLiveMode(int32_t theplayback) override;

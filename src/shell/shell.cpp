@@ -12,6 +12,7 @@
 #include "platform/portIo.h"
 #include "platform/prompts.h"
 #include "platform/tickTimer.h"
+#include "platform/waveInput.h"
 
 #include <stdexcept>
 
@@ -19,6 +20,11 @@ namespace {
 // The installed shell. The only mutable global: everything else hangs off it.
 Shell* current = nullptr;
 } // namespace
+
+PlatformServices::PlatformServices() = default;
+PlatformServices::~PlatformServices() = default;
+PlatformServices::PlatformServices(PlatformServices&&) noexcept = default;
+PlatformServices& PlatformServices::operator=(PlatformServices&&) noexcept = default;
 
 Shell::Shell(QString programFolder, PlatformServices s) : folder(std::move(programFolder)), services(std::move(s)) {
     while (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);

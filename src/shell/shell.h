@@ -22,6 +22,7 @@ class PortIo;
 class DeviceArrival;
 class FileSystem;
 class MidiPorts;
+class WaveInput;
 class Monitors;
 class ConsoleService;
 class ControlService;
@@ -38,6 +39,11 @@ class SupportService;
 class VisualizerService;
 
 struct PlatformServices {
+    // Out of line, so users need not see every layer's class.
+    PlatformServices();
+    ~PlatformServices();
+    PlatformServices(PlatformServices&&) noexcept;
+    PlatformServices& operator=(PlatformServices&&) noexcept;
     std::unique_ptr<Prompts> prompts;
     std::unique_ptr<Clock> clock;
     std::unique_ptr<TimerFactory> timers;
@@ -54,6 +60,8 @@ struct PlatformServices {
     std::unique_ptr<MidiPorts> midi;
     // The display monitors for window placement; may be missing (one screen assumed).
     std::unique_ptr<Monitors> monitors;
+    // Sound input of the audio trigger; may be missing (no sound input).
+    std::unique_ptr<WaveInput> waveInput;
 };
 
 // The services the subsystems offer each other (src/shell/services/).
@@ -88,6 +96,7 @@ public:
     FileSystem& files();
     MidiPorts* midi() { return services.midi.get(); }
     Monitors* monitors() { return services.monitors.get(); }
+    WaveInput* waveInput() { return services.waveInput.get(); }
     PlatformServices& platform() { return services; }
 
     // The window side's own state (the window registry of src/shell/ui/),

@@ -17,6 +17,7 @@
 #include "platform/monitors.h"
 #include "platform/portIo.h"
 #include "platform/tickTimer.h"
+#include "platform/waveInput.h"
 #include "playback/playbackFrame.h"
 #include "playback/ui/frmPlayBackControl.h"
 #include "playback/ui/frmPlayBackManager.h"
@@ -68,6 +69,7 @@ PlatformServices deskServices() {
     services.portIo.reset();
     services.deviceArrival.reset();
     services.artNet.reset();
+    services.waveInput.reset();
     return services;
 }
 

@@ -2,6 +2,7 @@
 // program folder, its windows opened from the menus and the toolbar.
 
 #include "app/console.h"
+#include "audio/ui/BeatDetect.h"
 #include "effects/ui/dialogFileShapes.h"
 #include "effects/ui/frmFogControl.h"
 #include "masters/ui/Submaster.h"
@@ -17,6 +18,7 @@
 #include "platform/monitors.h"
 #include "platform/portIo.h"
 #include "platform/tickTimer.h"
+#include "platform/waveInput.h"
 #include "output/ui/frmDmxOutDisplay.h"
 #include "patch/layoutEngine.h"
 #include "patch/ui/FixtureList.h"
@@ -86,6 +88,7 @@ PlatformServices scriptedServices() {
     services.portIo.reset();
     services.deviceArrival.reset();
     services.artNet.reset();
+    services.waveInput.reset();
     return services;
 }
 
@@ -193,6 +196,7 @@ TEST(Console, theWindowsThatExistAreReachable) {
         {"Sequence Shortcuts", [] { return static_cast<QWidget*>(loadedForm<frmSequenceShortcuts>()); }},
         {"Master Sequence Shortcuts", [] { return static_cast<QWidget*>(loadedForm<Shortcuts>()); }},
         {"Keyboard Shortcut List", [] { return static_cast<QWidget*>(loadedForm<ShortcutsDefined>()); }},
+        {"Audio Trigger", [] { return static_cast<QWidget*>(loadedForm<BeatDetect>()); }},
     };
     for (const Case& c : cases) {
         QAction* entry = main.menuEntry(QString::fromLatin1(c.entry));
@@ -236,6 +240,7 @@ TEST(Console, toolbarButtonsHavePicturesAndOpenTheirWindows) {
         {5, [] { return static_cast<QWidget*>(loadedForm<Main>()); }},
         {9, [] { return static_cast<QWidget*>(loadedForm<Shortcuts>()); }},
         {11, [] { return static_cast<QWidget*>(loadedForm<frmFogControl>()); }},
+        {16, [] { return static_cast<QWidget*>(loadedForm<BeatDetect>()); }},
     };
     for (const Case& c : cases) {
         QAction* button = frame.toolbarButton(c.button);
@@ -245,13 +250,14 @@ TEST(Console, toolbarButtonsHavePicturesAndOpenTheirWindows) {
         ASSERT_NE(c.window(), nullptr) << c.button;
         EXPECT_TRUE(c.window()->isVisible()) << c.button;
     }
-    // Buttons 9 and 11 record the opened window.
+    // Buttons 9, 11 and 16 record the opened window.
     const QString ini = r.c->shell().iniFile();
     QFile f(ini);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QString text = QString::fromLatin1(f.readAll());
     EXPECT_TRUE(text.contains(QStringLiteral("Shortcuts=True")));
     EXPECT_TRUE(text.contains(QStringLiteral("frmFogControl=True")));
+    EXPECT_TRUE(text.contains(QStringLiteral("AudioTrigger=True")));
     // Not built yet: the palettes, the 3D viewer.
     EXPECT_FALSE(frame.toolbarButton(8)->isEnabled());
     EXPECT_FALSE(frame.toolbarButton(17)->isEnabled());

@@ -197,7 +197,7 @@ public:
     // Sound to matrix on the playback, off again, and the band levels.
     virtual void startAudioMatrix(const QString& matrixName, int32_t frontColor, int32_t backColor, int32_t eqType, int32_t theplayback) {}
     virtual void stopAudioMatrix(int32_t theplayback) {}
-    virtual void sendAudioDataToPlaybacks(const std::vector<int32_t>& theData) {}
+    virtual void sendAudioDataToPlaybacks(const std::vector<float>& theData) {}
 
     // ---- Live playbacks --------------------------------------------------------------------------------------
     // Records into a live playback.

@@ -97,6 +97,10 @@ public:
     virtual void cmdReset_Click() {}
     virtual void cmdLockorStack_Click() {}
 
+    // One beat of the audio trigger (detected or emulated): the pages' beat
+    // counter, and in beats mode the auto pilot's next step.
+    virtual void recieveBeat() {}
+
     // ---- Windows opened from the main window ----
     // Shows the sequence wizard above the others.
     virtual void showSequenceWizard() {}

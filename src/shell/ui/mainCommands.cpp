@@ -2,6 +2,7 @@
 
 #include "platform/prompts.h"
 #include "shell/miscGlobalFunctions.h"
+#include "shell/services/audioService.h"
 #include "shell/services/effectsService.h"
 #include "shell/services/mastersService.h"
 #include "shell/services/outputService.h"
@@ -13,6 +14,7 @@
 #include "shell/shell.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/windowRegistry.h"
+#include "shell/windowMenu.h"
 
 #include <typeinfo>
 
@@ -109,6 +111,7 @@ QString unavailableReason(Command c) {
     case C::PlaybackFaders:
     case C::GrandBlackout: return needs<MastersService>();
     case C::FogControl: return shell().effects().hasFogWindow() ? QString() : notYet;
+    case C::AudioTrigger: return needs<AudioService>();
     // Their subsystems (RGB editor, matrix, FX tool, scheduler, palettes,
     // submasters, DMX input, media player, audio, 3D, wizard, the console's
     // blackout button) are not built yet.
@@ -160,6 +163,7 @@ void run(Command c) {
     case C::Preferences: s.show().showOptions(false); break;
     case C::BackupShow: s.show().backUpConfiguration(false); break;
     case C::FogControl: s.effects().showFogControl(); break;
+    case C::AudioTrigger: windowMenu::showAudioTrigger(); break;
     default: break;
     }
 }
