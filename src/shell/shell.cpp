@@ -5,6 +5,7 @@
 #include "platform/deviceArrival.h"
 #include "platform/fileSystem.h"
 #include "platform/ftdiPort.h"
+#include "platform/mediaPlayer.h"
 #include "platform/midiPorts.h"
 #include "platform/monitors.h"
 #include "platform/paths.h"

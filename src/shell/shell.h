@@ -23,6 +23,7 @@ class DeviceArrival;
 class FileSystem;
 class MidiPorts;
 class WaveInput;
+class MediaPlayerFactory;
 class Monitors;
 class ConsoleService;
 class ControlService;
@@ -62,6 +63,8 @@ struct PlatformServices {
     std::unique_ptr<Monitors> monitors;
     // Sound input of the audio trigger; may be missing (no sound input).
     std::unique_ptr<WaveInput> waveInput;
+    // Media players of the media window and the schedule; may be missing (no media).
+    std::unique_ptr<MediaPlayerFactory> media;
 };
 
 // The services the subsystems offer each other (src/shell/services/).
@@ -97,6 +100,7 @@ public:
     MidiPorts* midi() { return services.midi.get(); }
     Monitors* monitors() { return services.monitors.get(); }
     WaveInput* waveInput() { return services.waveInput.get(); }
+    MediaPlayerFactory* media() { return services.media.get(); }
     PlatformServices& platform() { return services; }
 
     // The window side's own state (the window registry of src/shell/ui/),

@@ -3,6 +3,7 @@
 // the others. The base is "no pages": no current page, nothing fading.
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 // The base bodies answer without looking at their arguments.
@@ -100,6 +101,18 @@ public:
     // One beat of the audio trigger (detected or emulated): the pages' beat
     // counter, and in beats mode the auto pilot's next step.
     virtual void recieveBeat() {}
+
+    // ---- What the scheduler uses ----
+    // Releases every running multi button of the shown page.
+    virtual void clearMultiCollection() {}
+    // Reads a multi-button file (the button index's file when withName is empty) as the current multi.
+    virtual void loadMultiButton(int32_t index, const QString& withName) {}
+    // Starts (true) or releases (false) every member of the current multi.
+    virtual void executeMulti(int32_t index, bool turnOn) {}
+    // Starts flashing the button saveNewButtonPosition remembered.
+    virtual void setFlashButton() {}
+    // The file names (with extension) of the shown page's folder that match a pattern ("*.YSQ", "*.mul").
+    virtual QStringList pageFiles(const QString& pattern) { return {}; }
 
     // ---- Windows opened from the main window ----
     // Shows the sequence wizard above the others.
