@@ -158,7 +158,7 @@ void ShortcutPages::pressTimeline(int32_t index) {
     if (b.tag == QLatin1String("timeline on")) {
         setButtonState(index, QStringLiteral("timeline off"));
         paintButtonFace(index, false);
-        scheduler.stopSchedule();
+        scheduler.stopTimeline();
         shell().console().cmdCreateNew_Click(2);
         removeAllButtonCollections();
         refreshCurrentPage();
@@ -169,7 +169,7 @@ void ShortcutPages::pressTimeline(int32_t index) {
     setButtonState(index, QStringLiteral("timeline on"));
     runningAutoPilotName.clear();
     releaseAllOnPage(index);
-    scheduler.startSchedule(shortcutFiles::buttonFile(currentPage, b.name, ButtonKind::timeline));
+    scheduler.startTimeline(shortcutFiles::buttonFile(currentPage, b.name, ButtonKind::timeline));
 }
 
 void ShortcutPages::cmdSequence_MouseDown(int32_t index, int32_t button, int32_t shift, float x, float y) {
