@@ -84,6 +84,7 @@ void RunControls::cmdCreateNew_Click(int32_t index) {
         shell().audio().stopBeatEmulation();
         lockLatched = false;
         lockColour = darkGrey;
+        shell().shortcuts().removeAllButtonCollections();
         shell().shortcuts().refreshPageOnly();
         break;
     default:
