@@ -174,7 +174,13 @@ bool ShortcutPages::loadPageButtonsFromFolder(const QString& page) {
             b = PageButton{};
             b.name = name;
             b.kind = list.kind;
-            placeButton(n, per);
+            // A hand-edited place that is no number fails the load: the page shows no buttons.
+            try {
+                placeButton(n, per);
+            } catch (const pageSettings::NotANumber& e) {
+                shell().prompts().messageBox(errorText + QString::fromStdString(e.what()));
+                return false;
+            }
             switch (list.kind) {
             case ButtonKind::sequence:
                 if (const int32_t p = findPlaybackOfButton(name); p > 0) {
