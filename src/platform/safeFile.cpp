@@ -5,6 +5,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
@@ -30,6 +31,34 @@ bool writeWhole(const QString& path, const QByteArray& bytes, QString* error) {
     // The rename lives in the folder: until the folder is synced, a power
     // cut can bring back the old entry.
     return syncFolder(QFileInfo(path).absolutePath(), error);
+}
+
+bool writeWholeUnsynced(const QString& path, const QByteArray& bytes, QString* error) {
+    const QFileInfo target(path);
+    QFile file(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".writing"));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() || !file.flush()) {
+        if (error) *error = file.errorString();
+        file.remove();
+        return false;
+    }
+    file.close();
+    if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0) {
+        if (error) *error = QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        file.remove();
+        return false;
+    }
+    return true;
+}
+
+bool syncFileSystem(const QString& folder, QString* error) {
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0 || ::syncfs(fd) != 0) {
+        if (error) *error = QStringLiteral("%1: %2").arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+        if (fd >= 0) ::close(fd);
+        return false;
+    }
+    ::close(fd);
+    return true;
 }
 
 bool readWhole(const QString& path, QByteArray& bytes, QString* error) {
