@@ -6,6 +6,7 @@
 // shell().engine<ShortcutPages>(). The window mirrors it (onChanged) and
 // hands it the operator's input; all sizes and positions are twips.
 
+#include "platform/tickTimer.h"
 #include "shortcuts/clsSequence.h"
 #include "shortcuts/multiButtons.h"
 #include "shortcuts/pageSettings.h"
@@ -129,6 +130,7 @@ public:
     void buttonTimer_Timer();
     void startButtonTimer();
     void stopButtonTimer();
+    TickTimer& holdTimer() { return *buttonTimer; }
 
     QString mouseDownButtonName;
     int32_t mouseDownButtonIndex = 0;
@@ -296,7 +298,7 @@ private:
     void stopLongPress();
     bool pressedFor(const QString& page, int32_t index) const;
     void wingLamp(int32_t index);
-    std::unique_ptr<class TickTimer> buttonTimer;
+    std::unique_ptr<TickTimer> buttonTimer;
     int64_t lastFadeDoneMs = -1000000;
     bool fadeDoneDeferred = false;
     bool deleteButtonFiles(const QString& page, const QString& name, shortcutFiles::ButtonKind kind);
