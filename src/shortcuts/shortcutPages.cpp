@@ -45,8 +45,9 @@ bool ShortcutPages::start() {
             return false;
         }
     }
+    // The window opens on page 1: the tab load shows it (once).
+    currentPage.clear();
     loadPageButtons();
-    if (!pages.isEmpty()) cmdPages_Click(1);
     int32_t port = 0;
     shell().control().StartServer(port);
     // The first tick replays the buttons that were on.
