@@ -99,10 +99,6 @@ public:
     virtual void cmdReset_Click() {}
     virtual void cmdLockorStack_Click() {}
 
-    // One beat of the audio trigger (detected or emulated): the pages' beat
-    // counter, and in beats mode the auto pilot's next step.
-    virtual void recieveBeat() {}
-
     // ---- What the scheduler uses ----
     // Starts flashing the button saveNewButtonPosition remembered.
     virtual void setFlashButton() {}
@@ -148,6 +144,8 @@ public:
     virtual void executeMultiFile(const QString& path) {}
     // Names of the running multi buttons.
     virtual QStringList runningMultis() { return {}; }
+    // One beat (tap tempo or the beat detector) for the auto pilot's beats mode.
+    virtual void recieveBeat() {}
     // Files the pressed buttons as a multi button of the shown page; false (with a message) when nothing was saved.
     virtual bool saveMultiButtonClicked(const QString& multiName) { return false; }
 

@@ -8,6 +8,7 @@
 #include "shell/services/outputService.h"
 #include "shell/services/patchService.h"
 #include "shell/services/playbackService.h"
+#include "shell/services/presetsService.h"
 #include "shell/services/profilesService.h"
 #include "shell/services/shortcutsService.h"
 #include "shell/services/showService.h"
@@ -112,6 +113,7 @@ QString unavailableReason(Command c) {
     case C::GrandBlackout: return needs<MastersService>();
     case C::FogControl: return shell().effects().hasFogWindow() ? QString() : notYet;
     case C::AudioTrigger: return needs<AudioService>();
+    case C::Palettes: return needs<PresetsService>();
     // Their subsystems (RGB editor, matrix, FX tool, scheduler, palettes,
     // submasters, DMX input, media player, audio, 3D, wizard, the console's
     // blackout button) are not built yet.
@@ -164,6 +166,7 @@ void run(Command c) {
     case C::BackupShow: s.show().backUpConfiguration(false); break;
     case C::FogControl: s.effects().showFogControl(); break;
     case C::AudioTrigger: windowMenu::showAudioTrigger(); break;
+    case C::Palettes: windowMenu::showPalettes(); break;
     default: break;
     }
 }
