@@ -1,5 +1,8 @@
 #include "scheduler/eventEngine.h"
 
+#include "platform/mediaPlayer.h"
+#include "scheduler/mediaWindowEngine.h"
+#include "scheduler/scheduleEngine.h"
 #include "shell/numberText.h"
 #include "shell/services/playbackService.h"
 #include "shell/services/shortcutsService.h"
@@ -12,7 +15,7 @@ namespace {
 
 // Codes the step-command editor writes.
 constexpr double stopSequence = 0, startSequence = 1, pauseSequence = 2, loadStartSequence = 3, goToStep = 4,
-                 startSchedule = 5, lastMediaCode = 8;
+                 startSchedule = 5, loadMedia = 6, startMedia = 7, loadAndStartMedia = 8;
 
 int32_t wholeNumber(double v) {
     if (!(v < 2147483647.0)) return 2147483647;
@@ -30,7 +33,6 @@ EventEngine::~EventEngine() {
 }
 
 void EventEngine::readAndExecuteEventString(const QString& command, int32_t playbackNumber, const QString& sequenceFile) {
-    (void)sequenceFile; // only the media player (not built) plays a file for its sequence
     const QStringList fields = command.split(QLatin1Char(','));
     const QString codeText = fields.value(0).trimmed();
     // A code that is not a number is no command.
@@ -58,12 +60,74 @@ void EventEngine::readAndExecuteEventString(const QString& command, int32_t play
     } else if (code == goToStep) {
         playback.fadeFromCurrent(shell().state.currentPlayback, target);
         refresh = false;
-    } else if (code >= startSchedule && code <= lastMediaCode && code == std::trunc(code)) {
-        // The schedule and the media players are not built: nothing to start.
+    } else if (code == startSchedule) {
+        ScheduleEngine& s = scheduler::schedule();
+        s.loadschedule(file);
+        s.Command2_Click(0);
+        if (windows) windows->showScheduler(0, 0, 0, 0);
+    } else if (code == loadMedia) {
+        if (MediaPlayer* p = scheduler::mediaWindow().player(1)) p->setUrl(file);
+    } else if (code == startMedia) {
+        if (MediaPlayer* p = scheduler::mediaWindow().player(1)) p->play();
+    } else if (code == loadAndStartMedia) {
+        scheduler::mediaWindow().setFileName(file, sequenceFile);
     } else {
         // Every further code is a sound-to-matrix mode.
         playback.startAudioMatrix(file, target, wholeNumber(number), wholeNumber(code), playbackNumber);
         refresh = false;
     }
     if (refresh) shell().shortcuts().refreshPageOnly();
+}
+
+// The schedule is looked at only when it was made: asking must not start its clock.
+bool EventEngine::schedulerRecording() {
+    const ScheduleEngine* s = shell().loadedEngine<ScheduleEngine>();
+    return s && s->myRecordMode;
+}
+
+void EventEngine::recordEvent(const QString& eventToExecute, const QString& eventType) {
+    if (ScheduleEngine* s = shell().loadedEngine<ScheduleEngine>()) s->recordEvent(eventToExecute, eventType);
+}
+
+bool EventEngine::scheduleRunning() {
+    const ScheduleEngine* s = shell().loadedEngine<ScheduleEngine>();
+    return s && s->scheduleRunning;
+}
+
+QString EventEngine::currentScheduleFile() const {
+    const ScheduleEngine* s = shell().loadedEngine<ScheduleEngine>();
+    return s ? s->currentScheduleFile : QString();
+}
+
+void EventEngine::callTheTrigger(int32_t triggerType, int32_t triggerValue) {
+    if (ScheduleEngine* s = shell().loadedEngine<ScheduleEngine>()) s->callTheTrigger(triggerType, triggerValue);
+}
+
+void EventEngine::runSchedule(const QString& file) {
+    ScheduleEngine& s = scheduler::schedule();
+    if (windows) windows->showScheduler(0, 0, 0, 0);
+    s.loadschedule(file);
+    s.Command2_Click(0);
+}
+
+void EventEngine::stopSchedule() {
+    if (ScheduleEngine* s = shell().loadedEngine<ScheduleEngine>(); s && s->relativetimego) s->Command2_Click(1);
+}
+
+void EventEngine::showScheduler(int32_t top, int32_t left, int32_t width, int32_t height) {
+    scheduler::schedule();
+    if (windows) windows->showScheduler(top, left, width, height);
+}
+
+void EventEngine::showMediaPlayer() {
+    if (windows) windows->showMediaPlayer();
+    scheduler::mediaWindow().show();
+}
+
+void EventEngine::clkVideoOptions_Click() {
+    if (windows) windows->videoOptions();
+}
+
+void EventEngine::showTimeLine() {
+    if (windows) windows->showTimeLine();
 }
