@@ -616,7 +616,7 @@ void ScheduleEngine::recordEvent(const QString& eventToExecute, const QString& t
     const QString current = QString::number(shell().state.currentPlayback);
     if (type == QStringLiteral("Start Media File")) {
         grid[size_t(last)][eventType] = type;
-        grid[size_t(last)][eventToExecute] = eventToExecute;
+        grid[size_t(last)][scheduleText::eventToExecute] = eventToExecute;
         grid[size_t(last)][trigger] = relativeTime;
         recordTrigger = mediaTime;
         grid[size_t(last)][start] = recordStartText;

@@ -2,6 +2,7 @@
 
 #include "platform/mediaPlayer.h"
 #include "platform/prompts.h"
+#include "platform/tickTimer.h"
 #include "platform/ui/keyCodes.h"
 #include "scheduler/eventEngine.h"
 #include "scheduler/mediaWindowEngine.h"
@@ -31,6 +32,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QUrl>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -49,7 +51,7 @@ void paint(QWidget* w, int32_t bgr) {
     w->setStyleSheet(QStringLiteral("QPushButton#%1 { background-color: %2; color: %3; }")
                          .arg(w->objectName(), c.name(), c.lightness() < 128 ? QStringLiteral("white") : QStringLiteral("black")));
 }
-QString two(int v) { return QString::number(v).rightJustified(2, QLatin1Char('0')); }
+QString twoDigits(int v) { return QString::number(v).rightJustified(2, QLatin1Char('0')); }
 } // namespace
 
 Scheduler::Scheduler() : engine(scheduler::schedule()) {
@@ -339,7 +341,7 @@ void Scheduler::DTPicker1_Change(const QString& text) {
     QString cellText;
     for (int i = 0; i < 4; ++i) {
         const int v = parts.value(i).trimmed().toInt();
-        cellText += (i == 0 ? QString() : i == 3 ? QStringLiteral(".") : QStringLiteral(":")) + two(v);
+        cellText += (i == 0 ? QString() : i == 3 ? QStringLiteral(".") : QStringLiteral(":")) + twoDigits(v);
     }
     engine.setCell(editRow, start, cellText);
     engine.setFired(editRow, false);
@@ -383,7 +385,7 @@ void Scheduler::chooseMediaFile(int row) {
     const double d = p->duration();
     const int minutes = int(std::nearbyint(d)) / 60;
     const int seconds = int(std::nearbyint(d - 60.0 * minutes));
-    engine.setCell(row, length, two(minutes) + QLatin1Char(':') + two(seconds));
+    engine.setCell(row, length, twoDigits(minutes) + QLatin1Char(':') + twoDigits(seconds));
     engine.setCell(row, playback, QStringLiteral("1"));
 }
 
