@@ -103,15 +103,22 @@ void EventEngine::callTheTrigger(int32_t triggerType, int32_t triggerValue) {
     if (ScheduleEngine* s = shell().loadedEngine<ScheduleEngine>()) s->callTheTrigger(triggerType, triggerValue);
 }
 
-void EventEngine::runSchedule(const QString& file) {
+void EventEngine::stopSchedule() {
+    if (ScheduleEngine* s = shell().loadedEngine<ScheduleEngine>(); s && s->relativetimego) s->Command2_Click(1);
+}
+
+// The window opens as the menu opens it, then the button's file loads and starts.
+void EventEngine::startTimeline(const QString& path) {
     ScheduleEngine& s = scheduler::schedule();
-    if (windows) windows->showScheduler(0, 0, 0, 0);
-    s.loadschedule(file);
+    if (windows) windows->openFromMenu();
+    s.loadschedule(path);
     s.Command2_Click(0);
 }
 
-void EventEngine::stopSchedule() {
-    if (ScheduleEngine* s = shell().loadedEngine<ScheduleEngine>(); s && s->relativetimego) s->Command2_Click(1);
+// Stops everything the schedule started and closes its window.
+void EventEngine::stopTimeline() {
+    scheduler::schedule().Command2_Click(1);
+    if (windows) windows->closeScheduler();
 }
 
 void EventEngine::showScheduler(int32_t top, int32_t left, int32_t width, int32_t height) {
@@ -126,8 +133,4 @@ void EventEngine::showMediaPlayer() {
 
 void EventEngine::clkVideoOptions_Click() {
     if (windows) windows->videoOptions();
-}
-
-void EventEngine::showTimeLine() {
-    if (windows) windows->showTimeLine();
 }

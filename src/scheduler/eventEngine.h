@@ -27,14 +27,14 @@ public:
     bool scheduleRunning() override;
     QString currentScheduleFile() const override;
     void callTheTrigger(int32_t triggerType, int32_t triggerValue) override;
-    void runSchedule(const QString& file) override;
     void stopSchedule() override;
+    void startTimeline(const QString& path) override;
+    void stopTimeline() override;
 
     void attachWindows(std::unique_ptr<SchedulerWindows> w) { windows = std::move(w); }
     void showScheduler(int32_t top, int32_t left, int32_t width, int32_t height) override;
     void showMediaPlayer() override;
     void clkVideoOptions_Click() override;
-    void showTimeLine() override;
 
 private:
     std::unique_ptr<SchedulerWindows> windows;

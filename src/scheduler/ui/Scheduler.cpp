@@ -182,7 +182,12 @@ void Scheduler::build() {
     connect(StepFoward, &QPushButton::clicked, this, [this] { engine.callTheTrigger(-1, 1); });
     connect(StepPrevious, &QPushButton::clicked, this, [this] { engine.callTheTrigger(-1, -1); });
     connect(cmdRealTimeRecord, &QPushButton::clicked, this, [this] { engine.cmdRealTimeRecord_Click(); });
-    connect(cmdOpenTimeLine, &QPushButton::clicked, this, [] { shell().scheduler().showTimeLine(); });
+    connect(cmdOpenTimeLine, &QPushButton::clicked, this, [] {
+        frmTimeLine& w = form<frmTimeLine>();
+        Formontop::setFormOnTop(&w, -1);
+        w.show();
+        w.raise();
+    });
     connect(cmdFIle, &QPushButton::clicked, this, [this] { fileMenu->popup(QCursor::pos()); });
     resize(900, 400);
     miscGlobalFunctions::windowPlacement(this, QStringLiteral("GET"));

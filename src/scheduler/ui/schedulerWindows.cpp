@@ -1,9 +1,9 @@
 #include "scheduler/eventEngine.h"
 #include "scheduler/ui/Scheduler.h"
 #include "scheduler/ui/frmMediaPlayer.h"
-#include "scheduler/ui/frmTimeLine.h"
 #include "shell/shell.h"
 #include "shell/ui/Formontop.h"
+#include "shell/ui/windowMenu.h"
 #include "shell/ui/windowRegistry.h"
 
 namespace {
@@ -16,18 +16,19 @@ public:
         w.show();
         w.raise();
     }
+    void openFromMenu() override { windowMenuUi::openScheduler(); }
+    void closeScheduler() override {
+        if (Scheduler* w = loadedForm<Scheduler>()) {
+            w->close();
+            unloadForm<Scheduler>();
+        }
+    }
     void showMediaPlayer() override {
         frmMediaPlayer& w = form<frmMediaPlayer>();
         w.show();
         w.raise();
     }
     void videoOptions() override { form<frmMediaPlayer>().clkVideoOptions_Click(); }
-    void showTimeLine() override {
-        frmTimeLine& w = form<frmTimeLine>();
-        Formontop::setFormOnTop(&w, -1);
-        w.show();
-        w.raise();
-    }
 };
 } // namespace
 

@@ -23,12 +23,10 @@ public:
     virtual bool scheduleRunning() { return false; }
     // A trigger offered to the running schedule (the audio trigger sends (0, 1) on every beat).
     virtual void callTheTrigger(int32_t triggerType, int32_t triggerValue) {}
-    // A time-line button: loads a schedule file and starts it; stops a running schedule.
-    virtual void runSchedule(const QString& file) {}
+    // Stops the schedule when it is timing its rows (the console's release button).
     virtual void stopSchedule() {}
     // Asks on which monitor the media player shows its video.
     virtual void clkVideoOptions_Click() {}
-
 
     // Path of the loaded schedule file (.YSC); empty when none.
     virtual QString currentScheduleFile() const;
@@ -42,8 +40,6 @@ public:
     virtual void showScheduler(int32_t top, int32_t left, int32_t width, int32_t height) {}
     // Shows the media player.
     virtual void showMediaPlayer() {}
-    // Shows the timeline view of a schedule file.
-    virtual void showTimeLine() {}
 };
 
 #pragma GCC diagnostic pop

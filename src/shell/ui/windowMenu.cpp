@@ -23,6 +23,8 @@ void add(QMenu* menu, const QString& caption, const QString& name, void (*comman
     QObject::connect(action, &QAction::triggered, menu, [command] { command(); });
 }
 
+} // namespace
+
 void openScheduler() {
     QRect screen(0, 0, 1024, 768);
     if (const QScreen* s = QGuiApplication::primaryScreen()) screen = s->geometry();
@@ -32,7 +34,6 @@ void openScheduler() {
     windowMenu::schedulerclick_Click(screen.width() * twipsPerPixel, screen.height() * twipsPerPixel, below,
                                      main ? main->x() * twipsPerPixel : 0);
 }
-} // namespace
 
 void fillWindowMenu(QMenu* menu) {
     menu->setObjectName(QStringLiteral("Prefrences"));
