@@ -4,6 +4,7 @@
 #include "scheduler/mediaWindowEngine.h"
 #include "scheduler/scheduleEngine.h"
 #include "shell/numberText.h"
+#include "shell/services/mastersService.h"
 #include "shell/services/playbackService.h"
 #include "shell/services/shortcutsService.h"
 #include "shell/shell.h"
@@ -77,6 +78,46 @@ void EventEngine::readAndExecuteEventString(const QString& command, int32_t play
         refresh = false;
     }
     if (refresh) shell().shortcuts().refreshPageOnly();
+}
+
+// An input event. A playback or level that is not a number, or a fader that
+// does not exist, does nothing: the input keeps polling.
+void EventEngine::callEvent(const QString& eventName, const QString& chaserToExecuteOn, const QString& theFilename) {
+    const QString name = eventName.trimmed();
+    const QString file = theFilename.trimmed();
+    PlaybackService& playback = shell().playback();
+    if (name == QStringLiteral("Start Media File")) {
+        MediaWindowEngine& media = scheduler::mediaWindow();
+        MediaPlayer* one = media.player(1);
+        MediaPlayer* two = media.player(2);
+        if (!one || !two) return;
+        const bool busy1 = one->playState() == MediaPlayer::playing, busy2 = two->playState() == MediaPlayer::playing;
+        if (busy1 && busy2) return;
+        MediaPlayer* p = busy1 ? two : one;
+        p->stop();
+        p->setUrl(file);
+        p->play();
+    } else if (name == QStringLiteral("Stop Media File")) {
+        for (int n = 1; n <= 2; ++n)
+            if (MediaPlayer* p = scheduler::mediaWindow().player(n); p && p->url() == file) p->stop();
+    } else if (name == QStringLiteral("Sequence Shortcut")) {
+        shell().shortcuts().pressMasterShortcut(file);
+    } else if (name == QStringLiteral("Stop Sequence Shortcut")) {
+        int32_t running = 0;
+        if (playback.returnIfFilenameIsRunning(theFilename, running)) playback.stopLoadedSequence(running);
+    } else if (name == QStringLiteral("Submaster") || name == QStringLiteral("Sub & Go")) {
+        const QString p = chaserToExecuteOn.trimmed();
+        if (!numberText::isNumber(p) || !numberText::isNumber(file)) return;
+        const int32_t number = wholeNumber(numberText::leadingValue(p));
+        const double level = numberText::leadingValue(file);
+        MastersService& masters = shell().masters();
+        if (!masters.hasPlaybackFader(number)) return;
+        if (name == QStringLiteral("Sub & Go") && level == 255) {
+            playback.playLoadedSequence(number, false, false, false);
+            playback.setChaseMode(number, 0, false);
+        }
+        masters.setPlaybackFader(number, std::round(level / 2.55 * 10.0) / 10.0);
+    }
 }
 
 // The schedule is looked at only when it was made: asking must not start its clock.

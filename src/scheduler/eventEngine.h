@@ -21,6 +21,7 @@ public:
     EventEngine& operator=(const EventEngine&) = delete;
 
     void readAndExecuteEventString(const QString& command, int32_t playbackNumber, const QString& sequenceFile) override;
+    void callEvent(const QString& eventName, const QString& chaserToExecuteOn, const QString& theFilename) override;
 
     bool schedulerRecording() override;
     void recordEvent(const QString& eventToExecute, const QString& eventType) override;

@@ -71,6 +71,16 @@ public:
         if (p.loadMultiButton(0, path)) p.executeMulti(true);
     }
     QStringList runningMultis() override { return pages().runningMultiCollection; }
+    bool pressMasterShortcut(const QString& entry) override {
+        MasterShortcuts& master = shell().engine<MasterShortcuts>();
+        for (int32_t b = 1; b <= MasterShortcuts::buttonCount; ++b)
+            if (master.entry(b) == entry) {
+                shell().state.currentPlayback = 1;
+                master.pressLeft(b, false);
+                return true;
+            }
+        return false;
+    }
     void recieveBeat() override { pages().recieveBeat(); }
     bool saveMultiButtonClicked(const QString& name) override { return pages().saveMultiButtonClicked(name); }
 
