@@ -7,6 +7,7 @@
 #include "platform/ftdiPort.h"
 #include "platform/midiPorts.h"
 #include "platform/monitors.h"
+#include "platform/outputClock.h"
 #include "platform/paths.h"
 #include "platform/placementStore.h"
 #include "platform/portIo.h"
@@ -19,6 +20,11 @@ namespace {
 // The installed shell. The only mutable global: everything else hangs off it.
 Shell* current = nullptr;
 } // namespace
+
+PlatformServices::PlatformServices() = default;
+PlatformServices::~PlatformServices() = default;
+PlatformServices::PlatformServices(PlatformServices&&) noexcept = default;
+PlatformServices& PlatformServices::operator=(PlatformServices&&) noexcept = default;
 
 Shell::Shell(QString programFolder, PlatformServices s) : folder(std::move(programFolder)), services(std::move(s)) {
     while (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);
