@@ -9,15 +9,13 @@
 // from the 25 ms period, in milliseconds. Goal: p99 within 1 ms with the
 // clock. VARNEL_CLOCK_SECONDS sets the length of each run (default 10).
 
+#include "busyWindow.h"
 #include "platform/ftdiWriter.h"
 #include "platform/outputClock.h"
 #include "platform/tickTimer.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QPainter>
 #include <QTimer>
-#include <QWidget>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -68,29 +66,6 @@ public:
 private:
     std::mutex mutex;
     std::vector<std::chrono::steady_clock::time_point> times;
-};
-
-// A window that repaints for 4 ms every 10 ms.
-class BusyWindow final : public QWidget {
-public:
-    BusyWindow() {
-        resize(640, 400);
-        QObject::connect(&again, &QTimer::timeout, this, [this] { repaint(); });
-        again.setTimerType(Qt::PreciseTimer);
-        again.start(10);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        QElapsedTimer busy;
-        busy.start();
-        for (int n = 0; busy.nsecsElapsed() < 4'000'000; ++n)
-            p.fillRect(n % 600, n % 380, 20, 20, QColor::fromHsv(n % 360, 200, 200));
-    }
-
-private:
-    QTimer again;
 };
 
 double percentile(std::vector<double> v, double q) {

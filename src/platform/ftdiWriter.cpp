@@ -109,6 +109,7 @@ private:
     }
 
     void run() {
+        preferSteadyScheduling();
         std::unique_lock lock(mutex);
         for (;;) {
             wake.wait(lock, [this] { return stopping || (!queue.empty() && !inCall); });

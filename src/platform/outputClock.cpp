@@ -3,7 +3,17 @@
 #include <algorithm>
 #include <chrono>
 
+#include <pthread.h>
+#include <sched.h>
 #include <sys/prctl.h>
+
+bool preferSteadyScheduling() {
+    // The kernel may otherwise wake the thread up to 50 us late on purpose.
+    prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+    sched_param p{};
+    p.sched_priority = 10;
+    return pthread_setschedparam(pthread_self(), SCHED_FIFO, &p) == 0;
+}
 
 FrameLane::~FrameLane() = default;
 
@@ -83,8 +93,7 @@ void ThreadedOutputClock::removeLane(FrameLane& lane) {
 
 void ThreadedOutputClock::run() {
     using clock = std::chrono::steady_clock;
-    // The kernel may otherwise wake the thread up to 50 us late on purpose.
-    prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+    preferSteadyScheduling();
     std::unique_lock lock(mutex);
     auto start = clock::now();
     int64_t n = 0;

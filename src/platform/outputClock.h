@@ -21,6 +21,12 @@
 
 class OutputClock;
 
+// Asks for the calling thread to be scheduled ahead of ordinary work (a
+// real-time priority), where the system allows it; false when refused, and
+// the thread goes on as before. The output clock and the device writers
+// call it, so a busy machine delays the wire less.
+bool preferSteadyScheduling();
+
 class FrameLane {
 public:
     virtual ~FrameLane();
