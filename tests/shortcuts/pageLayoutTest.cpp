@@ -93,6 +93,33 @@ TEST(PageLayout, SavePositionWritesTheGroupHoldingTheButton) {
     }
 }
 
+TEST(PageLayout, HandEditedNumbersPastTheirRangeReadAsNotStored) {
+    // A hand-edited pageSetting.ini must not be cast out of range.
+    PagesShell t;
+    t.put("Main", "A.YSQ");
+    const QString file = t.page("Main") + QStringLiteral("/pageSetting.ini");
+    struct Case { const char* x; const char* y; bool stored; float expectX, expectY; };
+    for (const Case& c : {Case{"1e300", "0", false, 0, 0}, Case{"1e300", "500", true, 0, 500},
+                          Case{"-1e20", "inf", false, 0, 0}, Case{"1200", "600", true, 1200, 600}}) {
+        miscGlobalFunctions::writeIniValue(file, "A", "x", QString::fromLatin1(c.x));
+        miscGlobalFunctions::writeIniValue(file, "A", "y", QString::fromLatin1(c.y));
+        float x = 0, y = 0;
+        EXPECT_EQ(pageSettings::readButtonPosition("Main", "A", x, y), c.stored) << c.x << " " << c.y;
+        if (c.stored) {
+            EXPECT_EQ(std::pair(x, y), std::pair(c.expectX, c.expectY)) << c.x << " " << c.y;
+        }
+    }
+    miscGlobalFunctions::writeIniValue(file, "A", "group", "1e20");
+    EXPECT_EQ(pageSettings::groupOfButtonOnPage("Main", "A"), 0);
+    pageSettings::saveGroupRect("Main", 1, {100, 100, 500, 500, 0, {}}, true, true);
+    miscGlobalFunctions::writeIniValue(file, "1", "color", "1e20");
+    const std::vector<pageSettings::GroupRect> groups = pageSettings::loadGroups("Main");
+    ASSERT_EQ(groups.size(), 1u);
+    EXPECT_EQ(groups[0].color, 0);
+    miscGlobalFunctions::writeIniValue(file, "1", "color", "16777215");
+    EXPECT_EQ(pageSettings::loadGroups("Main")[0].color, 16777215);
+}
+
 TEST(PageLayout, SnapToGridRoundsHalfAStepUp) {
     struct Case { float value, step, snapped; };
     for (const Case& c : {Case{29, 0.04f, 58}, Case{28, 0.04f, 0}, Case{144, 0.2f, 288}, Case{143, 0.2f, 0},
@@ -124,6 +151,25 @@ TEST(PageLayout, DeletingGroupTwoOfFourShiftsTheLaterSectionsDown) {
     EXPECT_EQ(ini(t, "Main", "4", "top"), "<missing>");
     EXPECT_EQ(ini(t, "Main", "4", "SubMaster"), "<missing>");
     EXPECT_EQ(pages.groups.size(), 3u);
+}
+
+TEST(PageLayout, AfterALoadTheShownPageIsOneOfTheShowsPages) {
+    // A page name left from another show must not decide where the next
+    // sequence is saved.
+    PagesShell t;
+    t.put("Main", "A.YSQ");
+    ShortcutPages& pages = t.get().engine<ShortcutPages>();
+    pages.currentPage = QStringLiteral("Gone");
+    pages.loadPageButtons();
+    EXPECT_EQ(pages.currentPage, QStringLiteral("Main"));
+    EXPECT_EQ(pages.selectedTab, 1);
+    // The new button's place follows the page's present size.
+    pages.windowWidth = 6000;
+    pages.windowHeight = 4500;
+    pages.saveNewButtonPosition(QStringLiteral("New"), true);
+    float top = 0, left = 0;
+    ASSERT_TRUE(pageSettings::readButtonPosition("Main", "New", top, left));
+    EXPECT_EQ(std::pair(top, left), std::pair(3300.0f, 4800.0f));
 }
 
 TEST(PageLayout, DroppingOnAnotherButtonSwapsThemAndRegroupsThePage) {
