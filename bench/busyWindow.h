@@ -2,10 +2,12 @@
 // A window that keeps the user-interface thread busy repainting (offscreen),
 // by default for 4 ms every 10 ms, as a busy console window might.
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QPainter>
 #include <QTimer>
 #include <QWidget>
+#include <benchmark/benchmark.h>
 
 class BusyWindow final : public QWidget {
 public:
@@ -29,3 +31,13 @@ private:
     qint64 paintNs;
     QTimer again;
 };
+
+// main() of a benchmark that shows windows: offscreen, with an application.
+inline int runWindowBenchmarks(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
