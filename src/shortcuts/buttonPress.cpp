@@ -49,6 +49,16 @@ bool ShortcutPages::isBumpButton(const QString& name) const {
 // ---- The dispatcher ------------------------------------------------------------------------
 
 void ShortcutPages::cmdSequence_MouseUp(int32_t index, int32_t button, int32_t shift, float x, float y) {
+    try {
+        dispatch(index, button, shift, x, y);
+    } catch (const std::exception& e) {
+        // What was done before the failure stays done.
+        shell().prompts().messageBox(QStringLiteral(" Error in Sequence Button Event. Error Description:") +
+                                     QString::fromStdString(e.what()) + QStringLiteral(" Error Number:13"));
+    }
+}
+
+void ShortcutPages::dispatch(int32_t index, int32_t button, int32_t shift, float x, float y) {
     if (index < 0 || index > currentPageButtonCount) return;
     buttonHeld = false;
     stopButtonTimer();
@@ -118,15 +128,18 @@ void ShortcutPages::pressAutoPilot(int32_t index) {
         setButtonState(index, QStringLiteral("auto off"));
         runningAutoPilotName.clear();
         autoPilotSteps.clear();
+        if (autoPilotRunning) cmdStart_Click();
         changed();
         return;
     }
-    for (int32_t i = 1; i <= currentPageButtonCount; ++i)
-        if (buttons[size_t(i)].tag == QLatin1String("auto on")) buttons[size_t(i)].tag = QStringLiteral("auto off");
+    switchAutoPilotOff();
     paintButtonFace(index, false);
     setButtonState(index, QStringLiteral("auto on"));
-    runningAutoPilotName = b.name;
-    changed();
+    const QString name = b.name;
+    loadAutoPilotButton(index);
+    currentStep = 0;
+    runningAutoPilotName = name;
+    pressNextAutoPilotStep(0);
 }
 
 void ShortcutPages::pressMulti(int32_t index) {
@@ -167,7 +180,7 @@ void ShortcutPages::pressTimeline(int32_t index) {
     releaseTimelineButtons();
     paintButtonFace(index, false);
     setButtonState(index, QStringLiteral("timeline on"));
-    runningAutoPilotName.clear();
+    switchAutoPilotOff();
     releaseAllOnPage(index);
     scheduler.startTimeline(shortcutFiles::buttonFile(currentPage, b.name, ButtonKind::timeline));
 }
@@ -208,7 +221,7 @@ void ShortcutPages::releaseAllAndCreateNew(bool release) {
     if (release) {
         releaseAllMultiOnPage(0, true);
         releaseAllOnPage(-1);
-        runningAutoPilotName.clear();
+        switchAutoPilotOff();
         releaseTimelineButtons();
         refreshPageOnly();
         return;
@@ -305,15 +318,19 @@ void ShortcutPages::releaseAllOnPage(int32_t callingIndex) {
         top = float(buttons[size_t(callingIndex)].top);
     }
     const int32_t group = groupAtPoint(left, top);
-    for (int32_t i = 1; i <= currentPageButtonCount; ++i) {
-        const PageButton& b = buttons[size_t(i)];
-        if (b.kind != ButtonKind::sequence || b.tag != QLatin1String("on")) continue;
-        const int32_t p = findPlaybackOfButton(b.name);
-        if (p == 0 || pb().reportPlayBackPriority(p) == lockedPriority) continue;
-        if (callingIndex != -1 && pageSettings::groupOfButtonOnPage(currentPage, b.name) != group) continue;
-        shortcutCollection.remove(b.name.trimmed());
-        pb().fadeOutSequence(p);
-        paintButtonFace(i, true);
+    try {
+        for (int32_t i = 1; i <= currentPageButtonCount; ++i) {
+            const PageButton& b = buttons[size_t(i)];
+            if (b.kind != ButtonKind::sequence || b.tag != QLatin1String("on")) continue;
+            const int32_t p = findPlaybackOfButton(b.name);
+            if (p == 0 || pb().reportPlayBackPriority(p) == lockedPriority) continue;
+            if (callingIndex != -1 && pageSettings::groupOfButtonOnPage(currentPage, b.name) != group) continue;
+            shortcutCollection.remove(b.name.trimmed());
+            pb().fadeOutSequence(p);
+            paintButtonFace(i, true);
+        }
+    } catch (const pageSettings::NotANumber&) {
+        // The release stops at an unreadable group; the buttons after it stay pressed.
     }
     changed();
 }
@@ -344,7 +361,7 @@ bool ShortcutPages::isPlaybackFadingOut(int32_t playback) const { return pb().re
 void ShortcutPages::removeAllButtonCollections() {
     releaseAllMultiOnPage(0, true);
     releaseAllOnPage(-1);
-    runningAutoPilotName.clear();
+    switchAutoPilotOff();
     releaseTimelineButtons();
     shortcutCollection.clear();
     autoPilotSteps.clear();

@@ -104,6 +104,7 @@ public:
     // press mode overrides the height. (x, y) in 15..400 x 765..1095 switches
     // a playing button's audio stepping, 750..1080 x 750..1080 its lock.
     void cmdSequence_MouseUp(int32_t index, int32_t button, int32_t shift, float x, float y);
+    void dispatch(int32_t index, int32_t button, int32_t shift, float x, float y);
     // A bump button goes on at mouse-down; a left mouse-down starts the hold timer.
     void cmdSequence_MouseDown(int32_t index, int32_t button, int32_t shift, float x, float y);
     void cmdSequence_DblClick(int32_t index);
@@ -165,6 +166,7 @@ public:
     void saveButtonLocked(bool locked, int32_t index);
     // Presses again every button that was on, page by page, once.
     void startUpSequencesFromIniFile();
+    void replayButtonStates();
     // The lock and audio marks of a pressed button.
     void setOnPicture(int32_t index);
     // The face of a button: "FADING OUT" while fading; the wing lamp follows the state.
@@ -192,6 +194,7 @@ public:
     QString highlightPreviousButtonInGroup(int32_t group);
     void highlightFirstButtonOfGroups(int32_t group, int32_t index);
     void pressGoFromSubmaster(int32_t group, int32_t crossFade, float overRideTime);
+    void goOfGroup(int32_t group, int32_t crossFade, float overRideTime);
     void sldrDimmer_Scroll(int32_t group);
     void adjustCurrentPageGroup(int32_t group, int32_t value);
     int32_t getGroupSubMaster(int32_t group);
@@ -254,7 +257,28 @@ public:
     bool insertStepPending = false;
     int32_t selectedStepRow = -1; // the step list's selected row
     bool beatsMode = true;        // the auto-pilot panel's interval mode
-    QString txtBeats = QStringLiteral("4"), txtTime = QStringLiteral("1");
+    QString txtBeats = QStringLiteral("32"), txtTime = QStringLiteral("1");
+
+    // ---- Auto pilot (autoPilot.cpp) -------------------------------------------------------
+    // The Start tool: "Start", "Stop" (running) or "Save Changes".
+    QString startCaption = QStringLiteral("Start");
+    bool autoPilotRunning = false;
+    int32_t currentStep = 0; // from 1; 0 before the first step
+    int32_t beatCount = 0;
+    // Reads the auto-pilot file of button index into the steps and starts stepping.
+    bool loadAutoPilotButton(int32_t index);
+    void switchAutoPilotOff();
+    // Presses a step's button (0: the step after the current one).
+    void pressNextAutoPilotStep(int32_t step);
+    // One beat (tap tempo or the beat detector): in beats mode it can move the auto pilot on.
+    void recieveBeat();
+    void cmdStart_Click();
+    // The lapse tick (250 ms, 1000 ms once a beat moved the auto pilot on).
+    void tmrLapse_Timer();
+    void setIntervalMode(bool isTime);
+    void storeStepInterval(bool isTime);
+    void removeAutoPilotStep(int32_t step);
+    TickTimer& lapseTimer() { return *tmrLapse; }
     // The step list's lines: "<name>  Release: True".
     QStringList stepLines() const;
     // Loads a multi (or auto-pilot) file: button index of the shown page, or
@@ -262,6 +286,7 @@ public:
     bool loadMultiButton(int32_t index, const QString& withName);
     // Switches the loaded multi's members on (at the group's level) or off.
     void executeMulti(bool turnOn);
+    void switchMulti(bool turnOn);
     void releaseAllMultiOnPage(int32_t callingIndex, bool all);
     // The members of the shown page's multi of that name; empty when none.
     std::vector<SequenceRef> returnMultiCollection(const QString& name);
@@ -299,6 +324,8 @@ private:
     bool pressedFor(const QString& page, int32_t index) const;
     void wingLamp(int32_t index);
     std::unique_ptr<TickTimer> buttonTimer;
+    std::unique_ptr<TickTimer> tmrLapse;
+    int64_t stepStartMs = 0; // monotonic: a wait never breaks however long the console runs
     int64_t lastFadeDoneMs = -1000000;
     bool fadeDoneDeferred = false;
     bool deleteButtonFiles(const QString& page, const QString& name, shortcutFiles::ButtonKind kind);
