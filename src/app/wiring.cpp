@@ -3,7 +3,7 @@
 #include "audio/audioEngine.h"
 #include "console/console.h"
 #include "console/ui/consoleMainWindowService.h"
-#include "effects/fogControl.h"
+#include "effects/effectsEngine.h"
 #include "masters/ui/mastersConsole.h"
 #include "effects/ui/frmFogControl.h"
 #include "effects/ui/dialogFileShapes.h"
@@ -36,7 +36,7 @@ void startOutput(Shell& s) {
 void startPlayback(Shell& s) { s.engine<PlaybackFrame>(); }
 
 void startEffects(Shell& s) {
-    s.engine<FogControl>();
+    s.engine<EffectsEngine>();
     attachFogWindow(s);
     attachShapeBrowser(s);
 }

@@ -1,4 +1,4 @@
-#include "effects/fogControl.h"
+#include "effects/effectsEngine.h"
 #include "effects/shapePreview.h"
 #include "effects/ui/dialogFileShapes.h"
 #include "platform/byteRecord.h"
@@ -57,7 +57,7 @@ struct Browser {
     QString shapes = ts.folder() + QStringLiteral("/Shapes/");
     Browser() {
         QDir(ts.folder()).mkpath(QStringLiteral("Shapes"));
-        ts.get().engine<FogControl>();
+        ts.get().engine<EffectsEngine>();
         attachShapeBrowser(ts.get());
         // A sound four-step shape: pan 10, 20, 30, 40, tilt 50.
         write("circle.YSH", shapeBytes(4, {{10, 50}, {20, 50}, {30, 50}, {40, 50}}));
@@ -169,7 +169,7 @@ TEST(ShapeBrowser, PreviewBitmapsAreRewrittenForEverySoundShape) {
 
 TEST(ShapeBrowser, AnEmptyOrMissingShapesFolderListsNothing) {
     TestShell ts;
-    ts.get().engine<FogControl>();
+    ts.get().engine<EffectsEngine>();
     attachShapeBrowser(ts.get());
     ts.get().effects().updateShapePictures();
     ts.get().effects().showShapeBrowser(false);

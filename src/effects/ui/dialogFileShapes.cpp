@@ -1,7 +1,7 @@
 #include "effects/ui/dialogFileShapes.h"
 
 #include "platform/ui/keyCodes.h"
-#include "effects/fogControl.h"
+#include "effects/effectsEngine.h"
 #include "platform/safeFile.h"
 #include "shell/services/consoleService.h"
 #include "shell/shell.h"
@@ -234,4 +234,4 @@ public:
 };
 } // namespace
 
-void attachShapeBrowser(Shell& s) { s.engine<FogControl>().attachShapeBrowser(std::make_unique<ShapeBrowserUi>()); }
+void attachShapeBrowser(Shell& s) { s.engine<EffectsEngine>().attachShapeBrowser(std::make_unique<ShapeBrowserUi>()); }
