@@ -7,6 +7,7 @@
 #include "masters/ui/mastersConsole.h"
 #include "effects/ui/frmFogControl.h"
 #include "effects/ui/dialogFileShapes.h"
+#include "effects/ui/ShapeGeneratorWin.h"
 #include "output/ui/outputWindows.h"
 #include "profiles/ui/profilesServiceImpl.h"
 #include "output/DmxOutput.h"
@@ -39,6 +40,7 @@ void startEffects(Shell& s) {
     s.engine<EffectsEngine>();
     attachFogWindow(s);
     attachShapeBrowser(s);
+    attachShapeTool(s);
 }
 
 void startProfiles(Shell& s) { registerProfiles(s); }
