@@ -53,6 +53,7 @@ public:
 
     // The FX tool.
     void showShapeGenerator() override;
+    bool hasShapeGenerator() override { return shapeTool != nullptr; }
     bool shapeWindowVisible() override;
     void refreshShape() override;
     void getChannelsForSelectedFixtures() override;

@@ -3,6 +3,7 @@
 #include "effects/ui/dialogFileShapes.h"
 #include "platform/byteRecord.h"
 #include "shell/services/consoleService.h"
+#include "shell/services/patchService.h"
 #include "shell/ui/windowRegistry.h"
 #include "support/fakePlatform.h"
 #include "support/layoutCheck.h"
@@ -127,10 +128,18 @@ TEST(ShapeBrowser, ReadsNoFileLargerThanAnyStepCountAllows) {
 
 TEST(ShapeBrowser, ApplyHandsTheFileToTheConsoleAndClosesUnlessKeptOpen) {
     Browser b;
+    struct GroupMenuPatch : PatchService {
+        int popups = 0;
+        void popupGroupMenuAtPointer() override { ++popups; }
+    };
+    auto& patch = b.ts.get().provide<PatchService>(std::make_unique<GroupMenuPatch>());
     b.ts.get().state.currentPlayback = 3;
     b.ts.get().effects().showShapeBrowser(true);
     dialogFileShapes* w = loadedForm<dialogFileShapes>();
     ASSERT_NE(w, nullptr);
+    // The fixtures are chosen by group from the browser itself.
+    w->selectFixtures->click();
+    EXPECT_EQ(patch.popups, 1);
     ASSERT_TRUE(w->selectFile(QStringLiteral("circle.YSH")));
     w->chkKeepWindowOpen->setChecked(true);
     w->btnOk->click();

@@ -34,8 +34,9 @@ public:
     virtual void showStrobeSettings(int32_t top, int32_t left) { (void)top, (void)left; }
     // Shows the strobe tool window.
     virtual void showStrobe() {}
-    // Shows the shape generator above the others.
+    // Shows the shape generator above the others; whether there is one to show.
     virtual void showShapeGenerator() {}
+    virtual bool hasShapeGenerator() { return false; }
     // Shows the stored-shapes browser above the others; its apply button loads the chosen
     // shape into the current playback, appended after its steps or from step 1.
     virtual void showShapeBrowser(bool append) {}

@@ -109,7 +109,8 @@ QString unavailableReason(Command c) {
     case C::PlaybackFaders:
     case C::GrandBlackout: return needs<MastersService>();
     case C::FogControl: return shell().effects().hasFogWindow() ? QString() : notYet;
-    // Their subsystems (RGB editor, matrix, FX tool, scheduler, palettes,
+    case C::AdvancedFx: return shell().effects().hasShapeGenerator() ? QString() : notYet;
+    // Their subsystems (RGB editor, matrix, scheduler, palettes,
     // submasters, DMX input, media player, audio, 3D, wizard, the console's
     // blackout button) are not built yet.
     default: return notYet;
@@ -160,6 +161,7 @@ void run(Command c) {
     case C::Preferences: s.show().showOptions(false); break;
     case C::BackupShow: s.show().backUpConfiguration(false); break;
     case C::FogControl: s.effects().showFogControl(); break;
+    case C::AdvancedFx: s.effects().showShapeGenerator(); break;
     default: break;
     }
 }
