@@ -33,5 +33,7 @@ void startAudio(Shell& s);
 void startScheduler(Shell& s);
 // Programming console: its engine is the console service.
 void startConsole(Shell& s);
+// Presets: the preset engine is the presets service.
+void startPresets(Shell& s);
 
 } // namespace wiring
