@@ -9,6 +9,7 @@
 #include "platform/midiPorts.h"
 #include "platform/ui/qtMonitors.h"
 #include "platform/ftdiPort.h"
+#include "platform/outputClock.h"
 #include "platform/paths.h"
 #include "platform/placementStore.h"
 #include "platform/portIo.h"
@@ -59,8 +60,11 @@ PlatformServices desktopServices() {
     services.clock = std::make_unique<SystemClock>();
     services.timers = std::make_unique<QtTimerFactory>();
     services.placement = std::make_unique<QtPlacementStore>();
+    services.outputClock = std::make_unique<ThreadedOutputClock>();
     services.ftdi = std::make_unique<LibFtdiDriver>();
-    services.artNet = std::make_unique<UdpArtNetLayer>();
+    auto artNet = std::make_unique<UdpArtNetLayer>();
+    artNet->setOutputClock(services.outputClock.get());
+    services.artNet = std::move(artNet);
     services.portIo = std::make_unique<LinuxPortIo>();
     services.deviceArrival = std::make_unique<UdevDeviceArrival>();
     services.midi = std::make_unique<RtMidiPorts>();

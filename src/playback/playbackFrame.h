@@ -103,6 +103,10 @@ public:
     void setRefreshIntervalMs(int32_t milliseconds) override;
     // Errors the tick has reported (each once).
     const std::vector<QString>& tickErrors() const { return reportedTickErrors; }
+    // A late tick steps the playbacks once for every period that passed
+    // since the last one, at most this many times, so fades and waits keep
+    // to wall-clock time; a tick on time steps them once, as always.
+    static constexpr int32_t maxCatchUpPeriods = 8;
 
     // The scene clipboard's origin.
     int32_t sceneMemoryBelongsToPlayBackNumber = 0;
@@ -276,6 +280,12 @@ private:
     SlotList playbackWindows;
     std::unique_ptr<TickTimer> tick;
     int32_t tickCounter = 0;
+    // The periods this tick stands for (1 when on time), from the monotonic
+    // clock; restarted whenever the tick starts or changes its period.
+    int32_t periodsDue();
+    void restartCatchUp() { lastTickMs = -1; }
+    int64_t lastTickMs = -1;
+    int64_t owedMs = 0;
     std::vector<QString> reportedTickErrors;
     QString frameCaptionText;
     PlaybackFrameView* attachedView = nullptr;

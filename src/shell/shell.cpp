@@ -8,6 +8,7 @@
 #include "platform/mediaPlayer.h"
 #include "platform/midiPorts.h"
 #include "platform/monitors.h"
+#include "platform/outputClock.h"
 #include "platform/paths.h"
 #include "platform/placementStore.h"
 #include "platform/portIo.h"

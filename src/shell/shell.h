@@ -17,6 +17,7 @@ class Clock;
 class TimerFactory;
 class PlacementStore;
 class FtdiDriver;
+class OutputClock;
 class ArtNetLayer;
 class PortIo;
 class DeviceArrival;
@@ -40,15 +41,20 @@ class SupportService;
 class VisualizerService;
 
 struct PlatformServices {
-    // Out of line, so users need not see every layer's class.
+    // Out of line, so code that moves the set needs no layer's header.
     PlatformServices();
     ~PlatformServices();
     PlatformServices(PlatformServices&&) noexcept;
     PlatformServices& operator=(PlatformServices&&) noexcept;
+
     std::unique_ptr<Prompts> prompts;
     std::unique_ptr<Clock> clock;
     std::unique_ptr<TimerFactory> timers;
     std::unique_ptr<PlacementStore> placement;
+    // Sends the newest output frame on steady deadlines from its own thread;
+    // missing in tests (frames are then written by the tick). Declared
+    // before the devices, which leave it as they go.
+    std::unique_ptr<OutputClock> outputClock;
     // DMX output devices; any may be missing (no output of that kind).
     std::unique_ptr<FtdiDriver> ftdi;
     std::unique_ptr<ArtNetLayer> artNet;
@@ -93,6 +99,7 @@ public:
     TimerFactory& timers() { return *services.timers; }
     PlacementStore& placement() { return *services.placement; }
     FtdiDriver* ftdi() { return services.ftdi.get(); }
+    OutputClock* outputClock() { return services.outputClock.get(); }
     ArtNetLayer* artNet() { return services.artNet.get(); }
     PortIo* portIo() { return services.portIo.get(); }
     DeviceArrival* deviceArrival() { return services.deviceArrival.get(); }
