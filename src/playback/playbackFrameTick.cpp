@@ -37,8 +37,10 @@ void PlaybackFrame::HiResTimer1_Timer() {
         if (!w->isVisible) setVisible(*w, true);
         e.tmrPlayBackEvent_Timer();
     }
-    // 2. Send stage.
     Shell& sh = shell();
+    // Sound to matrix: the spectra that arrived since the last tick.
+    sh.matrix().drawSoundToMatrix();
+    // 2. Send stage.
     sh.output().sendOutputFrame();
     // 3. Palette window.
     sh.presets().updateDMXValueDisplay(false);

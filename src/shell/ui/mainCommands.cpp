@@ -4,6 +4,7 @@
 #include "shell/miscGlobalFunctions.h"
 #include "shell/services/effectsService.h"
 #include "shell/services/mastersService.h"
+#include "shell/services/matrixService.h"
 #include "shell/services/outputService.h"
 #include "shell/services/patchService.h"
 #include "shell/services/playbackService.h"
@@ -109,7 +110,8 @@ QString unavailableReason(Command c) {
     case C::PlaybackFaders:
     case C::GrandBlackout: return needs<MastersService>();
     case C::FogControl: return shell().effects().hasFogWindow() ? QString() : notYet;
-    // Their subsystems (RGB editor, matrix, FX tool, scheduler, palettes,
+    case C::BrumalMatrix: return needs<MatrixService>();
+    // Their subsystems (RGB editor, FX tool, scheduler, palettes,
     // submasters, DMX input, media player, audio, 3D, wizard, the console's
     // blackout button) are not built yet.
     default: return notYet;
@@ -160,6 +162,7 @@ void run(Command c) {
     case C::Preferences: s.show().showOptions(false); break;
     case C::BackupShow: s.show().backUpConfiguration(false); break;
     case C::FogControl: s.effects().showFogControl(); break;
+    case C::BrumalMatrix: s.matrix().showBrumalMatrix(); break;
     default: break;
     }
 }
