@@ -37,6 +37,7 @@
 #include "shell/services/matrixService.h"
 #include "shell/services/outputService.h"
 #include "shell/services/playbackService.h"
+#include "shell/services/presetsService.h"
 #include "shell/services/profilesService.h"
 #include "shell/services/shortcutsService.h"
 #include "shell/services/showService.h"
@@ -143,6 +144,7 @@ TEST(Console, registersTheServicesOfEveryBuiltSubsystem) {
     EXPECT_TRUE(registered<ShortcutsService>(s));
     EXPECT_TRUE(registered<ProfilesService>(s));
     EXPECT_TRUE(registered<MatrixService>(s));
+    EXPECT_TRUE(registered<PresetsService>(s));
     EXPECT_TRUE(s.output().hasWindows());
     EXPECT_TRUE(s.effects().hasFogWindow());
 }
