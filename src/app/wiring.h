@@ -35,7 +35,7 @@ void startMatrix(Shell& s);
 void startScheduler(Shell& s);
 // Programming console: its engine is the console service.
 void startConsole(Shell& s);
-// Presets: the preset engine is the presets service.
+// Presets: the preset engine with the palette window is the presets service.
 void startPresets(Shell& s);
 
 } // namespace wiring

@@ -29,6 +29,7 @@
 #include "playback/playbackEngine.h"
 #include "playback/ui/frmPlayBackControl.h"
 #include "playback/ui/frmPlayBackManager.h"
+#include "presets/ui/frmPalettes.h"
 #include "profiles/ui/Light_Editor.h"
 #include "shell/services/consoleService.h"
 #include "shell/services/effectsService.h"
@@ -52,6 +53,8 @@
 #include "support/fakePlatform.h"
 #include "show/showTestSupport.h"
 #include "support/layoutCheck.h"
+#include "shell/ui/firstStartScreen.h"
+#include "shell/settingsKeys.h"
 
 #include <QAction>
 #include <QApplication>
@@ -198,6 +201,7 @@ TEST(Console, theWindowsThatExistAreReachable) {
         {"Sequence Shortcuts", [] { return static_cast<QWidget*>(loadedForm<frmSequenceShortcuts>()); }},
         {"Master Sequence Shortcuts", [] { return static_cast<QWidget*>(loadedForm<Shortcuts>()); }},
         {"Keyboard Shortcut List", [] { return static_cast<QWidget*>(loadedForm<ShortcutsDefined>()); }},
+        {"Palettes", [] { return static_cast<QWidget*>(loadedForm<frmPalettes>()); }},
     };
     for (const Case& c : cases) {
         QAction* entry = main.menuEntry(QString::fromLatin1(c.entry));
@@ -209,7 +213,7 @@ TEST(Console, theWindowsThatExistAreReachable) {
         EXPECT_TRUE(c.window()->isVisible()) << c.entry;
     }
     // Not built yet: disabled, and saying so.
-    for (const char* caption : {"Palettes", "Advanced FX Tool", "3D Viewer"}) {
+    for (const char* caption : {"Advanced FX Tool", "3D Viewer"}) {
         QAction* entry = main.menuEntry(QString::fromLatin1(caption));
         ASSERT_NE(entry, nullptr) << caption;
         EXPECT_FALSE(entry->isEnabled()) << caption;
@@ -241,6 +245,7 @@ TEST(Console, toolbarButtonsHavePicturesAndOpenTheirWindows) {
         {5, [] { return static_cast<QWidget*>(loadedForm<Main>()); }},
         {9, [] { return static_cast<QWidget*>(loadedForm<Shortcuts>()); }},
         {11, [] { return static_cast<QWidget*>(loadedForm<frmFogControl>()); }},
+        {8, [] { return static_cast<QWidget*>(loadedForm<frmPalettes>()); }},
     };
     for (const Case& c : cases) {
         QAction* button = frame.toolbarButton(c.button);
@@ -257,8 +262,7 @@ TEST(Console, toolbarButtonsHavePicturesAndOpenTheirWindows) {
     const QString text = QString::fromLatin1(f.readAll());
     EXPECT_TRUE(text.contains(QStringLiteral("Shortcuts=True")));
     EXPECT_TRUE(text.contains(QStringLiteral("frmFogControl=True")));
-    // Not built yet: the palettes, the 3D viewer.
-    EXPECT_FALSE(frame.toolbarButton(8)->isEnabled());
+    // Not built yet: the 3D viewer.
     EXPECT_FALSE(frame.toolbarButton(17)->isEnabled());
 }
 
@@ -370,6 +374,44 @@ TEST(Console, theTopBarsProgrammingModeHidesTheFixtureList) {
     ASSERT_NE(patch->loadedFixtureList(), nullptr); // hidden, not unloaded
     EXPECT_FALSE(patch->loadedFixtureList()->isVisible());
     EXPECT_TRUE(patch->loadedLayoutWindow()->isVisible());
+}
+
+TEST(Console, aFirstStartOpensOnTheConsoleWithItsWindowsSideBySide) {
+    RunningConsole r;
+    // No dialog, no tool window piled on top: the four windows of the
+    // console's screen, and the layout's fixture list only when it was open.
+    EXPECT_TRUE(r.prompts().fileRequests.empty());
+    EXPECT_TRUE(firstStartScreen::neverPlaced());
+    for (const char* tool : {"frmFogControl", "frmPalettes", "frmStrobe", "BeatDetect"})
+        for (QWidget* w : visibleWindows()) EXPECT_NE(w->objectName(), QString::fromLatin1(tool));
+    for (const QSize size : {QSize(1366, 768), QSize(1920, 1080)}) {
+        const QRect area(QPoint(0, 0), size);
+        firstStartScreen::arrange(area);
+        std::vector<QWidget*> shown;
+        for (const QString& name : firstStartScreen::screenWindows()) {
+            QWidget* found = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == name && w->isVisible()) found = w;
+            if (!found) continue; // the layout or the pages, by mode
+            shown.push_back(found);
+            EXPECT_TRUE(area.contains(found->frameGeometry())) << name.toStdString() << " at " << size.width();
+        }
+        ASSERT_GE(shown.size(), 4u); // top bar, console band, frame, and the layout or the pages
+        for (size_t a = 0; a < shown.size(); ++a)
+            for (size_t b = a + 1; b < shown.size(); ++b)
+                EXPECT_FALSE(shown[a]->frameGeometry().intersects(shown[b]->frameGeometry()))
+                    << shown[a]->objectName().toStdString() << " covers " << shown[b]->objectName().toStdString()
+                    << " at " << size.width();
+        for (QWidget* w : shown)
+            EXPECT_EQ(layoutCheck::problems(*w).join(QLatin1Char('\n')).toStdString(), "")
+                << w->objectName().toStdString() << " at " << size.width();
+    }
+    // A tool window open at the quit comes back at the next start.
+    ASSERT_NE(r.c->shell().state.showFileName, QString());
+    r.c->shell().effects().showFogControl();
+    firstStartScreen::rememberToolWindows();
+    EXPECT_EQ(settingsKeys::read(settingsKeys::windowsFogControl), QStringLiteral("True"));
+    EXPECT_EQ(settingsKeys::read(settingsKeys::windowsPalettes), QStringLiteral("False"));
 }
 
 TEST(Console, theTopBarsPatchMenuStartsInTheProfileEditor) {

@@ -8,12 +8,14 @@
 #include "shell/services/outputService.h"
 #include "shell/services/patchService.h"
 #include "shell/services/playbackService.h"
+#include "shell/services/presetsService.h"
 #include "shell/services/profilesService.h"
 #include "shell/services/shortcutsService.h"
 #include "shell/services/showService.h"
 #include "shell/shell.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/windowRegistry.h"
+#include "shell/windowMenu.h"
 
 #include <typeinfo>
 
@@ -111,7 +113,8 @@ QString unavailableReason(Command c) {
     case C::GrandBlackout: return needs<MastersService>();
     case C::FogControl: return shell().effects().hasFogWindow() ? QString() : notYet;
     case C::BrumalMatrix: return needs<MatrixService>();
-    // Their subsystems (RGB editor, FX tool, scheduler, palettes,
+    case C::Palettes: return needs<PresetsService>();
+    // Their subsystems (RGB editor, FX tool, scheduler,
     // submasters, DMX input, media player, audio, 3D, wizard, the console's
     // blackout button) are not built yet.
     default: return notYet;
@@ -163,6 +166,7 @@ void run(Command c) {
     case C::BackupShow: s.show().backUpConfiguration(false); break;
     case C::FogControl: s.effects().showFogControl(); break;
     case C::BrumalMatrix: s.matrix().showBrumalMatrix(); break;
+    case C::Palettes: windowMenu::showPalettes(); break;
     default: break;
     }
 }
