@@ -113,8 +113,9 @@ QString unavailableReason(Command c) {
     case C::GrandBlackout: return needs<MastersService>();
     case C::FogControl: return shell().effects().hasFogWindow() ? QString() : notYet;
     case C::BrumalMatrix: return needs<MatrixService>();
+    case C::AdvancedFx: return shell().effects().hasShapeGenerator() ? QString() : notYet;
     case C::Palettes: return needs<PresetsService>();
-    // Their subsystems (RGB editor, FX tool, scheduler,
+    // Their subsystems (RGB editor, scheduler,
     // submasters, DMX input, media player, audio, 3D, wizard, the console's
     // blackout button) are not built yet.
     default: return notYet;
@@ -166,6 +167,7 @@ void run(Command c) {
     case C::BackupShow: s.show().backUpConfiguration(false); break;
     case C::FogControl: s.effects().showFogControl(); break;
     case C::BrumalMatrix: s.matrix().showBrumalMatrix(); break;
+    case C::AdvancedFx: s.effects().showShapeGenerator(); break;
     case C::Palettes: windowMenu::showPalettes(); break;
     default: break;
     }
