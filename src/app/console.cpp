@@ -83,6 +83,7 @@ Console::Console(const QString& folder, PlatformServices services)
     wiring::startPatch(s);
     wiring::startMasters(s);
     wiring::startAudio(s);
+    wiring::startMatrix(s);
     wiring::startScheduler(s);
     wiring::startProfiles(s);
     wiring::startConsole(s);

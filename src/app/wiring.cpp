@@ -5,6 +5,7 @@
 #include "console/ui/consoleMainWindowService.h"
 #include "effects/effectsEngine.h"
 #include "masters/ui/mastersConsole.h"
+#include "matrix/ui/matrixWindows.h"
 #include "effects/ui/frmFogControl.h"
 #include "effects/ui/dialogFileShapes.h"
 #include "effects/ui/ShapeGeneratorWin.h"
@@ -55,6 +56,8 @@ void startShortcuts(Shell& s) { registerShortcuts(s); }
 void startPatch(Shell& s) { registerPatchWindows(s); }
 void startMasters(Shell& s) { registerMasters(s); }
 void startAudio(Shell& s) { s.engine<AudioEngine>(); }
+
+void startMatrix(Shell& s) { registerMatrix(s); }
 
 void startScheduler(Shell& s) { s.engine<EventEngine>(); }
 void startConsole(Shell& s) {

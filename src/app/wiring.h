@@ -29,6 +29,8 @@ void startPatch(Shell& s);
 void startMasters(Shell& s);
 // Sound-to-light: the tap-tempo keepers are the audio service.
 void startAudio(Shell& s);
+// Pixel matrices: the matrix engine is the matrix service; its windows attach to it.
+void startMatrix(Shell& s);
 // Scheduler: the step-command runner is the scheduler service.
 void startScheduler(Shell& s);
 // Programming console: its engine is the console service.

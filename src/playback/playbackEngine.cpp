@@ -339,6 +339,11 @@ void PlaybackEngine::startAudioMatrix(const QString& matrixName, int32_t frontCo
     shell().matrix().startAudioMatrix(state.myPlaybackNumber, matrixName, frontColor, backColor, eqType);
 }
 
+void PlaybackEngine::stopActiveSoundToMatrix() {
+    audioToMatrix = false;
+    shell().matrix().stopAudioMatrix(state.myPlaybackNumber);
+}
+
 void PlaybackEngine::recieveAudioData(const std::vector<int32_t>& theData) {
     if (audioToMatrix) shell().matrix().audioData(state.myPlaybackNumber, theData);
 }

@@ -36,6 +36,7 @@
 #include "shell/services/effectsService.h"
 #include "shell/services/mainWindowService.h"
 #include "shell/services/mastersService.h"
+#include "shell/services/matrixService.h"
 #include "shell/services/outputService.h"
 #include "shell/services/playbackService.h"
 #include "shell/services/presetsService.h"
@@ -146,6 +147,7 @@ TEST(Console, registersTheServicesOfEveryBuiltSubsystem) {
     EXPECT_TRUE(registered<ShowService>(s));
     EXPECT_TRUE(registered<ShortcutsService>(s));
     EXPECT_TRUE(registered<ProfilesService>(s));
+    EXPECT_TRUE(registered<MatrixService>(s));
     EXPECT_TRUE(registered<PresetsService>(s));
     EXPECT_TRUE(s.output().hasWindows());
     EXPECT_TRUE(s.effects().hasFogWindow());

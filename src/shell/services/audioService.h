@@ -29,6 +29,13 @@ public:
 
     // One tap of the tap tempo (the console's End key).
     virtual void tapTempo() {}
+
+    // ---- Sound to matrix ----
+    // The sensitivity slider of the audio trigger window: its maximum and value.
+    virtual int32_t sensitivityMaximum() { return 1000; }
+    virtual int32_t sensitivityValue() { return 200; }
+    // Starts audio capture for the matrices unless it already runs.
+    virtual void startForMatrix() {}
 };
 
 #pragma GCC diagnostic pop

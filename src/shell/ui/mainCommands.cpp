@@ -4,6 +4,7 @@
 #include "shell/miscGlobalFunctions.h"
 #include "shell/services/effectsService.h"
 #include "shell/services/mastersService.h"
+#include "shell/services/matrixService.h"
 #include "shell/services/outputService.h"
 #include "shell/services/patchService.h"
 #include "shell/services/playbackService.h"
@@ -111,9 +112,10 @@ QString unavailableReason(Command c) {
     case C::PlaybackFaders:
     case C::GrandBlackout: return needs<MastersService>();
     case C::FogControl: return shell().effects().hasFogWindow() ? QString() : notYet;
+    case C::BrumalMatrix: return needs<MatrixService>();
     case C::AdvancedFx: return shell().effects().hasShapeGenerator() ? QString() : notYet;
     case C::Palettes: return needs<PresetsService>();
-    // Their subsystems (RGB editor, matrix, scheduler,
+    // Their subsystems (RGB editor, scheduler,
     // submasters, DMX input, media player, audio, 3D, wizard, the console's
     // blackout button) are not built yet.
     default: return notYet;
@@ -164,6 +166,7 @@ void run(Command c) {
     case C::Preferences: s.show().showOptions(false); break;
     case C::BackupShow: s.show().backUpConfiguration(false); break;
     case C::FogControl: s.effects().showFogControl(); break;
+    case C::BrumalMatrix: s.matrix().showBrumalMatrix(); break;
     case C::AdvancedFx: s.effects().showShapeGenerator(); break;
     case C::Palettes: windowMenu::showPalettes(); break;
     default: break;
