@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "platform/deviceArrival.h"
 #include "platform/fileSystem.h"
+#include "platform/httpDownload.h"
 #include "platform/ftdiPort.h"
 #include "platform/midiPorts.h"
 #include "platform/monitors.h"
@@ -11,6 +12,7 @@
 #include "platform/placementStore.h"
 #include "platform/portIo.h"
 #include "platform/prompts.h"
+#include "platform/systemPower.h"
 #include "platform/tickTimer.h"
 
 #include <stdexcept>
