@@ -19,6 +19,7 @@
 #include "shell/ui/shellMainWindowService.h"
 #include "shell/ui/shellSupportService.h"
 #include "shortcuts/ui/shortcutsServiceImpl.h"
+#include "support/ui/supportServiceImpl.h"
 #include "show/ui/showWindows.h"
 
 namespace wiring {
@@ -54,6 +55,8 @@ void startMasters(Shell& s) { registerMasters(s); }
 void startAudio(Shell& s) { s.engine<AudioEngine>(); }
 
 void startScheduler(Shell& s) { s.engine<EventEngine>(); }
+void startSupport(Shell& s) { registerSupport(s); }
+
 void startConsole(Shell& s) {
     s.engine<Console>();
     attachConsoleBand(s);

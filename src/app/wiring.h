@@ -33,5 +33,8 @@ void startAudio(Shell& s);
 void startScheduler(Shell& s);
 // Programming console: its engine is the console service.
 void startConsole(Shell& s);
+// Desktop support: the common dialogs, the update check and the shut-down
+// command are the support service (with the shell's splash).
+void startSupport(Shell& s);
 
 } // namespace wiring

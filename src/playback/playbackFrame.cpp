@@ -56,6 +56,7 @@ void PlaybackFrame::setFrameCaption(const QString& text) {
 }
 
 void PlaybackFrame::setRefreshTickEnabled(bool on) { tick->setEnabled(on); }
+bool PlaybackFrame::refreshTickEnabled() const { return tick->enabled(); }
 
 // By position in the window list, as the shell walks 1..DocumentCount.
 int32_t PlaybackFrame::maxStepsAtPosition(int32_t position) const {

@@ -12,6 +12,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
@@ -24,6 +25,7 @@ public:
     explicit MainShutdownView(Main& m) : main(m) {}
     void saveMainWindowState() override { miscGlobalFunctions::windowPlacement(&main, QStringLiteral("SET")); }
     void endProgram() override { QCoreApplication::quit(); }
+    void openInstaller(const QString& path) override { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 
 private:
     Main& main;
