@@ -17,6 +17,8 @@
 #include "platform/monitors.h"
 #include "platform/portIo.h"
 #include "platform/tickTimer.h"
+#include "platform/httpDownload.h"
+#include "platform/systemPower.h"
 #include "output/ui/frmDmxOutDisplay.h"
 #include "patch/layoutEngine.h"
 #include "patch/ui/FixtureList.h"
@@ -568,11 +570,12 @@ TEST(Console, aNewShowIsConfirmedInTheDialogAndSavedUnderItsNewName) {
     EXPECT_TRUE(confirm->isVisible());
     EXPECT_EQ(confirm->Dialoglabel->text(), QStringLiteral("Are you sure you want to Clear Loaded Configuration/Show "
                                                            "and Start a New Configuration/Show?"));
+    ASSERT_TRUE(QDir(r.dir.path()).mkpath(QStringLiteral("Configurations")));
     const QString file = r.dir.filePath(QStringLiteral("Configurations/Premiere.YCF"));
     r.prompts().files.push_back(file);
     confirm->OKButton->click();
     EXPECT_FALSE(confirm->isVisible());
-    EXPECT_TRUE(QFile::exists(file));
+    EXPECT_TRUE(QFile::exists(file)) << r.prompts().messages.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(r.c->shell().show().showFileName(), QStringLiteral("Premiere.YCF"));
     EXPECT_EQ(r.c->shell().state.totalChannels, 512);
 }
