@@ -50,7 +50,9 @@ int main(int argc, char** argv) {
     c.start();
 
     if (parser.isSet(quitAfterOption)) {
-        QTimer::singleShot(parser.value(quitAfterOption).toInt(), &app, &QApplication::quit);
+        // exit(), not quit(): quit() would first ask each window to close,
+        // and the main window answers that with the shutdown questions.
+        QTimer::singleShot(parser.value(quitAfterOption).toInt(), &app, [] { QCoreApplication::exit(0); });
     }
     return app.exec();
 }

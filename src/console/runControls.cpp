@@ -82,6 +82,7 @@ void RunControls::cmdCreateNew_Click(int32_t index) {
         shell().patch().Form_MouseUp(1, 0, 0, 0);
         lockLatched = false;
         lockColour = darkGrey;
+        shell().shortcuts().removeAllButtonCollections();
         shell().shortcuts().refreshPageOnly();
         break;
     default:

@@ -48,7 +48,12 @@ Result moveFixture(int32_t oldStart, int32_t newStart) {
         s.prompts().messageBox(error + QStringLiteral("a fixture cannot be moved across two universes"));
         return Result::CrossesUniverse;
     }
-    for (int32_t k = 0; k < n; ++k) {
+    // Copied in the direction that reads every source channel before it is
+    // overwritten (as memmove does), and only the old channels the fixture
+    // no longer covers are cleared, so an overlapping move keeps its settings.
+    const bool upward = newStart > oldStart;
+    for (int32_t i = 0; i < n; ++i) {
+        const int32_t k = upward ? n - 1 - i : i;
         const int32_t a = oldStart + k, b = newStart + k;
         const size_t ia = size_t(a), ib = size_t(b);
         m.channelType[b] = m.channelType[a];
@@ -65,6 +70,7 @@ Result moveFixture(int32_t oldStart, int32_t newStart) {
         m.channelProfileName[b] = m.channelProfileName[a];
     }
     for (int32_t a = oldStart; a <= oldEnd; ++a) {
+        if (a >= newStart && a <= newEnd) continue;
         const size_t i = size_t(a);
         m.channelType[a] = QStringLiteral("none");
         m.channelFixtureLabel[a].clear();

@@ -2,7 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QDir>
+#include <QDirIterator>
+#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstring>
@@ -11,25 +13,55 @@
 
 namespace safeFile {
 
+namespace {
+// Our own temporaries carry this mark, so a start after a kill mid-save can
+// find and remove them without touching anything else in the folder.
+const QString temporaryMark = QStringLiteral(".~vdmxsave.");
+
+bool fail(QString* error, const QString& why) {
+    if (error) *error = why;
+    return false;
+}
+
+QString errnoText() { return QString::fromLocal8Bit(std::strerror(errno)); }
+} // namespace
+
+bool isOwnTemporary(const QString& fileName) {
+    const qsizetype at = fileName.lastIndexOf(temporaryMark);
+    return at > 0 && fileName.size() - at - temporaryMark.size() == 6;
+}
+
 bool writeWhole(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        if (error) *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    // commit() syncs the temporary file's data and renames it over the target.
-    if (!file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
-    }
+    const QFileInfo target(path);
+    if (target.isDir()) return fail(error, QStringLiteral("%1 is a folder").arg(path));
+    QTemporaryFile file(path + temporaryMark + QStringLiteral("XXXXXX"));
+    file.setAutoRemove(true);
+    if (!file.open()) return fail(error, file.errorString());
+    if (file.write(bytes) != bytes.size() || !file.flush()) return fail(error, file.errorString());
+    if (::fsync(file.handle()) != 0) return fail(error, errnoText());
+    // Keep the target's permissions (a new file gets the usual ones).
+    file.setPermissions(target.exists() ? target.permissions()
+                                        : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                                              QFileDevice::ReadOther);
+    // rename() replaces the target in one step; QFile::rename would refuse
+    // an existing target.
+    if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+        return fail(error, QStringLiteral("%1: %2").arg(path, errnoText()));
+    file.setAutoRemove(false);
     // The rename lives in the folder: until the folder is synced, a power
     // cut can bring back the old entry.
-    return syncFolder(QFileInfo(path).absolutePath(), error);
+    return syncFolder(target.absolutePath(), error);
+}
+
+int removeStaleTemporaries(const QString& folder) {
+    int removed = 0;
+    QDirIterator it(folder, {QStringLiteral("*") + temporaryMark + QStringLiteral("*")},
+                    QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (isOwnTemporary(it.fileName()) && QFile::remove(path)) ++removed;
+    }
+    return removed;
 }
 
 bool readWhole(const QString& path, QByteArray& bytes, QString* error) {

@@ -9,6 +9,12 @@
 
 namespace safeFile {
 bool writeWhole(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+// True for the name of a temporary that writeWhole made ("<target>" plus its
+// mark and six characters).
+bool isOwnTemporary(const QString& fileName);
+// Removes the temporaries a killed save left anywhere below folder; returns
+// how many. Other files are never touched.
+int removeStaleTemporaries(const QString& folder);
 // Reads a whole file; false (and an error text) when it cannot be opened.
 bool readWhole(const QString& path, QByteArray& bytes, QString* error = nullptr);
 // Syncs the folder's entries (a rename in it) to disk. False with an error

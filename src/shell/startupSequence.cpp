@@ -1,6 +1,7 @@
 #include "shell/startupSequence.h"
 
 #include "platform/prompts.h"
+#include "platform/safeFile.h"
 #include "platform/tickTimer.h"
 #include "profiles/ClsFixture.h"
 #include "shell/channelModel.h"
@@ -24,6 +25,7 @@
 namespace {
 const QString instanceMessage = QStringLiteral(
     "Another instance of VarnelDMX is Already running, please close it first to open this program.");
+const QString firstShowFile = QStringLiteral("newConfiguration.YCF");
 const QString showFailedMessage = QStringLiteral(
     "There was an error loading your default configuration file. The program starts with an empty show; "
     "ylc.ini is kept. ");
@@ -43,6 +45,10 @@ StartupSequence::Outcome StartupSequence::start() {
         return Outcome::SecondInstance;
     }
 
+    // Only now that no other console runs here: a save killed half-way left
+    // its temporary beside the (whole) target.
+    safeFile::removeStaleTemporaries(s.programFolder());
+
     ChannelModel& m = s.state;
     if (m.lightClasses.size() < 26) m.lightClasses.resize(26);
     if (m.totalChannels < 512) channelModel::redimForMoreUniverses(512);
@@ -55,7 +61,6 @@ StartupSequence::Outcome StartupSequence::start() {
     const QString startupPath = s.programPath(QStringLiteral("Configurations\\") + startupName);
     m.showName = libParsePath::ParsePath(startupPath, 4);
     const bool startupShowExists = !startupName.isEmpty() && miscGlobalFunctions::FileExists(startupPath);
-    if (!startupShowExists) s.show().loadTheConfiguration(true, QString());
 
     s.support().showLoadingText(QStringLiteral("Initializing Values"));
     s.support().showLoadingText(QStringLiteral("Starting Processes"));
@@ -71,7 +76,15 @@ StartupSequence::Outcome StartupSequence::start() {
     s.support().showLoadingText(QStringLiteral("Loading Default Show File"));
     readSettings();
     s.support().showLoadingText(QStringLiteral("Loading DMX Presets"));
-    if (startupShowExists) loadStartupShow();
+    // The show is loaded only now, after every channel was marked free: a
+    // show picked before that would lose its patch (its channels would read
+    // as free and a new fixture could be patched on top of them).
+    if (startupShowExists)
+        loadStartupShow();
+    else if (startupName.isEmpty())
+        seedStartupShow();
+    else
+        s.show().loadTheConfiguration(true, QString()); // the named show is gone: the operator picks one
 
     for (int32_t c = 1; c <= m.totalChannels; ++c) {
         s.masters().masterFaderSetMyValuemem(100, c);
@@ -149,6 +162,22 @@ void StartupSequence::checkBackgroundPicture() {
                              .arg(QString::fromLatin1(settingsKeys::fixtureWindowFilename.section),
                                   QString::fromLatin1(settingsKeys::fixtureWindowFilename.key), name);
     problems.append(line);
+}
+
+void StartupSequence::seedStartupShow() {
+    // A first start opens straight into the console on an empty show that
+    // is from then on the start-up show. A show of that name already there
+    // (ylc.ini was removed) is loaded, never overwritten.
+    Shell& s = shell();
+    ChannelModel& m = s.state;
+    const QString path = s.programPath(QStringLiteral("Configurations\\") + firstShowFile);
+    if (miscGlobalFunctions::FileExists(path)) {
+        s.show().loadTheConfiguration(false, path);
+        return;
+    }
+    m.showFileName = firstShowFile;
+    m.showName = libParsePath::ParsePath(firstShowFile, 4);
+    s.show().saveConfiguration(false, false, false);
 }
 
 void StartupSequence::loadStartupShow() {

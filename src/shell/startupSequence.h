@@ -48,6 +48,7 @@ public:
 private:
     void readSettings();
     void loadStartupShow();
+    void seedStartupShow();
     void checkBackgroundPicture();
     void createPlaybacks();
     void reportProblems();

@@ -52,12 +52,53 @@ std::vector<Member> decode(const QByteArray& bytes) {
 
 } // namespace multiButtons
 
+namespace {
+
+multiButtons::Member toMember(const clsSequence& s) {
+    multiButtons::Member m;
+    m.theName = s.theName;
+    m.myPage = s.myPage;
+    m.beatBool = s.beatBool;
+    m.timeBool = s.timeBool;
+    m.releaseActive = s.releaseActive;
+    m.theBeat = s.theBeat;
+    m.theTime = s.theTime;
+    return m;
+}
+
+} // namespace
+
+std::vector<multiButtons::Member> multiButtons::members(const std::vector<SequenceRef>& items) {
+    std::vector<Member> out;
+    out.reserve(items.size());
+    for (const SequenceRef& s : items) out.push_back(toMember(*s));
+    return out;
+}
+
+std::vector<SequenceRef> multiButtons::references(const std::vector<Member>& members) {
+    std::vector<SequenceRef> out;
+    out.reserve(members.size());
+    for (const Member& m : members) {
+        auto s = std::make_shared<clsSequence>();
+        s->theName = m.theName;
+        s->myPage = m.myPage;
+        s->beatBool = m.beatBool;
+        s->timeBool = m.timeBool;
+        s->releaseActive = m.releaseActive;
+        s->theBeat = m.theBeat;
+        s->theTime = m.theTime;
+        s->mySequenceType = m.kind;
+        out.push_back(s);
+    }
+    return out;
+}
+
 void ShortcutPages::setMultiCollectionToNothing() { multiMembers.clear(); }
 
 void ShortcutPages::addToMultiCollection(const QString& theName) {
-    multiButtons::Member m;
-    m.theName = theName;
-    multiMembers.push_back(m);
+    auto s = std::make_shared<clsSequence>();
+    s->theName = theName;
+    multiMembers.push_back(s);
 }
 
 bool ShortcutPages::saveMultiButton(const QString& name, bool isNewHiddenMultiType) {
@@ -70,7 +111,7 @@ bool ShortcutPages::saveMultiButton(const QString& name, bool isNewHiddenMultiTy
     const QString file = shortcutFiles::buttonFile(currentPage, name, shortcutFiles::ButtonKind::multi);
     QString error;
     // The whole file is replaced, so a longer old list leaves no members behind.
-    if (!safeFile::writeWhole(file, multiButtons::encode(multiMembers, isNewHiddenMultiType), &error)) {
+    if (!safeFile::writeWhole(file, multiButtons::encode(multiButtons::members(multiMembers), isNewHiddenMultiType), &error)) {
         shell().prompts().messageBox(QStringLiteral("The Multi Button \"%1\" could not be saved: %2").arg(name, error));
         return false;
     }

@@ -3,6 +3,8 @@
 // members of a multi saved from all running playbacks are sequence files of
 // the show folder itself and carry the kind 99.
 
+#include "shortcuts/clsSequence.h"
+
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -28,5 +30,9 @@ struct Member {
 QByteArray encode(const std::vector<Member>& members, bool hidden);
 // One member per whole record (a shorter tail is ignored), texts as stored.
 std::vector<Member> decode(const QByteArray& bytes);
+// The records of references and back (a reference of the file carries its
+// kind as mySequenceType).
+std::vector<Member> members(const std::vector<SequenceRef>& items);
+std::vector<SequenceRef> references(const std::vector<Member>& members);
 
 } // namespace multiButtons

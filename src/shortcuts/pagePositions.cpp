@@ -7,6 +7,7 @@
 #include "shell/shell.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cmath>
 
 using pageSettings::GroupRect;
@@ -119,12 +120,17 @@ void ShortcutPages::dropMove() {
 // ---- Groups ------------------------------------------------------------------------------
 
 void ShortcutPages::loadPageGroups() {
-    if (restoringButtonStates) return;
+    // Loaded during the start-up replay too: the replayed presses release
+    // and dim by the groups of their own page.
     groups = pageSettings::loadGroups(currentPage);
+    for (int32_t g = 1; g <= pageGroupCount(); ++g) getGroupSubMaster(g);
     changed();
 }
 
-void ShortcutPages::hideAllGroups() { groups.clear(); }
+void ShortcutPages::hideAllGroups() {
+    groups.clear();
+    std::fill(groupCursor.begin(), groupCursor.end(), 0);
+}
 
 namespace {
 

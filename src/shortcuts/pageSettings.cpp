@@ -12,8 +12,20 @@ namespace {
 
 QString file(const QString& page) { return shortcutFiles::pageSettingsFile(page); }
 
-double readNumber(const QString& page, const QString& section, const QString& key, const QString& fallback) {
-    return numberText::leadingValue(miscGlobalFunctions::readIniValue(file(page), section, key, fallback));
+// The file is hand-editable: a number past what its use can hold (x=1e300,
+// color=1e20) reads as 0, as if it were not there, rather than being cast
+// out of range.
+constexpr double coordinateLimit = 1e7; // twips; far beyond any screen
+constexpr double integerLimit = 2147483647.0;
+
+double readNumber(const QString& page, const QString& section, const QString& key, const QString& fallback,
+                  double limit = coordinateLimit) {
+    const double v = numberText::leadingValue(miscGlobalFunctions::readIniValue(file(page), section, key, fallback));
+    return std::isfinite(v) && std::fabs(v) <= limit ? v : 0.0;
+}
+
+int32_t readInteger(const QString& page, const QString& section, const QString& key) {
+    return int32_t(readNumber(page, section, key, QStringLiteral("0"), integerLimit));
 }
 
 void put(const QString& page, const QString& section, const QString& key, const QString& value) {
@@ -53,8 +65,8 @@ void deletePagePosition(const QString& page, const QString& name) {
 }
 
 int32_t groupOfButtonOnPage(const QString& page, const QString& name) {
-    const double g = readNumber(page, name, QStringLiteral("group"), QStringLiteral("0"));
-    return g < 1 ? 0 : int32_t(g);
+    const int32_t g = readInteger(page, name, QStringLiteral("group"));
+    return g < 1 ? 0 : g;
 }
 
 int32_t groupAtPoint(const std::vector<GroupRect>& groups, float x, float y) {
@@ -84,7 +96,7 @@ std::vector<GroupRect> loadGroups(const QString& page) {
         g.width = readNumber(page, s, QStringLiteral("width"), QStringLiteral("0"));
         g.height = readNumber(page, s, QStringLiteral("height"), QStringLiteral("0"));
         if (g.top + g.left + g.width + g.height <= 0) break;
-        g.color = int32_t(readNumber(page, s, QStringLiteral("color"), QStringLiteral("0")));
+        g.color = readInteger(page, s, QStringLiteral("color"));
         g.name = miscGlobalFunctions::readIniValue(file(page), s, QStringLiteral("name"), QString());
         groups.push_back(g);
     }
@@ -112,7 +124,7 @@ void shiftGroupSections(const QString& page, int32_t n) {
         g.left = readNumber(page, s, QStringLiteral("left"), QStringLiteral("0"));
         g.width = readNumber(page, s, QStringLiteral("width"), QStringLiteral("0"));
         g.height = readNumber(page, s, QStringLiteral("height"), QStringLiteral("0"));
-        g.color = int32_t(readNumber(page, s, QStringLiteral("color"), QStringLiteral("0")));
+        g.color = readInteger(page, s, QStringLiteral("color"));
         g.name = miscGlobalFunctions::readIniValue(file(page), s, QStringLiteral("name"), QStringLiteral("none"));
     }
     int32_t last = 0;

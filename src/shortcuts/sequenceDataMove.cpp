@@ -18,6 +18,9 @@ Result moveChannelBlock(QByteArray& bytes, int32_t oldStart, int32_t newStart, i
         if (reason) *reason = why;
         return Result::bad;
     };
+    if (length < 1 || oldStart < 1 || newStart < 1 || oldStart + length - 1 > channelsPerUniverse ||
+        newStart + length - 1 > channelsPerUniverse || universe < 1)
+        return bad(QStringLiteral("the channels lie outside 1 to 512 of a universe"));
     const qsizetype records = bytes.size() / recordSize;
     if (records < 1 || bytes.size() % recordSize != 0) return bad(QStringLiteral("its length is not a whole number of records"));
     const int64_t universes = ByteReader(bytes, (records - 1) * recordSize + 574).i32();
@@ -26,13 +29,17 @@ Result moveChannelBlock(QByteArray& bytes, int32_t oldStart, int32_t newStart, i
         return bad(QStringLiteral("its universe and step counts do not fit its length"));
     if (universe > universes) return Result::unchanged;
     const int64_t first = (universe - 1) * (steps + 1);
+    // The block is taken out whole before it is put back, so a target that
+    // overlaps the source keeps every level (copying channel by channel in
+    // one direction would read levels it had already overwritten).
+    QByteArray block(length, '\0');
     for (int64_t r = first; r < first + steps + 1; ++r) {
         char* record = bytes.data() + r * recordSize;
-        for (int32_t l = newStart; l < newStart + length; ++l) {
-            const int32_t from = oldStart + (l - newStart);
-            record[l - 1] = record[from - 1];
-            record[from - 1] = 0;
+        for (int32_t k = 0; k < length; ++k) {
+            block[k] = record[oldStart - 1 + k];
+            record[oldStart - 1 + k] = 0;
         }
+        for (int32_t k = 0; k < length; ++k) record[newStart - 1 + k] = block[k];
     }
     return Result::moved;
 }

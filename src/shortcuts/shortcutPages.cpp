@@ -5,6 +5,7 @@
 #include "shell/libParsePath.h"
 #include "shell/miscGlobalFunctions.h"
 #include "shell/newDoEvents.h"
+#include "platform/tickTimer.h"
 #include "shell/services/controlService.h"
 #include "shell/services/playbackService.h"
 #include "shell/services/schedulerService.h"
@@ -19,7 +20,12 @@ using shortcutFiles::ButtonKind;
 
 ShortcutPages::ShortcutPages() : buttons(size_t(shortcutFiles::maxButtons) + 1) {
     trash = [](const QString& path) { return miscGlobalFunctions::shellFileOperation(path); };
+    buttonTimer = shell().timers().create();
+    buttonTimer->setInterval(100);
+    buttonTimer->onTick = [this] { buttonTimer_Timer(); };
 }
+
+ShortcutPages::~ShortcutPages() = default;
 
 void ShortcutPages::changed() {
     if (onChanged) onChanged();
@@ -43,6 +49,8 @@ bool ShortcutPages::start() {
     if (!pages.isEmpty()) cmdPages_Click(1);
     int32_t port = 0;
     shell().control().StartServer(port);
+    // The first tick replays the buttons that were on.
+    if (!firstLoad) startButtonTimer();
     return true;
 }
 
@@ -136,7 +144,7 @@ void ShortcutPages::hideButtons() {
 bool ShortcutPages::loadPageButtonsFromFolder(const QString& page) {
     const QString errorText = QStringLiteral("Error IN Page Please Delete Page:  ");
     currentRowTop = std::round(fixedButtonTop);
-    if (!restoringButtonStates) loadPageGroups();
+    loadPageGroups();
     hideButtons();
     newDoEvents::doEventsIfPending();
     const QString folder = paths::realPath(shortcutFiles::pageFolder(page));
@@ -169,12 +177,16 @@ bool ShortcutPages::loadPageButtonsFromFolder(const QString& page) {
             placeButton(n, per);
             switch (list.kind) {
             case ButtonKind::sequence:
-                if (findPlaybackOfButton(name) > 0) {
+                if (const int32_t p = findPlaybackOfButton(name); p > 0) {
                     b.tag = QStringLiteral("on");
-                    clsSequence s{page, n, name, {}};
-                    const int32_t g = groupAtPoint(float(b.left), float(b.top));
-                    if (g >= 1) s.myButtonGroup = QString::number(g);
+                    auto s = std::make_shared<clsSequence>();
+                    s->myPage = page;
+                    s->myIndex = n;
+                    s->theName = name;
+                    s->myPlayback = p;
+                    s->myButtonGroup = QString::number(groupAtPoint(float(b.left), float(b.top)));
                     registerPressedButton(s, name.trimmed());
+                    setOnPicture(n);
                 } else {
                     b.tag = QStringLiteral("off");
                 }
@@ -197,6 +209,12 @@ bool ShortcutPages::loadPageButtonsFromFolder(const QString& page) {
         newDoEvents::doEventsIfPending();
     }
     currentPageButtonCount = n;
+    loadPageMode();
+    if (!groups.empty()) {
+        groupCursor.resize(groups.size() + 1, 0);
+        for (int32_t g = 1; g <= pageGroupCount(); ++g)
+            if (groupCursor[size_t(g)] == 0) highlightFirstButtonOfGroups(g, 0);
+    }
     if (!restoringButtonStates)
         for (int32_t i = 1; i <= n; ++i) buttons[size_t(i)].visible = true;
     changed();
@@ -237,8 +255,17 @@ QString ShortcutPages::sequenceRelative(const QString& page, const QString& name
 int32_t ShortcutPages::findPlaybackOfButton(const QString& name) const {
     PlaybackService& p = shell().playback();
     int32_t n = 0;
-    if (!p.returnIfFilenameIsLoaded(sequenceRelative(currentPage, name), n) || n <= 0) return 0;
+    if (!p.returnIfFilenameIsLoaded(sequenceRelative(currentPage, name.trimmed()), n) || n <= 0) return 0;
+    // A playback fading out to clear itself has let its button go.
+    if (p.returnFadeOutStatus(n)) return 0;
     return p.returnGoMode(n) || p.getCurrentAutoGo(n) || p.getChaserFlag(n) ? n : 0;
+}
+
+int32_t ShortcutPages::buttonIndex(const QString& name) const {
+    const QString wanted = name.trimmed();
+    for (int32_t i = 1; i <= currentPageButtonCount; ++i)
+        if (buttons[size_t(i)].name.trimmed() == wanted) return i;
+    return 0;
 }
 
 int32_t ShortcutPages::returnNameCount(const QString& name) const {
@@ -248,16 +275,13 @@ int32_t ShortcutPages::returnNameCount(const QString& name) const {
     return count;
 }
 
-void ShortcutPages::registerPressedButton(const clsSequence& s, const QString& name) {
-    shortcutCollection.emplace(name, s);
+void ShortcutPages::registerPressedButton(const SequenceRef& s, const QString& name) {
+    // A name already pressed (on another page, or by a multi) keeps its entry.
+    if (shortcutCollection.add(name, s)) markPlayingPages();
 }
 
 void ShortcutPages::paintRunning(int32_t index, bool running) {
-    PageButton& b = buttons[size_t(index)];
-    b.tag = running ? QStringLiteral("on") : QStringLiteral("off");
-    // The state word outlives the console: it is replayed at the next start.
-    miscGlobalFunctions::writeIniValue(shortcutFiles::showFolder() + QStringLiteral("/shortcutsStatus.ini"), b.name,
-                                       currentPage, b.tag);
+    setButtonState(index, running ? QStringLiteral("on") : QStringLiteral("off"));
 }
 
 void ShortcutPages::refreshPageOnly() {
@@ -265,24 +289,34 @@ void ShortcutPages::refreshPageOnly() {
     const bool scheduleRunning = shell().scheduler().scheduleRunning();
     for (int32_t i = 1; i <= currentPageButtonCount; ++i) {
         PageButton& b = buttons[size_t(i)];
-        if (findPlaybackOfButton(b.name) > 0) {
-            paintRunning(i, true);
-            b.fading = false;
-            registerPressedButton(clsSequence{currentPage, i, b.name, {}}, b.name.trimmed());
-        } else if (b.tag == QLatin1String("on")) {
-            paintRunning(i, false);
-        }
-        if (b.name == runningAutoPilotName) b.tag = QStringLiteral("auto on");
-        else if (b.tag == QLatin1String("auto on")) b.tag = QStringLiteral("auto off");
-        for (const QString& m : runningMultiCollection) {
-            if (m.trimmed() == b.name) {
-                b.tag = QStringLiteral("multi on");
-                break;
+        if (b.kind == ButtonKind::sequence) {
+            if (const int32_t p = findPlaybackOfButton(b.name); p > 0) {
+                paintRunning(i, true);
+                auto s = std::make_shared<clsSequence>();
+                s->myPage = currentPage;
+                s->myIndex = i;
+                s->theName = b.name;
+                s->myPlayback = p;
+                s->myButtonGroup = QString::number(groupAtPoint(float(b.left), float(b.top)));
+                registerPressedButton(s, b.name.trimmed());
+                setOnPicture(i);
+            } else {
+                paintRunning(i, false);
+                b.locked = b.audio = false;
             }
-            if (b.tag == QLatin1String("multi on")) b.tag = QStringLiteral("multi off");
+            b.fading = false;
+            b.fadePercent = 0;
         }
-        if (b.name == scheduleTitle && scheduleRunning) b.tag = QStringLiteral("timeline on");
-        else if (b.tag == QLatin1String("timeline on")) b.tag = QStringLiteral("timeline off");
+        if (b.kind == ButtonKind::autoPilot)
+            b.tag = b.name == runningAutoPilotName ? QStringLiteral("auto on") : QStringLiteral("auto off");
+        if (b.kind == ButtonKind::multi) {
+            bool on = false;
+            for (const QString& m : runningMultiCollection) on = on || m.trimmed() == b.name.trimmed();
+            setButtonState(i, on ? QStringLiteral("multi on") : QStringLiteral("multi off"));
+        }
+        if (b.kind == ButtonKind::timeline)
+            b.tag = b.name == scheduleTitle && scheduleRunning ? QStringLiteral("timeline on") : QStringLiteral("timeline off");
+        wingLamp(i);
     }
     changed();
 }
@@ -292,71 +326,17 @@ void ShortcutPages::updateCurrentPage() {
     for (int32_t i = 1; i <= currentPageButtonCount; ++i) {
         newDoEvents::doEventsIfPending();
         PageButton& b = buttons[size_t(i)];
-        if (b.tag == QLatin1String("on") || b.tag == QLatin1String("off")) {
-            const int32_t n = findPlaybackOfButton(b.name);
-            b.fading = n > 0 && p.returnFadeOutStatus(n);
-            paintRunning(i, n > 0 && !b.fading);
-        } else if (b.tag == QLatin1String("multi on") || b.tag == QLatin1String("multi off")) {
-            for (const QString& m : runningMultiCollection) {
-                if (m.trimmed() == b.name && b.tag == QLatin1String("multi on")) break;
-                b.tag = QStringLiteral("multi off");
-            }
+        if (b.kind == ButtonKind::sequence) {
+            int32_t n = 0;
+            p.returnIfFilenameIsLoaded(sequenceRelative(currentPage, b.name.trimmed()), n);
+            b.fading = n > 0 && isPlaybackFadingOut(n);
+            paintRunning(i, findPlaybackOfButton(b.name) > 0);
+        } else if (b.kind == ButtonKind::multi) {
+            bool on = false;
+            for (const QString& m : runningMultiCollection) on = on || m.trimmed() == b.name.trimmed();
+            setButtonState(i, on ? QStringLiteral("multi on") : QStringLiteral("multi off"));
         }
     }
     changed();
 }
 
-void ShortcutPages::refreshCurrentlyPlaying() {
-    for (const auto& [name, s] : shortcutCollection) {
-        int32_t n = 0;
-        if (shell().playback().returnIfFilenameIsLoaded(sequenceRelative(s.myPage, s.theName), n) && n > 0)
-            shell().playback().refreshPlaybackChannels(n);
-    }
-}
-
-void ShortcutPages::pressButton(int32_t index) {
-    if (index < 1 || index > currentPageButtonCount) return;
-    PageButton& b = buttons[size_t(index)];
-    currentButtonName = b.name;
-    currentButtonIndex = index;
-    if (b.kind != ButtonKind::sequence) return;
-    if (const int32_t running = findPlaybackOfButton(b.name)) {
-        shell().playback().fadeOutSequence(running);
-        shortcutCollection.erase(b.name.trimmed());
-        b.fading = true;
-        paintRunning(index, false);
-        changed();
-        return;
-    }
-    const QString path = shortcutFiles::buttonFile(currentPage, b.name, ButtonKind::sequence);
-    const sequenceHeader::Header header = sequenceHeader::read(path);
-    if (!header.ok) {
-        shell().prompts().messageBox(QStringLiteral("The sequence file of the button \"%1\" cannot be read.").arg(b.name));
-        return;
-    }
-    int32_t playbackNumber = header.playbackNumber;
-    const int32_t loaded = shell().playback().loadSequenceInDoc(playbackNumber, path, false, false, 100);
-    if (loaded <= 0) return;
-    clsSequence s{currentPage, index, b.name, {}};
-    const int32_t g = groupAtPoint(float(b.left), float(b.top));
-    if (g >= 1) s.myButtonGroup = QString::number(g);
-    registerPressedButton(s, b.name.trimmed());
-    b.fading = false;
-    paintRunning(index, true);
-    changed();
-}
-
-void ShortcutPages::doneWithFade() {
-    refreshCurrentlyPlaying();
-    refreshPageOnly();
-}
-
-void ShortcutPages::updateFadeOutText(const QString& sequenceFile, int32_t percent) {
-    const QString real = paths::realPath(sequenceFile);
-    for (int32_t i = 1; i <= currentPageButtonCount; ++i) {
-        PageButton& b = buttons[size_t(i)];
-        if (b.kind == ButtonKind::sequence && shortcutFiles::buttonFile(currentPage, b.name, b.kind) == real)
-            b.fading = percent > 0;
-    }
-    changed();
-}

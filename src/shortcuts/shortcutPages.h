@@ -6,6 +6,8 @@
 // shell().engine<ShortcutPages>(). The window mirrors it (onChanged) and
 // hands it the operator's input; all sizes and positions are twips.
 
+#include "platform/tickTimer.h"
+#include "shortcuts/clsSequence.h"
 #include "shortcuts/multiButtons.h"
 #include "shortcuts/pageSettings.h"
 #include "shortcuts/shortcutFiles.h"
@@ -15,15 +17,8 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <vector>
-
-// The descriptor of a pressed button.
-struct clsSequence {
-    QString myPage;
-    int32_t myIndex = 0;
-    QString theName;
-    QString myButtonGroup;
-};
 
 // One button control: index 0 is the fixed button, the grid's anchor.
 struct PageButton {
@@ -32,12 +27,16 @@ struct PageButton {
     double top = 0, left = 0;
     QString tag; // state word: "on"/"off", "auto on"/..., "multi on"/..., "timeline on"/...
     bool visible = false;
-    bool fading = false;
+    bool fading = false;     // released, its sequence fading out ("FADING OUT")
+    int32_t fadePercent = 0; // progress of that fade: the bar along the top
+    bool locked = false;     // the pressed button's playback is locked (priority 10)
+    bool audio = false;      // ... and steps on beats
 };
 
 class ShortcutPages {
 public:
     ShortcutPages();
+    ~ShortcutPages();
 
     // ---- Window geometry (set by the window) ----------------------------------------
     double windowWidth = 12375, windowHeight = 9000;
@@ -53,11 +52,11 @@ public:
     QString currentButtonName;
     int32_t currentButtonIndex = 0;
     std::vector<pageSettings::GroupRect> groups; // shown groups 1..groupCount
-    std::map<QString, clsSequence> shortcutCollection;
-    QStringList runningMultiCollection;
+    SequenceCollection shortcutCollection; // pressed sequence buttons of every page
+    QStringList runningMultiCollection;    // names of the multi buttons that are on
     QString runningAutoPilotName;
     bool flashButton = false;
-    bool restoringButtonStates = false;
+    bool restoringButtonStates = false; // the start-up replay runs
     int32_t movingButtonIndex = 0;
 
     // The window redraws from the engine's state after any change.
@@ -89,18 +88,122 @@ public:
     void placeButton(int32_t index, int32_t perRow);
     void refreshPageOnly();
     void updateCurrentPage();
-    // The first playback whose loaded file is this page's <name>.YSQ and that
-    // runs; 0 when none.
+    // The active playback holding this page's <name>.YSQ: one that steps on
+    // GO, waits for GO or runs, and is not fading out to clear itself; 0 when none.
     int32_t findPlaybackOfButton(const QString& name) const;
     // 1 plus the number of shown buttons named exactly name.
     int32_t returnNameCount(const QString& name) const;
-    // Every pressed sequence button's playback re-claims its channels.
+    // Index of the shown button named name (surrounding blanks ignored); 0 when none.
+    int32_t buttonIndex(const QString& name) const;
+
+    // ---- Presses (buttonPress.cpp) ---------------------------------------------------
+    // Every press, from the mouse or any other source, ends here. button: 1
+    // left, 2 right; shift: the cross-fade flag of the load; x, y: twips
+    // inside the 1125-twip face. A height of 500 or less releases the
+    // button's group first (400 on multi buttons), more stacks; the page
+    // press mode overrides the height. (x, y) in 15..400 x 765..1095 switches
+    // a playing button's audio stepping, 750..1080 x 750..1080 its lock.
+    void cmdSequence_MouseUp(int32_t index, int32_t button, int32_t shift, float x, float y);
+    // A bump button goes on at mouse-down; a left mouse-down starts the hold timer.
+    void cmdSequence_MouseDown(int32_t index, int32_t button, int32_t shift, float x, float y);
+    void cmdSequence_DblClick(int32_t index);
+    // Left / Up / Right arrow on a focused button: step back, audio start, step on.
+    void cmdSequence_KeyDown(int32_t index, int32_t keyCode);
+    // The fixed button: release everything on the page (true) or open the start wizard.
+    void releaseAllAndCreateNew(bool release);
+    void releaseTimelineButtons();
+    void toggleSequenceButton(int32_t index, bool stack, int32_t crossFade);
+    // Loads the button's sequence into the first free playback at the dimmer
+    // percentage; the playback used, 0 when nothing was loaded.
+    int32_t executecmdSequence(int32_t index, int32_t crossFade, int32_t dimmer);
+    // Fades out the pressed, active, unlocked buttons of the calling button's
+    // group (0: of no group; -1: every group).
+    void releaseAllOnPage(int32_t callingIndex);
+    void releaseSequenceButton(const clsSequence& s);
+    bool isButtonLocked(int32_t index) const;
+    bool isButtonAudioMode(int32_t index) const;
+    bool isPlaybackFadingOut(int32_t playback) const;
+    // Everything released and the pressed, multi and auto-pilot lists emptied.
+    void removeAllButtonCollections();
+    // The hold timer (100 ms): a press held past its fourth tick starts a
+    // move; its first tick after the window's start replays the saved states.
+    void buttonTimer_Timer();
+    void startButtonTimer();
+    void stopButtonTimer();
+    TickTimer& holdTimer() { return *buttonTimer; }
+
+    QString mouseDownButtonName;
+    int32_t mouseDownButtonIndex = 0;
+    bool buttonHeld = false;
+    int32_t buttonHeldTicks = 0;
+    bool firstLoad = false;      // the start-up replay has run
+    float theCurrentY = 0;       // height of the last press after the page mode
+    int32_t lastLoadedPlayback = 0;
+    QString currentMultiEditing; // the multi the Multi Button Wizard edits
+    // The window's side of a press: the button menu at the pointer (with
+    // the edit entry's caption and what is enabled), the start wizard.
+    struct MenuRequest {
+        int32_t index = 0;
+        bool editEnabled = false, bumpEnabled = false, bumpChecked = false;
+        QString editCaption, midiCaption;
+    };
+    std::function<void(const MenuRequest&)> showButtonMenu;
+    std::function<void()> openStartWizard;
+
+    // ---- Button menu (buttonPress.cpp) -------------------------------------------------
+    void clkSaveChangesToButton_Click();
+    void cmdEditButton_Click();
+    // Starts an off button (or makes a playing one current) for the fade-time dialog.
+    void clkAdjustFadeInFadeOut_Click();
+    void clkRefreshButtonSequecne_Click();
+    void clkBumpOption_Click();
+    bool isBumpButton(const QString& name) const;
+
+    // ---- States, faces and the replay (buttonStates.cpp) ---------------------------------
+    // Sets the state word and stores it per page in the show's shortcutsStatus.ini.
+    void setButtonState(int32_t index, const QString& tag);
+    void saveButtonLocked(bool locked, int32_t index);
+    // Presses again every button that was on, page by page, once.
+    void startUpSequencesFromIniFile();
+    // The lock and audio marks of a pressed button.
+    void setOnPicture(int32_t index);
+    // The face of a button: "FADING OUT" while fading; the wing lamp follows the state.
+    void paintButtonFace(int32_t index, bool fading);
+    // A playback ended its fade-out: the page is derived again, at most once
+    // in 0.8 s; a refresh owed is paid by checkDoneWithFadeDelay.
+    void doneWithFade(bool byPass);
+    void checkDoneWithFadeDelay();
+    // The page tabs that hold a pressed button.
+    void markPlayingPages();
+    std::vector<bool> playingTabs; // by tab index 1..pages (0 unused)
+
+    // ---- Page press mode and groups (buttonGroups.cpp) ---------------------------------------
+    QString pageMode; // "Release", "Stack", "Default"; empty until a page stored one
+    QString pageModeCaption() const;
+    void cmdLockorStack_Click();
+    void loadPageMode();
+    void savePageMode();
+    std::vector<int32_t> groupCursor;     // 1..pageGroupCount: index of the group's GO button
+    std::vector<int32_t> lastChosenInGroup = std::vector<int32_t>(51, 0);
+    std::vector<int32_t> groupDimmer = std::vector<int32_t>(pageSettings::maxGroups + 1, 100); // 0 hidden: 100
+    int32_t pageGroupCount() const { return int32_t(groups.size()); }
+    int32_t returnButtonIndexForGroup(int32_t group) const;
+    QString highlightNextButtonInGroup(int32_t group);
+    QString highlightPreviousButtonInGroup(int32_t group);
+    void highlightFirstButtonOfGroups(int32_t group, int32_t index);
+    void pressGoFromSubmaster(int32_t group, int32_t crossFade, float overRideTime);
+    void sldrDimmer_Scroll(int32_t group);
+    void adjustCurrentPageGroup(int32_t group, int32_t value);
+    int32_t getGroupSubMaster(int32_t group);
+    void saveGroupSubMaster(int32_t group);
+    // The stored group of a button name on the first page, in tab order, that groups it.
+    int32_t findGroupOfButton(const QString& name) const;
+    // The stored level of the reference's group on its page; 100 for none or on a bad value.
+    int32_t readButtonGroupDimmer(const clsSequence& s) const;
+
+    // Every pressed sequence button's playback re-claims its channels; the
+    // wing's group lamps light.
     void refreshCurrentlyPlaying();
-    // A press on a page button (the least the trigger logic asks: a sequence
-    // button loads its sequence on the playback its file names and starts it,
-    // a second press fades it out; other kinds are not pressed yet).
-    void pressButton(int32_t index);
-    void doneWithFade();
     void updateFadeOutText(const QString& sequenceFile, int32_t percent);
 
     // ---- Positions and moving ----------------------------------------------------------
@@ -142,8 +245,33 @@ public:
     bool copyMoveButton(const QString& sourcePage, const QString& name, const QString& targetPage);
 
     // ---- Multi buttons ----------------------------------------------------------------
-    // The members of the multi being saved, in the order they were added.
-    std::vector<multiButtons::Member> multiMembers;
+    // The members of the multi being saved, run or loaded, in order.
+    std::vector<SequenceRef> multiMembers;
+    QString currentMultiName;
+    // The steps of the auto pilot being built or loaded.
+    std::vector<SequenceRef> autoPilotSteps;
+    bool autoPilotBuilding = false;
+    bool insertStepPending = false;
+    int32_t selectedStepRow = -1; // the step list's selected row
+    bool beatsMode = true;        // the auto-pilot panel's interval mode
+    QString txtBeats = QStringLiteral("4"), txtTime = QStringLiteral("1");
+    // The step list's lines: "<name>  Release: True".
+    QStringList stepLines() const;
+    // Loads a multi (or auto-pilot) file: button index of the shown page, or
+    // the full path withName; false when it cannot be read.
+    bool loadMultiButton(int32_t index, const QString& withName);
+    // Switches the loaded multi's members on (at the group's level) or off.
+    void executeMulti(bool turnOn);
+    void releaseAllMultiOnPage(int32_t callingIndex, bool all);
+    // The members of the shown page's multi of that name; empty when none.
+    std::vector<SequenceRef> returnMultiCollection(const QString& name);
+    void clearMultiCollection();
+    // Files the pressed buttons as the multi name (no extension) of the shown page.
+    bool saveMultiButtonClicked(const QString& name);
+    // Writes the auto-pilot steps as name (no extension); overWrite saves a loaded one back.
+    bool saveAutoDMXPilot(const QString& name, bool overWrite);
+    void createNewAutoPilot(bool on);
+    void recordPressForBuilder(int32_t index, int32_t stack);
     void setMultiCollectionToNothing();
     // Appends a member by its sequence name (no page: it lies in the show folder).
     void addToMultiCollection(const QString& theName);
@@ -159,9 +287,20 @@ public:
 private:
     void changed();
     void hideButtons();
-    void registerPressedButton(const clsSequence& s, const QString& name);
+    void registerPressedButton(const SequenceRef& s, const QString& name);
     QString sequenceRelative(const QString& page, const QString& name) const;
     void paintRunning(int32_t index, bool running);
+    void addBuilderStep(const QString& name, bool release, int32_t position);
+    void pressMulti(int32_t index);
+    void pressAutoPilot(int32_t index);
+    void pressTimeline(int32_t index);
+    void pressSequence(int32_t index, int32_t shift, float x, float y, int32_t playback);
+    void stopLongPress();
+    bool pressedFor(const QString& page, int32_t index) const;
+    void wingLamp(int32_t index);
+    std::unique_ptr<TickTimer> buttonTimer;
+    int64_t lastFadeDoneMs = -1000000;
+    bool fadeDoneDeferred = false;
     bool deleteButtonFiles(const QString& page, const QString& name, shortcutFiles::ButtonKind kind);
     QString freeCopyName(const QString& page, const QString& name) const;
     bool copyButtonFiles(const QString& sourcePage, const QString& sourceName, const QString& targetPage,

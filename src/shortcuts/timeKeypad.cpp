@@ -42,6 +42,10 @@ bool TimeKeypad::keyDown(int32_t keyCode) {
     else if (keyCode == 96) cmdButton_Click(9);
     else if (keyCode == 110) cmdButton_Click(10);
     else if (keyCode == 13) return cmdEnter_Click();
+    else if (keyCode == 27) { // Escape: nothing is entered, the keypad closes
+        cmdClear_Click();
+        return true;
+    }
     else if (keyCode == 8) cmdBackSpace_Click();
     else if (keyCode == 46) cmdClear_Click();
     return false;

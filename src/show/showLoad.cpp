@@ -107,10 +107,8 @@ bool ShowEngine::loadConfiguration(const QString& file, bool ask) {
         request.fileName = QStringLiteral("*.YCF");
         request.filter = QStringLiteral("Show / Configuration (*.YCF *.ycf)");
         chosen = s.prompts().openFileName(request);
-        if (chosen.isEmpty()) {
-            s.prompts().messageBox(loadError + QStringLiteral("Cancel was selected."));
-            return false;
-        }
+        // A cancel is the operator's own choice, not a failure to report.
+        if (chosen.isEmpty()) return false;
     }
     const QString path = paths::realPath(chosen);
 

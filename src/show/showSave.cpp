@@ -60,7 +60,7 @@ void ShowEngine::setCurrentShow(const QString& realPath, bool inConfigurations) 
     // ylc.ini names a show inside Configurations, where the start-up looks;
     // a show kept elsewhere is not named there.
     if (inConfigurations) settingsKeys::write(settingsKeys::startupFile, m.showFileName);
-    miscGlobalFunctions::showStatusText(QStringLiteral("VarnelDMX Software") + showNames::versionText() +
+    miscGlobalFunctions::showStatusText(QStringLiteral("VarnelDMX Software ") + showNames::versionText() +
                                         QStringLiteral(" || Show Name: ") + m.showName);
 }
 
@@ -97,10 +97,8 @@ bool ShowEngine::saveConfiguration(bool askForOverwrite, bool askForFilename, bo
     } else if (!showFilePath.isEmpty() && libParsePath::ParsePath(showFilePath, 6) == m.showFileName) {
         path = showFilePath;
     } else {
-        if (m.showFileName.trimmed().isEmpty()) {
-            s.prompts().messageBox(saveError + QStringLiteral("The show has no name yet."));
-            return false;
-        }
+        // A show without a name yet gets one from the operator.
+        if (m.showFileName.trimmed().isEmpty()) return saveConfiguration(askForOverwrite, true, renaming);
         QDir().mkpath(configurationsFolder());
         path = s.programPath(QStringLiteral("Configurations\\") + m.showFileName);
     }

@@ -48,6 +48,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
@@ -283,4 +284,17 @@ TEST_F(ConsoleBandRound, saveCommandsSaveMultiAndTimeBoxesOpenThePagesOwnWindows
     keypad->cmdEnter->click();
     EXPECT_EQ(band->txtfadeTime[2]->text(), QStringLiteral("1.5"));
     EXPECT_FALSE(keypad->isVisible());
+
+    // A negative time typed into the box is refused with a message; the box
+    // keeps its value.
+    prompts.messages.clear();
+    band->txtfadeTime[2]->selectAll();
+    for (const auto& [key, text] : {std::pair{Qt::Key_Minus, "-"}, std::pair{Qt::Key_5, "5"}}) {
+        QKeyEvent typed(QEvent::KeyPress, key, Qt::NoModifier, QString::fromLatin1(text));
+        QApplication::sendEvent(band->txtfadeTime[2], &typed);
+    }
+    ASSERT_EQ(band->txtfadeTime[2]->text(), QStringLiteral("-5"));
+    emit band->txtfadeTime[2]->editingFinished();
+    EXPECT_EQ(band->txtfadeTime[2]->text(), QStringLiteral("1.5"));
+    EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("Invalid value, please try again")});
 }

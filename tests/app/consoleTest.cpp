@@ -6,6 +6,7 @@
 #include "effects/ui/frmFogControl.h"
 #include "masters/ui/Submaster.h"
 #include "masters/ui/frmTop.h"
+#include "patch/ui/NewWhat.h"
 #include "output/ui/Dmxrecord.h"
 #include "output/ui/frmDmxTiming.h"
 #include "platform/artNetSender.h"
@@ -375,6 +376,25 @@ TEST(Console, theTopBarsProgrammingModeHidesTheFixtureList) {
     ASSERT_NE(patch->loadedFixtureList(), nullptr); // hidden, not unloaded
     EXPECT_FALSE(patch->loadedFixtureList()->isVisible());
     EXPECT_TRUE(patch->loadedLayoutWindow()->isVisible());
+}
+
+TEST(Console, theTopBarsPatchMenuStartsInTheProfileEditor) {
+    // Patching needs a profile first: the entry opens the profile editor,
+    // never the patch window on its own.
+    RunningConsole r;
+    frmTop* top = loadedForm<frmTop>();
+    ASSERT_NE(top, nullptr);
+    QMenu* patchMenu = nullptr;
+    for (QMenu* m : top->findChildren<QMenu*>())
+        if (m->title() == QStringLiteral("Patch Menu")) patchMenu = m;
+    ASSERT_NE(patchMenu, nullptr);
+    QStringList captions;
+    for (QAction* a : patchMenu->actions()) captions << a->text();
+    EXPECT_EQ(captions, (QStringList{"Load / Patch New Fixture", "Edit Fixture", "Create New Fixture Profile"}));
+    patchMenu->actions().front()->trigger();
+    ASSERT_NE(loadedForm<Light_Editor>(), nullptr);
+    EXPECT_TRUE(loadedForm<Light_Editor>()->isVisible());
+    EXPECT_EQ(loadedForm<NewWhat>(), nullptr);
 }
 
 TEST(Console, topBarBackupAndSettingsOpenTheShowWindows) {

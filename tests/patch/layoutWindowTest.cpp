@@ -12,6 +12,8 @@
 #include <QListWidget>
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QApplication>
+#include <QFontMetrics>
 #include <gtest/gtest.h>
 
 namespace {
@@ -70,6 +72,23 @@ TEST_F(LayoutWindow, OpensWithOneVisibleIconPerFixture) {
         EXPECT_EQ(w->x(), layout.icon(f)->Left / 15);
     }
     EXPECT_EQ(shell().patch().fixtureIconName(3), QStringLiteral("Fixture 3"));
+}
+
+TEST(FixtureIconLabel, TheNumberStaysWholeAndOnlyTheEndOfTheNameIsCut) {
+    const QFontMetrics metrics(QApplication::font());
+    const int narrow = metrics.horizontalAdvance(QStringLiteral("Generic RGB"));
+    struct Case { QString name; int width; QString expected; };
+    for (const Case& c : std::vector<Case>{
+             {"Generic RGB Par 3", 1000, "Generic RGB Par 3"},
+             {"Generic RGB Par 3", narrow, metrics.elidedText("Generic RGB Par", Qt::ElideRight,
+                                                              narrow - metrics.horizontalAdvance(" 3")) + " 3"},
+             {"Left wash", metrics.horizontalAdvance("Left"), metrics.elidedText("Left wash", Qt::ElideRight,
+                                                                                 metrics.horizontalAdvance("Left"))},
+             {"Generic RGB Par 12", metrics.horizontalAdvance(" 12"), "12"}}) {
+        const QString shown = fixtureLabelText(c.name, metrics, c.width);
+        EXPECT_EQ(shown, c.expected) << c.name.toStdString() << " in " << c.width;
+        EXPECT_LE(metrics.horizontalAdvance(shown), c.width) << c.name.toStdString();
+    }
 }
 
 TEST_F(LayoutWindow, HidingTheFixtureListKeepsItLoadedWithItsSelection) {

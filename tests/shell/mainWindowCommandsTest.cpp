@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QApplication>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -182,4 +183,21 @@ TEST(MainWindow, ClosingAsksTheConfirmationAndARefusalKeepsItOpen) {
     main.close();
     EXPECT_EQ(t.prompts().messages, QStringList{"Changes were made, Do you want to save changes"});
     EXPECT_TRUE(t.get().state.showChanged);
+}
+
+TEST(MainWindow, QuittingAsksEachQuestionOnce) {
+    TestShell t;
+    Main& main = form<Main>();
+    main.show();
+    t.get().state.showChanged = false;
+    t.prompts().answers = {msgBox::Yes, msgBox::Yes};
+    // The close runs inside the event loop, as the operator's would; the
+    // loop must end after one confirmation.
+    QTimer::singleShot(0, &main, [&main] { main.close(); });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    guard.start(10000);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_EQ(t.prompts().messages, QStringList{shutdown::confirmText});
 }

@@ -8,6 +8,7 @@
 #include "shell/services/supportService.h"
 
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 struct RecordingShow : ShowService {
@@ -18,8 +19,12 @@ struct RecordingShow : ShowService {
         ++saves;
         return saveWorks;
     }
-    bool loadTheConfiguration(bool ask, const QString&) override {
+    std::function<void()> onLoad;
+    QStringList fileLoads;
+    bool loadTheConfiguration(bool ask, const QString& file) override {
+        if (onLoad) onLoad();
         if (ask) ++dialogLoads;
+        else fileLoads << file;
         return false;
     }
     bool loadStartupShow() override {

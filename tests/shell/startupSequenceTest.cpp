@@ -119,14 +119,43 @@ TEST(StartupSequence, AStartupShowThatFailsLeavesAnEmptyShowAndTheFile) {
     EXPECT_EQ(r.t.get().state.fixtureCount, 0);
 }
 
-TEST(StartupSequence, WithoutSettingsTheOperatorPicksAShowAndDefaultsFollow) {
+TEST(StartupSequence, AFirstStartOpensIntoTheConsoleOnANewEmptyStartupShow) {
     Road r;
     r.road.start();
-    EXPECT_EQ(r.show.dialogLoads, 1);
+    EXPECT_EQ(r.show.dialogLoads, 0);
     EXPECT_EQ(r.show.startupLoadCalls, 0);
+    EXPECT_EQ(r.show.saves, 1);
+    EXPECT_EQ(r.t.get().state.showFileName, QStringLiteral("newConfiguration.YCF"));
+    EXPECT_EQ(r.t.get().state.showName, QStringLiteral("newConfiguration"));
+    EXPECT_TRUE(r.t.prompts().messages.isEmpty());
     EXPECT_EQ(r.playback.created, (std::vector<int32_t>{1, 2, 3, 4, 5, 6, 7, 8}));
     EXPECT_EQ(r.playback.refreshText, QStringLiteral("50"));
     EXPECT_EQ(r.mainWindow.mode, QStringLiteral("Programmer/User"));
+}
+
+TEST(StartupSequence, AMissingStartupShowIsPickedAfterTheChannelsAreClearedAndAnOldFirstShowIsKept) {
+    {
+        // ylc.ini names a show that is gone: the operator picks one, loaded
+        // after the channels were marked free so its patch stays.
+        Road r;
+        r.writeIni("[StartupConfig]\r\nFile=gone.YCF\r\n");
+        r.show.onLoad = [&r] { r.t.get().state.channelType[1] = QStringLiteral("Dimmer"); }; // the picked show's patch
+        r.road.start();
+        EXPECT_EQ(r.show.dialogLoads, 1);
+        EXPECT_EQ(r.t.get().state.channelType[1], QStringLiteral("Dimmer"));
+        EXPECT_EQ(r.show.saves, 0);
+    }
+    {
+        // No start-up show set, but the first show is there: it is loaded,
+        // never overwritten by an empty one.
+        Road r;
+        QDir().mkpath(r.t.folder() + QStringLiteral("/Configurations"));
+        ASSERT_TRUE(writeWholeFile(r.t.folder() + QStringLiteral("/Configurations/newConfiguration.YCF"), "show"));
+        r.road.start();
+        EXPECT_EQ(r.show.fileLoads, QStringList{r.t.folder() + QStringLiteral("/Configurations/newConfiguration.YCF")});
+        EXPECT_EQ(r.show.saves, 0);
+        EXPECT_EQ(readWholeFile(r.t.folder() + QStringLiteral("/Configurations/newConfiguration.YCF")), QByteArray("show"));
+    }
 }
 
 TEST(StartupSequence, ASecondConsoleOnTheFolderShowsTheMessageAndDoesNothingElse) {

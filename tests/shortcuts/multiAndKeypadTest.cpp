@@ -301,6 +301,16 @@ TEST(TimeKeypad, TheWindowTypesFromTheNumericBlockOnlyAndClosesOnEnter) {
     send(w, QEvent::KeyPress, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(calls.last(), "grid(3,4)");
     EXPECT_FALSE(w->isVisible());
+
+    // Escape closes it and enters nothing.
+    t.get().shortcuts().showTimeKeypad(QStringLiteral("txtfadeTime"), 1, 900, 700);
+    w = loadedForm<frmKeyPad>();
+    ASSERT_NE(w, nullptr);
+    send(w, QEvent::KeyPress, Qt::Key_8, Qt::KeypadModifier);
+    const qsizetype before = calls.size();
+    send(w, QEvent::KeyPress, Qt::Key_Escape);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(calls.size(), before);
 }
 
 TEST(TimeKeypad, WizardAndKeypadLayoutsHoldAtBothFontSizes) {

@@ -93,6 +93,33 @@ TEST(PageLayout, SavePositionWritesTheGroupHoldingTheButton) {
     }
 }
 
+TEST(PageLayout, HandEditedNumbersPastTheirRangeReadAsNotStored) {
+    // A hand-edited pageSetting.ini must not be cast out of range.
+    PagesShell t;
+    t.put("Main", "A.YSQ");
+    const QString file = t.page("Main") + QStringLiteral("/pageSetting.ini");
+    struct Case { const char* x; const char* y; bool stored; float expectX, expectY; };
+    for (const Case& c : {Case{"1e300", "0", false, 0, 0}, Case{"1e300", "500", true, 0, 500},
+                          Case{"-1e20", "inf", false, 0, 0}, Case{"1200", "600", true, 1200, 600}}) {
+        miscGlobalFunctions::writeIniValue(file, "A", "x", QString::fromLatin1(c.x));
+        miscGlobalFunctions::writeIniValue(file, "A", "y", QString::fromLatin1(c.y));
+        float x = 0, y = 0;
+        EXPECT_EQ(pageSettings::readButtonPosition("Main", "A", x, y), c.stored) << c.x << " " << c.y;
+        if (c.stored) {
+            EXPECT_EQ(std::pair(x, y), std::pair(c.expectX, c.expectY)) << c.x << " " << c.y;
+        }
+    }
+    miscGlobalFunctions::writeIniValue(file, "A", "group", "1e20");
+    EXPECT_EQ(pageSettings::groupOfButtonOnPage("Main", "A"), 0);
+    pageSettings::saveGroupRect("Main", 1, {100, 100, 500, 500, 0, {}}, true, true);
+    miscGlobalFunctions::writeIniValue(file, "1", "color", "1e20");
+    const std::vector<pageSettings::GroupRect> groups = pageSettings::loadGroups("Main");
+    ASSERT_EQ(groups.size(), 1u);
+    EXPECT_EQ(groups[0].color, 0);
+    miscGlobalFunctions::writeIniValue(file, "1", "color", "16777215");
+    EXPECT_EQ(pageSettings::loadGroups("Main")[0].color, 16777215);
+}
+
 TEST(PageLayout, SnapToGridRoundsHalfAStepUp) {
     struct Case { float value, step, snapped; };
     for (const Case& c : {Case{29, 0.04f, 58}, Case{28, 0.04f, 0}, Case{144, 0.2f, 288}, Case{143, 0.2f, 0},

@@ -65,6 +65,39 @@ TEST(SequenceDataMove, ABadFileIsSkippedAndReportedTheOthersMoveAndTheShowIsSave
     EXPECT_EQ(readWholeFile(fewer), one);
 }
 
+TEST(SequenceDataMove, AnOverlappingMoveKeepsEveryLevelInOrder) {
+    // Levels 10, 20, 30 on channels 1..3 (with 40 on channel 4 outside the
+    // block) moved by less than the block's width, up and down.
+    struct Case { int32_t from, to; std::vector<int> expected; }; // channels 1..6 after the move
+    const std::vector<Case> cases = {
+        {1, 2, {0, 10, 20, 30, 0, 0}},
+        {1, 3, {0, 0, 10, 20, 30, 0}},
+        {3, 1, {10, 20, 30, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        QByteArray bytes = PagesShell::sequenceBytes(1, 1);
+        const int records = 2; // the step's scene record and the ownership mask of universe 1
+        for (int r = 0; r < records; ++r) {
+            char* record = bytes.data() + r * rec;
+            std::fill(record, record + 6, '\0');
+            for (int k = 0; k < 3; ++k) record[c.from - 1 + k] = char(10 * (k + 1));
+        }
+        QString reason;
+        ASSERT_EQ(sequenceDataMove::moveChannelBlock(bytes, c.from, c.to, 3, 1, &reason), sequenceDataMove::Result::moved)
+            << reason.toStdString();
+        for (int r = 0; r < records; ++r)
+            for (int ch = 0; ch < 6; ++ch)
+                EXPECT_EQ(int(uint8_t(bytes[r * rec + ch])), c.expected[size_t(ch)])
+                    << "from " << c.from << " to " << c.to << " record " << r << " channel " << ch + 1;
+    }
+    // A block that would reach past channel 512 is refused and changes nothing.
+    QByteArray bytes = PagesShell::sequenceBytes(1, 1);
+    const QByteArray before = bytes;
+    QString reason;
+    EXPECT_EQ(sequenceDataMove::moveChannelBlock(bytes, 1, 511, 4, 1, &reason), sequenceDataMove::Result::bad);
+    EXPECT_EQ(bytes, before);
+}
+
 TEST(MasterShortcuts, PressLoadsOnTheHeadersPlaybackAndShowsItRunning) {
     struct Case { QString stored; int32_t playback; };
     for (const Case& c : {Case{" 12000", 12000}, Case{" 3", 3}, Case{"40000", 1}, Case{"0", 1}, Case{"", 1}}) {

@@ -218,6 +218,26 @@ TEST(ShowEngine, SaveNamesTheShowAndLeavesTheSequenceFlag) {
     EXPECT_EQ(readWholeFile(configurations(t) + QStringLiteral("/club2.YCF")).size(), 215594 + 512 * 4);
 }
 
+TEST(ShowEngine, AQuietSaveOfAShowWithoutANameAsksForOneAndALoadCancelSaysNothing) {
+    TestShell t;
+    ShowEngine show;
+    ChannelModel& m = t.get().state;
+    m.showChanged = true;
+    QDir().mkpath(configurations(t));
+    t.prompts().files.push_back(configurations(t) + QStringLiteral("/gig"));
+    ASSERT_TRUE(show.saveConfiguration(false, false, false));
+    ASSERT_EQ(t.prompts().fileRequests.size(), 1u);
+    EXPECT_EQ(t.prompts().fileRequests[0].title, QStringLiteral("Name and Save Show/Configuration File"));
+    EXPECT_EQ(m.showFileName, QStringLiteral("gig.YCF"));
+    EXPECT_TRUE(t.prompts().messages.isEmpty());
+    // The open dialog starts in Configurations; a cancel is no error.
+    EXPECT_FALSE(show.loadConfiguration(QString(), true));
+    ASSERT_EQ(t.prompts().fileRequests.size(), 2u);
+    EXPECT_EQ(QDir(t.prompts().fileRequests[1].folder).canonicalPath(), QDir(configurations(t)).canonicalPath());
+    EXPECT_TRUE(t.prompts().messages.isEmpty());
+    EXPECT_EQ(m.showFileName, QStringLiteral("gig.YCF"));
+}
+
 TEST(ShowEngine, SaveUnderANewNameCopiesTheShowFolders) {
     TestShell t;
     ShowEngine show;

@@ -109,6 +109,26 @@ void ConsoleBand::connectRecording() {
 }
 
 void ConsoleBand::connectTiming() {
+    // A time typed into a box must be a time: a negative or non-number entry
+    // is refused with the message the keypad gives and the box keeps its
+    // last good value. (The sixth box holds a step number, not a time.)
+    for (int32_t i = 0; i < 5; ++i) {
+        QLineEdit* box = txtfadeTime[size_t(i)];
+        box->setProperty("lastGood", box->text());
+        connect(box, &QLineEdit::editingFinished, this, [box] {
+            bool ok = false;
+            const double v = box->text().trimmed().toDouble(&ok);
+            if (ok && v >= 0 && v <= 1000) {
+                box->setProperty("lastGood", box->text());
+                return;
+            }
+            box->setText(box->property("lastGood").toString());
+            shell().prompts().messageBox(QStringLiteral("Invalid value, please try again"));
+        });
+        connect(box, &QLineEdit::textChanged, this, [this, box](const QString& text) {
+            if (!box->isModified()) box->setProperty("lastGood", text); // written by the engine, not typed
+        });
+    }
     connect(sldrDimmer, &QSlider::valueChanged, this, [this](int v) {
         if (mirroring) return;
         act(this, [v](Console& c) { c.times.dimmerChanged(v, true); });

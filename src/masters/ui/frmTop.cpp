@@ -3,10 +3,12 @@
 #include "masters/ui/mastersWidgets.h"
 #include "platform/prompts.h"
 #include "shell/services/patchService.h"
+#include "shell/services/profilesService.h"
 #include "shell/services/showService.h"
 #include "shell/services/shortcutsService.h"
 #include "shell/services/supportService.h"
 #include "shell/shell.h"
+#include "shell/windowMenu.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -120,8 +122,14 @@ frmTop::frmTop() : engine(mastersEngine()) {
     layerMenu->addAction(QStringLiteral("Rename View"))->setData(2);
     layerMenu->addAction(QStringLiteral("Delete View"))->setData(3);
     patchMenu = new QMenu(QStringLiteral("Patch Menu"), this);
+    // Patching starts in the profile editor, where a profile is chosen
+    // first; the patch window follows from there.
     connect(patchMenu->addAction(QStringLiteral("Load / Patch New Fixture")), &QAction::triggered, this,
-            [] { shell().patch().showPatchWindow(false); });
+            [] { windowMenu::Fixture_Editor_Click(); });
+    connect(patchMenu->addAction(QStringLiteral("Edit Fixture")), &QAction::triggered, this,
+            [] { shell().profiles().editFixture(); });
+    connect(patchMenu->addAction(QStringLiteral("Create New Fixture Profile")), &QAction::triggered, this,
+            [] { shell().profiles().createNewFixtureProfile(); });
     helpMenu = new QMenu(QStringLiteral("Help Menu"), this);
     connect(helpMenu->addAction(QStringLiteral("Help")), &QAction::triggered, this, [] {
         QDesktopServices::openUrl(QUrl::fromLocalFile(QDir(shell().programFolder()).filePath("Help/Help.htm")));

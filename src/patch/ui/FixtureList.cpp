@@ -25,7 +25,10 @@ FixtureList::FixtureList(LayoutEngine& e) : engine(e) {
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    List1->setStyleSheet(QStringLiteral("QListWidget#List1 { background: #404040; color: #C0C0C0; }"));
+    // Light text on the dark list, and a selection that stays readable when
+    // the window is not the active one.
+    List1->setStyleSheet(QStringLiteral("QListWidget#List1 { background: #303030; color: #FFFFFF; }"
+                                        "QListWidget#List1::item:selected { background: #2F6FC0; color: #FFFFFF; }"));
     List1->viewport()->installEventFilter(this);
     List1->installEventFilter(this);
     layout->addWidget(List1);

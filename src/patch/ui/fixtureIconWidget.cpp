@@ -2,6 +2,7 @@
 
 #include "patch/FixtureIcon.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace {
@@ -35,6 +36,19 @@ void FixtureIconWidget::sync() {
     update();
 }
 
+QString fixtureLabelText(const QString& name, const QFontMetrics& metrics, int width) {
+    const QString whole = name.trimmed();
+    if (metrics.horizontalAdvance(whole) <= width) return whole;
+    const qsizetype space = whole.lastIndexOf(QLatin1Char(' '));
+    bool numbered = false;
+    if (space > 0) whole.mid(space + 1).toInt(&numbered);
+    if (!numbered) return metrics.elidedText(whole, Qt::ElideRight, width);
+    const QString number = whole.mid(space); // with its blank
+    const int room = width - metrics.horizontalAdvance(number);
+    if (room <= metrics.horizontalAdvance(QChar(0x2026))) return number.trimmed();
+    return metrics.elidedText(whole.left(space), Qt::ElideRight, room) + number;
+}
+
 void FixtureIconWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), bgr(icon.controlBack));
@@ -59,7 +73,8 @@ void FixtureIconWidget::paintEvent(QPaintEvent*) {
         const QRect r = partRect(icon, P::lblFixtureName);
         p.fillRect(r, bgr(icon.labelBack));
         p.setPen(Qt::black);
-        p.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, icon.myFixtureName);
+        const QString text = fixtureLabelText(icon.myFixtureName, p.fontMetrics(), r.width());
+        p.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, text);
     }
     p.setPen(QPen(bgr(icon.borderColour), 2));
     p.setBrush(Qt::NoBrush);

@@ -7,6 +7,13 @@
 #include <QWidget>
 
 class FixtureIcon;
+class QFontMetrics;
+
+// The name as the icon's label shows it in width pixels: whole when it fits;
+// otherwise the patch's trailing fixture number stays whole and the rest is
+// cut at its end ("Generic R… 3"), and a name without one (an alias) is cut
+// at its end. Never cut at the front.
+QString fixtureLabelText(const QString& name, const QFontMetrics& metrics, int width);
 
 class FixtureIconWidget : public QWidget {
 public:

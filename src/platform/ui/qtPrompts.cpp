@@ -47,13 +47,24 @@ QString QtPrompts::inputBox(const QString& prompt, const QString& title, const Q
     return ok ? text : QString();
 }
 
+namespace {
+// A file name that is a pattern ("*.YCF") is the filter's business: handed
+// to the dialog as a path it is no file, and the dialog would fall back to
+// the working folder instead of the folder asked for.
+QString startPath(const FileDialogRequest& r) {
+    if (r.fileName.isEmpty() || r.fileName.contains(QLatin1Char('*')) || r.fileName.contains(QLatin1Char('?')))
+        return r.folder;
+    return r.folder + QLatin1Char('/') + r.fileName;
+}
+} // namespace
+
 QString QtPrompts::openFileName(const FileDialogRequest& r) {
-    const QString start = r.fileName.isEmpty() ? r.folder : r.folder + QLatin1Char('/') + r.fileName;
+    const QString start = startPath(r);
     return QFileDialog::getOpenFileName(nullptr, r.title, start, r.filter);
 }
 
 QString QtPrompts::saveFileName(const FileDialogRequest& r) {
-    const QString start = r.fileName.isEmpty() ? r.folder : r.folder + QLatin1Char('/') + r.fileName;
+    const QString start = startPath(r);
     return QFileDialog::getSaveFileName(nullptr, r.title, start, r.filter);
 }
 

@@ -29,4 +29,14 @@ void ProfilesServiceImpl::editPatchedProfile(int32_t slot) {
     form<Light_Editor>().loadClass25IntoMe(profile);
 }
 
+void ProfilesServiceImpl::editFixture() {
+    showProfileEditor();
+    form<Light_Editor>().Edit_Fixture_Click();
+}
+
+void ProfilesServiceImpl::createNewFixtureProfile() {
+    showProfileEditor();
+    form<Light_Editor>().clkCreateNewFixtureProfile_Click();
+}
+
 void registerProfiles(Shell& s) { s.provide<ProfilesService>(std::make_unique<ProfilesServiceImpl>()); }

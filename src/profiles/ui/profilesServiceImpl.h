@@ -8,6 +8,8 @@ public:
     void showProfileEditor() override;
     void loadFixtureFile(const QString& path) override;
     void editPatchedProfile(int32_t slot) override;
+    void editFixture() override;
+    void createNewFixtureProfile() override;
 };
 
 class Shell;

@@ -45,6 +45,9 @@ public:
     virtual void StopServer();
     // Rebuilds the web remote's model of pages and buttons.
     virtual void updateWebInterface();
+    // A button's state changed (button index and page tab as decimal text,
+    // the state word): the web remote marks it on or off.
+    virtual void mirrorButtonStateToWeb(const QString& index, const QString& tab, const QString& state) {}
 
     // A key pressed / released in a window that forwards keys (key codes and
     // shift state as keyCodes gives them): the button pages' keyboard

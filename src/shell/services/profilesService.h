@@ -15,4 +15,8 @@ public:
     // Shows the profile editor on the show's profile in this slot itself (not
     // a copy), made empty when the slot is; a slot below 1 shows nothing.
     virtual void editPatchedProfile(int32_t slot) { (void)slot; }
+    // Shows the profile editor and starts its "Edit Fixture" command.
+    virtual void editFixture() {}
+    // Shows the profile editor and starts a new, empty fixture profile.
+    virtual void createNewFixtureProfile() {}
 };

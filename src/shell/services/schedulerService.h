@@ -27,6 +27,10 @@ public:
 
     // Path of the loaded schedule file (.YSC); empty when none.
     virtual QString currentScheduleFile() const;
+    // A time-line button: loads and starts a schedule file (full path); stops
+    // the running schedule and what it started.
+    virtual void startTimeline(const QString& path) {}
+    virtual void stopTimeline() {}
 
     // ---- Windows opened from the main window ----
     // Shows the scheduler window above the others at a place (twips: top, left, width, height).

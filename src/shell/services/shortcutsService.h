@@ -3,6 +3,7 @@
 // the others. The base is "no pages": no current page, nothing fading.
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 // The base bodies answer without looking at their arguments.
@@ -19,8 +20,9 @@ public:
     virtual void saveNewButtonPosition(const QString& baseName, bool fromWizard) {}
     // Whether the "Global" tempo option of the pages is selected.
     virtual bool globalTempoSelected() { return false; }
-    // A sequence finished fading (true) or started again (false).
-    virtual void doneWithFade(bool done) {}
+    // A playback ended its release fade (byPass false); the page is derived
+    // again, at most once in 0.8 s (byPass true: at once).
+    virtual void doneWithFade(bool byPass) {}
     // The fade-out text of a sequence's button (percent done).
     virtual void updateFadeOutText(const QString& sequenceFile, int32_t percent) {}
     // The daily button timers and the fade-done check (from the refresh tick).
@@ -96,6 +98,48 @@ public:
     virtual void setGroupCreate(bool fromWing) {}
     virtual void cmdReset_Click() {}
     virtual void cmdLockorStack_Click() {}
+
+    // ---- Presses: every source (mouse, keys, MIDI, the web remote, timers,
+    // auto pilot, the replay) ends in the pages' one dispatcher ----
+    // A press on button index of the shown page (0 = the fixed release-all
+    // button). button: 1 left, 2 right (the button menu); shift: 1 makes the
+    // sequence fade in from the present output; x, y: twips inside the
+    // 1125-twip face. A sequence button at y 500 or less first releases the
+    // other pressed buttons of its group, above stacks (a multi button: 400);
+    // the page press mode overrides y. Callers send y 0 to release, 501
+    // (auto pilot), 600 (MIDI), 700 (replay), 1200/1600 (keys) to stack;
+    // x 1000, y 1000 toggles the lock of a playing sequence button.
+    virtual void cmdSequence_MouseUp(int32_t index, int32_t button, int32_t shift, float x, float y) {}
+    // The mouse-down of a press (the web remote sends it first): a bump
+    // button goes on here and off at the mouse-up.
+    virtual void cmdSequence_MouseDown(int32_t index, int32_t button, int32_t shift, float x, float y) {}
+    // The shown page's buttons: index of a name (0 when none), name and state
+    // word ("on", "off", "multi on", "auto off", "timeline on", ...) of an index.
+    virtual int32_t buttonIndex(const QString& buttonName) { return 0; }
+    virtual QString buttonName(int32_t index) { return {}; }
+    virtual QString buttonState(int32_t index) { return {}; }
+    // The page folders in tab order, and showing one (tab 1..).
+    virtual QStringList pageNames() { return {}; }
+    virtual void showPage(int32_t tab) {}
+    // The active playback holding the shown page's sequence button; 0 when none.
+    virtual int32_t findPlaybackOfButton(const QString& buttonName) { return 0; }
+    // Releases the running multis of the calling button's group (0: of no
+    // group); all: every running multi of the page.
+    virtual void releaseAllMultiOnPage(int32_t callingIndex, bool all) {}
+    // Releases everything on the page and forgets every pressed button,
+    // running multi and auto pilot (the main window cleared all playbacks).
+    virtual void removeAllButtonCollections() {}
+    // The member names of the shown page's multi button of that name; empty when none.
+    virtual QStringList returnMultiCollection(const QString& multiName) { return {}; }
+    // Releases every running multi of the page and reloads it.
+    virtual void clearMultiCollection() {}
+    // Switches on the members of a multi button file (full path), as the
+    // scheduler's multi events do.
+    virtual void executeMultiFile(const QString& path) {}
+    // Names of the running multi buttons.
+    virtual QStringList runningMultis() { return {}; }
+    // Files the pressed buttons as a multi button of the shown page; false (with a message) when nothing was saved.
+    virtual bool saveMultiButtonClicked(const QString& multiName) { return false; }
 
     // ---- Windows opened from the main window ----
     // Shows the sequence wizard above the others.

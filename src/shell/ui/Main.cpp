@@ -24,7 +24,10 @@ class MainShutdownView final : public ShutdownView {
 public:
     explicit MainShutdownView(Main& m) : main(m) {}
     void saveMainWindowState() override { miscGlobalFunctions::windowPlacement(&main, QStringLiteral("SET")); }
-    void endProgram() override { QCoreApplication::quit(); }
+    // exit(), not quit(): quit() first asks every window to close, and the
+    // main window answers a close with the shutdown questions, so the
+    // operator would be asked a second time.
+    void endProgram() override { QCoreApplication::exit(0); }
     void openInstaller(const QString& path) override { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 
 private:

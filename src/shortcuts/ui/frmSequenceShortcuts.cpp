@@ -1,9 +1,15 @@
 #include "shortcuts/ui/frmSequenceShortcuts.h"
 
+#include "shell/services/playbackService.h"
+#include "shell/services/shortcutsService.h"
 #include "shell/shell.h"
 #include "shortcuts/shortcutPages.h"
 
 #include <QComboBox>
+#include <algorithm>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QSlider>
 #include <QContextMenuEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -17,12 +23,41 @@
 
 namespace {
 QString faceStyle(const PageButton& b) {
-    // Running buttons show green, fading ones grey, auto/multi/timeline on blue.
+    // Running buttons show green, fading ones grey with a bar growing along
+    // the top, auto/multi/timeline on blue.
     QString colour = QStringLiteral("#404040");
-    if (b.tag == QLatin1String("on")) colour = QStringLiteral("#00a000");
-    else if (b.fading) colour = QStringLiteral("#808080");
+    if (b.fading) colour = QStringLiteral("#808080");
+    else if (b.tag == QLatin1String("on")) colour = QStringLiteral("#00a000");
     else if (b.tag.endsWith(QLatin1String(" on"))) colour = QStringLiteral("#0000c0");
+    if (b.fading && b.fadePercent > 0) {
+        const double stop = std::clamp(b.fadePercent / 100.0, 0.0, 0.999);
+        return QStringLiteral("QPushButton { color: white; background: qlineargradient(x1:0, y1:0, x2:1, y2:0, "
+                              "stop:0 #404040, stop:%1 #404040, stop:%2 %3, stop:1 %3); }")
+            .arg(stop).arg(stop + 0.001).arg(colour);
+    }
     return QStringLiteral("QPushButton { background-color: %1; color: white; }").arg(colour);
+}
+
+// Qt keys to the arrow codes the buttons take.
+int arrowCode(int key) {
+    switch (key) {
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    default: return 0;
+    }
+}
+
+int mouseCode(Qt::MouseButton b) {
+    if (b == Qt::LeftButton) return 1;
+    if (b == Qt::RightButton) return 2;
+    if (b == Qt::MiddleButton) return 4;
+    return 0;
+}
+
+int shiftCode(Qt::KeyboardModifiers m) {
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
 }
 } // namespace
 
@@ -30,8 +65,14 @@ frmSequenceShortcuts::frmSequenceShortcuts() {
     setObjectName(QStringLiteral("frmSequenceShortcuts"));
     setWindowTitle(QStringLiteral("Sequence Shortcuts"));
     auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout();
+    cmdLockorStack = new QPushButton(QStringLiteral("Default Mode"), this);
+    cmdLockorStack->setObjectName(QStringLiteral("cmdLockorStack"));
+    connect(cmdLockorStack, &QPushButton::clicked, this, [this] { engine().cmdLockorStack_Click(); });
+    top->addWidget(cmdLockorStack);
     tabRow = new QHBoxLayout();
-    layout->addLayout(tabRow);
+    top->addLayout(tabRow, 1);
+    layout->addLayout(top);
     area = new QWidget(this);
     area->setObjectName(QStringLiteral("pageArea"));
     area->setMinimumSize(400, 300);
@@ -42,12 +83,9 @@ frmSequenceShortcuts::frmSequenceShortcuts() {
         auto* b = new QPushButton(area);
         b->setObjectName(QStringLiteral("cmdSequence%1").arg(i));
         b->hide();
-        b->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(b, &QPushButton::clicked, this, [this, i] {
-            engine().pressButton(i);
-        });
-        connect(b, &QPushButton::customContextMenuRequested, this,
-                [this, i, b](const QPoint& p) { buttonMenu(i, b->mapToGlobal(p)); });
+        b->setContextMenuPolicy(Qt::PreventContextMenu);
+        b->setProperty("buttonIndex", i);
+        b->installEventFilter(this);
         buttons.push_back(b);
     }
     for (int g = 0; g < pageSettings::maxGroups; ++g) {
@@ -56,16 +94,36 @@ frmSequenceShortcuts::frmSequenceShortcuts() {
         f->setAttribute(Qt::WA_TransparentForMouseEvents);
         f->hide();
         groupFrames.push_back(f);
+        auto* dimmer = new QSlider(Qt::Horizontal, area);
+        dimmer->setObjectName(QStringLiteral("sldrDimmer%1").arg(g + 1));
+        dimmer->setRange(0, 100);
+        dimmer->setValue(100);
+        dimmer->hide();
+        connect(dimmer, &QSlider::sliderMoved, this, [this, g](int v) { engine().adjustCurrentPageGroup(g + 1, v); });
+        dimmers.push_back(dimmer);
+        auto* outline = new QFrame(area);
+        outline->setObjectName(QStringLiteral("shpHighLightSequence%1").arg(g + 1));
+        outline->setAttribute(Qt::WA_TransparentForMouseEvents);
+        outline->setStyleSheet(QStringLiteral("QFrame { border: 2px solid #ffff00; background: transparent; }"));
+        outline->hide();
+        highlights.push_back(outline);
     }
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize size = screen ? screen->availableSize() : QSize(1280, 800);
     resize(int(size.width() * 0.995), int(size.height() * 0.625));
-    engine().onChanged = [this] { mirror(); };
+    ShortcutPages& e = engine();
+    e.onChanged = [this] { mirror(); };
+    e.showButtonMenu = [this](const ShortcutPages::MenuRequest& r) { buttonMenu(r); };
+    e.openStartWizard = [] { shell().shortcuts().showSequenceWizard(); };
 }
 
 frmSequenceShortcuts::~frmSequenceShortcuts() {
     if (hasShell())
-        if (ShortcutPages* e = shell().loadedEngine<ShortcutPages>()) e->onChanged = nullptr;
+        if (ShortcutPages* e = shell().loadedEngine<ShortcutPages>()) {
+            e->onChanged = nullptr;
+            e->showButtonMenu = nullptr;
+            e->openStartWizard = nullptr;
+        }
 }
 
 ShortcutPages& frmSequenceShortcuts::engine() { return shell().engine<ShortcutPages>(); }
@@ -93,6 +151,25 @@ QPushButton* frmSequenceShortcuts::tab(int index) const {
     return index >= 0 && index < int(tabs.size()) ? tabs[size_t(index)] : nullptr;
 }
 
+QSlider* frmSequenceShortcuts::groupDimmer(int group) const {
+    return group >= 1 && group <= int(dimmers.size()) ? dimmers[size_t(group) - 1] : nullptr;
+}
+
+QFrame* frmSequenceShortcuts::groupHighlight(int group) const {
+    return group >= 1 && group <= int(highlights.size()) ? highlights[size_t(group) - 1] : nullptr;
+}
+
+QString frmSequenceShortcuts::faceText(const PageButton& b) {
+    QString text = b.name;
+    if (b.fading) text = QStringLiteral("FADING OUT\n") + text;
+    if (b.tag == QLatin1String("on") && (b.locked || b.audio)) {
+        text += QLatin1Char('\n');
+        if (b.audio) text += QStringLiteral("[audio]");
+        if (b.locked) text += QStringLiteral("[locked]");
+    }
+    return text;
+}
+
 void frmSequenceShortcuts::mirror() {
     ShortcutPages& e = engine();
     // Tabs: "Add New Page" then one per page folder.
@@ -114,15 +191,43 @@ void frmSequenceShortcuts::mirror() {
         if (i >= wanted) continue;
         t->setText(e.tabCaption(i));
         t->setToolTip(i == 0 ? QString() : e.pages[i - 1]);
-        t->setStyleSheet(i > 0 && i == e.selectedTab
-                             ? QStringLiteral("QPushButton#cmdPages%1 { background-color: #00ff00; }").arg(i)
-                             : QString());
+        // Tabs holding a playing button are green; the shown page's is outlined.
+        const bool playing = i > 0 && i < int(e.playingTabs.size()) && e.playingTabs[size_t(i)];
+        QString style;
+        if (i > 0)
+            style = QStringLiteral("QPushButton#cmdPages%1 { background-color: %2; color: %3; %4 }")
+                        .arg(i)
+                        .arg(playing ? QStringLiteral("#00ff00") : QStringLiteral("#404040"))
+                        .arg(playing ? QStringLiteral("black") : QStringLiteral("white"))
+                        .arg(i == e.selectedTab ? QStringLiteral("border: 3px solid #00ff00; font-weight: bold;") : QString());
+        t->setStyleSheet(style);
+        t->setProperty("playing", playing);
     }
+    cmdLockorStack->setText(e.pageModeCaption());
     for (int g = 0; g < int(groupFrames.size()); ++g) {
         QFrame* f = groupFrames[size_t(g)];
+        QSlider* dimmer = dimmers[size_t(g)];
+        QFrame* outline = highlights[size_t(g)];
         if (g >= int(e.groups.size())) {
             f->hide();
+            dimmer->hide();
+            outline->hide();
             continue;
+        }
+        {
+            const pageSettings::GroupRect& r = e.groups[size_t(g)];
+            dimmer->setGeometry(px(r.left), px(r.top + r.height), px(r.width), 20);
+            if (!dimmer->isSliderDown()) dimmer->setValue(e.groupDimmer[size_t(g) + 1]);
+            dimmer->show();
+            const int cursor = e.returnButtonIndexForGroup(g + 1);
+            if (cursor >= 1 && cursor <= e.currentPageButtonCount) {
+                const PageButton& cb = e.buttons[size_t(cursor)];
+                outline->setGeometry(px(cb.left) - 2, px(cb.top) - 2, px(e.buttonWidth) + 4, px(e.buttonHeight) + 4);
+                outline->show();
+                outline->raise();
+            } else {
+                outline->hide();
+            }
         }
         const pageSettings::GroupRect& r = e.groups[size_t(g)];
         f->setGeometry(px(r.left), px(r.top), px(r.width), px(r.height));
@@ -140,26 +245,90 @@ void frmSequenceShortcuts::mirror() {
             continue;
         }
         b->setGeometry(px(pb.left), px(pb.top), px(e.buttonWidth), px(e.buttonHeight));
-        b->setText(pb.fading ? QStringLiteral(" FADING OUT ") : pb.name);
+        b->setText(faceText(pb));
         b->setToolTip(pb.name);
         b->setProperty("state", pb.tag);
+        b->setProperty("fading", pb.fading);
         b->setStyleSheet(faceStyle(pb));
         b->setEnabled(e.movingButtonIndex == 0);
         b->show();
     }
 }
 
-void frmSequenceShortcuts::buttonMenu(int index, const QPoint& at) {
+void frmSequenceShortcuts::buttonMenu(const ShortcutPages::MenuRequest& r) {
     ShortcutPages& e = engine();
-    e.currentButtonIndex = index;
-    e.currentButtonName = e.buttons[size_t(index)].name;
+    e.currentButtonIndex = r.index;
+    e.currentButtonName = e.buttons[size_t(r.index)].name;
     QMenu menu(this);
-    connect(menu.addAction(QStringLiteral("Move Button Position")), &QAction::triggered, this,
-            [&e] { e.clkMoveButton_Click(); });
-    connect(menu.addAction(QStringLiteral("Rename Button")), &QAction::triggered, this, [&e] { e.clkRenameShortcut_Click(); });
-    connect(menu.addAction(QStringLiteral("Move/Copy Button ")), &QAction::triggered, this, [this] { openCopyMoveDialog(); });
-    connect(menu.addAction(QStringLiteral("Delete Button")), &QAction::triggered, this, [&e] { e.clkDeleteShortcut_Click(); });
-    menu.exec(at);
+    menu.setObjectName(QStringLiteral("clkMenu"));
+    auto add = [&](const QString& text, auto handler) {
+        QAction* a = menu.addAction(text);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    auto later = [&](const QString& text) {
+        QAction* a = menu.addAction(text);
+        a->setEnabled(false);
+        a->setToolTip(QStringLiteral("Not available yet."));
+    };
+    add(QStringLiteral("Move/Copy Button "), [this] { openCopyMoveDialog(); });
+    add(QStringLiteral("Move Button Position"), [&e] { e.clkMoveButton_Click(); });
+    add(QStringLiteral("Save Changes Made To Sequence"), [&e] { e.clkSaveChangesToButton_Click(); });
+    QAction* edit = add(r.editCaption, [&e] { e.cmdEditButton_Click(); });
+    edit->setEnabled(r.editEnabled);
+    add(QStringLiteral("Adjust Fade In and Fade Out Times"), [&e] {
+        e.clkAdjustFadeInFadeOut_Click();
+        shell().shortcuts().showSequenceProperties(shell().state.currentPlayback);
+    });
+    later(QStringLiteral("Assign/Delete  Keyboard Shortcut"));
+    later(r.midiCaption);
+    add(QStringLiteral("Rename Button"), [&e] { e.clkRenameShortcut_Click(); });
+    add(QStringLiteral("Delete Button"), [&e] { e.clkDeleteShortcut_Click(); });
+    later(QStringLiteral("Show Embedded Preset Data"));
+    add(QStringLiteral("Refresh This Button Sequence"), [&e] { e.clkRefreshButtonSequecne_Click(); });
+    later(QStringLiteral("Set To Timer"));
+    QAction* bump = add(QStringLiteral("Bump Button"), [&e] { e.clkBumpOption_Click(); });
+    bump->setCheckable(true);
+    bump->setChecked(r.bumpChecked);
+    bump->setEnabled(r.bumpEnabled);
+    menu.exec(QCursor::pos());
+}
+
+bool frmSequenceShortcuts::buttonEvent(int index, QEvent* event) {
+    ShortcutPages& e = engine();
+    QPushButton* b = buttons[size_t(index)];
+    // Positions go to the engine in twips of the 1125-twip face.
+    auto face = [b](const QPointF& p, float& x, float& y) {
+        x = float(p.x() * 1125.0 / std::max(1, b->width()));
+        y = float(p.y() * 1125.0 / std::max(1, b->height()));
+    };
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* m = static_cast<QMouseEvent*>(event);
+        float x = 0, y = 0;
+        face(m->position(), x, y);
+        b->setFocus();
+        e.cmdSequence_MouseDown(index, mouseCode(m->button()), shiftCode(m->modifiers()), x, y);
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto* m = static_cast<QMouseEvent*>(event);
+        float x = 0, y = 0;
+        face(m->position(), x, y);
+        e.cmdSequence_MouseUp(index, mouseCode(m->button()), shiftCode(m->modifiers()), x, y);
+        return true;
+    }
+    case QEvent::MouseButtonDblClick:
+        e.cmdSequence_DblClick(index);
+        return true;
+    case QEvent::KeyPress: {
+        const int code = arrowCode(static_cast<QKeyEvent*>(event)->key());
+        if (code == 0) return false;
+        e.cmdSequence_KeyDown(index, code);
+        return true;
+    }
+    default: return false;
+    }
 }
 
 void frmSequenceShortcuts::pageMenu(int index, const QPoint& at) {
@@ -197,6 +366,8 @@ void frmSequenceShortcuts::groupMenu(const QPoint& areaPoint) {
 }
 
 bool frmSequenceShortcuts::eventFilter(QObject* watched, QEvent* event) {
+    const QVariant index = watched->property("buttonIndex");
+    if (index.isValid() && watched != area) return buttonEvent(index.toInt(), event) || QWidget::eventFilter(watched, event);
     if (watched != area) return QWidget::eventFilter(watched, event);
     ShortcutPages& e = engine();
     if (event->type() == QEvent::MouseMove) {

@@ -4,13 +4,15 @@
 // rectangles, and the page, button and group menus. It mirrors the engine
 // (ShortcutPages) and hands it the operator's input.
 
+#include "shortcuts/shortcutPages.h"
+
 #include <QWidget>
 #include <vector>
 
 class QHBoxLayout;
 class QPushButton;
 class QFrame;
-class ShortcutPages;
+class QSlider;
 
 class frmSequenceShortcuts : public QWidget {
     Q_OBJECT
@@ -24,6 +26,13 @@ public:
     QWidget* pageArea() const { return area; }
     QPushButton* pageButton(int index) const;
     QPushButton* tab(int index) const;
+    // The page press mode's tool button, a group's dimmer and cursor outline (1..10).
+    QPushButton* modeButton() const { return cmdLockorStack; }
+    QSlider* groupDimmer(int group) const;
+    QFrame* groupHighlight(int group) const;
+    // The face text of a button: its name, "FADING OUT" while it fades, the
+    // lock and audio marks of a playing one.
+    static QString faceText(const PageButton& b);
     // Redraws tabs, buttons and groups from the engine.
     void mirror();
 
@@ -31,7 +40,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buttonMenu(int index, const QPoint& at);
+    void buttonMenu(const ShortcutPages::MenuRequest& request);
+    bool buttonEvent(int index, QEvent* event);
     void pageMenu(int index, const QPoint& at);
     void groupMenu(const QPoint& areaPoint);
     void openCopyMoveDialog();
@@ -41,6 +51,9 @@ private:
     QWidget* area = nullptr;
     std::vector<QPushButton*> buttons;
     std::vector<QFrame*> groupFrames;
+    std::vector<QSlider*> dimmers;
+    std::vector<QFrame*> highlights;
+    QPushButton* cmdLockorStack = nullptr;
     bool started = false;
 };
 

@@ -29,7 +29,61 @@ public:
     void checkActivePlaybacks(const QString& sequence) override {
         shell().engine<MasterShortcuts>().checkActivePlaybacks(sequence);
     }
-    void doneWithFade(bool) override { pages().doneWithFade(); }
+    void doneWithFade(bool byPass) override { pages().doneWithFade(byPass); }
+    void checkDoneWithFadeDelay() override { pages().checkDoneWithFadeDelay(); }
+    void refreshCurrentPage() override { pages().refreshCurrentPage(); }
+    void pressActivePageButton() override { pages().pressActivePageButton(); }
+    void startUpSequencesFromIniFile() override { pages().startUpSequencesFromIniFile(); }
+
+    // ---- Presses ----
+    void cmdSequence_MouseUp(int32_t index, int32_t button, int32_t shift, float x, float y) override {
+        pages().cmdSequence_MouseUp(index, button, shift, x, y);
+    }
+    void cmdSequence_MouseDown(int32_t index, int32_t button, int32_t shift, float x, float y) override {
+        pages().cmdSequence_MouseDown(index, button, shift, x, y);
+    }
+    int32_t buttonIndex(const QString& name) override { return pages().buttonIndex(name); }
+    QString buttonName(int32_t index) override {
+        ShortcutPages& p = pages();
+        return index >= 1 && index <= p.currentPageButtonCount ? p.buttons[size_t(index)].name : QString();
+    }
+    QString buttonState(int32_t index) override {
+        ShortcutPages& p = pages();
+        return index >= 1 && index <= p.currentPageButtonCount ? p.buttons[size_t(index)].tag : QString();
+    }
+    QStringList pageNames() override { return pages().pages; }
+    void showPage(int32_t tab) override {
+        if (tab >= 1) pages().cmdPages_Click(tab);
+    }
+    int32_t findPlaybackOfButton(const QString& name) override { return pages().findPlaybackOfButton(name); }
+    void releaseAllOnPage(int32_t index) override { pages().releaseAllOnPage(index); }
+    void releaseAllMultiOnPage(int32_t index, bool all) override { pages().releaseAllMultiOnPage(index, all); }
+    void releaseAllAndCreateNew(bool releaseOnly) override { pages().releaseAllAndCreateNew(releaseOnly); }
+    void removeAllButtonCollections() override { pages().removeAllButtonCollections(); }
+    QStringList returnMultiCollection(const QString& name) override {
+        QStringList names;
+        for (const SequenceRef& m : pages().returnMultiCollection(name)) names << m->theName.trimmed();
+        return names;
+    }
+    void clearMultiCollection() override { pages().clearMultiCollection(); }
+    void executeMultiFile(const QString& path) override {
+        ShortcutPages& p = pages();
+        if (p.loadMultiButton(0, path)) p.executeMulti(true);
+    }
+    QStringList runningMultis() override { return pages().runningMultiCollection; }
+    bool saveMultiButtonClicked(const QString& name) override { return pages().saveMultiButtonClicked(name); }
+
+    // ---- Page mode and groups ----
+    void cmdLockorStack_Click() override { pages().cmdLockorStack_Click(); }
+    void pressGoFromSubmaster(int32_t group, int32_t crossFade, float overrideTime, int32_t) override {
+        pages().pressGoFromSubmaster(group, crossFade, overrideTime);
+    }
+    QString highlightNextButtonInGroup(int32_t group) override { return pages().highlightNextButtonInGroup(group); }
+    QString highlightPreviousButtonInGroup(int32_t group) override {
+        return pages().highlightPreviousButtonInGroup(group);
+    }
+    void adjustCurrentPageGroup(int32_t group, int32_t value) override { pages().adjustCurrentPageGroup(group, value); }
+    int32_t returnButtonIndexForGroup(int32_t group) override { return pages().returnButtonIndexForGroup(group); }
     void updateFadeOutText(const QString& sequenceFile, int32_t percent) override {
         pages().updateFadeOutText(sequenceFile, percent);
     }

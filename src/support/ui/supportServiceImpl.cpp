@@ -96,8 +96,9 @@ int32_t SupportServiceImpl::showMonitorDialog(const QString& prompt, const QStri
 
 void SupportServiceImpl::shutDownCommand() {
     if (!ReBoot::confirmAndShutDown()) return;
-    // The computer is going down: the program ends with it.
-    QCoreApplication::quit();
+    // The computer is going down: the program ends with it, without the
+    // close questions of its windows (exit, not quit).
+    QCoreApplication::exit(0);
 }
 
 bool SupportServiceImpl::shutDownComputer(bool force) { return ReBoot::shutDownComputer(force); }

@@ -1,0 +1,218 @@
+// A show played from its button pages on the running console: two sequences
+// recorded with the band and filed as page buttons, pressed with the mouse
+// (levels at a USB-to-DMX interface), the second in Release mode so the first
+// fades out, both filed as a multi button and pressed; then the console quits
+// and starts again on the same program folder and the buttons that were on
+// are on again with their levels.
+
+#include "app/console.h"
+#include "console/ui/ConsoleBand.h"
+#include "output/DmxOutput.h"
+#include "platform/artNetSender.h"
+#include "platform/clock.h"
+#include "platform/deviceArrival.h"
+#include "platform/fileSystem.h"
+#include "platform/ftdiPort.h"
+#include "platform/midiPorts.h"
+#include "platform/monitors.h"
+#include "platform/portIo.h"
+#include "platform/tickTimer.h"
+#include "playback/playbackFrame.h"
+#include "shell/services/playbackService.h"
+#include "shell/services/shortcutsService.h"
+#include "shell/services/showService.h"
+#include "shell/ui/windowRegistry.h"
+#include "shortcuts/shortcutPages.h"
+#include "shortcuts/ui/frmSequenceShortcuts.h"
+#include "shortcuts/ui/sequenceProperties.h"
+#include "support/fakeFtdiPort.h"
+#include "support/fakePlatform.h"
+
+#include <QAction>
+#include <QDir>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+PlatformServices deskServices() {
+    PlatformServices services = console::desktopServices();
+    services.prompts = std::make_unique<FakePrompts>();
+    services.placement = std::make_unique<FakePlacementStore>();
+    services.timers = std::make_unique<FakeTimerFactory>();
+    services.clock = std::make_unique<FakeClock>();
+    services.ftdi = std::make_unique<FakeFtdiDriver>();
+    services.portIo.reset();
+    services.deviceArrival.reset();
+    services.artNet.reset();
+    return services;
+}
+
+bool choosePlayback(ConsoleBand& band, int n) {
+    emit band.playbackMenu->aboutToShow();
+    for (QAction* a : band.playbackMenu->actions())
+        if (a->data().toInt() == n) {
+            a->trigger();
+            return true;
+        }
+    return false;
+}
+
+void click(QWidget* w, QPoint at) {
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
+}
+
+// One run of the console on a program folder, with its interface open.
+struct Desk {
+    explicit Desk(const QString& folder) {
+        running = std::make_unique<console::Console>(folder, deskServices());
+        running->start();
+        QApplication::processEvents();
+        Shell& s = running->shell();
+        port = &static_cast<FakeFtdiDriver&>(*s.ftdi()).attach();
+        const char record[] = "0001";
+        std::copy(record, record + 4, port->userArea.begin());
+        s.engine<DmxOutput>().clkCorvellDmxDongle_Click();
+    }
+    Shell& shell() { return running->shell(); }
+    void run(int ticks) {
+        auto& tick = static_cast<FakeTickTimer&>(shell().engine<PlaybackFrame>().HiResTimer1());
+        auto& clock = static_cast<FakeClock&>(shell().clock());
+        for (int i = 0; i < ticks; ++i) {
+            clock.ms += 50;
+            tick.fire(true);
+        }
+    }
+    int slot(int ch) const {
+        const auto f = port->frames();
+        return f.empty() ? -1 : int(f.back()[size_t(2 + ch)]);
+    }
+    frmSequenceShortcuts& pages() { return *loadedForm<frmSequenceShortcuts>(); }
+    QPushButton* button(const QString& name) {
+        const int32_t i = shell().engine<ShortcutPages>().buttonIndex(name);
+        return i > 0 ? pages().pageButton(i) : nullptr;
+    }
+    QString state(const QString& name) { return button(name)->property("state").toString(); }
+    // A left click near the top of the face (a releasing height in Default mode).
+    void press(const QString& name) { click(button(name), QPoint(button(name)->width() / 2, 3)); }
+    // Ticks until the button reads the state, at most ten seconds of them.
+    bool waitFor(const QString& name, const QString& wanted) {
+        for (int i = 0; i < 200 && state(name) != wanted; ++i) run(1);
+        return state(name) == wanted;
+    }
+    FakePrompts& prompts() { return static_cast<FakePrompts&>(shell().prompts()); }
+
+    std::unique_ptr<console::Console> running;
+    FakeFtdiDevice* port = nullptr;
+};
+
+} // namespace
+
+TEST(ButtonPagesOnTheRunningConsole, pressReleaseMultiAndTheStatesComeBackAfterARestart) {
+    QTemporaryDir dir;
+    ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
+    {
+        Desk d(dir.path());
+        Shell& s = d.shell();
+        ConsoleBand* band = ConsoleBand::shown();
+        ASSERT_NE(band, nullptr);
+        // Saved in Configurations, where the next start looks for its show.
+        QDir().mkpath(dir.filePath(QStringLiteral("Configurations")));
+        d.prompts().files.push_back(dir.filePath(QStringLiteral("Configurations/Band.YCF")));
+        ASSERT_TRUE(s.show().saveConfiguration(false, true, false)) << d.prompts().messages.join('|').toStdString();
+        s.shortcuts().showShortcutPages();
+        s.shortcuts().loadPageButtons();
+        s.shortcuts().showPage(1);
+        ASSERT_FALSE(s.shortcuts().currentPage().isEmpty());
+
+        // Two one-step looks recorded on playbacks 1 and 2 and filed as buttons.
+        ChannelModel& m = s.state;
+        for (int ch = 1; ch <= 2; ++ch) {
+            m.channelType[ch] = QStringLiteral("dimmer");
+            m.channelFades[size_t(ch)] = 1;
+        }
+        for (QLineEdit* box : band->txtfadeTime) box->setText(QStringLiteral("0"));
+        while (s.playback().visiblePlaybackCaptions().size() < 2) band->cmdCreateNew[0]->click();
+        const int levels[2][2] = {{200, 0}, {0, 150}};
+        const QString names[2] = {QStringLiteral("Look A"), QStringLiteral("Look B")};
+        for (int k = 0; k < 2; ++k) {
+            ASSERT_TRUE(choosePlayback(*band, k + 1));
+            // Each look holds one channel of its own.
+            for (int ch = 1; ch <= 2; ++ch) {
+                m.channelOwner[size_t(ch)] = levels[k][ch - 1] > 0 ? k + 1 : 0;
+                m.channelOutput[size_t(ch)] = levels[k][ch - 1];
+            }
+            band->cmdRecordAndAddScene->click();
+            band->cmdSaveChanges->click();
+            sequenceProperties* properties = loadedForm<sequenceProperties>();
+            ASSERT_NE(properties, nullptr);
+            properties->optPlayStart[2]->click(); // "Manual Start": the look holds until released
+            properties->txtButtonName->setText(names[k]);
+            properties->saveButton->click();
+            unloadForm<sequenceProperties>();
+        }
+        // Everything cleared; the page shows both buttons off.
+        band->cmdCreateNew[2]->click();
+        d.run(20);
+        s.shortcuts().showPage(1);
+        ASSERT_NE(d.button(names[0]), nullptr) << d.prompts().messages.join('|').toStdString();
+        ASSERT_NE(d.button(names[1]), nullptr);
+        ASSERT_EQ(d.state(names[0]), "off");
+
+        d.press(names[0]);
+        EXPECT_EQ(d.state(names[0]), "on");
+        d.run(20);
+        EXPECT_EQ(d.slot(1), 200);
+        EXPECT_EQ(d.slot(2), 0);
+
+        // Release mode: the second press fades the first out.
+        while (d.pages().modeButton()->text() != "Release Mode") d.pages().modeButton()->click();
+        d.press(names[1]);
+        EXPECT_EQ(d.state(names[1]), "on");
+        EXPECT_TRUE(d.button(names[0])->text().startsWith("FADING OUT"));
+        EXPECT_TRUE(d.waitFor(names[0], "off"));
+        d.run(20);
+        EXPECT_EQ(d.slot(1), 0);
+        EXPECT_EQ(d.slot(2), 150);
+
+        // Stack mode: both on, filed as one multi button and pressed.
+        while (d.pages().modeButton()->text() != "Stack Mode") d.pages().modeButton()->click();
+        d.press(names[0]);
+        d.run(20);
+        EXPECT_EQ(d.slot(1), 200);
+        EXPECT_EQ(d.slot(2), 150);
+        ASSERT_TRUE(s.shortcuts().saveMultiButtonClicked(QStringLiteral("Both")));
+        ASSERT_NE(d.button(QStringLiteral("Both")), nullptr);
+        d.press(QStringLiteral("Both"));
+        EXPECT_EQ(d.state(QStringLiteral("Both")), "multi on");
+        d.run(20);
+        EXPECT_EQ(d.slot(1), 200);
+        EXPECT_EQ(d.slot(2), 150);
+    }
+    // The console quits and starts again on the same program folder.
+    Desk d(dir.path());
+    Shell& s = d.shell();
+    ASSERT_NE(loadedForm<frmSequenceShortcuts>(), nullptr);
+    ShortcutPages& pages = s.engine<ShortcutPages>();
+    ASSERT_TRUE(pages.holdTimer().enabled()) << "the replay waits for the first tick";
+    static_cast<FakeTickTimer&>(pages.holdTimer()).fire();
+    EXPECT_FALSE(pages.holdTimer().enabled());
+    EXPECT_EQ(d.state(QStringLiteral("Look A")), "on");
+    EXPECT_EQ(d.state(QStringLiteral("Look B")), "on");
+    EXPECT_EQ(d.state(QStringLiteral("Both")), "multi on");
+    d.run(20);
+    EXPECT_EQ(d.slot(1), 200);
+    EXPECT_EQ(d.slot(2), 150);
+    EXPECT_TRUE(d.prompts().messages.isEmpty()) << d.prompts().messages.join('|').toStdString();
+}
