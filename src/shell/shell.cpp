@@ -17,6 +17,11 @@
 
 #include <stdexcept>
 
+PlatformServices::PlatformServices() = default;
+PlatformServices::~PlatformServices() = default;
+PlatformServices::PlatformServices(PlatformServices&&) noexcept = default;
+PlatformServices& PlatformServices::operator=(PlatformServices&&) noexcept = default;
+
 namespace {
 // The installed shell. The only mutable global: everything else hangs off it.
 Shell* current = nullptr;

@@ -40,6 +40,13 @@ class SupportService;
 class VisualizerService;
 
 struct PlatformServices {
+    // Made and destroyed where every layer is known (shell.cpp), so a user
+    // needs none of their headers.
+    PlatformServices();
+    ~PlatformServices();
+    PlatformServices(PlatformServices&&) noexcept;
+    PlatformServices& operator=(PlatformServices&&) noexcept;
+
     std::unique_ptr<Prompts> prompts;
     std::unique_ptr<Clock> clock;
     std::unique_ptr<TimerFactory> timers;
