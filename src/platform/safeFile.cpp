@@ -7,6 +7,7 @@
 #include <QTemporaryFile>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
@@ -31,14 +32,17 @@ bool isOwnTemporary(const QString& fileName) {
     return at > 0 && fileName.size() - at - temporaryMark.size() == 6;
 }
 
-bool writeWhole(const QString& path, const QByteArray& bytes, QString* error) {
+namespace {
+// The bytes go to a temporary beside the target, which is renamed over it;
+// with `sync` the data and then the folder are synced to disk on the way.
+bool replaceByRename(const QString& path, const QByteArray& bytes, QString* error, bool sync) {
     const QFileInfo target(path);
     if (target.isDir()) return fail(error, QStringLiteral("%1 is a folder").arg(path));
     QTemporaryFile file(path + temporaryMark + QStringLiteral("XXXXXX"));
     file.setAutoRemove(true);
     if (!file.open()) return fail(error, file.errorString());
     if (file.write(bytes) != bytes.size() || !file.flush()) return fail(error, file.errorString());
-    if (::fsync(file.handle()) != 0) return fail(error, errnoText());
+    if (sync && ::fsync(file.handle()) != 0) return fail(error, errnoText());
     // Keep the target's permissions (a new file gets the usual ones).
     file.setPermissions(target.exists() ? target.permissions()
                                         : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
@@ -50,7 +54,16 @@ bool writeWhole(const QString& path, const QByteArray& bytes, QString* error) {
     file.setAutoRemove(false);
     // The rename lives in the folder: until the folder is synced, a power
     // cut can bring back the old entry.
-    return syncFolder(target.absolutePath(), error);
+    return !sync || syncFolder(target.absolutePath(), error);
+}
+} // namespace
+
+bool writeWhole(const QString& path, const QByteArray& bytes, QString* error) {
+    return replaceByRename(path, bytes, error, true);
+}
+
+bool writeWholeUnsynced(const QString& path, const QByteArray& bytes, QString* error) {
+    return replaceByRename(path, bytes, error, false);
 }
 
 int removeStaleTemporaries(const QString& folder) {
@@ -62,6 +75,17 @@ int removeStaleTemporaries(const QString& folder) {
         if (isOwnTemporary(it.fileName()) && QFile::remove(path)) ++removed;
     }
     return removed;
+}
+
+bool syncFileSystem(const QString& folder, QString* error) {
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0 || ::syncfs(fd) != 0) {
+        if (error) *error = QStringLiteral("%1: %2").arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+        if (fd >= 0) ::close(fd);
+        return false;
+    }
+    ::close(fd);
+    return true;
 }
 
 bool readWhole(const QString& path, QByteArray& bytes, QString* error) {

@@ -9,6 +9,12 @@
 
 namespace safeFile {
 bool writeWhole(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+// The same replacement by rename, without waiting for the disk: for many
+// files the console can make again from other data (generated presets), which
+// are then flushed together by syncFileSystem.
+bool writeWholeUnsynced(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+// Flushes everything written to the file system that holds `folder`.
+bool syncFileSystem(const QString& folder, QString* error = nullptr);
 // True for the name of a temporary that writeWhole made ("<target>" plus its
 // mark and six characters).
 bool isOwnTemporary(const QString& fileName);

@@ -377,7 +377,7 @@ bool saveSequenceAs(PlaybackEngine& w, bool doNotAskMe, int32_t playBackToSaveTo
     }
     for (const int32_t c : toFree) shell().state.channelOwner[size_t(c)] = 0;
     shell().state.sequenceChanged = false;
-    shell().presets().savePresetEvents(libParsePath::ParsePath(fileName, 7) + QStringLiteral(".UQF"));
+    shell().presets().savePresetEvents(libParsePath::ParsePath(fileName, 7) + QStringLiteral(".UQF"), s.myPlaybackNumber);
 
     s.theSequenceFilename = fileName;
     if (s.showPlaybackShortcuts) shell().playback().refreshShortcuts(s.myPlaybackNumber, false);

@@ -71,6 +71,12 @@ void ShortcutPages::loadPageButtons() {
             shell().prompts().messageBox(QStringLiteral("The page folder could not be made: ") + first);
     }
     if (selectedTab > pages.size()) selectedTab = 0;
+    // After a load or a save the shown page is one of this show's pages, so
+    // what is saved next lands in a page folder, not above them.
+    if (!pages.isEmpty() && !pages.contains(currentPage)) {
+        cmdPages_Click(1);
+        return;
+    }
     changed();
 }
 

@@ -38,6 +38,7 @@
 #include "shell/services/mastersService.h"
 #include "shell/services/outputService.h"
 #include "shell/services/playbackService.h"
+#include "shell/services/presetsService.h"
 #include "shell/services/profilesService.h"
 #include "shell/services/shortcutsService.h"
 #include "shell/services/showService.h"
@@ -151,6 +152,7 @@ TEST(Console, registersTheServicesOfEveryBuiltSubsystem) {
     EXPECT_TRUE(registered<ShowService>(s));
     EXPECT_TRUE(registered<ShortcutsService>(s));
     EXPECT_TRUE(registered<ProfilesService>(s));
+    EXPECT_TRUE(registered<PresetsService>(s));
     EXPECT_TRUE(s.output().hasWindows());
     EXPECT_TRUE(s.effects().hasFogWindow());
 }

@@ -153,6 +153,25 @@ TEST(PageLayout, DeletingGroupTwoOfFourShiftsTheLaterSectionsDown) {
     EXPECT_EQ(pages.groups.size(), 3u);
 }
 
+TEST(PageLayout, AfterALoadTheShownPageIsOneOfTheShowsPages) {
+    // A page name left from another show must not decide where the next
+    // sequence is saved.
+    PagesShell t;
+    t.put("Main", "A.YSQ");
+    ShortcutPages& pages = t.get().engine<ShortcutPages>();
+    pages.currentPage = QStringLiteral("Gone");
+    pages.loadPageButtons();
+    EXPECT_EQ(pages.currentPage, QStringLiteral("Main"));
+    EXPECT_EQ(pages.selectedTab, 1);
+    // The new button's place follows the page's present size.
+    pages.windowWidth = 6000;
+    pages.windowHeight = 4500;
+    pages.saveNewButtonPosition(QStringLiteral("New"), true);
+    float top = 0, left = 0;
+    ASSERT_TRUE(pageSettings::readButtonPosition("Main", "New", top, left));
+    EXPECT_EQ(std::pair(top, left), std::pair(3300.0f, 4800.0f));
+}
+
 TEST(PageLayout, DroppingOnAnotherButtonSwapsThemAndRegroupsThePage) {
     PagesShell t;
     t.put("Main", "A.YSQ");

@@ -5,6 +5,26 @@
 
 #include <QString>
 #include <cstdint>
+#include <memory>
+#include <vector>
+
+// One preset event: the note, kept with a sequence step, that the step uses
+// a preset (or a movement shape) on some fixtures.
+struct clsEvent {
+    bool justDelete = false; // only removes the matching event; never stored
+    int32_t theYSize = 0, theXSize = 0, shapeDirection = 0, shapeSpeed = 0, fixtureOffset = 0, shapeOffset = 0;
+    int32_t yCenter = 0, xCenter = 0;
+    float shortcutLeft = 0.0f, shortcutTop = 0.0f;
+    QString eventChannelName; // not kept in the event file
+    QString eventType;        // the palette page ("Color", "Gobo" ...), "m-fx", "shapes"
+    QString eventName;        // the preset's escaped base name, or the shape's name
+    int32_t eventStepNumber = 0;
+    QString eventFixtureNumbers; // "2,5,", kept without surrounding blanks
+};
+// The preset events of one sequence. A playback and the programming console
+// share one list object (never a copy), so a change in one is seen in both.
+using EventCollection = std::vector<clsEvent>;
+using SharedEvents = std::shared_ptr<EventCollection>;
 
 // The base bodies answer without looking at their arguments.
 #pragma GCC diagnostic push
@@ -18,8 +38,9 @@ public:
     virtual void changeMyStepNumber(int32_t fromStep, int32_t toStep) {}
     // A deleted step's preset events go (on every page with allPages).
     virtual void removeEventIfInCurrentStep(int32_t step, bool allPages) {}
-    // Preset events kept beside a sequence (a path ending in ".UQF"): saved, loaded for a playback.
-    virtual void savePresetEvents(const QString& eventsFile) {}
+    // Preset events kept beside a sequence (a path ending in ".UQF"): the saved playback's own events
+    // written, loaded for a playback.
+    virtual void savePresetEvents(const QString& eventsFile, int32_t playbackNumber) {}
     virtual void loadPresetEvents(const QString& eventsFile, int32_t playbackNumber) {}
     // Drops the preset events a playback holds (its sequence was emptied).
     virtual void dropPresetEvents(int32_t playbackNumber) {}
@@ -69,6 +90,18 @@ public:
     virtual bool updateGridData(bool force) { return false; }
     // Shows the preset-data window.
     virtual void showPresetData() {}
+
+    // ---- Presets recalled and events handed to playbacks ----
+    // Recalls the preset of the current page onto the selected fixtures (a colour number mixes onto RGB
+    // and CMY fixtures); theFilename comes back as the escaped base name. overRideValue < 0: the preset's levels.
+    virtual void executePreset(QString& theFilename, int32_t overRideValue, bool addWhiteAmber) {}
+    // Makes typeName the current palette page; the page's folder part ("\Color\"), "" for an unknown page.
+    virtual QString setFilenameToLoadPresets(const QString& typeName) { return {}; }
+    virtual QString currentTypeName() { return {}; }
+    // The playback takes the event into its preset events (replacing the one of the same page and fixtures).
+    virtual void sendEventToPlayback(int32_t playbackNumber, const clsEvent& event) {}
+    // The events of the sequence being programmed (shared with the playback that holds them).
+    virtual SharedEvents eventCollection() { return std::make_shared<EventCollection>(); }
 };
 
 #pragma GCC diagnostic pop

@@ -126,6 +126,14 @@ frmSequenceShortcuts::~frmSequenceShortcuts() {
         }
 }
 
+void frmSequenceShortcuts::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!started) return;
+    ShortcutPages& e = engine();
+    e.windowWidth = width() * 15.0;
+    e.windowHeight = height() * 15.0;
+}
+
 ShortcutPages& frmSequenceShortcuts::engine() { return shell().engine<ShortcutPages>(); }
 
 void frmSequenceShortcuts::open() {

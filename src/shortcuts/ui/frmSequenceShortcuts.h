@@ -38,6 +38,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The page's size follows the window, so a new button is placed where
+    // the window shows it.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buttonMenu(const ShortcutPages::MenuRequest& request);

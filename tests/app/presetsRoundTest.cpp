@@ -1,0 +1,151 @@
+// Presets through the running console: fixtures patched from the shipped
+// profiles generate their palettes, a colour preset recalled onto the
+// selected RGB pars reaches a USB-to-DMX interface, and the preset event
+// recorded with the step comes back with its sequence.
+
+#include "app/console.h"
+#include "output/DmxOutput.h"
+#include "patch/patchCommit.h"
+#include "platform/artNetSender.h"
+#include "platform/clock.h"
+#include "platform/deviceArrival.h"
+#include "platform/fileSystem.h"
+#include "platform/ftdiPort.h"
+#include "platform/midiPorts.h"
+#include "platform/monitors.h"
+#include "platform/portIo.h"
+#include "platform/tickTimer.h"
+#include "playback/playbackFrame.h"
+#include "profiles/ClsFixture.h"
+#include "profiles/profileFile.h"
+#include "shell/services/patchService.h"
+#include "shell/services/playbackService.h"
+#include "shell/services/presetsService.h"
+#include "shell/services/showService.h"
+#include "support/fakeFtdiPort.h"
+#include "support/fakePlatform.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+PlatformServices presetServices() {
+    PlatformServices services = console::desktopServices();
+    services.prompts = std::make_unique<FakePrompts>();
+    services.placement = std::make_unique<FakePlacementStore>();
+    services.timers = std::make_unique<FakeTimerFactory>();
+    services.clock = std::make_unique<FakeClock>();
+    services.ftdi = std::make_unique<FakeFtdiDriver>();
+    services.portIo.reset();
+    services.deviceArrival.reset();
+    services.artNet.reset();
+    return services;
+}
+
+// Patches `count` fixtures of a shipped profile at `start` as the patch window does.
+int32_t patchShipped(Shell& s, const QString& file, int32_t start, int32_t count) {
+    profileFile::ProfileData data;
+    QString error;
+    EXPECT_TRUE(profileFile::readFile(s.programPath(QStringLiteral("Fixtures\\Generic\\") + file), 36, data, &error))
+        << error.toStdString();
+    ClsFixture edited;
+    profileFile::applyToProfile(data, edited);
+    patchCommit::Request r;
+    r.editor.profileName = data.profileName;
+    r.editor.channelsText = QString::number(data.channelCount);
+    for (int c = 1; c <= data.channelCount; ++c)
+        r.editor.rows.emplace_back(QStringLiteral("Channel %1:").arg(c), data.channels[size_t(c - 1)].typeName);
+    r.editor.edited = &edited;
+    r.startText = QString::number(start);
+    r.countText = QString::number(count);
+    const patchCommit::Outcome out = patchCommit::commit(r);
+    EXPECT_EQ(out.added, count) << file.toStdString() << " "
+                                << static_cast<FakePrompts&>(s.prompts()).messages.join(QLatin1Char('|')).toStdString();
+    return out.first;
+}
+
+} // namespace
+
+TEST(PresetsRound, generatedColourRecalledOntoRgbParsComesBackWithItsSequence) {
+    QTemporaryDir dir;
+    ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
+    console::Console c(dir.path(), presetServices());
+    c.start();
+    QApplication::processEvents();
+    Shell& s = c.shell();
+    auto& prompts = static_cast<FakePrompts&>(s.prompts());
+    ChannelModel& m = s.state;
+
+    // A saved show, then two RGB pars and a moving head from the shipped profiles.
+    prompts.files.push_back(dir.filePath(QStringLiteral("Presets.YCF")));
+    ASSERT_TRUE(s.show().saveConfiguration(false, true, false)) << prompts.messages.join('|').toStdString();
+    const int32_t par = patchShipped(s, QStringLiteral("RGB Par.fix"), 1, 2);
+    const int32_t head = patchShipped(s, QStringLiteral("Moving Head Spot.fix"), 20, 1);
+    ASSERT_EQ(m.fixtureCount, 3);
+    // The moving head's colour wheel names its slots by colour number: red is "255".
+    const QString redPreset = s.programPath(QStringLiteral("Palettes\\Presets\\Color\\255.USF"));
+    ASSERT_TRUE(QFileInfo(redPreset).isFile()) << redPreset.toStdString();
+
+    FakeFtdiDevice& port = static_cast<FakeFtdiDriver&>(*s.ftdi()).attach();
+    const char record[] = "0001";
+    std::copy(record, record + 4, port.userArea.begin());
+    s.engine<DmxOutput>().clkCorvellDmxDongle_Click();
+    PlaybackFrame& frame = s.engine<PlaybackFrame>();
+    auto& tick = static_cast<FakeTickTimer&>(frame.HiResTimer1());
+    auto& clock = static_cast<FakeClock&>(s.clock());
+    auto run = [&](int ticks) {
+        for (int i = 0; i < ticks; ++i) {
+            clock.ms += 50;
+            tick.fire(true);
+        }
+    };
+    auto sent = [&](int ch) {
+        const auto f = port.frames();
+        return f.empty() ? -1 : int(f.back()[size_t(2 + ch)]);
+    };
+
+    // An empty playback 1; the pars are selected on the layout.
+    s.playback().clkAddPlaybackControl(1, false, true, false);
+    m.currentPlayback = 1;
+    s.patch().setSelected(par, true);
+    s.patch().setSelected(par + 1, true);
+    s.presets().setFilenameToLoadPresets(QStringLiteral("Color"));
+    prompts.messages.clear();
+    QString name = QStringLiteral("255");
+    s.presets().executePreset(name, -1, false);
+    EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join('|').toStdString();
+    run(5);
+    const int32_t first = m.fixtureStartChannel[size_t(par)];
+    EXPECT_EQ(sent(first), 255);
+    EXPECT_EQ(sent(first + 1), 0);
+    EXPECT_EQ(sent(first + 4), 0) << "the second par's blue";
+    EXPECT_EQ(sent(first + 3), 255) << "the second par's red";
+    EXPECT_EQ(sent(m.fixtureStartChannel[size_t(head)] + 6), 0) << "the head is not selected";
+    ASSERT_EQ(s.presets().eventCollection()->size(), 1u);
+    EXPECT_EQ(s.presets().eventCollection()->front().eventFixtureNumbers, QStringLiteral("%1,%2,").arg(par).arg(par + 1));
+
+    // Recorded as the first step, saved (from the save dialog), cleared, loaded again: the event and the levels are back.
+    const QString sequence = s.programPath(QStringLiteral("Sequences\\Red Pars.YSQ"));
+    s.playback().pressRecord(1, true);
+    ASSERT_EQ(s.playback().getMaxSteps(1), 1);
+    prompts.files.push_back(sequence);
+    ASSERT_TRUE(s.playback().saveTheSequence(1, true)) << prompts.messages.join('|').toStdString();
+    ASSERT_TRUE(QFileInfo(s.programPath(QStringLiteral("Sequences\\Red Pars.UQF"))).size() == 1416);
+    s.playback().clearSequenceInChaser(1);
+    run(5);
+    EXPECT_EQ(sent(first), 0);
+    EXPECT_TRUE(s.presets().eventCollection()->empty());
+    int32_t doc = 1;
+    ASSERT_EQ(s.playback().loadSequenceInDoc(doc, sequence, true, false, 100), 1);
+    ASSERT_EQ(s.presets().eventCollection()->size(), 1u);
+    EXPECT_EQ(s.presets().eventCollection()->front().eventName, QStringLiteral("255"));
+    EXPECT_EQ(s.presets().eventCollection()->front().eventType, QStringLiteral("Color"));
+    s.playback().playLoadedSequence(1, false, false, false);
+    run(40);
+    EXPECT_EQ(sent(first), 255);
+    EXPECT_EQ(sent(first + 3), 255);
+    EXPECT_EQ(sent(first + 2), 0);
+}
