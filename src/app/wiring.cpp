@@ -13,7 +13,7 @@
 #include "patch/ui/patchWindows.h"
 #include "patch/ui/patchWindowService.h"
 #include "playback/playbackFrame.h"
-#include "presets/presetsEngine.h"
+#include "presets/ui/paletteWindowService.h"
 #include "scheduler/eventEngine.h"
 #include "shell/shell.h"
 #include "profiles/ui/profilesServiceImpl.h"
@@ -62,6 +62,6 @@ void startConsole(Shell& s) {
     s.engine<Console>();
     attachConsoleBand(s);
 }
-void startPresets(Shell& s) { s.provide<PresetsService>(std::make_unique<PresetsEngine>()); }
+void startPresets(Shell& s) { registerPresets(s); }
 
 } // namespace wiring

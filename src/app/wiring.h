@@ -36,7 +36,7 @@ void startConsole(Shell& s);
 // Desktop support: the common dialogs, the update check and the shut-down
 // command are the support service (with the shell's splash).
 void startSupport(Shell& s);
-// Presets: the preset engine is the presets service.
+// Presets: the preset engine with the palette window is the presets service.
 void startPresets(Shell& s);
 
 } // namespace wiring

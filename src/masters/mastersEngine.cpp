@@ -144,6 +144,11 @@ void MastersEngine::setGroupButtonText(const QString& text) {
     changed();
 }
 
+void MastersEngine::setButtonModeText(const QString& text) {
+    top.buttonModeText = text;
+    changed();
+}
+
 // ---- Page submasters ----------------------------------------------------------------------
 
 void MastersEngine::loadNewSubmaster(int32_t index, int32_t colour, const QString& name) {

@@ -74,6 +74,7 @@ public:
     bool programingMode() override { return top.programingMode; }
     bool getDualMode() override { return top.getDualMode(); }
     void setGroupButtonText(const QString& text) override;
+    void setButtonModeText(const QString& text) override;
     void changeButtonColors(const QString& setToLayer) override { top.changeButtonColors(setToLayer); }
     void refreshCurrentLayer() override { top.refreshCurrentLayer(); }
 

@@ -51,6 +51,7 @@ public:
     QString clock = QStringLiteral("12:20 PM");
     bool clockVisible = true;
     QString groupButtonText = QStringLiteral("Group Buttons");
+    QString buttonModeText = QStringLiteral("Default Mode");
     int32_t blackoutFace = 0xFFFFFF;
     QString blackoutCaption;
     std::array<LayerButton, layerButtons> layers{};

@@ -96,7 +96,11 @@ void ShortcutPages::clkDeleteShortcut_Click() {
 void ShortcutPages::clkRenameShortcut_Click() {
     const QString page = currentPage, oldName = currentButtonName;
     float x = 0, y = 0;
-    pageSettings::readButtonPosition(page, oldName, x, y);
+    try {
+        pageSettings::readButtonPosition(page, oldName, x, y);
+    } catch (const pageSettings::NotANumber&) {
+        // An unreadable place is not carried over: the renamed button is placed anew.
+    }
     const ButtonKind kind = shortcutFiles::kindOf(page, oldName);
     const QString newName = shortcutFiles::fitName(shell().prompts().inputBox(renamePrompt(kind), QString(), oldName));
     const auto finish = [this] {

@@ -44,7 +44,10 @@ void ShortcutPages::loadPageMode() {
     const QString v = miscGlobalFunctions::readIniValue(settingsFile(currentPage), QStringLiteral("ReleaseorStack"),
                                                         QStringLiteral("value"), QStringLiteral("Default Mode"));
     // A page without a stored mode keeps the one in force.
-    if (v == QLatin1String("Release") || v == QLatin1String("Stack") || v == QLatin1String("Default")) pageMode = v;
+    if (v == QLatin1String("Release") || v == QLatin1String("Stack") || v == QLatin1String("Default")) {
+        pageMode = v;
+        shell().masters().setButtonModeText(pageModeCaption());
+    }
     changed();
 }
 
@@ -164,6 +167,7 @@ QString ShortcutPages::highlightPreviousButtonInGroup(int32_t g) {
 
 void ShortcutPages::highlightFirstButtonOfGroups(int32_t g, int32_t index) {
     if (g <= 0 || g > pageGroupCount()) return;
+    try {
     groupCursor.resize(size_t(pageGroupCount()) + 1, 0);
     int32_t target = index;
     if (target == 0) {
@@ -185,9 +189,20 @@ void ShortcutPages::highlightFirstButtonOfGroups(int32_t g, int32_t index) {
     groupCursor[size_t(g)] = target;
     shell().masters().updateNextSequence(g, buttons[size_t(target)].name);
     changed();
+    } catch (const pageSettings::NotANumber& e) {
+        shell().prompts().messageBox(QStringLiteral(" Error in HighlightFirstButtonGroup ") + QString::fromStdString(e.what()));
+    }
 }
 
 void ShortcutPages::pressGoFromSubmaster(int32_t g, int32_t crossFade, float overRideTime) {
+    try {
+        goOfGroup(g, crossFade, overRideTime);
+    } catch (const std::exception& e) {
+        shell().prompts().messageBox(QStringLiteral("Error in pressGoFromSubmaster") + QString::fromStdString(e.what()));
+    }
+}
+
+void ShortcutPages::goOfGroup(int32_t g, int32_t crossFade, float overRideTime) {
     const int32_t c = returnButtonIndexForGroup(g);
     if (c <= 0 || c > currentPageButtonCount) return;
     const QString tag = buttons[size_t(c)].tag;
@@ -221,7 +236,12 @@ void ShortcutPages::sldrDimmer_Scroll(int32_t g) {
         // A running multi's members follow the group of their multi button.
         for (const QString& m : runningMultiCollection) {
             if (m.trimmed() != r->myMulti.trimmed() || r->myMulti.isEmpty()) continue;
-            const int32_t gm = findGroupOfButton(m.trimmed());
+            int32_t gm = 0;
+            try {
+                gm = findGroupOfButton(m.trimmed());
+            } catch (const pageSettings::NotANumber&) {
+                continue; // an unreadable group gives this member nothing
+            }
             if (gm > 0 && gm < int32_t(groupDimmer.size())) {
                 if (r->myPlayback > 0) pb().setDimmerValue(groupDimmer[size_t(gm)], r->myPlayback);
                 break;

@@ -49,6 +49,16 @@ bool ShortcutPages::isBumpButton(const QString& name) const {
 // ---- The dispatcher ------------------------------------------------------------------------
 
 void ShortcutPages::cmdSequence_MouseUp(int32_t index, int32_t button, int32_t shift, float x, float y) {
+    try {
+        dispatch(index, button, shift, x, y);
+    } catch (const std::exception& e) {
+        // What was done before the failure stays done.
+        shell().prompts().messageBox(QStringLiteral(" Error in Sequence Button Event. Error Description:") +
+                                     QString::fromStdString(e.what()) + QStringLiteral(" Error Number:13"));
+    }
+}
+
+void ShortcutPages::dispatch(int32_t index, int32_t button, int32_t shift, float x, float y) {
     if (index < 0 || index > currentPageButtonCount) return;
     buttonHeld = false;
     stopButtonTimer();
@@ -305,15 +315,19 @@ void ShortcutPages::releaseAllOnPage(int32_t callingIndex) {
         top = float(buttons[size_t(callingIndex)].top);
     }
     const int32_t group = groupAtPoint(left, top);
-    for (int32_t i = 1; i <= currentPageButtonCount; ++i) {
-        const PageButton& b = buttons[size_t(i)];
-        if (b.kind != ButtonKind::sequence || b.tag != QLatin1String("on")) continue;
-        const int32_t p = findPlaybackOfButton(b.name);
-        if (p == 0 || pb().reportPlayBackPriority(p) == lockedPriority) continue;
-        if (callingIndex != -1 && pageSettings::groupOfButtonOnPage(currentPage, b.name) != group) continue;
-        shortcutCollection.remove(b.name.trimmed());
-        pb().fadeOutSequence(p);
-        paintButtonFace(i, true);
+    try {
+        for (int32_t i = 1; i <= currentPageButtonCount; ++i) {
+            const PageButton& b = buttons[size_t(i)];
+            if (b.kind != ButtonKind::sequence || b.tag != QLatin1String("on")) continue;
+            const int32_t p = findPlaybackOfButton(b.name);
+            if (p == 0 || pb().reportPlayBackPriority(p) == lockedPriority) continue;
+            if (callingIndex != -1 && pageSettings::groupOfButtonOnPage(currentPage, b.name) != group) continue;
+            shortcutCollection.remove(b.name.trimmed());
+            pb().fadeOutSequence(p);
+            paintButtonFace(i, true);
+        }
+    } catch (const pageSettings::NotANumber&) {
+        // The release stops at an unreadable group; the buttons after it stay pressed.
     }
     changed();
 }

@@ -55,6 +55,15 @@ void ShortcutPages::saveButtonLocked(bool locked, int32_t index) {
 }
 
 void ShortcutPages::startUpSequencesFromIniFile() {
+    try {
+        replayButtonStates();
+    } catch (const std::exception& e) {
+        shell().prompts().messageBox(QStringLiteral("StartupSequence: ") + QString::fromStdString(e.what()));
+    }
+    restoringButtonStates = false;
+}
+
+void ShortcutPages::replayButtonStates() {
     const QString file = statusFile();
     for (int32_t tab = 1; tab <= int32_t(pages.size()); ++tab) {
         restoringButtonStates = true;

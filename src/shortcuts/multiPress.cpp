@@ -56,6 +56,15 @@ bool ShortcutPages::loadMultiButton(int32_t index, const QString& withName) {
 }
 
 void ShortcutPages::executeMulti(bool turnOn) {
+    try {
+        switchMulti(turnOn);
+    } catch (const std::exception& e) {
+        shell().prompts().messageBox(QStringLiteral("Execute Multi: One of the Sequence did not finish Fading Out ") +
+                                     QString::fromStdString(e.what()));
+    }
+}
+
+void ShortcutPages::switchMulti(bool turnOn) {
     if (!turnOn) {
         for (const SequenceRef& m : multiMembers) {
             int32_t p = 0;
@@ -101,7 +110,11 @@ void ShortcutPages::releaseAllMultiOnPage(int32_t callingIndex, bool all) {
     for (int32_t i = 1; i <= currentPageButtonCount; ++i) {
         PageButton& b = buttons[size_t(i)];
         if (b.tag != QLatin1String("multi on")) continue;
-        if (!all && pageSettings::groupOfButtonOnPage(currentPage, b.name) != group) continue;
+        try {
+            if (!all && pageSettings::groupOfButtonOnPage(currentPage, b.name) != group) continue;
+        } catch (const pageSettings::NotANumber&) {
+            continue; // one unreadable group does not stop the release of the others
+        }
         // One broken multi file does not stop the release of the others.
         if (loadMultiButton(i, QString())) {
             for (const SequenceRef& m : multiMembers) {

@@ -27,7 +27,13 @@ void ShortcutPages::savePosition(const QString& name, float x, float y) {
 
 void ShortcutPages::saveNewButtonPosition(const QString& name, bool overRide) {
     float x = 0, y = 0;
-    if (!overRide && pageSettings::readButtonPosition(currentPage, name, x, y)) return;
+    try {
+        if (!overRide && pageSettings::readButtonPosition(currentPage, name, x, y)) return;
+    } catch (const pageSettings::NotANumber& e) {
+        // The stored place cannot be read: it is reported and left as it is.
+        shell().prompts().messageBox(QString::fromStdString(e.what()));
+        return;
+    }
     pageSettings::writePosition(currentPage, name, float(windowHeight - 1200), float(windowWidth - 1200), -1);
     currentButtonName = name;
 }
@@ -122,7 +128,14 @@ void ShortcutPages::dropMove() {
 void ShortcutPages::loadPageGroups() {
     // Loaded during the start-up replay too: the replayed presses release
     // and dim by the groups of their own page.
-    groups = pageSettings::loadGroups(currentPage);
+    try {
+        groups = pageSettings::loadGroups(currentPage);
+    } catch (const pageSettings::NotANumber& e) {
+        groups.clear();
+        shell().prompts().messageBox(
+            QStringLiteral("Error in Load Page Groups, Press the Reset Positon Button to clear all groups") +
+            QString::fromStdString(e.what()));
+    }
     for (int32_t g = 1; g <= pageGroupCount(); ++g) getGroupSubMaster(g);
     changed();
 }

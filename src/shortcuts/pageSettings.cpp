@@ -20,7 +20,14 @@ constexpr double integerLimit = 2147483647.0;
 
 double readNumber(const QString& page, const QString& section, const QString& key, const QString& fallback,
                   double limit = coordinateLimit) {
-    const double v = numberText::leadingValue(miscGlobalFunctions::readIniValue(file(page), section, key, fallback));
+    const QString text = miscGlobalFunctions::readIniValue(file(page), section, key, fallback);
+    // Text that is no number at all is an error its caller reports; a number
+    // too large for its use (inf included) reads as not stored.
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    if (!ok)
+        throw NotANumber(QStringLiteral("Type mismatch: [%1] %2=%3 in the page settings of \"%4\"")
+                             .arg(section, key, text, page));
     return std::isfinite(v) && std::fabs(v) <= limit ? v : 0.0;
 }
 

@@ -2,13 +2,21 @@
 // The page settings file pageSetting.ini of one page folder: each button's
 // position (x is its Top, y its Left, in twips) and group, and the page's
 // group rectangles "1".."10". Read and written key by key; a missing file or
-// key reads as its default.
+// key reads as its default, a numeric key holding no number raises NotANumber.
 
 #include <QString>
 #include <cstdint>
+#include <stdexcept>
 #include <vector>
 
 namespace pageSettings {
+
+// A numeric key (position, group, rectangle, colour) whose text is no number,
+// as a hand-edited file can hold: the readers raise it, their callers report it.
+class NotANumber : public std::runtime_error {
+public:
+    explicit NotANumber(const QString& what) : std::runtime_error(what.toStdString()) {}
+};
 
 constexpr int maxGroups = 10;
 

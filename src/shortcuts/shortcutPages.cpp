@@ -45,8 +45,9 @@ bool ShortcutPages::start() {
             return false;
         }
     }
+    // The window opens on page 1: the tab load shows it (once).
+    currentPage.clear();
     loadPageButtons();
-    if (!pages.isEmpty()) cmdPages_Click(1);
     int32_t port = 0;
     shell().control().StartServer(port);
     // The first tick replays the buttons that were on.
@@ -180,7 +181,13 @@ bool ShortcutPages::loadPageButtonsFromFolder(const QString& page) {
             b = PageButton{};
             b.name = name;
             b.kind = list.kind;
-            placeButton(n, per);
+            // A hand-edited place that is no number fails the load: the page shows no buttons.
+            try {
+                placeButton(n, per);
+            } catch (const pageSettings::NotANumber& e) {
+                shell().prompts().messageBox(errorText + QString::fromStdString(e.what()));
+                return false;
+            }
             switch (list.kind) {
             case ButtonKind::sequence:
                 if (const int32_t p = findPlaybackOfButton(name); p > 0) {

@@ -104,6 +104,7 @@ public:
     // press mode overrides the height. (x, y) in 15..400 x 765..1095 switches
     // a playing button's audio stepping, 750..1080 x 750..1080 its lock.
     void cmdSequence_MouseUp(int32_t index, int32_t button, int32_t shift, float x, float y);
+    void dispatch(int32_t index, int32_t button, int32_t shift, float x, float y);
     // A bump button goes on at mouse-down; a left mouse-down starts the hold timer.
     void cmdSequence_MouseDown(int32_t index, int32_t button, int32_t shift, float x, float y);
     void cmdSequence_DblClick(int32_t index);
@@ -165,6 +166,7 @@ public:
     void saveButtonLocked(bool locked, int32_t index);
     // Presses again every button that was on, page by page, once.
     void startUpSequencesFromIniFile();
+    void replayButtonStates();
     // The lock and audio marks of a pressed button.
     void setOnPicture(int32_t index);
     // The face of a button: "FADING OUT" while fading; the wing lamp follows the state.
@@ -192,6 +194,7 @@ public:
     QString highlightPreviousButtonInGroup(int32_t group);
     void highlightFirstButtonOfGroups(int32_t group, int32_t index);
     void pressGoFromSubmaster(int32_t group, int32_t crossFade, float overRideTime);
+    void goOfGroup(int32_t group, int32_t crossFade, float overRideTime);
     void sldrDimmer_Scroll(int32_t group);
     void adjustCurrentPageGroup(int32_t group, int32_t value);
     int32_t getGroupSubMaster(int32_t group);
@@ -262,6 +265,7 @@ public:
     bool loadMultiButton(int32_t index, const QString& withName);
     // Switches the loaded multi's members on (at the group's level) or off.
     void executeMulti(bool turnOn);
+    void switchMulti(bool turnOn);
     void releaseAllMultiOnPage(int32_t callingIndex, bool all);
     // The members of the shown page's multi of that name; empty when none.
     std::vector<SequenceRef> returnMultiCollection(const QString& name);

@@ -7,6 +7,7 @@
 
 #include "app/console.h"
 #include "console/ui/ConsoleBand.h"
+#include "masters/ui/frmTop.h"
 #include "output/DmxOutput.h"
 #include "platform/artNetSender.h"
 #include "platform/clock.h"
@@ -176,8 +177,12 @@ TEST(ButtonPagesOnTheRunningConsole, pressReleaseMultiAndTheStatesComeBackAfterA
         EXPECT_EQ(d.slot(1), 200);
         EXPECT_EQ(d.slot(2), 0);
 
-        // Release mode: the second press fades the first out.
-        while (d.pages().modeButton()->text() != "Release Mode") d.pages().modeButton()->click();
+        // Release mode, chosen on the top bar: the second press fades the first out.
+        frmTop* top = loadedForm<frmTop>();
+        ASSERT_NE(top, nullptr);
+        for (int i = 0; i < 3 && d.pages().modeButton()->text() != "Release Mode"; ++i) top->cmdButtonMode->click();
+        ASSERT_EQ(d.pages().modeButton()->text(), "Release Mode");
+        EXPECT_EQ(top->cmdButtonMode->text(), "Release Mode");
         d.press(names[1]);
         EXPECT_EQ(d.state(names[1]), "on");
         EXPECT_TRUE(d.button(names[0])->text().startsWith("FADING OUT"));

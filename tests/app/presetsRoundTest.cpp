@@ -16,16 +16,22 @@
 #include "platform/portIo.h"
 #include "platform/tickTimer.h"
 #include "playback/playbackFrame.h"
+#include "presets/ui/frmPalettes.h"
 #include "profiles/ClsFixture.h"
 #include "profiles/profileFile.h"
 #include "shell/services/patchService.h"
 #include "shell/services/playbackService.h"
 #include "shell/services/presetsService.h"
 #include "shell/services/showService.h"
+#include "shell/ui/Main.h"
+#include "shell/ui/windowRegistry.h"
 #include "support/fakeFtdiPort.h"
 #include "support/fakePlatform.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -148,4 +154,48 @@ TEST(PresetsRound, generatedColourRecalledOntoRgbParsComesBackWithItsSequence) {
     EXPECT_EQ(sent(first), 255);
     EXPECT_EQ(sent(first + 3), 255);
     EXPECT_EQ(sent(first + 2), 0);
+}
+
+TEST(PresetsRound, paletteOpensFromTheMainWindowBelowTheTopBarAndRecallsOntoTheSelection) {
+    QTemporaryDir dir;
+    ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
+    console::Console c(dir.path(), presetServices());
+    c.start();
+    QApplication::processEvents();
+    Shell& s = c.shell();
+    auto& prompts = static_cast<FakePrompts&>(s.prompts());
+    prompts.files.push_back(dir.filePath(QStringLiteral("Palette.YCF")));
+    ASSERT_TRUE(s.show().saveConfiguration(false, true, false));
+    const int32_t par = patchShipped(s, QStringLiteral("RGB Par.fix"), 1, 2);
+    patchShipped(s, QStringLiteral("Moving Head Spot.fix"), 20, 1);
+
+    // The main window's Palettes entry opens the Control Palette on its Color page.
+    unloadForm<frmPalettes>();
+    QAction* entry = nullptr;
+    for (QAction* top : c.mainWindow().menuBar()->actions())
+        if (top->menu())
+            for (QAction* a : top->menu()->actions())
+                if (a->text() == QStringLiteral("Palettes") && a->isEnabled()) entry = a;
+    ASSERT_NE(entry, nullptr);
+    entry->trigger();
+    QApplication::processEvents();
+    frmPalettes* palette = loadedForm<frmPalettes>();
+    ASSERT_NE(palette, nullptr);
+    EXPECT_TRUE(palette->isVisible());
+    EXPECT_EQ(palette->markedTab(), 0);
+
+    // Selecting the pars on the layout shows the colour-number presets.
+    s.patch().setSelected(par, true);
+    s.patch().setSelected(par + 1, true);
+    s.presets().refreshButtons();
+    int red = -1;
+    for (size_t i = 0; i < palette->model.size(); ++i)
+        if (palette->model[i].presetName == QStringLiteral("255") && palette->presetButtons[i]->isVisible()) red = int(i);
+    // The head's wheel colour "255" suits the pars because they mix colour.
+    ASSERT_GE(red, 0) << "no red preset on the page";
+    s.state.currentPlayback = 1;
+    palette->imgProperty_MouseDown(red + 1, Qt::LeftButton, Qt::NoModifier);
+    const int32_t first = s.state.fixtureStartChannel[size_t(par)];
+    EXPECT_EQ(s.state.channelOutput[size_t(first)], 255);
+    EXPECT_EQ(s.state.channelOutput[size_t(first + 2)], 0);
 }

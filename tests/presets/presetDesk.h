@@ -7,6 +7,7 @@
 #include "profiles/ClsFixture.h"
 #include "shell/roleResolution.h"
 #include "shell/services/consoleService.h"
+#include "shell/services/mastersService.h"
 #include "shell/services/patchService.h"
 #include "shell/services/playbackService.h"
 #include "support/fakePlatform.h"
@@ -39,6 +40,7 @@ public:
     int32_t reportPlayBackPriority(int32_t p) const override { return priority.count(p) ? priority.at(p) : 0; }
     int32_t getMaxSteps(int32_t p) const override { return steps.count(p) ? steps.at(p) : 0; }
     int32_t thecurrentStep(int32_t p) const override { return current.count(p) ? current.at(p) : 0; }
+    int32_t returnCurrentStep(int32_t p) const override { return thecurrentStep(p); }
     bool getRecordPlusLast(int32_t p) const override { return plusLast.count(p) > 0; }
     bool getChaserFlag(int32_t p) const override { return running.count(p) > 0; }
     void adjustPlayBackValuesInRealTime(int32_t p, int32_t ch, int32_t) override {

@@ -404,3 +404,44 @@ TEST(ButtonPress, ABumpButtonPlaysWhileHeld) {
 }
 
 } // namespace
+
+namespace {
+
+// A value that is no number in a hand-edited pageSetting.ini is reported by
+// the reader's caller instead of reading as 0.
+TEST(PageSettingsNumbers, AValueThatIsNoNumberIsReportedWhereItIsRead) {
+    struct Case {
+        const char* section;
+        const char* key;
+        const char* message; // the start of the one message
+        bool buttonsShown;
+    };
+    for (const Case& c : {Case{"A", "x", "Error IN Page Please Delete Page:  ", false},
+                          Case{"A", "y", "Error IN Page Please Delete Page:  ", false},
+                          Case{"1", "width", "Error in Load Page Groups", true},
+                          Case{"1", "color", "Error in Load Page Groups", true}}) {
+        PressDesk d;
+        d.group("Main", 1, 500, 0, 4000, 1500);
+        d.button("Main", "A", 585, 30, 1);
+        d.ini("Main", c.section, c.key, "abc");
+        ShortcutPages& p = d.open();
+        ASSERT_EQ(d.t.prompts().messages.size(), 1) << c.key;
+        EXPECT_TRUE(d.t.prompts().messages[0].startsWith(c.message)) << d.t.prompts().messages[0].toStdString();
+        EXPECT_TRUE(d.t.prompts().messages[0].contains("abc"));
+        EXPECT_EQ(p.buttons[1].visible && p.currentPageButtonCount == 1, c.buttonsShown) << c.key;
+    }
+}
+
+TEST(PageSettingsNumbers, AnUnreadableGroupStopsTheGroupReleaseButNotThePress) {
+    GroupedPage d;
+    d.press("A", 700);
+    const int32_t a = d.playbackOf("A");
+    d.ini("Main", "A", "group", "abc");
+    d.press("B"); // releasing: the release stops at A
+    EXPECT_FALSE(d.pb->run(a).fadingOut);
+    EXPECT_EQ(d.at("B").tag, "on");
+    // Next on the group raises to its caller, the page submaster strip.
+    EXPECT_THROW(d.pages->highlightNextButtonInGroup(1), pageSettings::NotANumber);
+}
+
+} // namespace

@@ -203,6 +203,7 @@ void frmTop::mastersChanged() {
                            cmdButtonWizard, cmdMasterPause})
         b->setVisible(t.pageButtonsVisible);
     cmdCreateButtonGroup->setText(t.groupButtonText);
+    cmdButtonMode->setText(t.buttonModeText);
     for (int i = 0; i < TopBar::layerButtons; ++i) {
         const LayerButton& l = t.layers[size_t(i)];
         cmdLayers[size_t(i)]->setText(l.caption);

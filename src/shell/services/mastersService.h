@@ -59,6 +59,8 @@ public:
     virtual bool getDualMode() { return false; }
     // Caption of the top bar's Group Buttons button.
     virtual void setGroupButtonText(const QString& text) {}
+    // The caption of the top bar's page press mode button ("Release Mode", ...).
+    virtual void setButtonModeText(const QString& text) {}
     // The page submaster strips of the shown page's button groups.
     virtual void loadNewSubmaster(int32_t index, int32_t colour, const QString& name) {}
     virtual void unloadNewSubmaster(int32_t index) {}

@@ -7,6 +7,7 @@
 #include "shell/services/outputService.h"
 #include "shell/services/patchService.h"
 #include "shell/services/playbackService.h"
+#include "shell/services/presetsService.h"
 #include "shell/services/profilesService.h"
 #include "shell/services/shortcutsService.h"
 #include "shell/services/showService.h"
@@ -14,6 +15,7 @@
 #include "shell/shell.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/windowRegistry.h"
+#include "shell/windowMenu.h"
 
 #include <typeinfo>
 
@@ -112,6 +114,7 @@ QString unavailableReason(Command c) {
     case C::PlaybackFaders:
     case C::GrandBlackout: return needs<MastersService>();
     case C::FogControl: return shell().effects().hasFogWindow() ? QString() : notYet;
+    case C::Palettes: return needs<PresetsService>();
     // Their subsystems (RGB editor, matrix, FX tool, scheduler, palettes,
     // submasters, DMX input, media player, audio, 3D, wizard, the console's
     // blackout button) are not built yet.
@@ -159,6 +162,7 @@ void run(Command c) {
     case C::Preferences: s.show().showOptions(false); break;
     case C::BackupShow: s.show().backUpConfiguration(false); break;
     case C::FogControl: s.effects().showFogControl(); break;
+    case C::Palettes: windowMenu::showPalettes(); break;
     default: break;
     }
 }
