@@ -20,6 +20,7 @@
 #include "playback/ui/frmPlayBackManager.h"
 #include "shell/services/mastersService.h"
 #include "shell/services/showService.h"
+#include "shell/ui/firstStartScreen.h"
 #include "shell/ui/consoleStartup.h"
 #include "shell/userModes.h"
 #include "shell/settingsKeys.h"
@@ -31,6 +32,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 
 namespace console {
@@ -112,6 +115,7 @@ void Console::start() {
     // It runs inside the event loop, so its dialogs and pause keep the
     // windows live.
     QTimer::singleShot(0, &frameWindow, [this, &s] {
+        const bool firstScreen = firstStartScreen::neverPlaced();
         if (!consoleStartup::run()) {
             QCoreApplication::exit(0);
             return;
@@ -121,6 +125,10 @@ void Console::start() {
         mainWindow().show();
         // The frame's load shows the top bar.
         s.masters().showTopBar();
+        // A console never placed before opens with its windows side by side.
+        if (firstScreen)
+            if (const QScreen* screen = QGuiApplication::primaryScreen())
+                firstStartScreen::arrange(screen->availableGeometry());
         // The stored user mode, once the windows it reaches exist.
         s.engine<UserModes>().applyUserMode();
     });

@@ -121,6 +121,7 @@ bool removeAFixture(const QString& name) {
     }
     resetFixture(m, f);
     fixtureGroups::removeFixtureFromGroups(f);
+    s.presets().fixPresetsForFixtureRemove(f);
     shiftDown(m, f);
     s.patch().unloadFixtureIcon(m.fixtureCount);
     m.fixtureCount -= 1;

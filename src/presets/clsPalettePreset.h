@@ -102,6 +102,12 @@ public:
     // One preset file per gathered name. False when it stopped on an error
     // (already reported to the operator).
     bool createPaletteFiles();
+    // Fixture k leaves the patch (fixtureCount still counts it): every preset
+    // of the show drops k from its fixture list and its records, and names the
+    // fixtures above k one lower, each file saved whole beside and renamed.
+    // Files that cannot be read or written are reported and left as they are.
+    void fixPresetsForFixtureRemove(int32_t k);
+
     // The channel type names the records of a preset of the current type hold.
     QStringList returnCheckBoxCollection(QString& theFilename);
 

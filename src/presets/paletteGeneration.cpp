@@ -234,3 +234,56 @@ QStringList clsPalettePreset::returnCheckBoxCollection(QString& theFilename) {
     for (const presetFile::presetRecord& r : d->records) names << r.channelName;
     return names;
 }
+
+namespace {
+
+// A fixture number after fixture k left: k itself is gone (0), the ones
+// above it move down; numbers beyond the patch stay as they are.
+int32_t renumbered(int32_t f, int32_t k, int32_t count) {
+    if (f == k) return 0;
+    return f > k && f <= count ? f - 1 : f;
+}
+
+} // namespace
+
+void clsPalettePreset::fixPresetsForFixtureRemove(int32_t k) {
+    const int32_t count = shell().state.fixtureCount;
+    if (k < 1 || k > count) return;
+    for (const char* type : {"Position", "Color", "Gobo", "Beam", "Shutter", "Function", "Rotation", "Speed", "Misc3",
+                             "Misc4"}) {
+        const QString folder = QFileInfo(presetPath(QLatin1String(type), QStringLiteral("x"))).absolutePath();
+        if (folder.isEmpty() || !QFileInfo(folder).isDir()) continue;
+        const QDir dir(folder);
+        for (const QString& name : dir.entryList({QStringLiteral("*.USF")}, QDir::Files | QDir::Hidden)) {
+            const QString path = dir.filePath(name);
+            if (QFileInfo(path).size() == 0) continue;
+            QString error;
+            try {
+                std::optional<presetFile::PresetData> d = presetFile::readFile(path);
+                if (!d) continue;
+                QString list;
+                bool removedOne = false;
+                for (const QString& item : d->trailer.fixtureList.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+                    bool ok = false;
+                    const int32_t f = item.trimmed().toInt(&ok);
+                    if (ok && f == k && !removedOne) {
+                        removedOne = true;
+                        continue;
+                    }
+                    list += (ok ? QString::number(renumbered(f, k, count)) : item.trimmed()) + QLatin1Char(',');
+                }
+                d->trailer.fixtureList = list;
+                std::vector<presetFile::presetRecord> kept;
+                for (presetFile::presetRecord& r : d->records) {
+                    r.fixtureNumber = renumbered(r.fixtureNumber, k, count);
+                    if (r.fixtureNumber != 0) kept.push_back(std::move(r));
+                }
+                d->records = std::move(kept);
+                if (safeFile::writeWhole(path, presetFile::encode(*d), &error)) continue;
+            } catch (const std::exception& e) {
+                error = QString::fromStdString(e.what());
+            }
+            shell().prompts().messageBox(error + QStringLiteral(" ") + path);
+        }
+    }
+}

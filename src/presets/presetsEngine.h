@@ -52,6 +52,7 @@ public:
     QString setFilenameToLoadPresets(const QString& typeName) override;
     QString currentTypeName() override;
     void sendEventToPlayback(int32_t playbackNumber, const clsEvent& event) override;
+    void fixPresetsForFixtureRemove(int32_t k) override { myPaletteCls.fixPresetsForFixtureRemove(k); }
 
 private:
     SharedEvents mainEvents;

@@ -23,11 +23,12 @@ const Key midiDeviceName{"Midi Input Device", "Device Name", "", "6 16", "6 16"}
 const Key hTiming{"HTiming", "Timing", nullptr, "-", "6"};
 const Key buttonsWidth{"Buttons", "Width", "1800", "1", "-"};
 const Key buttonsHeigth{"Buttons", "Heigth", "465", "1", "-"};
-const Key windowsAudioTrigger{"Windows", "AudioTrigger", nullptr, "-", "1"};
+const Key windowsAudioTrigger{"Windows", "AudioTrigger", "False", "1", "1"};
 const Key windowsSubMaster{"Windows", "subMaster", nullptr, "-", "1"};
-const Key windowsFogControl{"Windows", "frmFogControl", nullptr, "-", "1"};
-const Key windowsPalettes{"Windows", "frmPalettes", nullptr, "-", "1"};
-const Key windowsFixtureList{"Windows", "fixtureList", nullptr, "-", "1"};
+const Key windowsFogControl{"Windows", "frmFogControl", "False", "1", "1"};
+const Key windowsPalettes{"Windows", "frmPalettes", "False", "1", "1"};
+const Key windowsFixtureList{"Windows", "fixtureList", "False", "1", "1"};
+const Key windowsStrobe{"Windows", "frmStrobe", "False", "1", "1"};
 const Key windowsShortcuts{"Windows", "Shortcuts", nullptr, "-", "1"};
 const Key windowsShortcutsFont{"Windows", "ShortcutsFont", "8", "9", "9"};
 const Key interfaceOn{"Interface", "On", nullptr, "-", "1"};
@@ -78,7 +79,7 @@ const std::vector<const Key*>& all() {
         &startupFile, &dmxRefreshRate, &currentMode, &theThing, &oneConsole, &dualViewEnabled, &artNetEnabled,
         &artNetTarget, &webserverEnabled, &webserverPort, &midiDeviceName, &hTiming, &buttonsWidth,
         &buttonsHeigth, &interfaceOn, &windowsAudioTrigger, &windowsSubMaster, &windowsFogControl,
-        &windowsPalettes, &windowsFixtureList, &windowsShortcuts, &windowsShortcutsFont, &fixtureWindowFilename,
+        &windowsPalettes, &windowsFixtureList, &windowsStrobe, &windowsShortcuts, &windowsShortcutsFont, &fixtureWindowFilename,
         &fixtureWindowBackColor, &fixtureWindowForeColor, &fixtureWindowOnTop, &strobeUseMin,
         &strobeChaseIntensity, &strobeChaseRate, &strobeChaseRateWindow, &strobeRate, &strobeIntensity,
         &strobeChaseSpeed, &fogOutput, &fogDuration, &fogFrequency, &audioResponse, &audioTriggerType,

@@ -39,6 +39,7 @@ extern const Key oneConsole, dualViewEnabled, artNetEnabled, artNetTarget, webse
 extern const Key hTiming, buttonsWidth, buttonsHeigth, interfaceOn;
 // [Windows]
 extern const Key windowsAudioTrigger, windowsSubMaster, windowsFogControl, windowsPalettes, windowsFixtureList,
+    windowsStrobe,
     windowsShortcuts, windowsShortcutsFont;
 // [Fixture Window]
 extern const Key fixtureWindowFilename, fixtureWindowBackColor, fixtureWindowForeColor, fixtureWindowOnTop;

@@ -104,12 +104,16 @@ StartupSequence::Outcome StartupSequence::start() {
     session.passWord = settingsKeys::read(settingsKeys::theThing);
     s.mainWindow().applyUserMode(session.userMode);
 
+    // The layout is part of the console's screen; a tool window comes back
+    // only when it was open at the last quit, so a start does not pile
+    // windows on top of the console.
     s.patch().showLayoutWindow();
-    s.patch().showFixtureList();
-    s.presets().showPalettes();
-    s.effects().showStrobe();
-    s.audio().showAudioTrigger();
-    s.effects().showFogControl();
+    const auto wasOpen = [this](const settingsKeys::Key& key) { return settingsKeys::readTruth(key, &problems); };
+    if (wasOpen(settingsKeys::windowsFixtureList)) s.patch().showFixtureList();
+    if (wasOpen(settingsKeys::windowsPalettes)) s.presets().showPalettes();
+    if (wasOpen(settingsKeys::windowsStrobe)) s.effects().showStrobe();
+    if (wasOpen(settingsKeys::windowsAudioTrigger)) s.audio().showAudioTrigger();
+    if (wasOpen(settingsKeys::windowsFogControl)) s.effects().showFogControl();
     s.support().unloadSplash();
     reportProblems();
 

@@ -128,15 +128,18 @@ void ShortcutPages::pressAutoPilot(int32_t index) {
         setButtonState(index, QStringLiteral("auto off"));
         runningAutoPilotName.clear();
         autoPilotSteps.clear();
+        if (autoPilotRunning) cmdStart_Click();
         changed();
         return;
     }
-    for (int32_t i = 1; i <= currentPageButtonCount; ++i)
-        if (buttons[size_t(i)].tag == QLatin1String("auto on")) buttons[size_t(i)].tag = QStringLiteral("auto off");
+    switchAutoPilotOff();
     paintButtonFace(index, false);
     setButtonState(index, QStringLiteral("auto on"));
-    runningAutoPilotName = b.name;
-    changed();
+    const QString name = b.name;
+    loadAutoPilotButton(index);
+    currentStep = 0;
+    runningAutoPilotName = name;
+    pressNextAutoPilotStep(0);
 }
 
 void ShortcutPages::pressMulti(int32_t index) {
@@ -177,7 +180,7 @@ void ShortcutPages::pressTimeline(int32_t index) {
     releaseTimelineButtons();
     paintButtonFace(index, false);
     setButtonState(index, QStringLiteral("timeline on"));
-    runningAutoPilotName.clear();
+    switchAutoPilotOff();
     releaseAllOnPage(index);
     scheduler.startTimeline(shortcutFiles::buttonFile(currentPage, b.name, ButtonKind::timeline));
 }
@@ -218,7 +221,7 @@ void ShortcutPages::releaseAllAndCreateNew(bool release) {
     if (release) {
         releaseAllMultiOnPage(0, true);
         releaseAllOnPage(-1);
-        runningAutoPilotName.clear();
+        switchAutoPilotOff();
         releaseTimelineButtons();
         refreshPageOnly();
         return;
@@ -358,7 +361,7 @@ bool ShortcutPages::isPlaybackFadingOut(int32_t playback) const { return pb().re
 void ShortcutPages::removeAllButtonCollections() {
     releaseAllMultiOnPage(0, true);
     releaseAllOnPage(-1);
-    runningAutoPilotName.clear();
+    switchAutoPilotOff();
     releaseTimelineButtons();
     shortcutCollection.clear();
     autoPilotSteps.clear();

@@ -23,6 +23,9 @@ ShortcutPages::ShortcutPages() : buttons(size_t(shortcutFiles::maxButtons) + 1) 
     buttonTimer = shell().timers().create();
     buttonTimer->setInterval(100);
     buttonTimer->onTick = [this] { buttonTimer_Timer(); };
+    tmrLapse = shell().timers().create();
+    tmrLapse->setInterval(250);
+    tmrLapse->onTick = [this] { tmrLapse_Timer(); };
 }
 
 ShortcutPages::~ShortcutPages() = default;

@@ -257,7 +257,28 @@ public:
     bool insertStepPending = false;
     int32_t selectedStepRow = -1; // the step list's selected row
     bool beatsMode = true;        // the auto-pilot panel's interval mode
-    QString txtBeats = QStringLiteral("4"), txtTime = QStringLiteral("1");
+    QString txtBeats = QStringLiteral("32"), txtTime = QStringLiteral("1");
+
+    // ---- Auto pilot (autoPilot.cpp) -------------------------------------------------------
+    // The Start tool: "Start", "Stop" (running) or "Save Changes".
+    QString startCaption = QStringLiteral("Start");
+    bool autoPilotRunning = false;
+    int32_t currentStep = 0; // from 1; 0 before the first step
+    int32_t beatCount = 0;
+    // Reads the auto-pilot file of button index into the steps and starts stepping.
+    bool loadAutoPilotButton(int32_t index);
+    void switchAutoPilotOff();
+    // Presses a step's button (0: the step after the current one).
+    void pressNextAutoPilotStep(int32_t step);
+    // One beat (tap tempo or the beat detector): in beats mode it can move the auto pilot on.
+    void recieveBeat();
+    void cmdStart_Click();
+    // The lapse tick (250 ms, 1000 ms once a beat moved the auto pilot on).
+    void tmrLapse_Timer();
+    void setIntervalMode(bool isTime);
+    void storeStepInterval(bool isTime);
+    void removeAutoPilotStep(int32_t step);
+    TickTimer& lapseTimer() { return *tmrLapse; }
     // The step list's lines: "<name>  Release: True".
     QStringList stepLines() const;
     // Loads a multi (or auto-pilot) file: button index of the shown page, or
@@ -303,6 +324,8 @@ private:
     bool pressedFor(const QString& page, int32_t index) const;
     void wingLamp(int32_t index);
     std::unique_ptr<TickTimer> buttonTimer;
+    std::unique_ptr<TickTimer> tmrLapse;
+    int64_t stepStartMs = 0; // monotonic: a wait never breaks however long the console runs
     int64_t lastFadeDoneMs = -1000000;
     bool fadeDoneDeferred = false;
     bool deleteButtonFiles(const QString& page, const QString& name, shortcutFiles::ButtonKind kind);

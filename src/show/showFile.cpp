@@ -15,7 +15,6 @@ constexpr int nameWidth = 255, iconWidth = 512, wallWidth = 256, markerWidth = 2
 constexpr int rangeEntries = storedRanges * storedProfileChannels; // per profile
 
 // Entries of the fixed tables: the profile slot varies fastest.
-constexpr int channelNameEntry(int c, int p) { return (c - 1) * fixedProfileSlots + (p - 1); }
 constexpr int rangeEntry(int r, int c, int p) { return ((r - 1) * storedProfileChannels + (c - 1)) * fixedProfileSlots + (p - 1); }
 
 const ClsFixture& emptyProfile() {

@@ -60,6 +60,8 @@
 #include "support/ui/frmStartWizard.h"
 #include "show/showTestSupport.h"
 #include "support/layoutCheck.h"
+#include "shell/ui/firstStartScreen.h"
+#include "shell/settingsKeys.h"
 
 #include <QAction>
 #include <QApplication>
@@ -380,6 +382,44 @@ TEST(Console, theTopBarsProgrammingModeHidesTheFixtureList) {
     ASSERT_NE(patch->loadedFixtureList(), nullptr); // hidden, not unloaded
     EXPECT_FALSE(patch->loadedFixtureList()->isVisible());
     EXPECT_TRUE(patch->loadedLayoutWindow()->isVisible());
+}
+
+TEST(Console, aFirstStartOpensOnTheConsoleWithItsWindowsSideBySide) {
+    RunningConsole r;
+    // No dialog, no tool window piled on top: the four windows of the
+    // console's screen, and the layout's fixture list only when it was open.
+    EXPECT_TRUE(r.prompts().fileRequests.empty());
+    EXPECT_TRUE(firstStartScreen::neverPlaced());
+    for (const char* tool : {"frmFogControl", "frmPalettes", "frmStrobe", "BeatDetect"})
+        for (QWidget* w : visibleWindows()) EXPECT_NE(w->objectName(), QString::fromLatin1(tool));
+    for (const QSize size : {QSize(1366, 768), QSize(1920, 1080)}) {
+        const QRect area(QPoint(0, 0), size);
+        firstStartScreen::arrange(area);
+        std::vector<QWidget*> shown;
+        for (const QString& name : firstStartScreen::screenWindows()) {
+            QWidget* found = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == name && w->isVisible()) found = w;
+            if (!found) continue; // the layout or the pages, by mode
+            shown.push_back(found);
+            EXPECT_TRUE(area.contains(found->frameGeometry())) << name.toStdString() << " at " << size.width();
+        }
+        ASSERT_GE(shown.size(), 4u); // top bar, console band, frame, and the layout or the pages
+        for (size_t a = 0; a < shown.size(); ++a)
+            for (size_t b = a + 1; b < shown.size(); ++b)
+                EXPECT_FALSE(shown[a]->frameGeometry().intersects(shown[b]->frameGeometry()))
+                    << shown[a]->objectName().toStdString() << " covers " << shown[b]->objectName().toStdString()
+                    << " at " << size.width();
+        for (QWidget* w : shown)
+            EXPECT_EQ(layoutCheck::problems(*w).join(QLatin1Char('\n')).toStdString(), "")
+                << w->objectName().toStdString() << " at " << size.width();
+    }
+    // A tool window open at the quit comes back at the next start.
+    ASSERT_NE(r.c->shell().state.showFileName, QString());
+    r.c->shell().effects().showFogControl();
+    firstStartScreen::rememberToolWindows();
+    EXPECT_EQ(settingsKeys::read(settingsKeys::windowsFogControl), QStringLiteral("True"));
+    EXPECT_EQ(settingsKeys::read(settingsKeys::windowsPalettes), QStringLiteral("False"));
 }
 
 TEST(Console, theTopBarsPatchMenuStartsInTheProfileEditor) {

@@ -121,3 +121,10 @@ TEST_F(Strips, grabbingTheCrossFaderOnEqualNamesStartsNothingButReleaseCompletes
                                            "live 0 Z"}));
     EXPECT_EQ(m.submasters.strip(1).crossFader, 0);
 }
+
+TEST(PageSubmasters, TheCrossfadeCaptionCarriesRoundedHundredthsIntoTheSeconds) {
+    struct Case { float time; const char* caption; };
+    for (const Case& c : {Case{2.999f, "03.00"}, Case{2.994f, "02.99"}, Case{0.0f, "00.00"}, Case{9.996f, "10.00"},
+                          Case{12.5f, "12.50"}})
+        EXPECT_EQ(PageSubmasters::timeCaption(c.time), QString::fromLatin1(c.caption)) << c.time;
+}

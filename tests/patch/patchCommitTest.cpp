@@ -103,6 +103,16 @@ TEST(PatchCommit, ABlockPastTheLastChannelEndsBeforeAnythingChanges) {
     EXPECT_EQ(rig.m().channelType[510], QStringLiteral("none"));
 }
 
+TEST(PatchCommit, ABlockEndingOnTheLastChannelFitsAndOnePastDoesNot) {
+    struct Case { int32_t start; bool fits; };
+    for (const Case& c : {Case{509, true}, Case{510, false}}) { // four channels: 509..512 and 510..513
+        PatchRig rig(512);
+        rig.patch(QStringLiteral("Par"), parTypes, c.start, 1);
+        EXPECT_EQ(rig.m().fixtureCount, c.fits ? 1 : 0) << c.start;
+        EXPECT_EQ(rig.m().channelType[512], c.fits ? QStringLiteral("blue") : QStringLiteral("none")) << c.start;
+    }
+}
+
 TEST(PatchCommit, BadInputWritesNothingAndCountsNoFixture) {
     struct Case {
         const char* what;

@@ -66,7 +66,9 @@ frmTop::frmTop() : engine(mastersEngine()) {
         else connect(cmdTop[size_t(i)], &QPushButton::clicked, this, [this, i] { commandRow(i); });
     }
     left->addStretch();
-    grid->addLayout(left, 1, 0);
+    // The commands and the page buttons take a row each, so the bar fits a
+    // 1366-pixel screen with every caption whole.
+    grid->addLayout(left, 1, 0, 1, 2);
 
     auto* right = new QHBoxLayout;
     cmdClealAll = button(QStringLiteral("cmdClealAll"), QStringLiteral("Clear All"),
@@ -101,10 +103,10 @@ frmTop::frmTop() : engine(mastersEngine()) {
     cmdBlackOut = button(QStringLiteral("cmdBlackOut"), QString(), QStringLiteral("Blackout (Delete key on your keyboard)"));
     cmdBlackOut->setMinimumWidth(90);
     right->addWidget(cmdBlackOut);
-    grid->addLayout(right, 1, 1);
+    grid->addLayout(right, 2, 0, 1, 2);
     statusText = new QLabel(this);
     statusText->setObjectName(QStringLiteral("statusText"));
-    grid->addWidget(statusText, 2, 0, 1, 2);
+    grid->addWidget(statusText, 3, 0, 1, 2);
 
     ShortcutsService& pages = shell().shortcuts();
     connect(cmdPlaybackMode, &QPushButton::clicked, this, [this] { engine.cmdPlaybackMode_Click(); });

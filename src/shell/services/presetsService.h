@@ -100,6 +100,8 @@ public:
     virtual QString currentTypeName() { return {}; }
     // The playback takes the event into its preset events (replacing the one of the same page and fixtures).
     virtual void sendEventToPlayback(int32_t playbackNumber, const clsEvent& event) {}
+    // Fixture k leaves the patch (still counted): presets drop it and name the later fixtures one lower.
+    virtual void fixPresetsForFixtureRemove(int32_t k) {}
     // The events of the sequence being programmed (shared with the playback that holds them).
     virtual SharedEvents eventCollection() { return std::make_shared<EventCollection>(); }
 };

@@ -138,6 +138,8 @@ public:
     virtual void executeMultiFile(const QString& path) {}
     // Names of the running multi buttons.
     virtual QStringList runningMultis() { return {}; }
+    // One beat (tap tempo or the beat detector) for the auto pilot's beats mode.
+    virtual void recieveBeat() {}
     // Files the pressed buttons as a multi button of the shown page; false (with a message) when nothing was saved.
     virtual bool saveMultiButtonClicked(const QString& multiName) { return false; }
 

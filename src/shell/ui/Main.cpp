@@ -1,4 +1,5 @@
 #include "shell/ui/Main.h"
+#include "shell/ui/firstStartScreen.h"
 
 #include "platform/ui/keyCodes.h"
 #include "shell/fileDrop.h"
@@ -23,7 +24,10 @@ namespace {
 class MainShutdownView final : public ShutdownView {
 public:
     explicit MainShutdownView(Main& m) : main(m) {}
-    void saveMainWindowState() override { miscGlobalFunctions::windowPlacement(&main, QStringLiteral("SET")); }
+    void saveMainWindowState() override {
+        miscGlobalFunctions::windowPlacement(&main, QStringLiteral("SET"));
+        firstStartScreen::rememberToolWindows();
+    }
     // exit(), not quit(): quit() first asks every window to close, and the
     // main window answers a close with the shutdown questions, so the
     // operator would be asked a second time.

@@ -34,6 +34,12 @@ QString floatText(float v) {
 
 namespace miscGlobalFunctions {
 
+bool hasStoredPlacement(const QString& windowName) {
+    bool found = false;
+    const QString stored = shell().placement().get(placementApp, QStringLiteral("Startup"), windowName, &found);
+    return found && !stored.trimmed().isEmpty();
+}
+
 QString windowPlacement(QWidget* window, const QString& mode, const QString& section) {
     if (!window) return {};
     Shell& s = shell();

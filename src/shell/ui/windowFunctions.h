@@ -14,6 +14,9 @@ namespace miscGlobalFunctions {
 // storing fails, the window moves to 100, 100 (twips).
 QString windowPlacement(QWidget* window, const QString& mode, const QString& section = QString());
 
+// True when a window of this name has a stored position.
+bool hasStoredPlacement(const QString& windowName);
+
 // Unloads every loaded window whose name is neither keepName nor
 // "frmPalettes".
 void unloadAllForms(const QString& keepName);

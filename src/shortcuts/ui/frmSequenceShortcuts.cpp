@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QSlider>
 #include <QContextMenuEvent>
 #include <QFrame>
@@ -79,6 +80,47 @@ frmSequenceShortcuts::frmSequenceShortcuts() {
     area->installEventFilter(this);
     area->setMouseTracking(true);
     layout->addWidget(area, 1);
+    // The auto-pilot panel at the foot: steps, Start, interval mode and boxes.
+    auto* panel = new QHBoxLayout();
+    lstSequences = new QListWidget(this);
+    lstSequences->setObjectName(QStringLiteral("lstSequences"));
+    lstSequences->setMaximumHeight(90);
+    lstSequences->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(lstSequences, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int row = lstSequences->row(item);
+        engine().selectedStepRow = row;
+        engine().pressNextAutoPilotStep(row + 1);
+    });
+    connect(lstSequences, &QListWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        ShortcutPages& e = engine();
+        const int row = lstSequences->currentRow();
+        e.selectedStepRow = row;
+        QMenu menu(this);
+        QAction* del = menu.addAction(QStringLiteral("Delete Event"));
+        QAction* ins = menu.addAction(QStringLiteral("Insert Event"));
+        QAction* chosen = menu.exec(lstSequences->mapToGlobal(p));
+        if (chosen == del) e.removeAutoPilotStep(row + 1);
+        else if (chosen == ins) e.insertStepPending = true;
+    });
+    cmdStart = new QPushButton(QStringLiteral("Start"), this);
+    cmdStart->setObjectName(QStringLiteral("cmdStart"));
+    connect(cmdStart, &QPushButton::clicked, this, [this] { engine().cmdStart_Click(); });
+    cmdTime = new QPushButton(QStringLiteral("Time"), this);
+    cmdTime->setObjectName(QStringLiteral("cmdTime"));
+    cmdBeats = new QPushButton(QStringLiteral("Beats"), this);
+    cmdBeats->setObjectName(QStringLiteral("cmdBeats"));
+    // Either button switches to the other mode.
+    for (QPushButton* b : {cmdTime, cmdBeats})
+        connect(b, &QPushButton::clicked, this, [this] { engine().setIntervalMode(engine().beatsMode); });
+    txtTime = new QLineEdit(this);
+    txtTime->setObjectName(QStringLiteral("txtTime"));
+    txtBeats = new QLineEdit(this);
+    txtBeats->setObjectName(QStringLiteral("txtBeats"));
+    connect(txtTime, &QLineEdit::textEdited, this, [this](const QString& t) { engine().txtTime = t; });
+    connect(txtBeats, &QLineEdit::textEdited, this, [this](const QString& t) { engine().txtBeats = t; });
+    panel->addWidget(lstSequences, 1);
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdStart, cmdTime, txtTime, cmdBeats, txtBeats}) panel->addWidget(w);
+    layout->addLayout(panel);
     for (int i = 0; i <= shortcutFiles::maxButtons; ++i) {
         auto* b = new QPushButton(area);
         b->setObjectName(QStringLiteral("cmdSequence%1").arg(i));
@@ -167,6 +209,26 @@ QFrame* frmSequenceShortcuts::groupHighlight(int group) const {
     return group >= 1 && group <= int(highlights.size()) ? highlights[size_t(group) - 1] : nullptr;
 }
 
+void frmSequenceShortcuts::mirrorAutoPilot() {
+    ShortcutPages& e = engine();
+    const QStringList lines = e.stepLines();
+    if (lstSequences->count() != lines.size()) {
+        lstSequences->clear();
+        lstSequences->addItems(lines);
+    } else {
+        for (int i = 0; i < lines.size(); ++i) lstSequences->item(i)->setText(lines[i]);
+    }
+    if (e.selectedStepRow >= 0 && e.selectedStepRow < lstSequences->count()) lstSequences->setCurrentRow(e.selectedStepRow);
+    cmdStart->setText(e.startCaption);
+    cmdStart->setProperty("running", e.autoPilotRunning);
+    const QString marked = QStringLiteral("QPushButton { background-color: #ff0000; color: white; }");
+    cmdTime->setStyleSheet(e.beatsMode ? QString() : marked);
+    cmdBeats->setStyleSheet(e.beatsMode ? marked : QString());
+    cmdBeats->setText(e.beatCount > 0 ? QStringLiteral("Beats:%1").arg(e.beatCount) : QStringLiteral("Beats"));
+    if (!txtTime->hasFocus()) txtTime->setText(e.txtTime);
+    if (!txtBeats->hasFocus()) txtBeats->setText(e.txtBeats);
+}
+
 QString frmSequenceShortcuts::faceText(const PageButton& b) {
     QString text = b.name;
     if (b.fading) text = QStringLiteral("FADING OUT\n") + text;
@@ -212,6 +274,7 @@ void frmSequenceShortcuts::mirror() {
         t->setProperty("playing", playing);
     }
     cmdLockorStack->setText(e.pageModeCaption());
+    mirrorAutoPilot();
     for (int g = 0; g < int(groupFrames.size()); ++g) {
         QFrame* f = groupFrames[size_t(g)];
         QSlider* dimmer = dimmers[size_t(g)];

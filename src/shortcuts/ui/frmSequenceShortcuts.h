@@ -57,6 +57,18 @@ private:
     std::vector<QSlider*> dimmers;
     std::vector<QFrame*> highlights;
     QPushButton* cmdLockorStack = nullptr;
+
+public:
+    // The auto-pilot panel.
+    class QListWidget* lstSequences = nullptr;
+    QPushButton* cmdStart = nullptr;
+    QPushButton* cmdTime = nullptr;
+    QPushButton* cmdBeats = nullptr;
+    class QLineEdit* txtTime = nullptr;
+    class QLineEdit* txtBeats = nullptr;
+
+private:
+    void mirrorAutoPilot();
     bool started = false;
 };
 

@@ -71,6 +71,7 @@ public:
         if (p.loadMultiButton(0, path)) p.executeMulti(true);
     }
     QStringList runningMultis() override { return pages().runningMultiCollection; }
+    void recieveBeat() override { pages().recieveBeat(); }
     bool saveMultiButtonClicked(const QString& name) override { return pages().saveMultiButtonClicked(name); }
 
     // ---- Page mode and groups ----
