@@ -3,10 +3,11 @@
 #include "audio/audioEngine.h"
 #include "console/console.h"
 #include "console/ui/consoleMainWindowService.h"
-#include "effects/fogControl.h"
+#include "effects/effectsEngine.h"
 #include "masters/ui/mastersConsole.h"
 #include "effects/ui/frmFogControl.h"
 #include "effects/ui/dialogFileShapes.h"
+#include "effects/ui/ShapeGeneratorWin.h"
 #include "output/ui/outputWindows.h"
 #include "profiles/ui/profilesServiceImpl.h"
 #include "output/DmxOutput.h"
@@ -38,9 +39,10 @@ void startOutput(Shell& s) {
 void startPlayback(Shell& s) { s.engine<PlaybackFrame>(); }
 
 void startEffects(Shell& s) {
-    s.engine<FogControl>();
+    s.engine<EffectsEngine>();
     attachFogWindow(s);
     attachShapeBrowser(s);
+    attachShapeTool(s);
 }
 
 void startProfiles(Shell& s) { registerProfiles(s); }

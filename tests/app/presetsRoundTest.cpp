@@ -75,22 +75,32 @@ int32_t patchShipped(Shell& s, const QString& file, int32_t start, int32_t count
 
 } // namespace
 
-TEST(PresetsRound, generatedColourRecalledOntoRgbParsComesBackWithItsSequence) {
+// The running console on a fresh program folder with a saved show "Presets":
+// two RGB pars and a moving head patched from the shipped profiles.
+class PresetsRound : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
+        c = std::make_unique<console::Console>(dir.path(), presetServices());
+        c->start();
+        QApplication::processEvents();
+        Shell& s = c->shell();
+        auto& prompts = static_cast<FakePrompts&>(s.prompts());
+        prompts.files.push_back(dir.filePath(QStringLiteral("Presets.YCF")));
+        ASSERT_TRUE(s.show().saveConfiguration(false, true, false)) << prompts.messages.join('|').toStdString();
+        par = patchShipped(s, QStringLiteral("RGB Par.fix"), 1, 2);
+        head = patchShipped(s, QStringLiteral("Moving Head Spot.fix"), 20, 1);
+        ASSERT_EQ(s.state.fixtureCount, 3);
+    }
     QTemporaryDir dir;
-    ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
-    console::Console c(dir.path(), presetServices());
-    c.start();
-    QApplication::processEvents();
-    Shell& s = c.shell();
+    std::unique_ptr<console::Console> c;
+    int32_t par = 0, head = 0;
+};
+
+TEST_F(PresetsRound, generatedColourRecalledOntoRgbParsComesBackWithItsSequence) {
+    Shell& s = c->shell();
     auto& prompts = static_cast<FakePrompts&>(s.prompts());
     ChannelModel& m = s.state;
-
-    // A saved show, then two RGB pars and a moving head from the shipped profiles.
-    prompts.files.push_back(dir.filePath(QStringLiteral("Presets.YCF")));
-    ASSERT_TRUE(s.show().saveConfiguration(false, true, false)) << prompts.messages.join('|').toStdString();
-    const int32_t par = patchShipped(s, QStringLiteral("RGB Par.fix"), 1, 2);
-    const int32_t head = patchShipped(s, QStringLiteral("Moving Head Spot.fix"), 20, 1);
-    ASSERT_EQ(m.fixtureCount, 3);
     // The moving head's colour wheel names its slots by colour number: red is "255".
     const QString redPreset = s.programPath(QStringLiteral("Palettes\\Presets\\Color\\255.USF"));
     ASSERT_TRUE(QFileInfo(redPreset).isFile()) << redPreset.toStdString();
@@ -156,23 +166,13 @@ TEST(PresetsRound, generatedColourRecalledOntoRgbParsComesBackWithItsSequence) {
     EXPECT_EQ(sent(first + 2), 0);
 }
 
-TEST(PresetsRound, paletteOpensFromTheMainWindowBelowTheTopBarAndRecallsOntoTheSelection) {
-    QTemporaryDir dir;
-    ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
-    console::Console c(dir.path(), presetServices());
-    c.start();
-    QApplication::processEvents();
-    Shell& s = c.shell();
-    auto& prompts = static_cast<FakePrompts&>(s.prompts());
-    prompts.files.push_back(dir.filePath(QStringLiteral("Palette.YCF")));
-    ASSERT_TRUE(s.show().saveConfiguration(false, true, false));
-    const int32_t par = patchShipped(s, QStringLiteral("RGB Par.fix"), 1, 2);
-    patchShipped(s, QStringLiteral("Moving Head Spot.fix"), 20, 1);
+TEST_F(PresetsRound, paletteOpensFromTheMainWindowAndRecallsOntoTheSelection) {
+    Shell& s = c->shell();
 
     // The main window's Palettes entry opens the Control Palette on its Color page.
     unloadForm<frmPalettes>();
     QAction* entry = nullptr;
-    for (QAction* top : c.mainWindow().menuBar()->actions())
+    for (QAction* top : c->mainWindow().menuBar()->actions())
         if (top->menu())
             for (QAction* a : top->menu()->actions())
                 if (a->text() == QStringLiteral("Palettes") && a->isEnabled()) entry = a;

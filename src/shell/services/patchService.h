@@ -100,6 +100,8 @@ public:
     virtual void saveChangesToGroup() {}
     virtual void deleteGroup() {}
     virtual void renameGroup(int32_t group) { (void)group; }
+    // Pops the fixture-group menu up at the mouse pointer (another window's "Select Fixtures by Groups").
+    virtual void popupGroupMenuAtPointer() {}
 
     // The layout window's top-left corner in twips (top, left).
     virtual std::pair<int32_t, int32_t> layoutWindowTopLeft() { return {0, 0}; }

@@ -114,8 +114,9 @@ QString unavailableReason(Command c) {
     case C::PlaybackFaders:
     case C::GrandBlackout: return needs<MastersService>();
     case C::FogControl: return shell().effects().hasFogWindow() ? QString() : notYet;
+    case C::AdvancedFx: return shell().effects().hasShapeGenerator() ? QString() : notYet;
     case C::Palettes: return needs<PresetsService>();
-    // Their subsystems (RGB editor, matrix, FX tool, scheduler, palettes,
+    // Their subsystems (RGB editor, matrix, scheduler,
     // submasters, DMX input, media player, audio, 3D, wizard, the console's
     // blackout button) are not built yet.
     default: return notYet;
@@ -162,6 +163,7 @@ void run(Command c) {
     case C::Preferences: s.show().showOptions(false); break;
     case C::BackupShow: s.show().backUpConfiguration(false); break;
     case C::FogControl: s.effects().showFogControl(); break;
+    case C::AdvancedFx: s.effects().showShapeGenerator(); break;
     case C::Palettes: windowMenu::showPalettes(); break;
     default: break;
     }
