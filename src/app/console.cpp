@@ -6,6 +6,8 @@
 #include "platform/clock.h"
 #include "platform/deviceArrival.h"
 #include "platform/fileSystem.h"
+#include "platform/httpDownload.h"
+#include "platform/systemPower.h"
 #include "platform/midiPorts.h"
 #include "platform/ui/qtMonitors.h"
 #include "platform/ftdiPort.h"
@@ -68,6 +70,8 @@ PlatformServices desktopServices() {
     services.deviceArrival = std::make_unique<UdevDeviceArrival>();
     services.midi = std::make_unique<RtMidiPorts>();
     services.monitors = std::make_unique<QtMonitors>();
+    services.power = std::make_unique<LogindSystemPower>();
+    services.http = std::make_unique<QtHttpDownload>();
     return services;
 }
 
@@ -75,6 +79,7 @@ Console::Console(const QString& folder, PlatformServices services)
     : scope(std::make_unique<Shell>(folder, std::move(services))) {
     Shell& s = shell();
     wiring::startShell(s);
+    wiring::startSupport(s);
     wiring::startOutput(s);
     wiring::startPlayback(s);
     wiring::startEffects(s);

@@ -22,6 +22,7 @@
 #include "shell/ui/shellMainWindowService.h"
 #include "shell/ui/shellSupportService.h"
 #include "shortcuts/ui/shortcutsServiceImpl.h"
+#include "support/ui/supportServiceImpl.h"
 #include "show/ui/showWindows.h"
 
 namespace wiring {
@@ -60,6 +61,8 @@ void startAudio(Shell& s) { s.engine<AudioEngine>(); }
 void startMatrix(Shell& s) { registerMatrix(s); }
 
 void startScheduler(Shell& s) { s.engine<EventEngine>(); }
+void startSupport(Shell& s) { registerSupport(s); }
+
 void startConsole(Shell& s) {
     s.engine<Console>();
     attachConsoleBand(s);

@@ -35,6 +35,9 @@ void startMatrix(Shell& s);
 void startScheduler(Shell& s);
 // Programming console: its engine is the console service.
 void startConsole(Shell& s);
+// Desktop support: the common dialogs, the update check and the shut-down
+// command are the support service (with the shell's splash).
+void startSupport(Shell& s);
 // Presets: the preset engine with the palette window is the presets service.
 void startPresets(Shell& s);
 

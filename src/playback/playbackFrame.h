@@ -68,6 +68,7 @@ public:
     void setFrameCaption(const QString& text) override;
     const QString& frameCaption() const { return frameCaptionText; }
     void setRefreshTickEnabled(bool on) override;
+    bool refreshTickEnabled() const override;
     int32_t maxStepsAtPosition(int32_t position) const override;
     void sceneCopied(int32_t playbackNumber, int32_t step) override;
     void pasteCopiedFadeTimes(int32_t pasteTo) override;

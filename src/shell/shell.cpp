@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "platform/deviceArrival.h"
 #include "platform/fileSystem.h"
+#include "platform/httpDownload.h"
 #include "platform/ftdiPort.h"
 #include "platform/midiPorts.h"
 #include "platform/monitors.h"
@@ -12,9 +13,15 @@
 #include "platform/placementStore.h"
 #include "platform/portIo.h"
 #include "platform/prompts.h"
+#include "platform/systemPower.h"
 #include "platform/tickTimer.h"
 
 #include <stdexcept>
+
+PlatformServices::PlatformServices() = default;
+PlatformServices::~PlatformServices() = default;
+PlatformServices::PlatformServices(PlatformServices&&) noexcept = default;
+PlatformServices& PlatformServices::operator=(PlatformServices&&) noexcept = default;
 
 namespace {
 // The installed shell. The only mutable global: everything else hangs off it.

@@ -24,6 +24,8 @@ class DeviceArrival;
 class FileSystem;
 class MidiPorts;
 class Monitors;
+class SystemPower;
+class HttpDownload;
 class ConsoleService;
 class ControlService;
 class MainWindowService;
@@ -65,6 +67,10 @@ struct PlatformServices {
     std::unique_ptr<MidiPorts> midi;
     // The display monitors for window placement; may be missing (one screen assumed).
     std::unique_ptr<Monitors> monitors;
+    // Switching the computer off on the operator's command; may be missing (not offered).
+    std::unique_ptr<SystemPower> power;
+    // HTTP downloads (the update check); may be missing (no downloads).
+    std::unique_ptr<HttpDownload> http;
 };
 
 // The services the subsystems offer each other (src/shell/services/).
@@ -100,6 +106,8 @@ public:
     FileSystem& files();
     MidiPorts* midi() { return services.midi.get(); }
     Monitors* monitors() { return services.monitors.get(); }
+    SystemPower* power() { return services.power.get(); }
+    HttpDownload* http() { return services.http.get(); }
     PlatformServices& platform() { return services; }
 
     // The window side's own state (the window registry of src/shell/ui/),

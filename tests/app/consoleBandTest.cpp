@@ -17,6 +17,9 @@
 #include "platform/monitors.h"
 #include "platform/portIo.h"
 #include "platform/tickTimer.h"
+#include "platform/httpDownload.h"
+#include "platform/systemPower.h"
+#include "support/fakeSystemPower.h"
 #include "playback/playbackFrame.h"
 #include "playback/ui/frmPlayBackControl.h"
 #include "playback/ui/frmPlayBackManager.h"
@@ -69,6 +72,7 @@ PlatformServices deskServices() {
     services.portIo.reset();
     services.deviceArrival.reset();
     services.artNet.reset();
+    services.power = std::make_unique<FakeSystemPower>(); // never the real computer
     return services;
 }
 

@@ -6,6 +6,8 @@
 #include "support/fakeFtdiPort.h"
 #include "support/fakeMidiPorts.h"
 #include "support/fakePortIo.h"
+#include "support/fakeSystemPower.h"
+#include "platform/httpDownload.h"
 
 #include <QFile>
 
@@ -82,6 +84,7 @@ std::unique_ptr<Shell> makeTestShell(const QString& folder) {
     services.files = std::make_unique<FakeFileSystem>();
     services.midi = std::make_unique<FakeMidiPorts>();       // no ports until a test adds them
     services.monitors = std::make_unique<FakeMonitors>();    // one 1920x1080 monitor
+    services.power = std::make_unique<FakeSystemPower>();    // grants every request
     return std::make_unique<Shell>(folder, std::move(services));
 }
 } // namespace

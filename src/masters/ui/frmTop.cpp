@@ -6,6 +6,7 @@
 #include "shell/services/profilesService.h"
 #include "shell/services/showService.h"
 #include "shell/services/shortcutsService.h"
+#include "shell/services/supportService.h"
 #include "shell/shell.h"
 #include "shell/windowMenu.h"
 
@@ -135,6 +136,8 @@ frmTop::frmTop() : engine(mastersEngine()) {
     connect(helpMenu->addAction(QStringLiteral("Help")), &QAction::triggered, this, [] {
         QDesktopServices::openUrl(QUrl::fromLocalFile(QDir(shell().programFolder()).filePath("Help/Help.htm")));
     });
+    connect(helpMenu->addAction(QStringLiteral("Check For Update")), &QAction::triggered, this,
+            [] { shell().support().checkForUpdate(false); });
 
     engine.top.height = 1245;
     engine.attach(this);

@@ -28,6 +28,8 @@ public:
     virtual void setFrameCaption(const QString& text) {}
     // Switches the refresh tick on or off (off while interfaces are enumerated).
     virtual void setRefreshTickEnabled(bool on) {}
+    // Whether the refresh tick runs.
+    virtual bool refreshTickEnabled() const { return false; }
     // Interval of the refresh tick in milliseconds.
     virtual int32_t refreshIntervalMs() const { return 50; }
     // Sets the refresh tick's interval in milliseconds; it takes effect at once.

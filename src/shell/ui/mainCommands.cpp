@@ -12,6 +12,7 @@
 #include "shell/services/profilesService.h"
 #include "shell/services/shortcutsService.h"
 #include "shell/services/showService.h"
+#include "shell/services/supportService.h"
 #include "shell/shell.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/windowRegistry.h"
@@ -45,7 +46,8 @@ std::vector<Menu> menus() {
          {{C::LoadShow, QStringLiteral("Load Configuration")},
           {C::SaveShow, QStringLiteral("Save Configuration")},
           {C::ClearShow, QStringLiteral("Clear Configuration / Start New Show")},
-          {C::BackupShow, QStringLiteral("Backup Current configuration")}},
+          {C::BackupShow, QStringLiteral("Backup Current configuration")},
+          {C::ShutDownComputer, QStringLiteral("Shut Down Computer")}},
          {}},
         {QStringLiteral("Preferences"), {{C::Preferences, QStringLiteral("Main Desk")}}, {}},
         {QStringLiteral("Advanced"),
@@ -94,6 +96,7 @@ QString unavailableReason(Command c) {
     case C::BackupShow:
     case C::Preferences: return needs<ShowService>();
     case C::ClearSequence: return needs<PlaybackService>();
+    case C::ShutDownComputer: return needs<SupportService>().isEmpty() && shell().power() ? QString() : notYet;
     case C::FocusMain: return {};
     case C::DmxOutputWindow:
     case C::DmxRecord: return shell().output().hasWindows() ? QString() : notYet;
@@ -130,12 +133,8 @@ void run(Command c) {
     case C::LoadShow: s.show().loadTheConfiguration(true, QString()); break;
     case C::SaveShow: s.show().saveConfiguration(true, true, false); break;
     case C::ClearShow: s.show().clearall(); break;
-    case C::ClearSequence:
-        if (s.prompts().messageBox(
-                QStringLiteral("Are you sure you want to clear Loaded Sequence and Release Current Playback?"),
-                msgBox::OKCancel) == msgBox::OK)
-            s.playback().clearSequenceInChaser(s.state.currentPlayback);
-        break;
+    case C::ClearSequence: s.support().confirmClearSequence(); break;
+    case C::ShutDownComputer: s.support().shutDownCommand(); break;
     case C::FocusMain: {
         Main& m = form<Main>();
         m.show();
