@@ -28,11 +28,6 @@ namespace {
 Shell* current = nullptr;
 } // namespace
 
-PlatformServices::PlatformServices() = default;
-PlatformServices::~PlatformServices() = default;
-PlatformServices::PlatformServices(PlatformServices&&) noexcept = default;
-PlatformServices& PlatformServices::operator=(PlatformServices&&) noexcept = default;
-
 Shell::Shell(QString programFolder, PlatformServices s) : folder(std::move(programFolder)), services(std::move(s)) {
     while (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);
     state.totalChannels = 512;
