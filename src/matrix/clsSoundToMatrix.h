@@ -9,7 +9,7 @@
 #include <random>
 #include <vector>
 
-class ChannelModel;
+struct ChannelModel;
 
 class clsSoundToMatrix {
 public:

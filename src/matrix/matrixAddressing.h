@@ -6,7 +6,7 @@
 #include <QString>
 #include <cstdint>
 
-class ChannelModel;
+struct ChannelModel;
 
 class MatrixAddressing {
 public:

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-class ChannelModel;
+struct ChannelModel;
 
 namespace matrixPixels {
 
