@@ -3,6 +3,7 @@
 // fake USB-to-DMX interface.
 
 #include "app/console.h"
+#include "runningDesk.h"
 #include "console/ui/ConsoleBand.h"
 #include "matrix/matrixEngine.h"
 #include "matrix/matrixPixels.h"
@@ -39,19 +40,6 @@
 
 namespace {
 
-PlatformServices matrixServices() {
-    PlatformServices services = console::desktopServices();
-    services.prompts = std::make_unique<FakePrompts>();
-    services.placement = std::make_unique<FakePlacementStore>();
-    services.timers = std::make_unique<FakeTimerFactory>();
-    services.clock = std::make_unique<FakeClock>();
-    services.ftdi = std::make_unique<FakeFtdiDriver>();
-    services.portIo.reset();
-    services.deviceArrival.reset();
-    services.artNet.reset();
-    return services;
-}
-
 // An 8 x 8 matrix of RGB pixels (dimmer, red, green, blue) from channel 1.
 void patchStage(ChannelModel& m) {
     ClsFixture& p = m.lightClass(1);
@@ -85,14 +73,11 @@ void patchStage(ChannelModel& m) {
 TEST(MatrixConsole, aGradientSentToThePlaybackReachesTheInterfacePixelByPixel) {
     QTemporaryDir dir;
     ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
-    console::Console c(dir.path(), matrixServices());
+    console::Console c(dir.path(), runningDesk::scriptedServices());
     c.start();
     QApplication::processEvents();
     Shell& s = c.shell();
-    FakeFtdiDevice& port = static_cast<FakeFtdiDriver&>(*s.ftdi()).attach();
-    const char record[] = "0001"; // the interface sends universe 1
-    std::copy(record, record + 4, port.userArea.begin());
-    s.engine<DmxOutput>().clkCorvellDmxDongle_Click();
+    FakeFtdiDevice& port = runningDesk::attachInterface(s);
     patchStage(s.state);
 
     // From the main window's menu.
@@ -125,13 +110,7 @@ TEST(MatrixConsole, aGradientSentToThePlaybackReachesTheInterfacePixelByPixel) {
 
     // GO, and the ticks send step 1.
     window->cmdPlay->click();
-    PlaybackFrame& frame = s.engine<PlaybackFrame>();
-    auto& tick = static_cast<FakeTickTimer&>(frame.HiResTimer1());
-    auto& clock = static_cast<FakeClock&>(s.clock());
-    for (int i = 0; i < 4; ++i) {
-        clock.ms += 50;
-        tick.fire(true);
-    }
+    runningDesk::runTicks(s, 4);
     QApplication::processEvents();
     const auto frames = port.frames();
     ASSERT_FALSE(frames.empty());
