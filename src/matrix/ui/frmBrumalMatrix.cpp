@@ -140,7 +140,8 @@ frmBrumalMatrix::frmBrumalMatrix(QWidget* parent)
         {cmdColor, Effect::Color}, {cmdAudio, Effect::Audio}};
     for (const auto& [b, effect] : effects) {
         effectRow->addWidget(b);
-        connect(b, &QPushButton::clicked, this, [this, effect] { e.selectEffect(effect); });
+        const Effect chosen = effect; // clang 14 cannot capture a structured binding
+        connect(b, &QPushButton::clicked, this, [this, chosen] { e.selectEffect(chosen); });
     }
     right->addLayout(effectRow);
 
