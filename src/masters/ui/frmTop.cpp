@@ -9,6 +9,7 @@
 #include "shell/services/supportService.h"
 #include "shell/shell.h"
 #include "shell/windowMenu.h"
+#include "shell/ui/windowFunctions.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -150,8 +151,7 @@ void frmTop::commandRow(int index) {
     Prompts& prompts = shell().prompts();
     switch (index) {
     case 0:
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String("frmPlayBackManager")) w->close();
+        if (QWidget* frame = miscGlobalFunctions::topLevelWindow(QStringLiteral("frmPlayBackManager"))) frame->close();
         break;
     case 2: shell().show().clearall(); break;
     case 3:
