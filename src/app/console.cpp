@@ -6,6 +6,8 @@
 #include "platform/clock.h"
 #include "platform/deviceArrival.h"
 #include "platform/fileSystem.h"
+#include "platform/httpDownload.h"
+#include "platform/systemPower.h"
 #include "platform/midiPorts.h"
 #include "platform/ui/qtMonitors.h"
 #include "platform/ftdiPort.h"
@@ -70,6 +72,8 @@ PlatformServices desktopServices() {
     services.midi = std::make_unique<RtMidiPorts>();
     services.monitors = std::make_unique<QtMonitors>();
     services.waveInput = std::make_unique<QtWaveInput>();
+    services.power = std::make_unique<LogindSystemPower>();
+    services.http = std::make_unique<QtHttpDownload>();
     return services;
 }
 
@@ -77,6 +81,7 @@ Console::Console(const QString& folder, PlatformServices services)
     : scope(std::make_unique<Shell>(folder, std::move(services))) {
     Shell& s = shell();
     wiring::startShell(s);
+    wiring::startSupport(s);
     wiring::startOutput(s);
     wiring::startPlayback(s);
     wiring::startEffects(s);
@@ -85,6 +90,7 @@ Console::Console(const QString& folder, PlatformServices services)
     wiring::startPatch(s);
     wiring::startMasters(s);
     wiring::startAudio(s);
+    wiring::startMatrix(s);
     wiring::startScheduler(s);
     wiring::startProfiles(s);
     wiring::startConsole(s);

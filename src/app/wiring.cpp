@@ -6,6 +6,7 @@
 #include "console/ui/consoleMainWindowService.h"
 #include "effects/effectsEngine.h"
 #include "masters/ui/mastersConsole.h"
+#include "matrix/ui/matrixWindows.h"
 #include "effects/ui/frmFogControl.h"
 #include "effects/ui/dialogFileShapes.h"
 #include "effects/ui/ShapeGeneratorWin.h"
@@ -22,6 +23,7 @@
 #include "shell/ui/shellMainWindowService.h"
 #include "shell/ui/shellSupportService.h"
 #include "shortcuts/ui/shortcutsServiceImpl.h"
+#include "support/ui/supportServiceImpl.h"
 #include "show/ui/showWindows.h"
 
 namespace wiring {
@@ -60,7 +62,11 @@ void startAudio(Shell& s) {
     attachAudioTriggerWindow(s);
 }
 
+void startMatrix(Shell& s) { registerMatrix(s); }
+
 void startScheduler(Shell& s) { s.engine<EventEngine>(); }
+void startSupport(Shell& s) { registerSupport(s); }
+
 void startConsole(Shell& s) {
     s.engine<Console>();
     attachConsoleBand(s);

@@ -14,6 +14,8 @@
 #include "shell/services/mainWindowService.h"
 #include "shell/services/playbackService.h"
 #include "shell/settingsKeys.h"
+#include "shell/services/controlService.h"
+#include "shell/services/shortcutsService.h"
 #include "shell/shell.h"
 
 #include <QObject>
@@ -148,6 +150,10 @@ void DmxOutput::reportOnce(bool& reported, const QString& text) {
 }
 
 void DmxOutput::deviceArrived() {
+    // The tick goes back to what it was: a show load or a universe change
+    // may have stopped it on purpose. A second arrival within the wait
+    // finds it stopped by the first.
+    if (!arrivalWait || !arrivalWait->enabled()) tickBeforeArrival = shell().playback().refreshTickEnabled();
     setTick(false);
     currentDmxClass.reset();
     // The enumeration below replaces whatever rebuild was still to come.
@@ -158,6 +164,10 @@ void DmxOutput::deviceArrived() {
         arrivalWait->onTick = [this] {
             arrivalWait->setEnabled(false);
             clkCorvellDmxDongle_Click();
+            // The new device may be a MIDI device or a drive as well.
+            shell().control().initMidi();
+            shell().shortcuts().checkForDrive();
+            setTick(tickBeforeArrival);
         };
     }
     arrivalWait->setEnabled(false);

@@ -115,6 +115,8 @@ private:
     int rebuildAttempts = 0;
     QString reportedTickError;
     std::unique_ptr<TickTimer> arrivalWait;
+    // Whether the refresh tick ran when a device arrived.
+    bool tickBeforeArrival = true;
     bool openProblemReported = false;
     bool artNetDropsReported = false;
     void reportOnce(bool& reported, const QString& text);

@@ -340,6 +340,11 @@ void PlaybackEngine::startAudioMatrix(const QString& matrixName, int32_t frontCo
     shell().audio().startForMatrix(); // the spectrum comes from the capture
 }
 
-void PlaybackEngine::recieveAudioData(const std::vector<float>& theData) {
+void PlaybackEngine::stopActiveSoundToMatrix() {
+    audioToMatrix = false;
+    shell().matrix().stopAudioMatrix(state.myPlaybackNumber);
+}
+
+void PlaybackEngine::recieveAudioData(const std::vector<int32_t>& theData) {
     if (audioToMatrix) shell().matrix().audioData(state.myPlaybackNumber, theData);
 }

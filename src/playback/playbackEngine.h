@@ -242,9 +242,9 @@ public:
     // ---- Sound to matrix ------------------------------------------------------------------
     // The matrix subsystem drives the pattern while the playback has it switched on.
     void startAudioMatrix(const QString& matrixName, int32_t frontColor, int32_t backColor, int32_t eqType);
-    void stopActiveSoundToMatrix() { audioToMatrix = false; }
+    void stopActiveSoundToMatrix();
     bool returnAudioToMatrixStatus() const { return audioToMatrix; }
-    void recieveAudioData(const std::vector<float>& theData);
+    void recieveAudioData(const std::vector<int32_t>& theData);
 
     // ---- Errors ------------------------------------------------------------------------
     // Appends one line to fadeErrorLog.txt in the program folder.

@@ -60,6 +60,7 @@ void PlaybackFrame::setRefreshTickEnabled(bool on) {
     if (on && !tick->enabled()) restartCatchUp();
     tick->setEnabled(on);
 }
+bool PlaybackFrame::refreshTickEnabled() const { return tick->enabled(); }
 
 // By position in the window list, as the shell walks 1..DocumentCount.
 int32_t PlaybackFrame::maxStepsAtPosition(int32_t position) const {

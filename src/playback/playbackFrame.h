@@ -68,6 +68,7 @@ public:
     void setFrameCaption(const QString& text) override;
     const QString& frameCaption() const { return frameCaptionText; }
     void setRefreshTickEnabled(bool on) override;
+    bool refreshTickEnabled() const override;
     int32_t maxStepsAtPosition(int32_t position) const override;
     void sceneCopied(int32_t playbackNumber, int32_t step) override;
     void pasteCopiedFadeTimes(int32_t pasteTo) override;
@@ -203,7 +204,7 @@ public:
     void startAudioMatrix(const QString& matrixName, int32_t frontColor, int32_t backColor, int32_t eqType,
                           int32_t theplayback) override;
     void stopAudioMatrix(int32_t theplayback) override;
-    void sendAudioDataToPlaybacks(const std::vector<float>& theData) override;
+    void sendAudioDataToPlaybacks(const std::vector<int32_t>& theData) override;
 
     // ---- Facade: live playbacks ---------------------------------------------------------------
     void pressRecordInLiveMode(int32_t theplayback) override;

@@ -69,6 +69,8 @@ void PlaybackFrame::HiResTimer1_Timer() {
             e.tmrPlayBackEvent_Timer();
         }
     }
+    // Sound to matrix: the spectra that arrived since the last tick.
+    sh.matrix().drawSoundToMatrix();
     // 2. Send stage.
     sh.output().sendOutputFrame();
     // 3. Palette window.

@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "platform/deviceArrival.h"
 #include "platform/fileSystem.h"
+#include "platform/httpDownload.h"
 #include "platform/ftdiPort.h"
 #include "platform/mediaPlayer.h"
 #include "platform/midiPorts.h"
@@ -13,20 +14,21 @@
 #include "platform/placementStore.h"
 #include "platform/portIo.h"
 #include "platform/prompts.h"
+#include "platform/systemPower.h"
 #include "platform/tickTimer.h"
 #include "platform/waveInput.h"
 
 #include <stdexcept>
 
-namespace {
-// The installed shell. The only mutable global: everything else hangs off it.
-Shell* current = nullptr;
-} // namespace
-
 PlatformServices::PlatformServices() = default;
 PlatformServices::~PlatformServices() = default;
 PlatformServices::PlatformServices(PlatformServices&&) noexcept = default;
 PlatformServices& PlatformServices::operator=(PlatformServices&&) noexcept = default;
+
+namespace {
+// The installed shell. The only mutable global: everything else hangs off it.
+Shell* current = nullptr;
+} // namespace
 
 Shell::Shell(QString programFolder, PlatformServices s) : folder(std::move(programFolder)), services(std::move(s)) {
     while (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);

@@ -26,6 +26,8 @@ class MidiPorts;
 class WaveInput;
 class MediaPlayerFactory;
 class Monitors;
+class SystemPower;
+class HttpDownload;
 class ConsoleService;
 class ControlService;
 class MainWindowService;
@@ -71,6 +73,10 @@ struct PlatformServices {
     std::unique_ptr<WaveInput> waveInput;
     // Media players of the media window and the schedule; may be missing (no media).
     std::unique_ptr<MediaPlayerFactory> media;
+    // Switching the computer off on the operator's command; may be missing (not offered).
+    std::unique_ptr<SystemPower> power;
+    // HTTP downloads (the update check); may be missing (no downloads).
+    std::unique_ptr<HttpDownload> http;
 };
 
 // The services the subsystems offer each other (src/shell/services/).
@@ -108,6 +114,8 @@ public:
     Monitors* monitors() { return services.monitors.get(); }
     WaveInput* waveInput() { return services.waveInput.get(); }
     MediaPlayerFactory* media() { return services.media.get(); }
+    SystemPower* power() { return services.power.get(); }
+    HttpDownload* http() { return services.http.get(); }
     PlatformServices& platform() { return services; }
 
     // The window side's own state (the window registry of src/shell/ui/),

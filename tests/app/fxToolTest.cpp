@@ -3,6 +3,7 @@
 // dialog, previewed, played, and followed at a USB-to-DMX interface.
 
 #include "app/console.h"
+#include "runningDesk.h"
 #include "effects/shapeGenerator.h"
 #include "effects/ui/ShapeGeneratorWin.h"
 #include "output/DmxOutput.h"
@@ -35,42 +36,16 @@
 #include <gtest/gtest.h>
 #include <set>
 
-namespace {
-
-PlatformServices fxServices() {
-    PlatformServices services = console::desktopServices();
-    services.prompts = std::make_unique<FakePrompts>();
-    services.placement = std::make_unique<FakePlacementStore>();
-    services.timers = std::make_unique<FakeTimerFactory>();
-    services.clock = std::make_unique<FakeClock>();
-    services.ftdi = std::make_unique<FakeFtdiDriver>();
-    services.portIo.reset();
-    services.deviceArrival.reset();
-    services.artNet.reset();
-    return services;
-}
-
-} // namespace
-
 TEST(FxTool, aCircleOfSixteenStepsOnFourHeadsPlaysAtTheInterface) {
     QTemporaryDir dir;
     ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
-    console::Console c(dir.path(), fxServices());
+    console::Console c(dir.path(), runningDesk::scriptedServices());
     c.start();
     QApplication::processEvents();
     Shell& s = c.shell();
 
-    FakeFtdiDevice& port = static_cast<FakeFtdiDriver&>(*s.ftdi()).attach();
-    const char record[] = "0001";
-    std::copy(record, record + 4, port.userArea.begin());
-    s.engine<DmxOutput>().clkCorvellDmxDongle_Click();
-    PlaybackFrame& frame = s.engine<PlaybackFrame>();
-    auto& tick = static_cast<FakeTickTimer&>(frame.HiResTimer1());
-    auto& clock = static_cast<FakeClock&>(s.clock());
-    auto slot = [&](int ch) {
-        const auto f = port.frames();
-        return f.empty() ? -1 : int(f.back()[size_t(2 + ch)]);
-    };
+    FakeFtdiDevice& port = runningDesk::attachInterface(s);
+    auto slot = [&](int ch) { return runningDesk::lastLevel(port, ch); };
 
     // Four heads: pan, tilt, dimmer from channel 1.
     ChannelModel& m = s.state;
@@ -134,8 +109,7 @@ TEST(FxTool, aCircleOfSixteenStepsOnFourHeadsPlaysAtTheInterface) {
     // Played: the first head's pan and tilt at the interface pass through the circle's points.
     std::set<std::pair<int, int>> seen;
     for (int i = 0; i < 600; ++i) {
-        clock.ms += 50;
-        tick.fire(true);
+        runningDesk::runTicks(s, 1);
         const std::pair<int, int> at{slot(1), slot(2)};
         for (size_t k = 0; k < pan.size(); ++k)
             if (at.first == pan[k] && at.second == tilt[k]) seen.insert(at);

@@ -4,6 +4,7 @@
 // recorded with the step comes back with its sequence.
 
 #include "app/console.h"
+#include "runningDesk.h"
 #include "output/DmxOutput.h"
 #include "patch/patchCommit.h"
 #include "platform/artNetSender.h"
@@ -38,19 +39,6 @@
 
 namespace {
 
-PlatformServices presetServices() {
-    PlatformServices services = console::desktopServices();
-    services.prompts = std::make_unique<FakePrompts>();
-    services.placement = std::make_unique<FakePlacementStore>();
-    services.timers = std::make_unique<FakeTimerFactory>();
-    services.clock = std::make_unique<FakeClock>();
-    services.ftdi = std::make_unique<FakeFtdiDriver>();
-    services.portIo.reset();
-    services.deviceArrival.reset();
-    services.artNet.reset();
-    return services;
-}
-
 // Patches `count` fixtures of a shipped profile at `start` as the patch window does.
 int32_t patchShipped(Shell& s, const QString& file, int32_t start, int32_t count) {
     profileFile::ProfileData data;
@@ -81,7 +69,7 @@ class PresetsRound : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
-        c = std::make_unique<console::Console>(dir.path(), presetServices());
+        c = std::make_unique<console::Console>(dir.path(), runningDesk::scriptedServices());
         c->start();
         QApplication::processEvents();
         Shell& s = c->shell();
@@ -105,23 +93,9 @@ TEST_F(PresetsRound, generatedColourRecalledOntoRgbParsComesBackWithItsSequence)
     const QString redPreset = s.programPath(QStringLiteral("Palettes\\Presets\\Color\\255.USF"));
     ASSERT_TRUE(QFileInfo(redPreset).isFile()) << redPreset.toStdString();
 
-    FakeFtdiDevice& port = static_cast<FakeFtdiDriver&>(*s.ftdi()).attach();
-    const char record[] = "0001";
-    std::copy(record, record + 4, port.userArea.begin());
-    s.engine<DmxOutput>().clkCorvellDmxDongle_Click();
-    PlaybackFrame& frame = s.engine<PlaybackFrame>();
-    auto& tick = static_cast<FakeTickTimer&>(frame.HiResTimer1());
-    auto& clock = static_cast<FakeClock&>(s.clock());
-    auto run = [&](int ticks) {
-        for (int i = 0; i < ticks; ++i) {
-            clock.ms += 50;
-            tick.fire(true);
-        }
-    };
-    auto sent = [&](int ch) {
-        const auto f = port.frames();
-        return f.empty() ? -1 : int(f.back()[size_t(2 + ch)]);
-    };
+    FakeFtdiDevice& port = runningDesk::attachInterface(s);
+    auto run = [&](int ticks) { runningDesk::runTicks(s, ticks); };
+    auto sent = [&](int ch) { return runningDesk::lastLevel(port, ch); };
 
     // An empty playback 1; the pars are selected on the layout.
     s.playback().clkAddPlaybackControl(1, false, true, false);

@@ -107,6 +107,8 @@ public:
     virtual std::pair<int32_t, int32_t> layoutWindowTopLeft() { return {0, 0}; }
     // Asks for the fixture labels' back colour.
     virtual void changeTextBackColor() {}
+    // Renames a fixture (its icon, list entry and channel labels follow); false when refused.
+    virtual bool renameFixture(int32_t fixture, const QString& name) { (void)fixture, (void)name; return false; }
 
 };
 
