@@ -6,9 +6,12 @@
 #include "platform/clock.h"
 #include "platform/deviceArrival.h"
 #include "platform/fileSystem.h"
+#include "platform/httpDownload.h"
+#include "platform/systemPower.h"
 #include "platform/midiPorts.h"
 #include "platform/ui/qtMonitors.h"
 #include "platform/ftdiPort.h"
+#include "platform/outputClock.h"
 #include "platform/paths.h"
 #include "platform/placementStore.h"
 #include "platform/portIo.h"
@@ -59,13 +62,18 @@ PlatformServices desktopServices() {
     services.clock = std::make_unique<SystemClock>();
     services.timers = std::make_unique<QtTimerFactory>();
     services.placement = std::make_unique<QtPlacementStore>();
+    services.outputClock = std::make_unique<ThreadedOutputClock>();
     services.ftdi = std::make_unique<LibFtdiDriver>();
-    services.artNet = std::make_unique<UdpArtNetLayer>();
+    auto artNet = std::make_unique<UdpArtNetLayer>();
+    artNet->setOutputClock(services.outputClock.get());
+    services.artNet = std::move(artNet);
     services.portIo = std::make_unique<LinuxPortIo>();
     services.deviceArrival = std::make_unique<UdevDeviceArrival>();
     services.midi = std::make_unique<RtMidiPorts>();
     services.monitors = std::make_unique<QtMonitors>();
     services.waveInput = std::make_unique<QtWaveInput>();
+    services.power = std::make_unique<LogindSystemPower>();
+    services.http = std::make_unique<QtHttpDownload>();
     return services;
 }
 
@@ -73,6 +81,7 @@ Console::Console(const QString& folder, PlatformServices services)
     : scope(std::make_unique<Shell>(folder, std::move(services))) {
     Shell& s = shell();
     wiring::startShell(s);
+    wiring::startSupport(s);
     wiring::startOutput(s);
     wiring::startPlayback(s);
     wiring::startEffects(s);
@@ -81,6 +90,7 @@ Console::Console(const QString& folder, PlatformServices services)
     wiring::startPatch(s);
     wiring::startMasters(s);
     wiring::startAudio(s);
+    wiring::startMatrix(s);
     wiring::startScheduler(s);
     wiring::startProfiles(s);
     wiring::startConsole(s);

@@ -4,10 +4,12 @@
 #include "audio/ui/BeatDetect.h"
 #include "console/console.h"
 #include "console/ui/consoleMainWindowService.h"
-#include "effects/fogControl.h"
+#include "effects/effectsEngine.h"
 #include "masters/ui/mastersConsole.h"
+#include "matrix/ui/matrixWindows.h"
 #include "effects/ui/frmFogControl.h"
 #include "effects/ui/dialogFileShapes.h"
+#include "effects/ui/ShapeGeneratorWin.h"
 #include "output/ui/outputWindows.h"
 #include "profiles/ui/profilesServiceImpl.h"
 #include "output/DmxOutput.h"
@@ -21,6 +23,7 @@
 #include "shell/ui/shellMainWindowService.h"
 #include "shell/ui/shellSupportService.h"
 #include "shortcuts/ui/shortcutsServiceImpl.h"
+#include "support/ui/supportServiceImpl.h"
 #include "show/ui/showWindows.h"
 
 namespace wiring {
@@ -38,9 +41,10 @@ void startOutput(Shell& s) {
 void startPlayback(Shell& s) { s.engine<PlaybackFrame>(); }
 
 void startEffects(Shell& s) {
-    s.engine<FogControl>();
+    s.engine<EffectsEngine>();
     attachFogWindow(s);
     attachShapeBrowser(s);
+    attachShapeTool(s);
 }
 
 void startProfiles(Shell& s) { registerProfiles(s); }
@@ -58,7 +62,11 @@ void startAudio(Shell& s) {
     attachAudioTriggerWindow(s);
 }
 
+void startMatrix(Shell& s) { registerMatrix(s); }
+
 void startScheduler(Shell& s) { s.engine<EventEngine>(); }
+void startSupport(Shell& s) { registerSupport(s); }
+
 void startConsole(Shell& s) {
     s.engine<Console>();
     attachConsoleBand(s);

@@ -29,10 +29,15 @@ void startPatch(Shell& s);
 void startMasters(Shell& s);
 // Sound-to-light: the tap-tempo keepers are the audio service.
 void startAudio(Shell& s);
+// Pixel matrices: the matrix engine is the matrix service; its windows attach to it.
+void startMatrix(Shell& s);
 // Scheduler: the step-command runner is the scheduler service.
 void startScheduler(Shell& s);
 // Programming console: its engine is the console service.
 void startConsole(Shell& s);
+// Desktop support: the common dialogs, the update check and the shut-down
+// command are the support service (with the shell's splash).
+void startSupport(Shell& s);
 // Presets: the preset engine with the palette window is the presets service.
 void startPresets(Shell& s);
 

@@ -254,7 +254,10 @@ void BeatDetector::captureStep() {
         w.queueBlock();
         fft.computeFFT(sampleBuffer, fftReal);
         std::copy(fftReal.begin(), fftReal.end(), spectrumData.begin());
-        shell().playback().sendAudioDataToPlaybacks(spectrumData);
+        // The matrices draw whole magnitudes, as the band sums below count them.
+        for (size_t i = 0; i < spectrumData.size(); ++i)
+            wholeSpectrum[i] = int32_t(std::min(std::nearbyint(std::fabs(spectrumData[i])), 2147483647.0f));
+        shell().playback().sendAudioDataToPlaybacks(wholeSpectrum);
     }
     bufferQueued = w.blockQueued();
 }

@@ -172,6 +172,7 @@ private:
     std::array<int16_t, AudioFFT::size> sampleBuffer{};
     std::array<float, AudioFFT::size> fftReal{};
     std::vector<float> spectrumData = std::vector<float>(AudioFFT::size + 1, 0.0f);
+    std::vector<int32_t> wholeSpectrum = std::vector<int32_t>(AudioFFT::size + 1, 0);
 
     float currentBpm = 120.0f;
     bool beatSeen = false;

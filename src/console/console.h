@@ -47,6 +47,7 @@ public:
     void clkRefreshSequences_Click() override;
     void SaveSeq_Click() override;
     void setFadeTimeSlider(int32_t theValue) override { times.setFadeTimeSlider(theValue); }
+    void setUseFadetime(bool ticked) override { times.setUseFadetime(ticked); }
     bool mouseDownOnFade() const override { return times.mouseDownOnFade; }
     void timeBoxEntry(int32_t box, double value) override { times.keypadEntry(box, value); }
 

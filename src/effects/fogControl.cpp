@@ -5,14 +5,7 @@
 #include <algorithm>
 
 FogControl::FogControl() {
-    if (hasShell()) {
-        redimFoggers(shell().state.totalChannels);
-        shell().lend<EffectsService>(*this);
-    }
-}
-
-FogControl::~FogControl() {
-    if (hasShell()) shell().withdraw<EffectsService>(*this);
+    if (hasShell()) redimFoggers(shell().state.totalChannels);
 }
 
 void FogControl::redimFoggers(int32_t totalNumber) {

@@ -23,7 +23,7 @@ public:
     // Opens the input and the wing's output from ylc.ini [Midi Input Device]
     // "Device Name"; a missing port or sequencer leaves the console without
     // MIDI, reported in status().
-    void initMidi();
+    void initMidi() override;
     void closeMidi();
     // A short message from the input (also the tests' way in).
     void received(const MidiMessage& m);

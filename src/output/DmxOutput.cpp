@@ -5,13 +5,17 @@
 #include "platform/artNetSender.h"
 #include "platform/deviceArrival.h"
 #include "platform/ftdiPort.h"
+#include "platform/outputClock.h"
 #include "platform/prompts.h"
 #include "platform/tickTimer.h"
+#include "shell/afterTick.h"
 #include "shell/libParsePath.h"
 #include "shell/miscGlobalFunctions.h"
 #include "shell/services/mainWindowService.h"
 #include "shell/services/playbackService.h"
 #include "shell/settingsKeys.h"
+#include "shell/services/controlService.h"
+#include "shell/services/shortcutsService.h"
 #include "shell/shell.h"
 
 #include <QObject>
@@ -60,6 +64,8 @@ DmxOutput::DmxOutput() : dmxSendBuffer(universeSize + 1, 0), deferral(std::make_
 
 DmxOutput::~DmxOutput() {
     if (hasShell())
+        if (AfterTick* after = shell().loadedEngine<AfterTick>()) after->forget(this);
+    if (hasShell())
         if (DeviceArrival* arrival = shell().deviceArrival()) arrival->stop();
     closeInterfaces();
     if (hasShell()) shell().withdraw<OutputService>(*this);
@@ -68,6 +74,7 @@ DmxOutput::~DmxOutput() {
 // Every interface in the set and the one served last, which may be held
 // elsewhere too (the timing editor).
 void DmxOutput::closeInterfaces() {
+    closeRetired();
     for (auto& d : dmxDongleCollection) d->closeUSB();
     if (currentDmxClass) currentDmxClass->closeUSB();
 }
@@ -143,6 +150,10 @@ void DmxOutput::reportOnce(bool& reported, const QString& text) {
 }
 
 void DmxOutput::deviceArrived() {
+    // The tick goes back to what it was: a show load or a universe change
+    // may have stopped it on purpose. A second arrival within the wait
+    // finds it stopped by the first.
+    if (!arrivalWait || !arrivalWait->enabled()) tickBeforeArrival = shell().playback().refreshTickEnabled();
     setTick(false);
     currentDmxClass.reset();
     // The enumeration below replaces whatever rebuild was still to come.
@@ -153,6 +164,10 @@ void DmxOutput::deviceArrived() {
         arrivalWait->onTick = [this] {
             arrivalWait->setEnabled(false);
             clkCorvellDmxDongle_Click();
+            // The new device may be a MIDI device or a drive as well.
+            shell().control().initMidi();
+            shell().shortcuts().checkForDrive();
+            setTick(tickBeforeArrival);
         };
     }
     arrivalWait->setEnabled(false);
@@ -164,10 +179,14 @@ void DmxOutput::sendOutputFrame() {
     ChannelModel& st = shell().state;
     if (st.currentPlayback != lastShownPlayback) {
         lastShownPlayback = st.currentPlayback;
-        MainWindowService& main = shell().mainWindow();
-        main.setAllPlaybacksCaption(main.returnSequenceNameForCurrentChaser());
+        // The button is captioned after the tick (at once outside it).
+        shell().engine<AfterTick>().mark(this, 0, [] {
+            MainWindowService& main = shell().mainWindow();
+            main.setAllPlaybacksCaption(main.returnSequenceNameForCurrentChaser());
+        });
     }
-    bool rebuild = false;
+    if (OutputClock* clock = shell().outputClock()) clock->setPeriodMs(shell().playback().refreshIntervalMs());
+    std::vector<std::shared_ptr<clsCorvellDongle>> lost;
     try {
         // Channels actually held by the arrays, in case they lag the count.
         const int32_t total = std::min<int64_t>(st.totalChannels, int64_t(st.channelOutput.size()) - 1);
@@ -185,7 +204,7 @@ void DmxOutput::sendOutputFrame() {
                 if (present > 0) std::copy_n(sentLevels.begin() + base, present, firstSlot);
                 std::fill(firstSlot + present, dmxSendBuffer.end(), 0);
                 d.sendDmxData(dmxSendBuffer);
-                if (d.errorLimitReached()) rebuild = true;
+                if (d.errorLimitReached()) lost.push_back(dongle);
             }
         }
         if (artNetEnabled) {
@@ -203,12 +222,34 @@ void DmxOutput::sendOutputFrame() {
     } catch (const std::exception& e) {
         reportTickError(QString::fromLocal8Bit(e.what()));
     }
-    if (rebuild) {
-        // The failing interface is still in use here: finish this tick, drop
-        // the set, and enumerate again once the tick has returned.
-        stopDMXOutput();
-        scheduleRebuild();
+    if (!lost.empty()) dropLostInterfaces(lost);
+}
+
+void DmxOutput::dropLostInterfaces(const std::vector<std::shared_ptr<clsCorvellDongle>>& lost) {
+    for (const auto& d : lost) {
+        const auto at = std::find(dmxDongleCollection.begin(), dmxDongleCollection.end(), d);
+        const int number = int(at - dmxDongleCollection.begin()) + 1;
+        reportTickError(QStringLiteral("DMX interface %1 (serial %2, universe %3) stopped answering")
+                            .arg(number)
+                            .arg(d->mySerialNumber)
+                            .arg(d->myUniverseNumber));
+        if (at != dmxDongleCollection.end()) dmxDongleCollection.erase(at);
+        if (currentDmxClass == d) currentDmxClass.reset();
+        retired.push_back(d);
     }
+    // Closing waits for a write under way to end: after the tick, not in it.
+    QTimer::singleShot(0, deferral.get(), [this] { closeRetired(); });
+    if (!dmxDongleCollection.empty()) return;
+    // The last one went: say so, and enumerate again after the tick a
+    // bounded number of times. With others still sending, the lost one is
+    // found again when it is plugged back in (device arrival).
+    stopDMXOutput();
+    scheduleRebuild();
+}
+
+void DmxOutput::closeRetired() {
+    for (auto& d : retired) d->closeUSB();
+    retired.clear();
 }
 
 void DmxOutput::reportTickError(const QString& text) {

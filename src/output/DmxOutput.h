@@ -76,8 +76,10 @@ public:
     // The caption the enumeration gave the main window.
     QString mainCaption;
 
-    // An interface hit its error limit during a tick; the set is rebuilt
-    // right after the tick (runPendingRebuild does it at once).
+    // An interface that hits its error limit during a tick leaves the set
+    // (closed after the tick) and is reported once; the others keep sending.
+    // When it was the last one the set is rebuilt right after the tick, a
+    // bounded number of times (runPendingRebuild does it at once).
     bool rebuildPending() const { return rebuildQueued; }
     void runPendingRebuild();
 
@@ -100,6 +102,10 @@ private:
     void setMainCaption(const QString& caption);
     void reportTickError(const QString& text);
     void scheduleRebuild();
+    // Interfaces past their error limit leave the set; the others go on.
+    void dropLostInterfaces(const std::vector<std::shared_ptr<clsCorvellDongle>>& lost);
+    void closeRetired();
+    std::vector<std::shared_ptr<clsCorvellDongle>> retired;
 
     std::vector<int32_t> dmxSendBuffer;
     // This tick's level of every channel, channel 1 at index 0.
@@ -109,6 +115,8 @@ private:
     int rebuildAttempts = 0;
     QString reportedTickError;
     std::unique_ptr<TickTimer> arrivalWait;
+    // Whether the refresh tick ran when a device arrived.
+    bool tickBeforeArrival = true;
     bool openProblemReported = false;
     bool artNetDropsReported = false;
     void reportOnce(bool& reported, const QString& text);

@@ -2,6 +2,7 @@
 
 
 #include "platform/ftdiPort.h"
+#include "platform/outputClock.h"
 #include "platform/prompts.h"
 #include "platform/text1252.h"
 #include "shell/numberText.h"
@@ -50,8 +51,16 @@ uint8_t toByte(int32_t v) { return uint8_t(std::clamp(v, 0, 255)); }
 clsCorvellDongle::clsCorvellDongle() = default;
 clsCorvellDongle::~clsCorvellDongle() = default;
 
+// Everything but output frames is said to the device directly, so the
+// output clock is kept off the line until the next frame is published (a
+// frame it already handed over still goes first).
+void clsCorvellDongle::quietLane() {
+    if (lane) lane->hold(true);
+}
+
 bool clsCorvellDongle::readByte(uint8_t& byte) {
     if (!port) return false;
+    quietLane();
     uint8_t b = 0;
     uint32_t got = 0;
     port->read(&b, 1, got);
@@ -64,6 +73,7 @@ bool clsCorvellDongle::readByte(uint8_t& byte) {
 int32_t clsCorvellDongle::writeBytes(const uint8_t* data, uint32_t count) {
     bytesMoved = 0;
     if (!port) return ftStatus::invalidHandle;
+    quietLane();
     uint32_t moved = 0;
     const int32_t status = port->write(data, count, moved);
     bytesMoved = moved;
@@ -71,6 +81,7 @@ int32_t clsCorvellDongle::writeBytes(const uint8_t* data, uint32_t count) {
 }
 
 void clsCorvellDongle::purge(uint32_t mask) {
+    quietLane();
     if (port) port->purge(mask);
 }
 
@@ -88,6 +99,7 @@ int32_t clsCorvellDongle::openPort(int32_t index) {
     const int32_t status = driver ? driver->open(int(int16_t(index)), opened) : ftStatus::deviceNotFound;
     // A failed open leaves a device this object already holds in use.
     if (status == ftStatus::ok && opened) {
+        dropPort();
         port = std::move(opened);
         handle = int32_t(index) + 1;
     }
@@ -117,6 +129,17 @@ int32_t clsCorvellDongle::sendDmxData(const std::vector<int32_t>& levels) {
     // error limit: an interface that still answers polls but takes no frames
     // is rebuilt too.
     const bool pollFailed = port->getStatus(rxCount, txCount, eventCount) == ftStatus::ioError;
+    if (FrameLane* clockLane = outputLane()) {
+        // The output clock sends it at its next deadline, once the frame
+        // before it has gone; what failed since the last tick is counted here.
+        clockLane->hold(false);
+        clockLane->publish(frame.data(), frameSize);
+        const uint64_t failures = clockLane->failedFrames();
+        const bool writeFailed = failures != laneFailuresSeen;
+        laneFailuresSeen = failures;
+        if (pollFailed || writeFailed) ++ioErrorCount;
+        return writeFailed ? int32_t(ftStatus::ioError) : int32_t(ftStatus::ok);
+    }
     if (txCount > txQueueLimit) {
         if (pollFailed) ++ioErrorCount;
         return 0;
@@ -124,6 +147,22 @@ int32_t clsCorvellDongle::sendDmxData(const std::vector<int32_t>& levels) {
     const int32_t status = writeBytes(frame.data(), frameSize);
     if (pollFailed || status != ftStatus::ok) ++ioErrorCount;
     return status;
+}
+
+FrameLane* clsCorvellDongle::outputLane() {
+    if (lane) return lane;
+    OutputClock* clock = hasShell() ? shell().outputClock() : nullptr;
+    FrameLane* offered = clock && port ? port->frameLane() : nullptr;
+    if (!offered) return nullptr;
+    lane = offered;
+    laneFailuresSeen = lane->failedFrames();
+    lane->attach(clock);
+    return lane;
+}
+
+void clsCorvellDongle::dropPort() {
+    lane = nullptr; // the port leaves the clock as it goes
+    port.reset();
 }
 
 QString clsCorvellDongle::dmxReadSerialNumber() {
@@ -151,6 +190,7 @@ QString clsCorvellDongle::dmxReadSerialNumber() {
 QString clsCorvellDongle::readUserMemory() {
     uint8_t buffer[16] = {};
     uint32_t got = 0;
+    quietLane();
     const int32_t status = port ? port->userAreaRead(buffer, sizeof buffer, got) : int32_t(ftStatus::invalidHandle);
     if (status != ftStatus::ok) return QStringLiteral("-1");
     // The driver's count is not taken beyond the buffer.
@@ -169,6 +209,7 @@ int32_t clsCorvellDongle::writeToUserMemory(const QString& text) {
     const QByteArray buffer = text1252::encode(text).left(16);
     const int32_t length = int32_t(buffer.size());
     if (size < length) return 0;
+    quietLane();
     const int32_t status = port ? port->userAreaWrite(reinterpret_cast<const uint8_t*>(buffer.constData()), uint32_t(length))
                                 : int32_t(ftStatus::invalidHandle);
     return status != ftStatus::ok ? -1 : length;
@@ -176,6 +217,7 @@ int32_t clsCorvellDongle::writeToUserMemory(const QString& text) {
 
 int32_t clsCorvellDongle::getSizeOfUserMemory() {
     uint32_t size = 0;
+    quietLane();
     const int32_t status = port ? port->userAreaSize(size) : int32_t(ftStatus::invalidHandle);
     if (status != ftStatus::ok) return -1;
     return int32_t(std::min<uint32_t>(size, 0x7FFFFFFF));
@@ -271,6 +313,7 @@ QString clsCorvellDongle::readBuffer(std::vector<int32_t>& values) {
 
 void clsCorvellDongle::purgeData() {
     if (!port) return;
+    quietLane();
     uint32_t rx = 0, tx = 0, ev = 0;
     port->getStatus(rx, tx, ev);
     if (rx > rxPurgeThreshold) port->purge(ftPurge::rx);
@@ -278,14 +321,14 @@ void clsCorvellDongle::purgeData() {
 
 void clsCorvellDongle::closeUSB() {
     if (handle == 0) return;
-    port.reset();
+    dropPort();
     enabled = false;
     handle = 0;
 }
 
 void clsCorvellDongle::Class_Terminate() {
     if (!port) return;
-    port.reset();
+    dropPort();
     enabled = false;
 }
 
@@ -294,6 +337,7 @@ void clsCorvellDongle::pleaseSleep(int32_t milliseconds) {
 }
 
 void clsCorvellDongle::resetMe() {
+    quietLane();
     if (port) port->resetDevice();
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+class FrameLane;
 class FtdiPort;
 
 class clsCorvellDongle {
@@ -89,7 +90,16 @@ private:
     // Reads until nothing arrives; false when more than `limit` bytes came.
     bool drain(int32_t limit);
 
+    // The port's lane on the output clock, joined at the first frame when
+    // the platform has a clock and the port a lane; frames are written
+    // directly otherwise.
+    FrameLane* outputLane();
+    void quietLane();
+    void dropPort();
+
     std::unique_ptr<FtdiPort> port;
+    FrameLane* lane = nullptr;
+    uint64_t laneFailuresSeen = 0;
     int32_t handle = 0;
     bool enabled = false;
     uint32_t bytesMoved = 0;

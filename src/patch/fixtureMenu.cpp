@@ -5,6 +5,7 @@
 #include "platform/prompts.h"
 #include "shell/services/mastersService.h"
 #include "shell/services/profilesService.h"
+#include "shell/services/supportService.h"
 #include "shell/shell.h"
 
 namespace fixtureMenu {
@@ -89,12 +90,9 @@ bool renamefixture_Click(LayoutEngine& layout, int32_t f) {
     const ChannelModel& m = s.state;
     if (f < 1 || f > m.fixtureCount || size_t(f) >= m.fixtureLightClass.size() || m.fixtureLightClass[size_t(f)] < 1)
         return false;
-    const int32_t start = m.fixtureStartChannel[size_t(f)];
-    const QString label = start >= 1 && start < m.channelFixtureLabel.size() ? m.channelFixtureLabel[start]
-                                                                             : m.fixtureName[f];
-    const QString name =
-        s.prompts().inputBox(QStringLiteral("Rename Fixture"), QStringLiteral("Rename Fixture"), label.trimmed());
-    return !name.trimmed().isEmpty() && renameFixture(layout, f, name);
+    (void)layout;
+    // The text-entry dialog checks the name and renames through the patch service.
+    return s.support().renameFixture(f);
 }
 
 void clkEditFixtureDefinition_Click(int32_t f) {

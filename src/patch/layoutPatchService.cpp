@@ -1,5 +1,6 @@
 #include "patch/layoutPatchService.h"
 
+#include "patch/fixtureMenu.h"
 #include "patch/layoutEngine.h"
 #include "shell/shell.h"
 
@@ -103,4 +104,8 @@ void LayoutPatchService::selectFixtures(const std::vector<int32_t>& fixtures, bo
     layout.mirrorSelectionIntoList();
     // The fixture list window shows the new selection too.
     if (layout.view) layout.view->listChanged();
+}
+
+bool LayoutPatchService::renameFixture(int32_t fixture, const QString& name) {
+    return fixtureMenu::renameFixture(layoutEngine(), fixture, name);
 }

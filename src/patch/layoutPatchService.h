@@ -38,4 +38,5 @@ public:
     void highLightFixture(int32_t fixture, bool releaseOnly) override;
     std::vector<int32_t> selectedFixtures() override;
     void selectFixtures(const std::vector<int32_t>& fixtures, bool add) override;
+    bool renameFixture(int32_t fixture, const QString& name) override;
 };

@@ -1,5 +1,7 @@
 #include "platform/artNetSender.h"
 
+#include "platform/outputClock.h"
+
 #include <QHostAddress>
 #include <QUdpSocket>
 #include <algorithm>
@@ -17,10 +19,34 @@ constexpr int headerSize = 18;
 constexpr size_t packetSize = headerSize + 512;
 } // namespace
 
+// The sender's place on the output clock: a frame is handed over at a
+// deadline only when the sender has sent the one before.
+class UdpArtNetLayer::ClockLane final : public FrameLane {
+public:
+    explicit ClockLane(UdpArtNetLayer& layer) : owner(layer) {}
+    ~ClockLane() override { detach(); }
+
+private:
+    Result deliver(const std::vector<uint8_t>& frame) override {
+        {
+            std::lock_guard lock(owner.mutex);
+            if (owner.sending || !owner.waiting.empty()) return Result::skipped;
+        }
+        owner.handOver(frame);
+        return Result::sent;
+    }
+    UdpArtNetLayer& owner;
+};
+
 UdpArtNetLayer::UdpArtNetLayer()
     : batchSend([](int fd, mmsghdr* messages, unsigned count) { return ::sendmmsg(fd, messages, count, MSG_DONTWAIT); }) {}
 
-UdpArtNetLayer::~UdpArtNetLayer() { stopSender(); }
+UdpArtNetLayer::~UdpArtNetLayer() {
+    lane.reset();
+    stopSender();
+}
+
+uint64_t UdpArtNetLayer::skippedFrames() const { return lane ? lane->skippedFrames() : 0; }
 
 void UdpArtNetLayer::setBatchSend(BatchSend send) {
     std::lock_guard lock(mutex);
@@ -40,11 +66,16 @@ int16_t UdpArtNetLayer::init(const QString& address) {
         error = s->errorString();
         return artNetStatus::failed;
     }
+    lane.reset();
     stopSender();
     socket = std::move(s);
     socketFd = int(socket->socketDescriptor());
     dropped = 0;
     startSender();
+    if (outputClock) {
+        lane = std::make_unique<ClockLane>(*this);
+        lane->attach(outputClock);
+    }
     return artNetStatus::ready;
 }
 
@@ -113,12 +144,20 @@ void UdpArtNetLayer::readWrite(int32_t) {
     for (uint32_t u = 0; u < usedUniverses; ++u)
         writePacket(packets.data() + size_t(u) * packetSize, sequence, uint16_t(baseUniverse + u),
                     levels.data() + size_t(u) * 512);
+    if (lane) {
+        lane->publish(packets.data(), packets.size());
+        return;
+    }
+    handOver(packets);
+}
+
+void UdpArtNetLayer::handOver(const std::vector<uint8_t>& frame) {
     std::lock_guard lock(mutex);
     if (waiting.size() >= maxWaitingFrames) {
         dropped += waiting.front().size() / packetSize; // never taken: gives way to this frame
         waiting.pop_front();
     }
-    waiting.push_back(packets);
+    waiting.push_back(frame);
     wake.notify_one();
 }
 
@@ -211,6 +250,7 @@ void UdpArtNetLayer::sendFrame(std::vector<uint8_t>& frame, size_t size) {
 }
 
 void UdpArtNetLayer::end() {
+    lane.reset();
     stopSender();
     socket.reset();
     socketFd = -1;

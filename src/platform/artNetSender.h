@@ -21,6 +21,8 @@ namespace artNetStatus {
 enum : int16_t { ready = 261, readyAlready = -16, failed = 0 };
 } // namespace artNetStatus
 
+class OutputClock;
+
 class ArtNetLayer {
 public:
     virtual ~ArtNetLayer() = default;
@@ -43,6 +45,9 @@ public:
     // Packets that could not be sent since init (the network took no more
     // within the sender's wait); they are counted, never dropped silently.
     virtual uint64_t droppedPackets() const { return 0; }
+    // Frames go out on the output clock's deadlines once init succeeds (none:
+    // readWrite hands each frame to the sender itself).
+    virtual void setOutputClock(OutputClock*) {}
 };
 
 class QUdpSocket;
@@ -70,6 +75,9 @@ public:
     void end() override;
     QString lastError() const override { return error; }
     uint64_t droppedPackets() const override { return dropped.load(); }
+    void setOutputClock(OutputClock* clock) override { outputClock = clock; }
+    // Deadlines at which the sender was still busy with the frame before.
+    uint64_t skippedFrames() const;
 
     // Destination UDP port; 6454 unless a test chooses another.
     void setPort(uint16_t port) { destinationPort = port; }
@@ -99,6 +107,12 @@ private:
     void stopSender();
     void senderLoop();
     void sendFrame(std::vector<uint8_t>& frame, size_t packetSize);
+    // Hands a frame to the sender thread (waiting at most maxWaitingFrames).
+    void handOver(const std::vector<uint8_t>& frame);
+    class ClockLane;
+    friend class ClockLane;
+    OutputClock* outputClock = nullptr;
+    std::unique_ptr<ClockLane> lane; // on the clock while the sender runs
     std::unique_ptr<QUdpSocket> socket;
     int socketFd = -1;
     uint32_t targetIPv4 = 0;

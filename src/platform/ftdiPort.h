@@ -30,9 +30,15 @@ namespace ftPurge {
 enum : uint32_t { rx = 1, tx = 2 };
 } // namespace ftPurge
 
+class FrameLane;
+
 class FtdiPort {
 public:
     virtual ~FtdiPort() = default;
+    // Output frames on the output clock (platform/outputClock.h): ports
+    // written from a thread of their own offer a lane; others answer nullptr
+    // and are written directly.
+    virtual FrameLane* frameLane() { return nullptr; }
     // Read and write time-outs in milliseconds.
     virtual int32_t setTimeouts(uint32_t readMs, uint32_t writeMs) = 0;
     // Writes count bytes; `written` receives how many went out.

@@ -1,5 +1,7 @@
 #include "platform/ftdiWriter.h"
 
+#include "platform/outputClock.h"
+
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -8,13 +10,14 @@
 
 namespace {
 
-class WriterThreadPort final : public FtdiPort {
+class WriterThreadPort final : public FtdiPort, public FrameLane {
 public:
     explicit WriterThreadPort(std::unique_ptr<FtdiPort> d) : device(std::move(d)), worker([this] { run(); }) {}
 
     // Bytes not yet started are dropped (the device is going away); one write
     // under way is waited for, which the device's write time-out bounds.
     ~WriterThreadPort() override {
+        detach();
         {
             std::lock_guard lock(mutex);
             stopping = true;
@@ -49,6 +52,8 @@ public:
         return lastStatus;
     }
 
+    FrameLane* frameLane() override { return this; }
+
     int32_t setTimeouts(uint32_t readMs, uint32_t writeMs) override {
         return inOrder([&] { return device->setTimeouts(readMs, writeMs); });
     }
@@ -74,23 +79,40 @@ public:
 private:
     bool idle() const { return queue.empty() && !writing; }
 
+    // The output clock's deadline: the frame goes when the one before it has.
+    Result deliver(const std::vector<uint8_t>& frame) override {
+        std::lock_guard lock(mutex);
+        if (!idle() || inCall) return Result::skipped;
+        const bool earlierFailed = failedWrite != ftStatus::ok;
+        failedWrite = ftStatus::ok;
+        queue.push_back(frame);
+        queuedBytes += uint32_t(frame.size());
+        wake.notify_one();
+        return earlierFailed ? Result::failed : Result::sent;
+    }
+
     // Runs a call on the caller's thread once the writer has nothing left.
-    // Only the caller's thread hands work over, so the writer stays idle
-    // until the call returns.
+    // The writer takes nothing new until the call returns (the output clock
+    // may hand frames over meanwhile from its own thread).
     template <typename Call> int32_t inOrder(Call call) {
         std::unique_lock lock(mutex);
-        drained.wait(lock, [this] { return idle(); });
+        drained.wait(lock, [this] { return idle() && !inCall; });
+        inCall = true;
         lock.unlock();
         const int32_t status = call();
         lock.lock();
+        inCall = false;
         stale = true;
+        wake.notify_all();
+        drained.notify_all();
         return status;
     }
 
     void run() {
+        preferSteadyScheduling();
         std::unique_lock lock(mutex);
         for (;;) {
-            wake.wait(lock, [this] { return stopping || !queue.empty(); });
+            wake.wait(lock, [this] { return stopping || (!queue.empty() && !inCall); });
             if (stopping) return;
             std::vector<uint8_t> bytes = std::move(queue.front());
             queue.pop_front();
@@ -125,7 +147,7 @@ private:
     std::condition_variable wake, drained;
     std::deque<std::vector<uint8_t>> queue;
     uint32_t queuedBytes = 0;
-    bool writing = false, stopping = false;
+    bool writing = false, stopping = false, inCall = false;
     int32_t failedWrite = ftStatus::ok;
     // What the device answered to its last status poll; stale once the
     // caller's own calls may have changed it.

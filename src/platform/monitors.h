@@ -10,6 +10,9 @@ class Monitors {
 public:
     virtual ~Monitors() = default;
     virtual std::vector<QRect> list() = 0;
+    // The work area of each monitor of list(), in the same order: the
+    // rectangle without the desktop's panels. The whole monitor by default.
+    virtual std::vector<QRect> workAreas() { return list(); }
     // Whether the windowing system lets the application place its windows
     // (false under Wayland, where the desktop places them).
     virtual bool canPlaceWindows() { return true; }

@@ -21,6 +21,7 @@
 #include "shell/services/presetsService.h"
 #include "shell/services/schedulerService.h"
 #include "shell/services/shortcutsService.h"
+#include "shell/afterTick.h"
 #include "shell/shell.h"
 
 #include <QDir>
@@ -43,6 +44,19 @@ int32_t roundHalfEvenWide(double value) {
 
 PlaybackEngine::PlaybackEngine() {
     state.resize(hasShell() ? model().totalChannels : 0, 5);
+}
+
+PlaybackEngine::~PlaybackEngine() {
+    if (hasShell())
+        if (AfterTick* after = shell().loadedEngine<AfterTick>()) after->forget(this);
+}
+
+void PlaybackEngine::markDisplay(Display what, std::function<void()> update) {
+    if (!hasShell()) {
+        update();
+        return;
+    }
+    shell().engine<AfterTick>().mark(this, int(what), std::move(update));
 }
 
 // ---- Identity and sizing ------------------------------------------------------
@@ -102,7 +116,9 @@ bool PlaybackEngine::isCurrentPlayback() const {
     return model().currentPlayback == state.myPlaybackNumber;
 }
 
-void PlaybackEngine::displayChanged() { view().displayChanged(); }
+void PlaybackEngine::displayChanged() {
+    markDisplay(Display::window, [this] { view().displayChanged(); });
+}
 
 void PlaybackEngine::showWindow() {
     if (attachedHost) attachedHost->showWindow();
@@ -131,12 +147,15 @@ void PlaybackEngine::logFadeError(const QString& description, const QString& sou
     // second, until the playback moves on to another step.
     if (description == lastLoggedError) return;
     lastLoggedError = description;
-    QFile log(QDir(shell().programFolder()).filePath(QStringLiteral("fadeErrorLog.txt")));
-    if (!log.open(QIODevice::Append | QIODevice::Text)) return;
     const QString line = QString::number(state.currentStep) + QStringLiteral(" ,") + state.theSequenceFilename +
                          QLatin1Char(',') + description + QLatin1Char(',') + QString::number(state.sliderDimmer) +
                          QLatin1Char(',') + source + QLatin1Char('\n');
-    log.write(line.toLocal8Bit());
+    // The file is opened after the tick, never inside it.
+    const QString path = QDir(shell().programFolder()).filePath(QStringLiteral("fadeErrorLog.txt"));
+    shell().engine<AfterTick>().post(this, [path, line] {
+        QFile log(path);
+        if (log.open(QIODevice::Append | QIODevice::Text)) log.write(line.toLocal8Bit());
+    });
 }
 
 void PlaybackEngine::reportError(const QString& text) {
@@ -321,6 +340,11 @@ void PlaybackEngine::startAudioMatrix(const QString& matrixName, int32_t frontCo
     shell().audio().startForMatrix(); // the spectrum comes from the capture
 }
 
-void PlaybackEngine::recieveAudioData(const std::vector<float>& theData) {
+void PlaybackEngine::stopActiveSoundToMatrix() {
+    audioToMatrix = false;
+    shell().matrix().stopAudioMatrix(state.myPlaybackNumber);
+}
+
+void PlaybackEngine::recieveAudioData(const std::vector<int32_t>& theData) {
     if (audioToMatrix) shell().matrix().audioData(state.myPlaybackNumber, theData);
 }

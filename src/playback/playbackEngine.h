@@ -17,6 +17,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -24,6 +25,7 @@ struct ChannelModel;
 
 class PlaybackEngine {
 public:
+    ~PlaybackEngine();
     PlaybackEngine();
 
     PlaybackState state;
@@ -240,9 +242,9 @@ public:
     // ---- Sound to matrix ------------------------------------------------------------------
     // The matrix subsystem drives the pattern while the playback has it switched on.
     void startAudioMatrix(const QString& matrixName, int32_t frontColor, int32_t backColor, int32_t eqType);
-    void stopActiveSoundToMatrix() { audioToMatrix = false; }
+    void stopActiveSoundToMatrix();
     bool returnAudioToMatrixStatus() const { return audioToMatrix; }
-    void recieveAudioData(const std::vector<float>& theData);
+    void recieveAudioData(const std::vector<int32_t>& theData);
 
     // ---- Errors ------------------------------------------------------------------------
     // Appends one line to fadeErrorLog.txt in the program folder.
@@ -274,6 +276,12 @@ private:
     int16_t ownNumber() const { return int16_t(state.myPlaybackNumber); }
     bool isCurrentPlayback() const;
     void displayChanged();
+    // The main window's and this window's displays, brought up to date after
+    // the tick (at once outside it): what changed is marked, shown once.
+    enum class Display { follow, stepNumber, fadeTimes, fadeProgress, fadeOutText, window };
+    void markDisplay(Display what, std::function<void()> update);
+    void showFadetimeNow();
+    void showFadeProgressNow();
     // Shows an error; inside the tick it is logged and reported once instead,
     // as nothing may block there.
     void reportError(const QString& text);

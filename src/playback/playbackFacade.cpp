@@ -528,7 +528,7 @@ void PlaybackFrame::stopAudioMatrix(int32_t theplayback) {
     every(theplayback, [](PlaybackWindowSlot& w) { w.engine().stopActiveSoundToMatrix(); });
 }
 
-void PlaybackFrame::sendAudioDataToPlaybacks(const std::vector<float>& theData) {
+void PlaybackFrame::sendAudioDataToPlaybacks(const std::vector<int32_t>& theData) {
     all([&](PlaybackWindowSlot& w) {
         if (w.engine().returnAudioToMatrixStatus()) w.engine().recieveAudioData(theData);
     });

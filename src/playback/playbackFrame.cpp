@@ -15,6 +15,7 @@
 #include "shell/services/presetsService.h"
 #include "shell/services/schedulerService.h"
 #include "shell/services/shortcutsService.h"
+#include "shell/afterTick.h"
 #include "shell/shell.h"
 
 #include <QDebug>
@@ -55,7 +56,11 @@ void PlaybackFrame::setFrameCaption(const QString& text) {
     view().captionChanged(text);
 }
 
-void PlaybackFrame::setRefreshTickEnabled(bool on) { tick->setEnabled(on); }
+void PlaybackFrame::setRefreshTickEnabled(bool on) {
+    if (on && !tick->enabled()) restartCatchUp();
+    tick->setEnabled(on);
+}
+bool PlaybackFrame::refreshTickEnabled() const { return tick->enabled(); }
 
 // By position in the window list, as the shell walks 1..DocumentCount.
 int32_t PlaybackFrame::maxStepsAtPosition(int32_t position) const {
@@ -126,7 +131,8 @@ void PlaybackFrame::all(const std::function<void(PlaybackWindowSlot&)>& f) const
 void PlaybackFrame::setVisible(PlaybackWindowSlot& w, bool visible) {
     if (w.isVisible == visible) return;
     w.isVisible = visible;
-    w.view().visibilityChanged(visible);
+    // The window follows after the tick (at once outside it).
+    shell().engine<AfterTick>().mark(&w, 0, [&w] { w.view().visibilityChanged(w.isVisible); });
 }
 
 void PlaybackFrame::setCaption(PlaybackWindowSlot& w, const QString& caption) {
@@ -137,6 +143,7 @@ void PlaybackFrame::setCaption(PlaybackWindowSlot& w, const QString& caption) {
 void PlaybackFrame::unloadPlayback(PlaybackWindowSlot& w) {
     if (w.unloaded) return;
     w.unloaded = true;
+    shell().engine<AfterTick>().forget(&w);
     w.engine().unloadWindow();
     w.isVisible = false;
     // Keep the slot alive until the end of this call: a walk may hold it.

@@ -68,6 +68,7 @@ public:
     void setFrameCaption(const QString& text) override;
     const QString& frameCaption() const { return frameCaptionText; }
     void setRefreshTickEnabled(bool on) override;
+    bool refreshTickEnabled() const override;
     int32_t maxStepsAtPosition(int32_t position) const override;
     void sceneCopied(int32_t playbackNumber, int32_t step) override;
     void pasteCopiedFadeTimes(int32_t pasteTo) override;
@@ -103,6 +104,10 @@ public:
     void setRefreshIntervalMs(int32_t milliseconds) override;
     // Errors the tick has reported (each once).
     const std::vector<QString>& tickErrors() const { return reportedTickErrors; }
+    // A late tick steps the playbacks once for every period that passed
+    // since the last one, at most this many times, so fades and waits keep
+    // to wall-clock time; a tick on time steps them once, as always.
+    static constexpr int32_t maxCatchUpPeriods = 8;
 
     // The scene clipboard's origin.
     int32_t sceneMemoryBelongsToPlayBackNumber = 0;
@@ -199,7 +204,7 @@ public:
     void startAudioMatrix(const QString& matrixName, int32_t frontColor, int32_t backColor, int32_t eqType,
                           int32_t theplayback) override;
     void stopAudioMatrix(int32_t theplayback) override;
-    void sendAudioDataToPlaybacks(const std::vector<float>& theData) override;
+    void sendAudioDataToPlaybacks(const std::vector<int32_t>& theData) override;
 
     // ---- Facade: live playbacks ---------------------------------------------------------------
     void pressRecordInLiveMode(int32_t theplayback) override;
@@ -276,6 +281,12 @@ private:
     SlotList playbackWindows;
     std::unique_ptr<TickTimer> tick;
     int32_t tickCounter = 0;
+    // The periods this tick stands for (1 when on time), from the monotonic
+    // clock; restarted whenever the tick starts or changes its period.
+    int32_t periodsDue();
+    void restartCatchUp() { lastTickMs = -1; }
+    int64_t lastTickMs = -1;
+    int64_t owedMs = 0;
     std::vector<QString> reportedTickErrors;
     QString frameCaptionText;
     PlaybackFrameView* attachedView = nullptr;

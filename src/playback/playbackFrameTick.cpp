@@ -6,8 +6,10 @@
 #include "profiles/ClsFixture.h"
 #include "playback/playbackEngine.h"
 #include "playback/sequenceFileIo.h"
+#include "platform/clock.h"
 #include "platform/prompts.h"
 #include "platform/tickTimer.h"
+#include "shell/afterTick.h"
 #include "shell/libParsePath.h"
 #include "shell/miscGlobalFunctions.h"
 #include "shell/services/effectsService.h"
@@ -27,18 +29,49 @@
 
 // ---- Refresh tick ---------------------------------------------------------------------
 
-void PlaybackFrame::HiResTimer1_Timer() {
-    // 1. Step every running playback, showing a hidden one first.
-    const SlotList snapshot = playbackWindows;
-    for (const auto& w : snapshot) {
-        if (w->unloaded) continue;
-        PlaybackEngine& e = w->engine();
-        if (!e.getTimerStatus()) continue;
-        if (!w->isVisible) setVisible(*w, true);
-        e.tmrPlayBackEvent_Timer();
+int32_t PlaybackFrame::periodsDue() {
+    const int64_t now = shell().clock().monotonicMs();
+    const int64_t period = tick->interval();
+    if (lastTickMs < 0 || period <= 0 || now < lastTickMs) {
+        lastTickMs = now;
+        owedMs = 0;
+        return 1;
     }
-    // 2. Send stage.
+    owedMs += now - lastTickMs;
+    lastTickMs = now;
+    const int64_t due = owedMs / period;
+    if (due > maxCatchUpPeriods) {
+        // Too far behind (a modal box, a stalled machine): the rest is let go.
+        owedMs = 0;
+        return maxCatchUpPeriods;
+    }
+    // A tick a little early counts as one on time; one a little late keeps
+    // the part of a period it owes for the next.
+    owedMs = std::max<int64_t>(0, owedMs - std::max<int64_t>(due, 1) * period);
+    return int32_t(std::max<int64_t>(due, 1));
+}
+
+void PlaybackFrame::HiResTimer1_Timer() {
     Shell& sh = shell();
+    // Window updates and file writes the tick's work asks for run once it is
+    // done, after the frame has gone out.
+    AfterTick::Scope after(sh.engine<AfterTick>());
+    // 1. Step every running playback, showing a hidden one first; as many
+    // times as periods passed.
+    const int32_t periods = periodsDue();
+    for (int32_t period = 0; period < periods; ++period) {
+        const SlotList snapshot = playbackWindows;
+        for (const auto& w : snapshot) {
+            if (w->unloaded) continue;
+            PlaybackEngine& e = w->engine();
+            if (!e.getTimerStatus()) continue;
+            if (!w->isVisible) setVisible(*w, true);
+            e.tmrPlayBackEvent_Timer();
+        }
+    }
+    // Sound to matrix: the spectra that arrived since the last tick.
+    sh.matrix().drawSoundToMatrix();
+    // 2. Send stage.
     sh.output().sendOutputFrame();
     // 3. Palette window.
     sh.presets().updateDMXValueDisplay(false);
@@ -99,8 +132,12 @@ void PlaybackFrame::applyStartupRefreshRate(const QString& settingsValue) {
     bool ok = false;
     const int v = settingsValue.trimmed().toInt(&ok);
     tick->setInterval(ok && v >= 1 && v <= 99 ? v : designIntervalMs);
+    restartCatchUp();
 }
 
 int32_t PlaybackFrame::refreshIntervalMs() const { return tick->interval(); }
 
-void PlaybackFrame::setRefreshIntervalMs(int32_t milliseconds) { tick->setInterval(milliseconds); }
+void PlaybackFrame::setRefreshIntervalMs(int32_t milliseconds) {
+    tick->setInterval(milliseconds);
+    restartCatchUp();
+}

@@ -274,11 +274,16 @@ void PlaybackEngine::updateColorMixers() {
 void PlaybackEngine::showFadetimeOnMain() {
     PlaybackState& st = state;
     if (!isCurrentPlayback()) return;
+    st.stepNumberText = QString::number(st.currentStep) + QLatin1Char(':') + QString::number(st.stepCount);
+    markDisplay(Display::fadeTimes, [this] { showFadetimeNow(); });
+}
+
+void PlaybackEngine::showFadetimeNow() {
+    PlaybackState& st = state;
+    if (!isCurrentPlayback()) return;
     const int32_t cs = st.currentStep;
-    const QString text = QString::number(cs) + QLatin1Char(':') + QString::number(st.stepCount);
-    st.stepNumberText = text;
     MainWindowService& main = shell().mainWindow();
-    main.mainStepNumber(text, 65280);
+    main.mainStepNumber(st.stepNumberText, 65280);
     const bool inTables = cs > 0 && cs <= st.stepCount && cs <= st.lastStepSlot();
     if (!st.sceneJustRecorded && st.deskRow == model().currentPlayback && inTables) {
         const float times[5] = {st.fadeUpTimes[size_t(cs)], st.fadeDownTimes[size_t(cs)], st.delayUpTimes[size_t(cs)],
@@ -309,6 +314,12 @@ void PlaybackEngine::refreshFadeProgress() {
     st.pbDelayOut = 0;
     st.pbDelayInMax = st.delayUpTicks;
     st.pbDelayIn = 0;
+    if (!isCurrentPlayback()) return;
+    markDisplay(Display::fadeProgress, [this] { showFadeProgressNow(); });
+}
+
+void PlaybackEngine::showFadeProgressNow() {
+    const PlaybackState& st = state;
     if (!isCurrentPlayback()) return;
     MainWindowService& main = shell().mainWindow();
     main.mainProgressValue(4, 0);

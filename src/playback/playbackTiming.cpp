@@ -21,6 +21,7 @@
 #include "shell/services/presetsService.h"
 #include "shell/services/schedulerService.h"
 #include "shell/services/shortcutsService.h"
+#include "shell/afterTick.h"
 #include "shell/shell.h"
 
 #include <QDir>
@@ -113,7 +114,8 @@ void PlaybackEngine::tmrPlayBackEvent_Timer() {
     if (st.followTicks > float(st.followCount)) {
         ++st.followCount;
         if (isCurrentPlayback()) {
-            shell().mainWindow().mainFollowProgress(roundHalfEven(double(st.followCount) / double(st.followTicks) * 100.0));
+            const int32_t percent = roundHalfEven(double(st.followCount) / double(st.followTicks) * 100.0);
+            markDisplay(Display::follow, [percent] { shell().mainWindow().mainFollowProgress(percent); });
         }
         st.followDone = false;
     } else {
@@ -216,9 +218,12 @@ void PlaybackEngine::advanceChannelFades() {
         st.pbFadeIn = st.fadeUpCount;
         st.pbFadeOut = st.fadeDownCount;
         if (st.stopAndClearAfterFadeOut) {
-            if (st.fadeDownTicks != 0)
-                shell().shortcuts().updateFadeOutText(st.theSequenceFilename,
-                                    roundHalfEven(double(st.fadeDownCount) / double(st.fadeDownTicks) * 100.0));
+            if (st.fadeDownTicks != 0) {
+                const int32_t percent = roundHalfEven(double(st.fadeDownCount) / double(st.fadeDownTicks) * 100.0);
+                markDisplay(Display::fadeOutText, [file = st.theSequenceFilename, percent] {
+                    shell().shortcuts().updateFadeOutText(file, percent);
+                });
+            }
         }
         writeFineChannels();
         updateColorMixers();
@@ -336,9 +341,8 @@ void PlaybackEngine::advanceToNextStep(bool skipLevels) {
         if (!st.continuousRun) st.isRunning = false;
 
         const QString text = QString::number(cs) + QLatin1Char(':') + QString::number(n);
-        if (isCurrentPlayback()) {
-            shell().mainWindow().mainStepNumber(text, 65280);
-        }
+        if (isCurrentPlayback())
+            markDisplay(Display::stepNumber, [text] { shell().mainWindow().mainStepNumber(text, 65280); });
         if (st.sceneJustRecorded) {
             st.sceneJustRecorded = false;
         } else {

@@ -114,28 +114,4 @@ bool deleteSequenceFile(const QString& relativePath) {
     return answer == msgBox::OK && QFileInfo(path).isFile() && QFile::moveToTrash(path);
 }
 
-bool renameSequenceFile(const QString& relativePath, QString typed) {
-    const QString path = sequencesPath(relativePath);
-    if (!QFileInfo(path).isFile()) return false;
-    const QString name = miscGlobalFunctions::escapeFileName(typed);
-    Prompts& prompts = shell().prompts();
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) {
-        prompts.messageBox(QStringLiteral("Please enter a name for the sequence"));
-        return false;
-    }
-    const QDir folder = QFileInfo(path).dir();
-    const QString target = folder.filePath(name + QStringLiteral(".YSQ"));
-    if (QFileInfo::exists(target)) {
-        prompts.messageBox(QStringLiteral("A sequence named ") + name + QStringLiteral(" already exists"));
-        return false;
-    }
-    if (!QFile::rename(path, target)) {
-        prompts.messageBox(QStringLiteral("The sequence could not be renamed"));
-        return false;
-    }
-    const QString events = folder.filePath(QFileInfo(path).completeBaseName() + QStringLiteral(".UQF"));
-    if (QFileInfo(events).isFile()) QFile::rename(events, folder.filePath(name + QStringLiteral(".UQF")));
-    return true;
-}
-
 } // namespace shortcutPanel

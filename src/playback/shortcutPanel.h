@@ -37,10 +37,5 @@ bool loadShortcutSequence(const QString& relativePath);
 // trash. True when it went.
 bool deleteSequenceFile(const QString& relativePath);
 
-// The button menu's "Rename Sequence File": the typed name becomes a file
-// name in the same folder (characters a file name cannot hold replaced), the
-// preset events beside it (.UQF) follow. An empty name, a name that exists or
-// a failed rename is said and changes nothing. True when renamed.
-bool renameSequenceFile(const QString& relativePath, QString typed);
 
 } // namespace shortcutPanel

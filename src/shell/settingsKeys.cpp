@@ -60,6 +60,7 @@ const Key masterTimeMiliSecond{"MasterTime", "MiliSecond", "1", "7", "7"};
 const Key shortcutsShowNumbers{"Shortcuts", "ShowNumbers", "0", "9", "9"};
 const Key hideBottomTools{"HideBottomTools", "value", "False", "9", "9"};
 const Key expandShortcutWindow{"expandShortcutWindow", "value", "False", "9", "9"};
+const Key updateLocation{"Update", "Location", "", "20", "-"};
 const Key playbackPriority{"PlayBack ", "PlayBack Priority", "nop", "1", "-"};
 const Key playbackVisible{"PlayBack ", "Visible", "False", "1", "3"};
 const Key playbackMode{"PlayBack ", "Mode", nullptr, "-", "3"};
@@ -84,7 +85,7 @@ const std::vector<const Key*>& all() {
         &strobeChaseSpeed, &fogOutput, &fogDuration, &fogFrequency, &audioResponse, &audioTriggerType,
         &audioThreshold, &audioMusicStyle, &audioRange, &audioFrequency, &audioThresholdNum, &audioSensitivity,
         &audioSoundCard, &masterTimeSecond, &masterTimeMiliSecond, &shortcutsShowNumbers, &hideBottomTools,
-        &expandShortcutWindow, &playbackPriority, &playbackVisible, &playbackMode, &playbackX, &playbackY,
+        &expandShortcutWindow, &updateLocation, &playbackPriority, &playbackVisible, &playbackMode, &playbackX, &playbackY,
         &playbackShowShortcuts, &playbackName, &playbackTest};
     return table;
 }

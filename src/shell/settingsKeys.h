@@ -5,7 +5,7 @@
 //
 // Subsystems: 1 shell, 3 playback, 5 patch and layout, 6 show and options,
 // 7 masters and top bar, 9 shortcut pages, 10 shortcut triggering,
-// 14 effects, 16 external control, 18 sound-to-light, 2 DMX output.
+// 14 effects, 16 external control, 18 sound-to-light, 20 support, 2 DMX output.
 
 #include <QString>
 #include <optional>
@@ -55,6 +55,8 @@ extern const Key audioResponse, audioTriggerType, audioThreshold, audioMusicStyl
 // [MasterTime], [Shortcuts], [HideBottomTools], [expandShortcutWindow]
 extern const Key masterTimeSecond, masterTimeMiliSecond, shortcutsShowNumbers, hideBottomTools,
     expandShortcutWindow;
+// [Update]: the update server's address (https), empty for none.
+extern const Key updateLocation;
 // [PlayBack n]: section from playbackSection(n).
 extern const Key playbackPriority, playbackVisible, playbackMode, playbackX, playbackY, playbackShowShortcuts,
     playbackName, playbackTest;

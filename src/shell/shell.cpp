@@ -4,28 +4,31 @@
 #include "platform/clock.h"
 #include "platform/deviceArrival.h"
 #include "platform/fileSystem.h"
+#include "platform/httpDownload.h"
 #include "platform/ftdiPort.h"
 #include "platform/mediaPlayer.h"
 #include "platform/midiPorts.h"
 #include "platform/monitors.h"
+#include "platform/outputClock.h"
 #include "platform/paths.h"
 #include "platform/placementStore.h"
 #include "platform/portIo.h"
 #include "platform/prompts.h"
+#include "platform/systemPower.h"
 #include "platform/tickTimer.h"
 #include "platform/waveInput.h"
 
 #include <stdexcept>
 
-namespace {
-// The installed shell. The only mutable global: everything else hangs off it.
-Shell* current = nullptr;
-} // namespace
-
 PlatformServices::PlatformServices() = default;
 PlatformServices::~PlatformServices() = default;
 PlatformServices::PlatformServices(PlatformServices&&) noexcept = default;
 PlatformServices& PlatformServices::operator=(PlatformServices&&) noexcept = default;
+
+namespace {
+// The installed shell. The only mutable global: everything else hangs off it.
+Shell* current = nullptr;
+} // namespace
 
 Shell::Shell(QString programFolder, PlatformServices s) : folder(std::move(programFolder)), services(std::move(s)) {
     while (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);

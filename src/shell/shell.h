@@ -17,6 +17,7 @@ class Clock;
 class TimerFactory;
 class PlacementStore;
 class FtdiDriver;
+class OutputClock;
 class ArtNetLayer;
 class PortIo;
 class DeviceArrival;
@@ -25,6 +26,8 @@ class MidiPorts;
 class WaveInput;
 class MediaPlayerFactory;
 class Monitors;
+class SystemPower;
+class HttpDownload;
 class ConsoleService;
 class ControlService;
 class MainWindowService;
@@ -40,15 +43,20 @@ class SupportService;
 class VisualizerService;
 
 struct PlatformServices {
-    // Out of line, so users need not see every layer's class.
+    // Out of line, so code that moves the set needs no layer's header.
     PlatformServices();
     ~PlatformServices();
     PlatformServices(PlatformServices&&) noexcept;
     PlatformServices& operator=(PlatformServices&&) noexcept;
+
     std::unique_ptr<Prompts> prompts;
     std::unique_ptr<Clock> clock;
     std::unique_ptr<TimerFactory> timers;
     std::unique_ptr<PlacementStore> placement;
+    // Sends the newest output frame on steady deadlines from its own thread;
+    // missing in tests (frames are then written by the tick). Declared
+    // before the devices, which leave it as they go.
+    std::unique_ptr<OutputClock> outputClock;
     // DMX output devices; any may be missing (no output of that kind).
     std::unique_ptr<FtdiDriver> ftdi;
     std::unique_ptr<ArtNetLayer> artNet;
@@ -65,6 +73,10 @@ struct PlatformServices {
     std::unique_ptr<WaveInput> waveInput;
     // Media players of the media window and the schedule; may be missing (no media).
     std::unique_ptr<MediaPlayerFactory> media;
+    // Switching the computer off on the operator's command; may be missing (not offered).
+    std::unique_ptr<SystemPower> power;
+    // HTTP downloads (the update check); may be missing (no downloads).
+    std::unique_ptr<HttpDownload> http;
 };
 
 // The services the subsystems offer each other (src/shell/services/).
@@ -93,6 +105,7 @@ public:
     TimerFactory& timers() { return *services.timers; }
     PlacementStore& placement() { return *services.placement; }
     FtdiDriver* ftdi() { return services.ftdi.get(); }
+    OutputClock* outputClock() { return services.outputClock.get(); }
     ArtNetLayer* artNet() { return services.artNet.get(); }
     PortIo* portIo() { return services.portIo.get(); }
     DeviceArrival* deviceArrival() { return services.deviceArrival.get(); }
@@ -101,6 +114,8 @@ public:
     Monitors* monitors() { return services.monitors.get(); }
     WaveInput* waveInput() { return services.waveInput.get(); }
     MediaPlayerFactory* media() { return services.media.get(); }
+    SystemPower* power() { return services.power.get(); }
+    HttpDownload* http() { return services.http.get(); }
     PlatformServices& platform() { return services; }
 
     // The window side's own state (the window registry of src/shell/ui/),

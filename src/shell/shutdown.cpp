@@ -10,7 +10,6 @@
 #include "shell/settingsKeys.h"
 #include "shell/shell.h"
 
-#include <QProcess>
 #include <exception>
 
 namespace shutdown {
@@ -67,7 +66,7 @@ bool closeProgramUnguarded(ShutdownView& view, const QString& startNew) {
 
     if (!startNew.isEmpty()) {
         s.prompts().messageBox(QStringLiteral("Shutting Down the Program for software update"), msgBox::OKOnly);
-        if (miscGlobalFunctions::FileExists(startNew)) QProcess::startDetached(startNew, {}, s.programFolder());
+        if (miscGlobalFunctions::FileExists(startNew)) view.openInstaller(startNew);
         end(view);
         return true;
     }

@@ -17,6 +17,8 @@ public:
     virtual void saveMainWindowState() {}
     // Unloads the windows and ends the event loop.
     virtual void endProgram() {}
+    // Hands a downloaded installer package to the desktop's package installer.
+    virtual void openInstaller(const QString& path) { (void)path; }
 };
 
 namespace shutdown {

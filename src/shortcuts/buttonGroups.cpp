@@ -64,15 +64,13 @@ int32_t ShortcutPages::returnButtonIndexForGroup(int32_t group) const {
     return group >= 1 && group < int32_t(groupCursor.size()) ? groupCursor[size_t(group)] : 0;
 }
 
-QString ShortcutPages::highlightNextButtonInGroup(int32_t g) {
-    if (g < 1 || g > pageGroupCount()) return {};
-    groupCursor.resize(size_t(pageGroupCount()) + 1, 0);
-    auto stored = [&](int32_t i) { return pageSettings::groupOfButtonOnPage(currentPage, buttons[size_t(i)].name); };
+int32_t ShortcutPages::rowNeighbour(int32_t g, int32_t direction, double reach) {
     int32_t found = 0;
     for (int32_t i = 1; i <= currentPageButtonCount; ++i) {
-        if (stored(i) != g) continue;
+        if (pageSettings::groupOfButtonOnPage(currentPage, buttons[size_t(i)].name) != g) continue;
         int32_t& c = groupCursor[size_t(g)];
         if (c == 0) {
+            // No cursor yet: the group's first button is the starting point.
             c = i;
             lastChosenInGroup[size_t(g)] = i;
             found = i;
@@ -81,13 +79,20 @@ QString ShortcutPages::highlightNextButtonInGroup(int32_t g) {
         if (i == c) continue;
         const PageButton& bi = buttons[size_t(i)];
         const PageButton& bc = buttons[size_t(c)];
-        const double w = std::round(bi.left - bc.left);
-        if (bi.top == bc.top && buttonWidth <= w && w < 1.1 * buttonWidth) {
-            found = i;
+        const double w = std::round(direction * (bi.left - bc.left));
+        if (bi.top == bc.top && buttonWidth <= w && w < reach * buttonWidth) {
             lastChosenInGroup[size_t(g)] = i;
-            break;
+            return i;
         }
     }
+    return found;
+}
+
+QString ShortcutPages::highlightNextButtonInGroup(int32_t g) {
+    if (g < 1 || g > pageGroupCount()) return {};
+    groupCursor.resize(size_t(pageGroupCount()) + 1, 0);
+    auto stored = [&](int32_t i) { return pageSettings::groupOfButtonOnPage(currentPage, buttons[size_t(i)].name); };
+    int32_t found = rowNeighbour(g, 1, 1.1);
     const int32_t c = groupCursor[size_t(g)];
     if (found == 0 && c > 0) {
         double leftColumn = 1e12;
@@ -120,27 +125,8 @@ QString ShortcutPages::highlightPreviousButtonInGroup(int32_t g) {
     if (g < 1 || g > pageGroupCount()) return {};
     groupCursor.resize(size_t(pageGroupCount()) + 1, 0);
     auto stored = [&](int32_t i) { return pageSettings::groupOfButtonOnPage(currentPage, buttons[size_t(i)].name); };
-    int32_t found = 0;
-    for (int32_t i = 1; i <= currentPageButtonCount; ++i) {
-        if (stored(i) != g) continue;
-        int32_t& c = groupCursor[size_t(g)];
-        if (c == 0) {
-            c = i;
-            lastChosenInGroup[size_t(g)] = i;
-            found = i;
-            continue;
-        }
-        if (i == c) continue;
-        const PageButton& bi = buttons[size_t(i)];
-        const PageButton& bc = buttons[size_t(c)];
-        const double w = std::round(bc.left - bi.left);
-        // A left neighbour may lie up to just under two widths away.
-        if (bi.top == bc.top && buttonWidth <= w && w < 2 * buttonWidth) {
-            found = i;
-            lastChosenInGroup[size_t(g)] = i;
-            break;
-        }
-    }
+    // A left neighbour may lie up to just under two widths away.
+    int32_t found = rowNeighbour(g, -1, 2);
     const int32_t c = groupCursor[size_t(g)];
     if (found == 0 && c > 0) {
         double rightColumn = 0;

@@ -195,6 +195,9 @@ public:
     void highlightFirstButtonOfGroups(int32_t group, int32_t index);
     void pressGoFromSubmaster(int32_t group, int32_t crossFade, float overRideTime);
     void goOfGroup(int32_t group, int32_t crossFade, float overRideTime);
+    // The cursor's neighbour in its row, direction 1 right / -1 left, at least
+    // one width and less than reach widths away; 0 when none.
+    int32_t rowNeighbour(int32_t group, int32_t direction, double reach);
     void sldrDimmer_Scroll(int32_t group);
     void adjustCurrentPageGroup(int32_t group, int32_t value);
     int32_t getGroupSubMaster(int32_t group);

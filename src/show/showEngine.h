@@ -18,6 +18,7 @@ public:
     bool saveConfiguration(bool askForOverwrite, bool askForFilename, bool renaming) override;
     bool loadTheConfiguration(bool ask, const QString& file) override;
     void clearall() override;
+    void startNewShow() override;
     bool loadStartupShow() override;
     QString showFileName() const override;
     QString showName() const override;
@@ -48,6 +49,8 @@ public:
     std::function<bool(const QString& path, const QByteArray& bytes, QString* error)> writeFile;
 
 private:
+    // The save of a new show refuses the name of an existing show.
+    bool savingNewShow = false;
     void rebuildAfterLoad();
     void setCurrentShow(const QString& realPath, bool inConfigurations);
     bool inConfigurations(const QString& realPath) const;

@@ -310,21 +310,20 @@ void ShowEngine::clear(int32_t fromhowmany, int32_t tohowmany, bool reDimMe) {
     }
 }
 
-void ShowEngine::clearall() {
+void ShowEngine::clearall() { shell().support().confirmNewShow(); }
+
+void ShowEngine::startNewShow() {
     Shell& s = shell();
     ChannelModel& m = s.state;
-    const int answer = s.prompts().messageBox(
-        QStringLiteral("Are you sure you want to Clear Loaded Configuration/Show and Start a New Configuration/Show?"),
-        msgBox::OKCancel | msgBox::Question, QStringLiteral("VarnelDMX stage Lighting Controller"));
-    if (answer != msgBox::OK) return;
-
     s.playback().clearSequenceInChaser(m.currentPlayback);
     clear(1, m.totalChannels, true);
     m.showFileName = QStringLiteral("newConfiguration.YCF");
     m.showName = QStringLiteral("newConfiguration");
     showFilePath.clear();
     m.showChanged = true;
+    savingNewShow = true;
     saveConfiguration(true, true, false);
+    savingNewShow = false;
     s.presets().makePalleteDirectories();
     s.playback().refreshShortcuts(0, true);
     s.patch().reloadLayoutWindow();

@@ -82,11 +82,18 @@ bool ShowEngine::saveConfiguration(bool askForOverwrite, bool askForFilename, bo
         request.folder = configurationsFolder();
         request.fileName = m.showFileName;
         request.filter = QStringLiteral("Show / Configuration (*.YCF *.ycf)");
-        QString chosen = s.prompts().saveFileName(request);
-        // A cancelled dialog saves nothing and changes nothing.
-        if (chosen.trimmed().isEmpty()) return false;
-        if (QFileInfo(chosen).suffix().isEmpty()) chosen += QStringLiteral(".YCF");
-        path = paths::realPath(chosen);
+        for (;;) {
+            QString chosen = s.prompts().saveFileName(request);
+            // A cancelled dialog saves nothing and changes nothing.
+            if (chosen.trimmed().isEmpty()) return false;
+            if (QFileInfo(chosen).suffix().isEmpty()) chosen += QStringLiteral(".YCF");
+            path = paths::realPath(chosen);
+            // The new show's pages and presets are cleared under its name, so
+            // it must not take the name of a show that has them.
+            if (!savingNewShow || !QFileInfo::exists(path)) break;
+            s.prompts().messageBox(QStringLiteral("A show named ") + libParsePath::ParsePath(path, 4) +
+                                   QStringLiteral(" already exists. Please give the new show a name of its own."));
+        }
     } else if (!showFilePath.isEmpty() && libParsePath::ParsePath(showFilePath, 6) == m.showFileName) {
         path = showFilePath;
     } else {

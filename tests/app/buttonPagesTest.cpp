@@ -6,6 +6,7 @@
 // are on again with their levels.
 
 #include "app/console.h"
+#include "runningDesk.h"
 #include "console/ui/ConsoleBand.h"
 #include "masters/ui/frmTop.h"
 #include "output/DmxOutput.h"
@@ -43,29 +44,6 @@
 
 namespace {
 
-PlatformServices deskServices() {
-    PlatformServices services = console::desktopServices();
-    services.prompts = std::make_unique<FakePrompts>();
-    services.placement = std::make_unique<FakePlacementStore>();
-    services.timers = std::make_unique<FakeTimerFactory>();
-    services.clock = std::make_unique<FakeClock>();
-    services.ftdi = std::make_unique<FakeFtdiDriver>();
-    services.portIo.reset();
-    services.deviceArrival.reset();
-    services.artNet.reset();
-    return services;
-}
-
-bool choosePlayback(ConsoleBand& band, int n) {
-    emit band.playbackMenu->aboutToShow();
-    for (QAction* a : band.playbackMenu->actions())
-        if (a->data().toInt() == n) {
-            a->trigger();
-            return true;
-        }
-    return false;
-}
-
 void click(QWidget* w, QPoint at) {
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
         QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::LeftButton,
@@ -77,28 +55,14 @@ void click(QWidget* w, QPoint at) {
 // One run of the console on a program folder, with its interface open.
 struct Desk {
     explicit Desk(const QString& folder) {
-        running = std::make_unique<console::Console>(folder, deskServices());
+        running = std::make_unique<console::Console>(folder, runningDesk::scriptedServices());
         running->start();
         QApplication::processEvents();
-        Shell& s = running->shell();
-        port = &static_cast<FakeFtdiDriver&>(*s.ftdi()).attach();
-        const char record[] = "0001";
-        std::copy(record, record + 4, port->userArea.begin());
-        s.engine<DmxOutput>().clkCorvellDmxDongle_Click();
+        port = &runningDesk::attachInterface(running->shell());
     }
     Shell& shell() { return running->shell(); }
-    void run(int ticks) {
-        auto& tick = static_cast<FakeTickTimer&>(shell().engine<PlaybackFrame>().HiResTimer1());
-        auto& clock = static_cast<FakeClock&>(shell().clock());
-        for (int i = 0; i < ticks; ++i) {
-            clock.ms += 50;
-            tick.fire(true);
-        }
-    }
-    int slot(int ch) const {
-        const auto f = port->frames();
-        return f.empty() ? -1 : int(f.back()[size_t(2 + ch)]);
-    }
+    void run(int ticks) { runningDesk::runTicks(shell(), ticks); }
+    int slot(int ch) const { return runningDesk::lastLevel(*port, ch); }
     frmSequenceShortcuts& pages() { return *loadedForm<frmSequenceShortcuts>(); }
     QPushButton* button(const QString& name) {
         const int32_t i = shell().engine<ShortcutPages>().buttonIndex(name);
@@ -148,7 +112,7 @@ TEST(ButtonPagesOnTheRunningConsole, pressReleaseMultiAndTheStatesComeBackAfterA
         const int levels[2][2] = {{200, 0}, {0, 150}};
         const QString names[2] = {QStringLiteral("Look A"), QStringLiteral("Look B")};
         for (int k = 0; k < 2; ++k) {
-            ASSERT_TRUE(choosePlayback(*band, k + 1));
+            ASSERT_TRUE(runningDesk::choosePlayback(*band, k + 1));
             // Each look holds one channel of its own.
             for (int ch = 1; ch <= 2; ++ch) {
                 m.channelOwner[size_t(ch)] = levels[k][ch - 1] > 0 ? k + 1 : 0;

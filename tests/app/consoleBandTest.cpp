@@ -6,6 +6,7 @@
 // "Save Multi" and the time boxes reach the real dialogs of the button pages.
 
 #include "app/console.h"
+#include "runningDesk.h"
 #include "console/ui/ConsoleBand.h"
 #include "output/DmxOutput.h"
 #include "platform/artNetSender.h"
@@ -17,7 +18,9 @@
 #include "platform/monitors.h"
 #include "platform/portIo.h"
 #include "platform/tickTimer.h"
-#include "platform/waveInput.h"
+#include "platform/httpDownload.h"
+#include "platform/systemPower.h"
+#include "support/fakeSystemPower.h"
 #include "playback/playbackFrame.h"
 #include "playback/ui/frmPlayBackControl.h"
 #include "playback/ui/frmPlayBackManager.h"
@@ -58,37 +61,10 @@ namespace {
 
 const int recorded[3][2] = {{60, 120}, {180, 30}, {255, 0}};
 
-// The desktop's services with scripted questions, timers that tick when told
-// and one fake USB-to-DMX interface.
-PlatformServices deskServices() {
-    PlatformServices services = console::desktopServices();
-    services.prompts = std::make_unique<FakePrompts>();
-    services.placement = std::make_unique<FakePlacementStore>();
-    services.timers = std::make_unique<FakeTimerFactory>();
-    services.clock = std::make_unique<FakeClock>();
-    services.ftdi = std::make_unique<FakeFtdiDriver>();
-    services.portIo.reset();
-    services.deviceArrival.reset();
-    services.artNet.reset();
-    services.waveInput.reset();
-    return services;
-}
-
 QAction* menuEntry(QMenu* menu, const QString& text) {
     for (QAction* a : menu->actions())
         if (a->text() == text) return a;
     return nullptr;
-}
-
-// Opens the band's playback drop-down and picks the entry of playback n.
-bool choosePlayback(ConsoleBand& band, int n) {
-    emit band.playbackMenu->aboutToShow();
-    for (QAction* a : band.playbackMenu->actions())
-        if (a->data().toInt() == n) {
-            a->trigger();
-            return true;
-        }
-    return false;
 }
 
 } // namespace
@@ -98,7 +74,7 @@ class ConsoleBandRound : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
-        running = std::make_unique<console::Console>(dir.path(), deskServices());
+        running = std::make_unique<console::Console>(dir.path(), runningDesk::scriptedServices());
         running->start();
         QApplication::processEvents();
         band = ConsoleBand::shown();
@@ -115,30 +91,15 @@ TEST_F(ConsoleBandRound, recordSaveFileInMasterTableAndPlayAtTheInterface) {
     auto& prompts = static_cast<FakePrompts&>(s.prompts());
     ASSERT_EQ(band->window(), &c.mainWindow());
 
-    FakeFtdiDevice& port = static_cast<FakeFtdiDriver&>(*s.ftdi()).attach();
-    const char record[] = "0001";
-    std::copy(record, record + 4, port.userArea.begin());
-    s.engine<DmxOutput>().clkCorvellDmxDongle_Click();
-    PlaybackFrame& frame = s.engine<PlaybackFrame>();
-    auto& tick = static_cast<FakeTickTimer&>(frame.HiResTimer1());
-    auto& clock = static_cast<FakeClock&>(s.clock());
-    // Ticks of the refresh timer, 50 ms apart.
-    auto run = [&](int ticks) {
-        for (int i = 0; i < ticks; ++i) {
-            clock.ms += 50;
-            tick.fire(true);
-        }
-    };
-    auto slot = [&](int ch) {
-        const auto f = port.frames();
-        return f.empty() ? -1 : int(f.back()[size_t(2 + ch)]);
-    };
+    FakeFtdiDevice& port = runningDesk::attachInterface(s);
+    auto run = [&](int ticks) { runningDesk::runTicks(s, ticks); };
+    auto slot = [&](int ch) { return runningDesk::lastLevel(port, ch); };
 
     // Two playbacks on the desk; the drop-down makes playback 2 current.
     while (s.playback().visiblePlaybackCaptions().size() < 2) band->cmdCreateNew[0]->click();
-    ASSERT_TRUE(choosePlayback(*band, 1));
+    ASSERT_TRUE(runningDesk::choosePlayback(*band, 1));
     EXPECT_EQ(s.state.currentPlayback, 1);
-    ASSERT_TRUE(choosePlayback(*band, 2));
+    ASSERT_TRUE(runningDesk::choosePlayback(*band, 2));
     ASSERT_EQ(s.state.currentPlayback, 2);
 
     // Steps without fades, so each GO shows its levels at the next ticks.
@@ -192,7 +153,7 @@ TEST_F(ConsoleBandRound, recordSaveFileInMasterTableAndPlayAtTheInterface) {
         prompts.files.push_back(file);
         prompts.answers.push_back(msgBox::No);
         menuEntry(w2->clkMenu, QStringLiteral("Load Seqence Cuelist"))->trigger();
-        }
+    }
     master.pressLeft(1, false);
     ASSERT_EQ(s.state.currentPlayback, 2);
     ASSERT_EQ(s.playback().getMaxSteps(2), 3);
@@ -205,7 +166,7 @@ TEST_F(ConsoleBandRound, recordSaveFileInMasterTableAndPlayAtTheInterface) {
     for (int j = 1; j <= 3; ++j) {
         if (j > 1) band->BTON->click();
         run(200);
-                EXPECT_EQ(slot(1), recorded[j - 1][0]) << "step " << j;
+        EXPECT_EQ(slot(1), recorded[j - 1][0]) << "step " << j;
         EXPECT_EQ(slot(2), recorded[j - 1][1]) << "step " << j;
         EXPECT_EQ(band->stepNumber->text(), QStringLiteral("%1:3").arg(j));
     }

@@ -4,6 +4,7 @@
 // recorded with the step comes back with its sequence.
 
 #include "app/console.h"
+#include "runningDesk.h"
 #include "output/DmxOutput.h"
 #include "patch/patchCommit.h"
 #include "platform/artNetSender.h"
@@ -38,19 +39,6 @@
 
 namespace {
 
-PlatformServices presetServices() {
-    PlatformServices services = console::desktopServices();
-    services.prompts = std::make_unique<FakePrompts>();
-    services.placement = std::make_unique<FakePlacementStore>();
-    services.timers = std::make_unique<FakeTimerFactory>();
-    services.clock = std::make_unique<FakeClock>();
-    services.ftdi = std::make_unique<FakeFtdiDriver>();
-    services.portIo.reset();
-    services.deviceArrival.reset();
-    services.artNet.reset();
-    return services;
-}
-
 // Patches `count` fixtures of a shipped profile at `start` as the patch window does.
 int32_t patchShipped(Shell& s, const QString& file, int32_t start, int32_t count) {
     profileFile::ProfileData data;
@@ -75,43 +63,39 @@ int32_t patchShipped(Shell& s, const QString& file, int32_t start, int32_t count
 
 } // namespace
 
-TEST(PresetsRound, generatedColourRecalledOntoRgbParsComesBackWithItsSequence) {
+// The running console on a fresh program folder with a saved show "Presets":
+// two RGB pars and a moving head patched from the shipped profiles.
+class PresetsRound : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
+        c = std::make_unique<console::Console>(dir.path(), runningDesk::scriptedServices());
+        c->start();
+        QApplication::processEvents();
+        Shell& s = c->shell();
+        auto& prompts = static_cast<FakePrompts&>(s.prompts());
+        prompts.files.push_back(dir.filePath(QStringLiteral("Presets.YCF")));
+        ASSERT_TRUE(s.show().saveConfiguration(false, true, false)) << prompts.messages.join('|').toStdString();
+        par = patchShipped(s, QStringLiteral("RGB Par.fix"), 1, 2);
+        head = patchShipped(s, QStringLiteral("Moving Head Spot.fix"), 20, 1);
+        ASSERT_EQ(s.state.fixtureCount, 3);
+    }
     QTemporaryDir dir;
-    ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
-    console::Console c(dir.path(), presetServices());
-    c.start();
-    QApplication::processEvents();
-    Shell& s = c.shell();
+    std::unique_ptr<console::Console> c;
+    int32_t par = 0, head = 0;
+};
+
+TEST_F(PresetsRound, generatedColourRecalledOntoRgbParsComesBackWithItsSequence) {
+    Shell& s = c->shell();
     auto& prompts = static_cast<FakePrompts&>(s.prompts());
     ChannelModel& m = s.state;
-
-    // A saved show, then two RGB pars and a moving head from the shipped profiles.
-    prompts.files.push_back(dir.filePath(QStringLiteral("Presets.YCF")));
-    ASSERT_TRUE(s.show().saveConfiguration(false, true, false)) << prompts.messages.join('|').toStdString();
-    const int32_t par = patchShipped(s, QStringLiteral("RGB Par.fix"), 1, 2);
-    const int32_t head = patchShipped(s, QStringLiteral("Moving Head Spot.fix"), 20, 1);
-    ASSERT_EQ(m.fixtureCount, 3);
     // The moving head's colour wheel names its slots by colour number: red is "255".
     const QString redPreset = s.programPath(QStringLiteral("Palettes\\Presets\\Color\\255.USF"));
     ASSERT_TRUE(QFileInfo(redPreset).isFile()) << redPreset.toStdString();
 
-    FakeFtdiDevice& port = static_cast<FakeFtdiDriver&>(*s.ftdi()).attach();
-    const char record[] = "0001";
-    std::copy(record, record + 4, port.userArea.begin());
-    s.engine<DmxOutput>().clkCorvellDmxDongle_Click();
-    PlaybackFrame& frame = s.engine<PlaybackFrame>();
-    auto& tick = static_cast<FakeTickTimer&>(frame.HiResTimer1());
-    auto& clock = static_cast<FakeClock&>(s.clock());
-    auto run = [&](int ticks) {
-        for (int i = 0; i < ticks; ++i) {
-            clock.ms += 50;
-            tick.fire(true);
-        }
-    };
-    auto sent = [&](int ch) {
-        const auto f = port.frames();
-        return f.empty() ? -1 : int(f.back()[size_t(2 + ch)]);
-    };
+    FakeFtdiDevice& port = runningDesk::attachInterface(s);
+    auto run = [&](int ticks) { runningDesk::runTicks(s, ticks); };
+    auto sent = [&](int ch) { return runningDesk::lastLevel(port, ch); };
 
     // An empty playback 1; the pars are selected on the layout.
     s.playback().clkAddPlaybackControl(1, false, true, false);
@@ -156,23 +140,13 @@ TEST(PresetsRound, generatedColourRecalledOntoRgbParsComesBackWithItsSequence) {
     EXPECT_EQ(sent(first + 2), 0);
 }
 
-TEST(PresetsRound, paletteOpensFromTheMainWindowBelowTheTopBarAndRecallsOntoTheSelection) {
-    QTemporaryDir dir;
-    ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
-    console::Console c(dir.path(), presetServices());
-    c.start();
-    QApplication::processEvents();
-    Shell& s = c.shell();
-    auto& prompts = static_cast<FakePrompts&>(s.prompts());
-    prompts.files.push_back(dir.filePath(QStringLiteral("Palette.YCF")));
-    ASSERT_TRUE(s.show().saveConfiguration(false, true, false));
-    const int32_t par = patchShipped(s, QStringLiteral("RGB Par.fix"), 1, 2);
-    patchShipped(s, QStringLiteral("Moving Head Spot.fix"), 20, 1);
+TEST_F(PresetsRound, paletteOpensFromTheMainWindowAndRecallsOntoTheSelection) {
+    Shell& s = c->shell();
 
     // The main window's Palettes entry opens the Control Palette on its Color page.
     unloadForm<frmPalettes>();
     QAction* entry = nullptr;
-    for (QAction* top : c.mainWindow().menuBar()->actions())
+    for (QAction* top : c->mainWindow().menuBar()->actions())
         if (top->menu())
             for (QAction* a : top->menu()->actions())
                 if (a->text() == QStringLiteral("Palettes") && a->isEnabled()) entry = a;

@@ -1,4 +1,4 @@
-#include "effects/fogControl.h"
+#include "effects/effectsEngine.h"
 #include "effects/ui/frmFogControl.h"
 #include "shell/ui/windowRegistry.h"
 #include "support/fakePlatform.h"
@@ -10,7 +10,7 @@
 TEST(FogControl, ChannelListFollowsTheShowResize) {
     TestShell t;
     Shell& s = t.get();
-    s.engine<FogControl>(); // the effects subsystem starts
+    s.engine<EffectsEngine>(); // the effects subsystem starts
     s.state.totalChannels = 1024;
     channelModel::redimForMoreUniverses(1024);
     EXPECT_EQ(form<frmFogControl>().foggers().size(), 1025u);

@@ -1,8 +1,9 @@
-#include "effects/fogControl.h"
+#include "effects/effectsEngine.h"
 #include "effects/shapePreview.h"
 #include "effects/ui/dialogFileShapes.h"
 #include "platform/byteRecord.h"
 #include "shell/services/consoleService.h"
+#include "shell/services/patchService.h"
 #include "shell/ui/windowRegistry.h"
 #include "support/fakePlatform.h"
 #include "support/layoutCheck.h"
@@ -57,7 +58,7 @@ struct Browser {
     QString shapes = ts.folder() + QStringLiteral("/Shapes/");
     Browser() {
         QDir(ts.folder()).mkpath(QStringLiteral("Shapes"));
-        ts.get().engine<FogControl>();
+        ts.get().engine<EffectsEngine>();
         attachShapeBrowser(ts.get());
         // A sound four-step shape: pan 10, 20, 30, 40, tilt 50.
         write("circle.YSH", shapeBytes(4, {{10, 50}, {20, 50}, {30, 50}, {40, 50}}));
@@ -127,10 +128,18 @@ TEST(ShapeBrowser, ReadsNoFileLargerThanAnyStepCountAllows) {
 
 TEST(ShapeBrowser, ApplyHandsTheFileToTheConsoleAndClosesUnlessKeptOpen) {
     Browser b;
+    struct GroupMenuPatch : PatchService {
+        int popups = 0;
+        void popupGroupMenuAtPointer() override { ++popups; }
+    };
+    auto& patch = b.ts.get().provide<PatchService>(std::make_unique<GroupMenuPatch>());
     b.ts.get().state.currentPlayback = 3;
     b.ts.get().effects().showShapeBrowser(true);
     dialogFileShapes* w = loadedForm<dialogFileShapes>();
     ASSERT_NE(w, nullptr);
+    // The fixtures are chosen by group from the browser itself.
+    w->selectFixtures->click();
+    EXPECT_EQ(patch.popups, 1);
     ASSERT_TRUE(w->selectFile(QStringLiteral("circle.YSH")));
     w->chkKeepWindowOpen->setChecked(true);
     w->btnOk->click();
@@ -169,7 +178,7 @@ TEST(ShapeBrowser, PreviewBitmapsAreRewrittenForEverySoundShape) {
 
 TEST(ShapeBrowser, AnEmptyOrMissingShapesFolderListsNothing) {
     TestShell ts;
-    ts.get().engine<FogControl>();
+    ts.get().engine<EffectsEngine>();
     attachShapeBrowser(ts.get());
     ts.get().effects().updateShapePictures();
     ts.get().effects().showShapeBrowser(false);

@@ -19,6 +19,7 @@ struct FrameRecorder : PlaybackService {
     std::vector<bool> tickSwitches;
     QStringList captions;
     void setRefreshTickEnabled(bool on) override { tickSwitches.push_back(on); }
+    bool refreshTickEnabled() const override { return !tickSwitches.empty() && tickSwitches.back(); }
     void setFrameCaption(const QString& text) override { captions.append(text); }
 };
 
@@ -127,6 +128,15 @@ TEST_F(DeviceLayerTest, AnInterfacePluggedBackInGetsOutputAgain) {
     EXPECT_EQ(tickSwitches.back(), true);
     tick(77);
     EXPECT_EQ(levels(again.frames()), std::vector<int>{77});
+
+    // A tick stopped on purpose (a show loading) stays stopped, also when a
+    // second device arrives within the wait.
+    frame.setRefreshTickEnabled(false);
+    arrival().arrive();
+    arrival().arrive();
+    wait->fire();
+    EXPECT_EQ(out.dmxDongleCollection.size(), 1u);
+    EXPECT_EQ(tickSwitches.back(), false);
 }
 
 TEST_F(DeviceLayerTest, EveryFailedFrameCountsOnceTowardsTheErrorLimit) {

@@ -166,33 +166,67 @@ TEST_F(OutputTest, PlaybacksButtonCaptionFollowsTheCurrentPlaybackOnce) {
     EXPECT_EQ(captions, (QStringList{"P1", "P2"}));
 }
 
-TEST_F(OutputTest, AFailingInterfaceIsRebuiltAfterTheTickNotInsideIt) {
-    twoUniverses();
+TEST_F(OutputTest, ALostInterfaceLeavesWhileTheOthersKeepSendingEveryTick) {
+    shell().state.totalChannels = 1536;
+    shell().state.resize(1536);
+    FakeFtdiDevice& first = attachWithUniverse("0001");
+    FakeFtdiDevice& unplugged = attachWithUniverse("0002");
+    FakeFtdiDevice& third = attachWithUniverse("0003");
+    out.clkCorvellDmxDongle_Click();
+    ASSERT_EQ(out.dmxDongleCollection.size(), 3u);
+    tickSwitches.clear();
+    frame.captions.clear();
+
+    unplugged.statusAnswers.assign(1000, ftStatus::ioError);
+    unplugged.writeStatus = ftStatus::ioError;
+    const int ticks = clsCorvellDongle::ioErrorLimit + 10;
+    for (int i = 1; i <= ticks; ++i) {
+        shell().state.channelOutput[1] = i;
+        shell().state.channelOutput[1025] = i;
+        out.sendOutputFrame();
+        // The healthy two get this tick's frame, before and after the loss.
+        ASSERT_EQ(first.frames().size(), size_t(i));
+        ASSERT_EQ(third.frames().size(), size_t(i));
+        EXPECT_EQ(lastSlots(first)[0], i);
+        EXPECT_EQ(lastSlots(third)[0], i);
+    }
+    // Reported once; only the lost one left the set, nothing was re-enumerated
+    // and the tick never stopped.
+    EXPECT_EQ(frame.captions.filter(QStringLiteral("stopped answering")).size(), 1);
+    EXPECT_TRUE(frame.captions.filter(QStringLiteral("Disconected")).isEmpty());
+    ASSERT_EQ(out.dmxDongleCollection.size(), 2u);
+    EXPECT_EQ(out.dmxDongleCollection[0]->myUniverseNumber, 1);
+    EXPECT_EQ(out.dmxDongleCollection[1]->myUniverseNumber, 3);
+    EXPECT_TRUE(out.DMXDongle);
+    EXPECT_FALSE(out.rebuildPending());
+    EXPECT_TRUE(tickSwitches.empty());
+    EXPECT_EQ(fakeFtdi().openCalls.size(), 4u); // the first enumeration only
+    EXPECT_EQ(shell().state.channelLastSent[1025], ticks);
+}
+
+TEST_F(OutputTest, WhenTheLastInterfaceIsLostTheSetIsRebuiltAfterTheTick) {
     FakeFtdiDevice& failing = attachWithUniverse("0001");
-    FakeFtdiDevice& good = attachWithUniverse("0002");
     out.clkCorvellDmxDongle_Click();
     failing.statusAnswers.assign(26, 4);
     for (int i = 0; i < 25; ++i) out.sendOutputFrame();
     EXPECT_FALSE(out.rebuildPending());
 
     tickSwitches.clear();
-    shell().state.channelOutput[600] = 33;
+    shell().state.channelOutput[6] = 33;
     out.sendOutputFrame(); // the 26th I/O error
-    // The tick finished: the other interface and the copy were served.
-    EXPECT_EQ(good.frames().size(), 26u);
-    EXPECT_EQ(shell().state.channelLastSent[600], 33);
-    // Every old handle is closed, nothing was re-enumerated inside the tick.
+    EXPECT_EQ(shell().state.channelLastSent[6], 33);
+    // Nothing was re-enumerated inside the tick.
     EXPECT_TRUE(out.dmxDongleCollection.empty());
     EXPECT_FALSE(out.DMXDongle);
-    EXPECT_EQ(fakeFtdi().openPorts(), 0);
     EXPECT_EQ(frameCaption(), QStringLiteral("Dmx to USB Interface Disconected, Please Check USB Cable"));
     EXPECT_TRUE(tickSwitches.empty());
     EXPECT_TRUE(out.rebuildPending());
 
     out.runPendingRebuild();
-    EXPECT_EQ(out.dmxDongleCollection.size(), 2u);
+    EXPECT_EQ(fakeFtdi().openPorts(), 1);
+    ASSERT_EQ(out.dmxDongleCollection.size(), 1u);
     EXPECT_EQ(tickSwitches, (std::vector<bool>{false, true}));
-    EXPECT_EQ(out.dmxDongleCollection[0]->ioErrors(), 0); // fresh objects
+    EXPECT_EQ(out.dmxDongleCollection[0]->ioErrors(), 0); // a fresh object
 }
 
 TEST_F(OutputTest, ALostInterfaceIsRetriedABoundedNumberOfTimes) {

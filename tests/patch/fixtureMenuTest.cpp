@@ -13,6 +13,8 @@
 #include "profiles/ui/profilesServiceImpl.h"
 #include "layoutRig.h"
 #include "popupAnswer.h"
+#include "shell/services/patchService.h"
+#include "shell/services/supportService.h"
 #include "shell/ui/windowRegistry.h"
 #include "support/fakePlatform.h"
 
@@ -24,6 +26,18 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// The operator's answers in the text-entry dialog: the fixture it was
+// opened for, renamed through the patch; an empty answer is a Cancel.
+struct TypedFixtureNames : SupportService {
+    bool renameFixture(int32_t fixture) override {
+        asked.push_back(fixture);
+        const QString name = answers.empty() ? QString() : answers.takeFirst();
+        return !name.isEmpty() && shell().patch().renameFixture(fixture, name);
+    }
+    std::vector<int32_t> asked;
+    QStringList answers;
+};
 
 void mouse(QWidget& w, QEvent::Type type, Qt::MouseButton button, QPoint at) {
     const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
@@ -116,8 +130,9 @@ TEST_F(FixtureMenu, editFixtureDefinitionOpensTheEditorOnThePatchedProfileItself
 
 TEST_F(FixtureMenu, aFixtureWithoutAProfileIsNeitherRenamedNorEdited) {
     m.fixtureLightClass[2] = 0;
+    auto& names = t.get().provide<SupportService>(std::make_unique<TypedFixtureNames>());
     EXPECT_FALSE(fixtureMenu::renamefixture_Click(layout, 2));
-    EXPECT_TRUE(t.prompts().inputDefaults.isEmpty());
+    EXPECT_TRUE(names.asked.empty()) << "no name is asked for";
     fixtureMenu::clkEditFixtureDefinition_Click(2);
     ASSERT_EQ(t.prompts().messages.size(), 1);
     EXPECT_TRUE(t.prompts().messages[0].startsWith(QStringLiteral(" Error in Edit Fixture: ")));
@@ -141,16 +156,16 @@ TEST_F(FixtureMenu, thePropertiesLinesActOnTheFixtureShownWhateverIsCurrent) {
     click(surface(), Qt::LeftButton, centreOf(1)); // another fixture becomes current
     ASSERT_EQ(layout.currentFixtureNumber, 1);
 
-    t.prompts().inputs = {QStringLiteral("Truss left")};
+    auto& names = t.get().provide<SupportService>(std::make_unique<TypedFixtureNames>());
+    names.answers = {QStringLiteral("Truss left")};
     click(*p.lblFixturealias);
-    EXPECT_EQ(t.prompts().inputDefaults, QStringList{"Fixture 2"});
+    EXPECT_EQ(names.asked, std::vector<int32_t>{2});
     EXPECT_EQ(m.fixtureName[2], QStringLiteral("Truss left"));
     EXPECT_EQ(m.channelFixtureLabel[20], QStringLiteral("Truss left"));
     EXPECT_EQ(m.fixtureName[1], QStringLiteral("Fixture 1"));
     EXPECT_EQ(p.lblFixturealias->text(), QStringLiteral("Fixture Name: Truss left"));
 
-    t.prompts().inputs = {QString()}; // cancelled: nothing changes
-    click(*p.lblFixturealias);
+    click(*p.lblFixturealias); // cancelled: nothing changes
     EXPECT_EQ(m.fixtureName[2], QStringLiteral("Truss left"));
 
     click(*p.lblFixtureName);

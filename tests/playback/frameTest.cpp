@@ -418,3 +418,64 @@ TEST_F(Frame, livePlaybacksFromThePalette) {
     EXPECT_TRUE(one.state.manualCrossfade);
     EXPECT_EQ(one.state.fadeFromCurrentFadeUpTime, 2.0f);
 }
+
+namespace {
+
+// One run of the refresh tick on a fresh console: a playback fading channel 1
+// from 0 to 255 over one second at a 50 ms period, and the tick fired after
+// each of the given gaps on the monotonic clock. Answers channel 1's level,
+// the step and the fade's tick count after the last tick.
+struct TickRun {
+    int level, step, fadeUpCount;
+    bool operator==(const TickRun&) const = default;
+};
+std::ostream& operator<<(std::ostream& os, const TickRun& r) {
+    return os << "level " << r.level << ", step " << r.step << ", fade count " << r.fadeUpCount;
+}
+
+TickRun runTicks(const std::vector<int>& gapsMs) {
+    TestShell t;
+    makeShow(1);
+    shell().engine<DmxOutput>();
+    PlaybackFrame& frame = playbackFrame();
+    frame.HiResTimer1().setInterval(50);
+    frame.clkAddPlaybackControl(1, false, true, false);
+    PlaybackEngine& e = *frame.playback(1);
+    program(e, 1, 2);
+    own(e, 1, 1, 0);
+    own(e, 1, 2, 255);
+    times(e, 1, 1.0f, 1.0f);
+    times(e, 2, 1.0f, 1.0f);
+    e.cmdGo_Click();
+    auto& tick = static_cast<FakeTickTimer&>(frame.HiResTimer1());
+    for (int gap : gapsMs) {
+        t.clock().ms += gap;
+        tick.fire();
+    }
+    return {shell().state.channelOutput[1], e.state.currentStep, e.state.fadeUpCount};
+}
+
+} // namespace
+
+// A tick that comes late steps the playbacks for every period that passed
+// (at most maxCatchUpPeriods), so a fade keeps to wall-clock time; ticks on
+// time, a little early or a little late step once, as they always did.
+TEST(FrameCatchUp, lateTicksStepForThePeriodsThatPassed) {
+    const int most = PlaybackFrame::maxCatchUpPeriods;
+    struct Case {
+        const char* name;
+        std::vector<int> late, regular;
+    } cases[] = {
+        {"three periods late", {50, 50, 150}, {50, 50, 50, 50, 50}},
+        {"jitter is no lateness", {50, 48, 53, 49, 51}, {50, 50, 50, 50, 50}},
+        {"late by half a period twice", {50, 75, 75}, {50, 50, 50, 50}},
+        {"bounded", {50, 50 * (most + 12)}, std::vector<int>(size_t(most) + 1, 50)},
+        {"a stopped clock steps once per tick", {0, 0, 0}, {50, 50, 50}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(runTicks(c.late), runTicks(c.regular));
+    }
+    // The fade is under way in every case, so the counts above are its own.
+    EXPECT_GT(runTicks({50, 50, 50}).level, runTicks({50, 50}).level);
+}

@@ -148,30 +148,6 @@ TEST_F(ShortcutPanel, theWindowsPanelShowsItsButtonsAndAReleaseLoads) {
     EXPECT_EQ(w->engine().state.theSequenceFilename, shell().programPath("Sequences\\Club\\Intro.YSQ"));
 }
 
-TEST_F(ShortcutPanel, renameKeepsTheFolderRefusesAnExistingNameAndTakesThePresetEvents) {
-    saveFor(3, "Intro");
-    saveFor(3, "Finale");
-    const QString folder = shell().programPath("Sequences\\Club");
-    QFile events(QDir(folder).filePath("Intro.UQF"));
-    ASSERT_TRUE(events.open(QIODevice::WriteOnly));
-    events.close();
-    struct Case { const char* typed; bool renamed; const char* file; };
-    const Case cases[] = {
-        {"Finale", false, nullptr},           // exists
-        {"..", false, nullptr},
-        {"..\\..\\Out", true, "..]..]Out.YSQ"}, // no way out of the folder
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(shortcutPanel::renameSequenceFile("Club\\Intro.YSQ", c.typed), c.renamed) << c.typed;
-        if (c.file) {
-            EXPECT_TRUE(QFile::exists(QDir(folder).filePath(c.file))) << c.typed;
-        }
-    }
-    EXPECT_FALSE(QFile::exists(QDir(folder).filePath("Intro.YSQ")));
-    EXPECT_TRUE(QFile::exists(QDir(folder).filePath("..]..]Out.UQF")));
-    EXPECT_TRUE(QFile::exists(QDir(folder).filePath("Finale.YSQ")));
-}
-
 TEST_F(ShortcutPanel, theRunningSequencesButtonIsBlueAndTheWindowShowsTheLitLamp) {
     auto& master = t.get().provide<ShortcutsService>(std::make_unique<RecordingShortcuts>());
     saveFor(2, "Intro");

@@ -286,8 +286,7 @@ TEST(ShowEngine, NewShowClearsToOneUniverseAndAsksForItsName) {
     ShowEngine show;
     ChannelModel& m = t.get().state;
     buildRig(m);
-    t.prompts().answers.push_back(msgBox::OK);
-    show.clearall();
+    show.startNewShow();
     EXPECT_EQ(m.totalChannels, 512);
     EXPECT_EQ(m.fixtureCount, 0);
     EXPECT_EQ(m.channelType[505], QStringLiteral("none"));

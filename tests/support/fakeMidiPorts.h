@@ -43,5 +43,7 @@ public:
 class FakeMonitors final : public Monitors {
 public:
     std::vector<QRect> list() override { return rects; }
+    std::vector<QRect> workAreas() override { return work.empty() ? rects : work; }
     std::vector<QRect> rects{QRect(0, 0, 1920, 1080)};
+    std::vector<QRect> work; // empty: the whole monitors
 };

@@ -125,7 +125,7 @@ void ConsoleBand::connectTiming() {
             box->setText(box->property("lastGood").toString());
             shell().prompts().messageBox(QStringLiteral("Invalid value, please try again"));
         });
-        connect(box, &QLineEdit::textChanged, this, [this, box](const QString& text) {
+        connect(box, &QLineEdit::textChanged, this, [box](const QString& text) {
             if (!box->isModified()) box->setProperty("lastGood", text); // written by the engine, not typed
         });
     }

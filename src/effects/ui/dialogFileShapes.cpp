@@ -1,9 +1,10 @@
 #include "effects/ui/dialogFileShapes.h"
 
 #include "platform/ui/keyCodes.h"
-#include "effects/fogControl.h"
+#include "effects/effectsEngine.h"
 #include "platform/safeFile.h"
 #include "shell/services/consoleService.h"
+#include "shell/services/patchService.h"
 #include "shell/shell.h"
 #include "shell/ui/Formontop.h"
 #include "shell/ui/windowRegistry.h"
@@ -97,6 +98,8 @@ dialogFileShapes::dialogFileShapes(QWidget* parent) : QWidget(parent) {
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnCancel = new QPushButton(QStringLiteral("Close"), this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    selectFixtures = new QPushButton(QStringLiteral("Select Fixtures by Groups"), this);
+    selectFixtures->setObjectName(QStringLiteral("selectFixtures"));
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(File1, 0, 0, 3, 1);
@@ -104,6 +107,7 @@ dialogFileShapes::dialogFileShapes(QWidget* parent) : QWidget(parent) {
     grid->addWidget(lblStatus, 1, 1);
     grid->addWidget(chkKeepWindowOpen, 2, 1, Qt::AlignBottom);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(selectFixtures);
     buttons->addStretch();
     buttons->addWidget(btnCancel);
     buttons->addWidget(btnOk);
@@ -113,6 +117,7 @@ dialogFileShapes::dialogFileShapes(QWidget* parent) : QWidget(parent) {
     connect(File1, &QListWidget::currentRowChanged, this, [this] { fileClicked(); });
     connect(btnOk, &QPushButton::clicked, this, [this] { apply(); });
     connect(btnCancel, &QPushButton::clicked, this, [this] { closeDialog(); });
+    connect(selectFixtures, &QPushButton::clicked, this, [] { shell().patch().popupGroupMenuAtPointer(); });
     refresh();
 }
 
@@ -234,4 +239,4 @@ public:
 };
 } // namespace
 
-void attachShapeBrowser(Shell& s) { s.engine<FogControl>().attachShapeBrowser(std::make_unique<ShapeBrowserUi>()); }
+void attachShapeBrowser(Shell& s) { s.engine<EffectsEngine>().attachShapeBrowser(std::make_unique<ShapeBrowserUi>()); }

@@ -53,6 +53,7 @@ public:
     QCheckBox* chkKeepWindowOpen = nullptr;
     QPushButton* btnOk = nullptr;
     QPushButton* btnCancel = nullptr;
+    QPushButton* selectFixtures = nullptr;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,5 +1,6 @@
 #include "effects/ui/frmFogControl.h"
 
+#include "effects/effectsEngine.h"
 #include "effects/fogControl.h"
 #include "shell/miscGlobalFunctions.h"
 #include "shell/shell.h"
@@ -28,4 +29,4 @@ public:
 };
 } // namespace
 
-void attachFogWindow(Shell& s) { s.engine<FogControl>().attachWindow(std::make_unique<FogWindowUi>()); }
+void attachFogWindow(Shell& s) { s.engine<EffectsEngine>().attachFogWindow(std::make_unique<FogWindowUi>()); }

@@ -6,8 +6,10 @@
 #include "shell/services/profilesService.h"
 #include "shell/services/showService.h"
 #include "shell/services/shortcutsService.h"
+#include "shell/services/supportService.h"
 #include "shell/shell.h"
 #include "shell/windowMenu.h"
+#include "shell/ui/windowFunctions.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -135,6 +137,8 @@ frmTop::frmTop() : engine(mastersEngine()) {
     connect(helpMenu->addAction(QStringLiteral("Help")), &QAction::triggered, this, [] {
         QDesktopServices::openUrl(QUrl::fromLocalFile(QDir(shell().programFolder()).filePath("Help/Help.htm")));
     });
+    connect(helpMenu->addAction(QStringLiteral("Check For Update")), &QAction::triggered, this,
+            [] { shell().support().checkForUpdate(false); });
 
     engine.top.height = 1245;
     engine.attach(this);
@@ -147,8 +151,7 @@ void frmTop::commandRow(int index) {
     Prompts& prompts = shell().prompts();
     switch (index) {
     case 0:
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String("frmPlayBackManager")) w->close();
+        if (QWidget* frame = miscGlobalFunctions::topLevelWindow(QStringLiteral("frmPlayBackManager"))) frame->close();
         break;
     case 2: shell().show().clearall(); break;
     case 3:

@@ -4,10 +4,12 @@
 #include "patch/layoutEngine.h"
 #include "patch/ui/FixtureList.h"
 #include "patch/ui/fixture.h"
+#include "patch/ui/groupMenu.h"
 #include "shell/miscGlobalFunctions.h"
 #include "shell/shell.h"
 #include "shell/ui/windowFunctions.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -137,3 +139,5 @@ PatchWindowsService& startPatchWindows(Shell& s) {
     service.showFixtureList();
     return service;
 }
+
+void PatchWindowsService::popupGroupMenuAtPointer() { groupMenu::popup(nullptr, QCursor::pos()); }

@@ -24,6 +24,7 @@ public:
     void unloadLayoutWindow() override;
     void reloadLayoutWindow() override;
     void refreshIcons() override;
+    void popupGroupMenuAtPointer() override;
 
     // The windows, loaded on first use; or the loaded one, null when none.
     fixture& layoutWindow();

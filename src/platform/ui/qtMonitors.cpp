@@ -6,12 +6,27 @@
 #include <QLibraryInfo>
 #include <QScreen>
 
+namespace {
+// The primary screen first, then the others in Qt's order.
+std::vector<QScreen*> orderedScreens() {
+    std::vector<QScreen*> out;
+    QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary) out.push_back(primary);
+    for (QScreen* s : QGuiApplication::screens())
+        if (s != primary) out.push_back(s);
+    return out;
+}
+} // namespace
+
 std::vector<QRect> QtMonitors::list() {
     std::vector<QRect> out;
-    QScreen* primary = QGuiApplication::primaryScreen();
-    if (primary) out.push_back(primary->geometry());
-    for (QScreen* s : QGuiApplication::screens())
-        if (s != primary) out.push_back(s->geometry());
+    for (QScreen* s : orderedScreens()) out.push_back(s->geometry());
+    return out;
+}
+
+std::vector<QRect> QtMonitors::workAreas() {
+    std::vector<QRect> out;
+    for (QScreen* s : orderedScreens()) out.push_back(s->availableGeometry());
     return out;
 }
 

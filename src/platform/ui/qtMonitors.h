@@ -7,6 +7,7 @@
 class QtMonitors final : public Monitors {
 public:
     std::vector<QRect> list() override;
+    std::vector<QRect> workAreas() override;
     bool canPlaceWindows() override;
 };
 

@@ -15,6 +15,7 @@
 #include "shell/ui/windowRegistry.h"
 #include "playback/sequenceFileIo.h"
 #include "shell/services/mainWindowService.h"
+#include "shell/services/supportService.h"
 #include "shell/shell.h"
 
 #include <QButtonGroup>
@@ -199,7 +200,8 @@ void frmPlayBackControl::buildMenus() {
                        [this] { eng.clkStartnewSequence_Click(); });
     clkMenu->addAction(QStringLiteral("Save Changes to current Sequence Cuelist"), this,
                        [this] { clkSaveChangesToSequence_Click(); });
-    clkMenu->addAction(QStringLiteral("Rename/Name Playback Alias"));
+    clkMenu->addAction(QStringLiteral("Rename/Name Playback Alias"), this,
+                       [this] { shell().support().namePlayback(eng.myPlaybackNumber()); });
     clkMenu->addAction(QStringLiteral("Hide Playback Control"), this, [this] { eng.clkClosePlaybackControl_Click(); });
     clkMenu->addAction(QStringLiteral("Exit Program"));
 
@@ -211,11 +213,8 @@ void frmPlayBackControl::buildMenus() {
     });
     clkButtonMenu->addAction(QStringLiteral("Rename Sequence File"), this, [this] {
         if (shortcutMenuButton < 0 || size_t(shortcutMenuButton) >= cmdShortcut.size()) return;
-        const QPushButton* b = cmdShortcut[size_t(shortcutMenuButton)];
-        const QString typed = shell().prompts().inputBox(QStringLiteral("Please enter new name for sequence"),
-                                                         QStringLiteral("Rename Sequence File"), b->text());
-        if (typed.isEmpty()) return; // cancelled
-        if (shortcutPanel::renameSequenceFile(b->toolTip(), typed)) shell().playback().refreshShortcuts(1, true);
+        // The text-entry dialog renames the file and rebuilds every playback's buttons.
+        shell().support().renamePlaybackSequence(cmdShortcut[size_t(shortcutMenuButton)]->toolTip());
     });
     clkButtonMenu->addAction(QStringLiteral("Move Sequence Shortcut"), this, [this] { clkMoveSequenceShortcut_Click(); });
 

@@ -55,6 +55,8 @@ public:
     // ---- Fade time ---------------------------------------------------------------------------
     // Moves the fade-time slider as if dragged and ticks the override.
     virtual void setFadeTimeSlider(int32_t theValue) {}
+    // Ticks or clears the "FADETIME Overide" box.
+    virtual void setUseFadetime(bool ticked) {}
     // True while the operator holds the fade-time slider.
     virtual bool mouseDownOnFade() const { return false; }
     // A time typed on the keypad for the main window's time box (0..5).

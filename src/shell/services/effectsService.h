@@ -34,8 +34,9 @@ public:
     virtual void showStrobeSettings(int32_t top, int32_t left) { (void)top, (void)left; }
     // Shows the strobe tool window.
     virtual void showStrobe() {}
-    // Shows the shape generator above the others.
+    // Shows the shape generator above the others; whether there is one to show.
     virtual void showShapeGenerator() {}
+    virtual bool hasShapeGenerator() { return false; }
     // Shows the stored-shapes browser above the others; its apply button loads the chosen
     // shape into the current playback, appended after its steps or from step 1.
     virtual void showShapeBrowser(bool append) {}
@@ -44,6 +45,40 @@ public:
 
     // Whether the fog window can be opened, and opens it.
     virtual bool hasFogWindow() { return false; }
+
+    // ---- The FX tool's shape maths (Advanced FX Tool) ----
+    // A shape entry point by name ("makeCircle", "makefigureEight", "makeVerticalLine",
+    // "makeHorizontalLine", "makeAtomic", "makeWiggle", "makeSine", "makePingPong",
+    // "makeDiagonal", "makeRandom", "makeNone"): writes that figure into the current
+    // playback's steps for the selected fixtures with the properties dialog's size and
+    // step count, and starts the playback when it is stopped. False for another name.
+    virtual bool makeShape(const QString& entryPoint) { return false; }
+    // The common centre of the next movement shape (pan, tilt; DMX levels).
+    virtual void setShapeCenter(int32_t x, int32_t y) {}
+    // The centre is being dragged on a pad: a shape written meanwhile keeps the common centre.
+    virtual void setMovingCenter(bool on) {}
+    virtual bool movingCenter() { return false; }
+    // A shape size control is being dragged.
+    virtual void setSizingShape(bool on) {}
+    virtual bool sizingShape() { return false; }
+    // Stores each selected fixture's present movement centre (read back by getLocalX/Y).
+    virtual void setCenterForAllSelected() {}
+    // The properties dialog's sizes (diameters 0..255, as its sliders) and step count text.
+    virtual void setShapeSize(int32_t sizeX, int32_t sizeY) {}
+    virtual void setShapeSteps(const QString& steps) {}
+    // The tool's fields read by its step shifts and rotation: step offset, fixture offset,
+    // pan rotation (which the tilt rotation follows) and tilt rotation, as typed text.
+    virtual void setStepShiftText(const QString& text) {}
+    virtual void setFixtureOffsetText(const QString& text) {}
+    virtual void setRotationText(const QString& pan) {}
+    virtual void setTiltRotationText(const QString& tilt) {}
+    // Step range to the whole current playback.
+    virtual void activateShapeTool() {}
+    // "Movement StepShift" and "Apply Rotation" of the tool.
+    virtual void shiftMovement() {}
+    virtual void applyRotation() {}
+    // Makes the tool work on this channel type (the range-property picker).
+    virtual void setFX(const QString& channelName) {}
 
     // The pan / tilt centre the FX tool keeps for a fixture; 0 when none.
     virtual int32_t getLocalX(int32_t fixture) { return 0; }

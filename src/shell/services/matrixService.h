@@ -21,7 +21,11 @@ public:
     virtual void drawMatrix(int32_t column, int32_t row, int32_t colour, int32_t step) {}
     // Sound to matrix on playback n: starts the pattern, and the band levels while it runs.
     virtual void startAudioMatrix(int32_t playbackNumber, const QString& matrixName, int32_t frontColor, int32_t backColor, int32_t eqType) {}
-    virtual void audioData(int32_t playbackNumber, const std::vector<float>& theData) {}
+    virtual void audioData(int32_t playbackNumber, const std::vector<int32_t>& theData) {}
+    // Switches playback n's sound to matrix off (its matrix's free colour channels go dark).
+    virtual void stopAudioMatrix(int32_t playbackNumber) {}
+    // The refresh tick's turn: the spectra that arrived are drawn into the channel levels.
+    virtual void drawSoundToMatrix() {}
 
     virtual void setMatrixName(const QString& /*name*/) {} // choose the matrix the addressing window works on
     virtual void showMatrixAddressing() {}                 // show that window modeless and on top

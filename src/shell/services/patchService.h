@@ -100,11 +100,15 @@ public:
     virtual void saveChangesToGroup() {}
     virtual void deleteGroup() {}
     virtual void renameGroup(int32_t group) { (void)group; }
+    // Pops the fixture-group menu up at the mouse pointer (another window's "Select Fixtures by Groups").
+    virtual void popupGroupMenuAtPointer() {}
 
     // The layout window's top-left corner in twips (top, left).
     virtual std::pair<int32_t, int32_t> layoutWindowTopLeft() { return {0, 0}; }
     // Asks for the fixture labels' back colour.
     virtual void changeTextBackColor() {}
+    // Renames a fixture (its icon, list entry and channel labels follow); false when refused.
+    virtual bool renameFixture(int32_t fixture, const QString& name) { (void)fixture, (void)name; return false; }
 
 };
 

@@ -28,6 +28,8 @@ public:
     virtual void setFrameCaption(const QString& text) {}
     // Switches the refresh tick on or off (off while interfaces are enumerated).
     virtual void setRefreshTickEnabled(bool on) {}
+    // Whether the refresh tick runs.
+    virtual bool refreshTickEnabled() const { return false; }
     // Interval of the refresh tick in milliseconds.
     virtual int32_t refreshIntervalMs() const { return 50; }
     // Sets the refresh tick's interval in milliseconds; it takes effect at once.
@@ -197,7 +199,7 @@ public:
     // Sound to matrix on the playback, off again, and the band levels.
     virtual void startAudioMatrix(const QString& matrixName, int32_t frontColor, int32_t backColor, int32_t eqType, int32_t theplayback) {}
     virtual void stopAudioMatrix(int32_t theplayback) {}
-    virtual void sendAudioDataToPlaybacks(const std::vector<float>& theData) {}
+    virtual void sendAudioDataToPlaybacks(const std::vector<int32_t>& theData) {}
 
     // ---- Live playbacks --------------------------------------------------------------------------------------
     // Records into a live playback.

@@ -19,6 +19,9 @@ public:
     }
     // "Clear Configuration / Start New Show": asks, then starts a new show.
     virtual void clearall() {}
+    // Clears the show and starts a new, empty one, named and saved by the
+    // operator under a name no show has yet.
+    virtual void startNewShow() {}
     // Loads the show ylc.ini names for the start-up, when there is one;
     // false when a named show that exists failed to load.
     virtual bool loadStartupShow() { return true; }

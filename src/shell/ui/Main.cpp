@@ -13,6 +13,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
@@ -31,6 +32,7 @@ public:
     // main window answers a close with the shutdown questions, so the
     // operator would be asked a second time.
     void endProgram() override { QCoreApplication::exit(0); }
+    void openInstaller(const QString& path) override { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 
 private:
     Main& main;

@@ -1,4 +1,5 @@
 #include "shell/ui/consoleStartup.h"
+#include "shell/ui/windowFunctions.h"
 
 #include "shell/programSession.h"
 #include "shell/shell.h"
@@ -22,10 +23,9 @@ void MainStartupView::placeAndShowMain() {
 void MainStartupView::oneConsoleFrame() {
     // The desktop's task bar is left alone; the frame covers the screen
     // without a frame instead.
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() != QLatin1String("frmPlayBackManager")) continue;
-        w->setWindowFlag(Qt::FramelessWindowHint, true);
-        w->showFullScreen();
+    if (QWidget* frame = miscGlobalFunctions::topLevelWindow(QStringLiteral("frmPlayBackManager"))) {
+        frame->setWindowFlag(Qt::FramelessWindowHint, true);
+        frame->showFullScreen();
     }
 }
 

@@ -3,19 +3,14 @@
 #include "shell/settingsKeys.h"
 #include "shell/ui/windowFunctions.h"
 
-#include <QApplication>
 #include <QWidget>
 #include <algorithm>
 
 namespace firstStartScreen {
 
-namespace {
+using miscGlobalFunctions::topLevelWindow;
 
-QWidget* topLevel(const QString& name) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == name) return w;
-    return nullptr;
-}
+namespace {
 
 // Puts a window's frame (title bar included) on `frame`.
 void placeFrame(QWidget* w, const QRect& frame) {
@@ -67,31 +62,31 @@ bool neverPlaced() {
 void arrange(const QRect& area) {
     int y = area.top();
     for (const QString& name : {QStringLiteral("frmTop"), QStringLiteral("Main")}) {
-        QWidget* w = topLevel(name);
+        QWidget* w = topLevelWindow(name);
         if (!w) continue;
         const int h = rowHeight(w, area.height() / 3);
         placeFrame(w, QRect(area.left(), y, area.width(), h));
         y += h;
     }
     const QRect below(area.left(), y, area.width(), area.bottom() - y + 1);
-    QWidget* frame = topLevel(QStringLiteral("frmPlayBackManager"));
+    QWidget* frame = topLevelWindow(QStringLiteral("frmPlayBackManager"));
     const int frameWidth = std::max(below.width() * 45 / 100, frame ? leastFrameWidth(frame) : 0);
     if (frame) placeFrame(frame, QRect(below.left(), below.top(), frameWidth, below.height()));
     // The right-hand pane: the layout in programming mode or the button
     // pages in playback mode (one of them is shown), the fixture list beside
     // it at the screen's edge.
     const QRect pane(below.left() + frameWidth, below.top(), below.width() - frameWidth, below.height());
-    QWidget* list = topLevel(QStringLiteral("FixtureList"));
+    QWidget* list = topLevelWindow(QStringLiteral("FixtureList"));
     const int listWidth = list ? std::max(pane.width() / 4, leastFrameWidth(list)) : 0;
     const QRect upper(pane.left(), pane.top(), pane.width() - listWidth, pane.height());
     for (const QString& name : {QStringLiteral("fixture"), QStringLiteral("frmSequenceShortcuts")})
-        if (QWidget* w = topLevel(name)) placeFrame(w, upper);
+        if (QWidget* w = topLevelWindow(name)) placeFrame(w, upper);
     if (list) placeFrame(list, QRect(upper.right() + 1, pane.top(), listWidth, pane.height()));
 }
 
 void rememberToolWindows() {
     for (const ToolWindow& t : toolWindows) {
-        const QWidget* w = topLevel(QString::fromLatin1(t.name));
+        const QWidget* w = topLevelWindow(QString::fromLatin1(t.name));
         settingsKeys::write(t.key, w && w->isVisible() ? QStringLiteral("True") : QStringLiteral("False"));
     }
 }

@@ -5,6 +5,7 @@
 #include "shell/services/audioService.h"
 #include "shell/services/effectsService.h"
 #include "shell/services/mastersService.h"
+#include "shell/services/matrixService.h"
 #include "shell/services/outputService.h"
 #include "shell/services/patchService.h"
 #include "shell/services/playbackService.h"
@@ -12,6 +13,7 @@
 #include "shell/services/profilesService.h"
 #include "shell/services/shortcutsService.h"
 #include "shell/services/showService.h"
+#include "shell/services/supportService.h"
 #include "shell/shell.h"
 #include "shell/ui/Main.h"
 #include "shell/ui/windowRegistry.h"
@@ -45,7 +47,8 @@ std::vector<Menu> menus() {
          {{C::LoadShow, QStringLiteral("Load Configuration")},
           {C::SaveShow, QStringLiteral("Save Configuration")},
           {C::ClearShow, QStringLiteral("Clear Configuration / Start New Show")},
-          {C::BackupShow, QStringLiteral("Backup Current configuration")}},
+          {C::BackupShow, QStringLiteral("Backup Current configuration")},
+          {C::ShutDownComputer, QStringLiteral("Shut Down Computer")}},
          {}},
         {QStringLiteral("Preferences"), {{C::Preferences, QStringLiteral("Main Desk")}}, {}},
         {QStringLiteral("Advanced"),
@@ -94,6 +97,7 @@ QString unavailableReason(Command c) {
     case C::BackupShow:
     case C::Preferences: return needs<ShowService>();
     case C::ClearSequence: return needs<PlaybackService>();
+    case C::ShutDownComputer: return needs<SupportService>().isEmpty() && shell().power() ? QString() : notYet;
     case C::FocusMain: return {};
     case C::DmxOutputWindow:
     case C::DmxRecord: return shell().output().hasWindows() ? QString() : notYet;
@@ -113,8 +117,10 @@ QString unavailableReason(Command c) {
     case C::GrandBlackout: return needs<MastersService>();
     case C::FogControl: return shell().effects().hasFogWindow() ? QString() : notYet;
     case C::AudioTrigger: return needs<AudioService>();
+    case C::BrumalMatrix: return needs<MatrixService>();
+    case C::AdvancedFx: return shell().effects().hasShapeGenerator() ? QString() : notYet;
     case C::Palettes: return needs<PresetsService>();
-    // Their subsystems (RGB editor, matrix, FX tool, scheduler, palettes,
+    // Their subsystems (RGB editor, scheduler,
     // submasters, DMX input, media player, audio, 3D, wizard, the console's
     // blackout button) are not built yet.
     default: return notYet;
@@ -129,12 +135,8 @@ void run(Command c) {
     case C::LoadShow: s.show().loadTheConfiguration(true, QString()); break;
     case C::SaveShow: s.show().saveConfiguration(true, true, false); break;
     case C::ClearShow: s.show().clearall(); break;
-    case C::ClearSequence:
-        if (s.prompts().messageBox(
-                QStringLiteral("Are you sure you want to clear Loaded Sequence and Release Current Playback?"),
-                msgBox::OKCancel) == msgBox::OK)
-            s.playback().clearSequenceInChaser(s.state.currentPlayback);
-        break;
+    case C::ClearSequence: s.support().confirmClearSequence(); break;
+    case C::ShutDownComputer: s.support().shutDownCommand(); break;
     case C::FocusMain: {
         Main& m = form<Main>();
         m.show();
@@ -166,6 +168,8 @@ void run(Command c) {
     case C::BackupShow: s.show().backUpConfiguration(false); break;
     case C::FogControl: s.effects().showFogControl(); break;
     case C::AudioTrigger: windowMenu::showAudioTrigger(); break;
+    case C::BrumalMatrix: s.matrix().showBrumalMatrix(); break;
+    case C::AdvancedFx: s.effects().showShapeGenerator(); break;
     case C::Palettes: windowMenu::showPalettes(); break;
     default: break;
     }

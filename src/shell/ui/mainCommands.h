@@ -11,7 +11,7 @@
 namespace mainCommands {
 
 enum class Command {
-    LoadShow, SaveShow, ClearShow,
+    LoadShow, SaveShow, ClearShow, ShutDownComputer,
     ClearSequence, FocusMain,
     DmxOutputWindow, ChannelConfiguration, PatchList, DmxTiming, DmxRecord,
     RgbEditor, BrumalMatrix, AdvancedFx, Scheduler,

@@ -1,4 +1,5 @@
 #include "shell/ui/programWindows.h"
+#include "shell/ui/windowFunctions.h"
 
 #include "shell/shell.h"
 #include "shell/ui/windowRegistry.h"
@@ -75,8 +76,8 @@ Progress::Progress(QWidget* parent) : QDialog(parent) {
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     layout->addWidget(ProgressBar1);
     Label1 = addLabel(layout, QStringLiteral("Label1"), QString());
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("frmPlayBackManager")) setWindowIcon(w->windowIcon());
+    if (const QWidget* frame = miscGlobalFunctions::topLevelWindow(QStringLiteral("frmPlayBackManager")))
+        setWindowIcon(frame->windowIcon());
 }
 
 frmWorkingDialog::frmWorkingDialog(QWidget* parent) : QDialog(parent) {

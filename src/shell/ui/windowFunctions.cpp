@@ -5,6 +5,7 @@
 #include "shell/shell.h"
 #include "shell/ui/windowRegistry.h"
 
+#include <QApplication>
 #include <QWidget>
 #include <charconv>
 #include <cmath>
@@ -33,6 +34,12 @@ QString floatText(float v) {
 } // namespace
 
 namespace miscGlobalFunctions {
+
+QWidget* topLevelWindow(const QString& name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name) return w;
+    return nullptr;
+}
 
 bool hasStoredPlacement(const QString& windowName) {
     bool found = false;

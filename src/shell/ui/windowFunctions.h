@@ -14,6 +14,9 @@ namespace miscGlobalFunctions {
 // storing fails, the window moves to 100, 100 (twips).
 QString windowPlacement(QWidget* window, const QString& mode, const QString& section = QString());
 
+// The top-level window of this object name, or null when none is loaded.
+QWidget* topLevelWindow(const QString& name);
+
 // True when a window of this name has a stored position.
 bool hasStoredPlacement(const QString& windowName);
 

@@ -1,0 +1,71 @@
+#include "runningDesk.h"
+
+#include "app/console.h"
+#include "console/ui/ConsoleBand.h"
+#include "output/DmxOutput.h"
+#include "platform/artNetSender.h"
+#include "platform/clock.h"
+#include "platform/deviceArrival.h"
+#include "platform/ftdiPort.h"
+#include "platform/portIo.h"
+#include "platform/tickTimer.h"
+#include "platform/waveInput.h"
+#include "playback/playbackFrame.h"
+#include "support/fakeFtdiPort.h"
+#include "support/fakePlatform.h"
+#include "support/fakeSystemPower.h"
+
+#include <QAction>
+#include <QMenu>
+#include <algorithm>
+
+namespace runningDesk {
+
+PlatformServices scriptedServices() {
+    PlatformServices services = console::desktopServices();
+    services.prompts = std::make_unique<FakePrompts>();
+    services.placement = std::make_unique<FakePlacementStore>();
+    services.timers = std::make_unique<FakeTimerFactory>();
+    services.clock = std::make_unique<FakeClock>();
+    services.ftdi = std::make_unique<FakeFtdiDriver>();
+    services.portIo.reset();
+    services.deviceArrival.reset();
+    services.artNet.reset();
+    services.waveInput.reset(); // no sound card in a test run
+    services.power = std::make_unique<FakeSystemPower>();
+    return services;
+}
+
+FakeFtdiDevice& attachInterface(Shell& s) {
+    FakeFtdiDevice& port = static_cast<FakeFtdiDriver&>(*s.ftdi()).attach();
+    const char universeRecord[] = "0001";
+    std::copy(universeRecord, universeRecord + 4, port.userArea.begin());
+    s.engine<DmxOutput>().clkCorvellDmxDongle_Click();
+    return port;
+}
+
+void runTicks(Shell& s, int ticks) {
+    auto& tick = static_cast<FakeTickTimer&>(s.engine<PlaybackFrame>().HiResTimer1());
+    auto& clock = static_cast<FakeClock&>(s.clock());
+    for (int i = 0; i < ticks; ++i) {
+        clock.ms += 50;
+        tick.fire(true);
+    }
+}
+
+int lastLevel(const FakeFtdiDevice& port, int channel) {
+    const auto frames = port.frames();
+    return frames.empty() ? -1 : int(frames.back()[size_t(2 + channel)]);
+}
+
+bool choosePlayback(ConsoleBand& band, int n) {
+    emit band.playbackMenu->aboutToShow();
+    for (QAction* a : band.playbackMenu->actions())
+        if (a->data().toInt() == n) {
+            a->trigger();
+            return true;
+        }
+    return false;
+}
+
+} // namespace runningDesk
