@@ -148,12 +148,15 @@ void EventEngine::stopSchedule() {
     if (ScheduleEngine* s = shell().loadedEngine<ScheduleEngine>(); s && s->relativetimego) s->Command2_Click(1);
 }
 
-// The window opens as the menu opens it, then the button's file loads and starts.
+// The window opens as the menu opens it, then the button's file loads and
+// starts. Opening the window refreshes the page while the schedule is not yet
+// running, which would show the pressed button off: the page is refreshed again.
 void EventEngine::startTimeline(const QString& path) {
     ScheduleEngine& s = scheduler::schedule();
     if (windows) windows->openFromMenu();
     s.loadschedule(path);
     s.Command2_Click(0);
+    shell().shortcuts().refreshPageOnly();
 }
 
 // Stops everything the schedule started and closes its window.

@@ -5,13 +5,13 @@
 #include "platform/ui/keyCodes.h"
 #include "scheduler/schedulerSubsystem.h"
 #include "shell/services/controlService.h"
+#include "shell/services/supportService.h"
 #include "shell/shell.h"
 #include "shell/ui/Formontop.h"
 #include "shell/ui/windowFunctions.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QScreen>
@@ -72,14 +72,11 @@ void frmMediaPlayer::mediaWindowChanged() {
 void frmMediaPlayer::clkVideoOptions_Click() {
     std::vector<QRect> monitors;
     if (Monitors* m = shell().monitors()) monitors = m->list();
-    if (monitors.empty()) monitors.push_back(QGuiApplication::primaryScreen()->geometry());
-    QStringList names;
-    for (size_t i = 0; i < monitors.size(); ++i) names << QStringLiteral("Monitor %1").arg(i + 1);
-    bool ok = false;
-    const QString chosen = QInputDialog::getItem(this, QStringLiteral("Virtual Desktop"), QStringLiteral("Choose a monitor"),
-                                                 names, 0, false, &ok);
-    if (!ok) return;
-    const QRect r = monitors[size_t(names.indexOf(chosen))];
+    // The chooser also sets whether the video fills the monitor.
+    const int32_t chosen = shell().support().showMonitorDialog(QStringLiteral("Choose a monitor"),
+                                                               QStringLiteral("Virtual Desktop"), &engine.fullScreen);
+    if (chosen < 1 || chosen > int32_t(monitors.size())) return;
+    const QRect r = monitors[size_t(chosen - 1)];
     if (isMaximized()) showNormal();
     if (engine.fullScreen) {
         setWindowFlag(Qt::FramelessWindowHint, true);

@@ -52,8 +52,12 @@ void frmTimeLine::loadschedule(const QString& whichone) {
     shell().state.currentFileName = path;
     shell().state.sequenceChanged = false;
     if (path.isEmpty()) return;
-    const auto rows = scheduleFile::read(path);
-    if (!rows) return;
+    QString why;
+    const auto rows = scheduleFile::read(path, &why);
+    if (!rows) {
+        shell().prompts().messageBox(QStringLiteral("The schedule %1 cannot be loaded: %2").arg(path, why));
+        return;
+    }
     int right = Frame1->minimumWidth();
     for (const scheduleFile::Row& row : *rows) {
         const double t = startHundredths(row[4]);
