@@ -17,6 +17,7 @@
 #include "patch/ui/patchWindowService.h"
 #include "playback/playbackFrame.h"
 #include "presets/ui/paletteWindowService.h"
+#include "programmer/ui/paletteProgrammer.h"
 #include "scheduler/eventEngine.h"
 #include "scheduler/ui/Scheduler.h"
 #include "shell/shell.h"
@@ -76,5 +77,6 @@ void startConsole(Shell& s) {
     attachConsoleBand(s);
 }
 void startPresets(Shell& s) { registerPresets(s); }
+void startProgrammer(Shell& s) { attachLiveControls(s); }
 
 } // namespace wiring

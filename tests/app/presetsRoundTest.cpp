@@ -17,6 +17,7 @@
 #include "platform/tickTimer.h"
 #include "playback/playbackFrame.h"
 #include "presets/ui/frmPalettes.h"
+#include "profiles/ClsFixture.h"
 #include "shell/services/patchService.h"
 #include "shell/services/playbackService.h"
 #include "shell/services/presetsService.h"
@@ -33,6 +34,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
 
 // The running console on a fresh program folder with a saved show "Presets":
 // two RGB pars and a moving head patched from the shipped profiles.

@@ -64,6 +64,16 @@ int lastLevel(const FakeFtdiDevice& port, int channel) {
     return frames.empty() ? -1 : int(frames.back()[size_t(2 + channel)]);
 }
 
+bool choosePlayback(ConsoleBand& band, int n) {
+    emit band.playbackMenu->aboutToShow();
+    for (QAction* a : band.playbackMenu->actions())
+        if (a->data().toInt() == n) {
+            a->trigger();
+            return true;
+        }
+    return false;
+}
+
 int32_t patchShipped(Shell& s, const QString& file, int32_t start, int32_t count) {
     profileFile::ProfileData data;
     QString error;
@@ -83,16 +93,6 @@ int32_t patchShipped(Shell& s, const QString& file, int32_t start, int32_t count
     EXPECT_EQ(out.added, count) << file.toStdString() << " "
                                 << static_cast<FakePrompts&>(s.prompts()).messages.join(QLatin1Char('|')).toStdString();
     return out.first;
-}
-
-bool choosePlayback(ConsoleBand& band, int n) {
-    emit band.playbackMenu->aboutToShow();
-    for (QAction* a : band.playbackMenu->actions())
-        if (a->data().toInt() == n) {
-            a->trigger();
-            return true;
-        }
-    return false;
 }
 
 } // namespace runningDesk

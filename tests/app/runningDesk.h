@@ -29,11 +29,11 @@ void runTicks(Shell& s, int ticks);
 // any frame.
 int lastLevel(const FakeFtdiDevice& port, int channel);
 
-// Patches `count` fixtures of a shipped profile (Fixtures\Generic\<file>) at
-// `start` as the patch window does; the number of the first.
-int32_t patchShipped(Shell& s, const QString& file, int32_t start, int32_t count);
-
 // Picks playback n from the console band's playback drop-down.
 bool choosePlayback(ConsoleBand& band, int n);
+
+// Patches `count` fixtures of a shipped profile (resources/Fixtures/Generic)
+// at `start` as the patch window does; the first fixture's number.
+int32_t patchShipped(Shell& s, const QString& file, int32_t start, int32_t count);
 
 } // namespace runningDesk

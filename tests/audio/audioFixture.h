@@ -19,7 +19,7 @@ struct Playbacks : PlaybackService {
     std::vector<int32_t> fadeTimes; // every tempo offered to the playbacks
     int spectra = 0;
     void setFadeTime(int32_t bpm) override { fadeTimes.push_back(bpm); }
-    void sendAudioDataToPlaybacks(const std::vector<float>& d) override {
+    void sendAudioDataToPlaybacks(const std::vector<int32_t>& d) override {
         ++spectra;
         lastSize = d.size();
     }

@@ -115,8 +115,8 @@ struct FakeShortcuts : ShortcutsService {
 };
 
 struct FakeMatrix : MatrixService {
-    std::vector<float> received; // the last spectrum of sound to matrix
-    void audioData(int32_t, const std::vector<float>& d) override { received = d; }
+    std::vector<int32_t> received; // the last spectrum of sound to matrix
+    void audioData(int32_t, const std::vector<int32_t>& d) override { received = d; }
 };
 
 // The window of one playback: what it was asked to show.

@@ -199,7 +199,7 @@ TEST_F(FrameFacade, shortcutAndSoundToMatrixCallsReachTheirPlaybacks) {
     FakeView view;
     e.setView(&view);
     const QStringList& calls = view.calls;
-    const std::vector<float>& received = fake<MatrixService, FakeMatrix>().received;
+    const std::vector<int32_t>& received = fake<MatrixService, FakeMatrix>().received;
     frame().refreshShortcuts(0, true);
     frame().checkForActivePlaybacks(5, QStringLiteral("Intro"));
     EXPECT_TRUE(frame().checkForShortcut(5, QStringLiteral("Intro"), false));
@@ -210,7 +210,7 @@ TEST_F(FrameFacade, shortcutAndSoundToMatrixCallsReachTheirPlaybacks) {
     EXPECT_TRUE(received.empty()); // sound to matrix is off
     frame().startAudioMatrix(QStringLiteral("M"), 255, 0, 1, 5);
     frame().sendAudioDataToPlaybacks({1, 2});
-    EXPECT_EQ(received, (std::vector<float>{1, 2}));
+    EXPECT_EQ(received, (std::vector<int32_t>{1, 2}));
     frame().stopAudioMatrix(5);
     EXPECT_FALSE(e.returnAudioToMatrixStatus());
     e.setView(nullptr);

@@ -89,8 +89,8 @@ struct RealCapture : Fixture {
 // Every spectrum with the milliseconds since the test's clock started.
 struct Spectra : Playbacks {
     QElapsedTimer clock;
-    std::vector<std::pair<int64_t, std::vector<float>>> received;
-    void sendAudioDataToPlaybacks(const std::vector<float>& d) override { received.emplace_back(clock.elapsed(), d); }
+    std::vector<std::pair<int64_t, std::vector<int32_t>>> received;
+    void sendAudioDataToPlaybacks(const std::vector<int32_t>& d) override { received.emplace_back(clock.elapsed(), d); }
 };
 
 } // namespace
@@ -116,7 +116,7 @@ TEST(PulseCapture, aToneIsCapturedAndPeaksInItsBin) {
             if (ms < 500) continue;
             int best = 1;
             for (int k = 1; k < 512; ++k)
-                if (std::fabs(s[size_t(k)]) > std::fabs(s[size_t(best)])) best = k;
+                if (std::abs(s[size_t(k)]) > std::abs(s[size_t(best)])) best = k;
             EXPECT_LE(std::abs(best - bin), 1) << "tone at bin " << bin << " peaked at " << best << " at " << ms << " ms";
             ++blocks;
         }
