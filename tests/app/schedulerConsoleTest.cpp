@@ -28,7 +28,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -60,14 +59,6 @@ struct Desk {
     std::unique_ptr<console::Console> running;
     FakeFtdiDevice* port = nullptr;
 };
-
-void click(QWidget* w, QPoint at) {
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::LeftButton,
-                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &e);
-    }
-}
 
 // Picks the item of the editor's list for a cell, as the operator does.
 void pick(Scheduler& w, int row, int column, const QString& item) {
@@ -179,7 +170,7 @@ TEST(SchedulerOnTheRunningConsole, aScheduleBuiltInTheEditorRunsTheLightsAndItsT
     const int32_t index = s.engine<ShortcutPages>().buttonIndex(QStringLiteral("Night"));
     ASSERT_GT(index, 0);
     QPushButton* night = pages->pageButton(index);
-    click(night, QPoint(night->width() / 2, 3));
+    runningDesk::click(night, QPoint(night->width() / 2, 3));
     EXPECT_EQ(night->property("state").toString(), QStringLiteral("timeline on"));
     w = loadedForm<Scheduler>();
     ASSERT_NE(w, nullptr);
@@ -195,7 +186,7 @@ TEST(SchedulerOnTheRunningConsole, aScheduleBuiltInTheEditorRunsTheLightsAndItsT
     EXPECT_EQ(d.slot(1), 200);
 
     // A second press stops the schedule and releases what it started.
-    click(night, QPoint(night->width() / 2, 3));
+    runningDesk::click(night, QPoint(night->width() / 2, 3));
     EXPECT_EQ(night->property("state").toString(), QStringLiteral("timeline off"));
     EXPECT_FALSE(schedule.relativetimego);
     d.run(500);
