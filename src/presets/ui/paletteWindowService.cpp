@@ -1,6 +1,7 @@
 #include "presets/ui/paletteWindowService.h"
 
 #include "presets/ui/frmPalettes.h"
+#include "presets/ui/frmShowPresetData.h"
 #include "shell/shell.h"
 #include "shell/ui/windowRegistry.h"
 
@@ -38,6 +39,19 @@ void PaletteWindowService::updateCurrentActivePalettePreset() {
 void PaletteWindowService::regenerateAllPresets() {
     PresetsEngine::regenerateAllPresets();
     cmdColor_Click();
+}
+
+bool PaletteWindowService::updateGridData(bool force) { return form<frmShowPresetData>().updateGridData(force); }
+
+void PaletteWindowService::showPresetData() {
+    frmShowPresetData& w = form<frmShowPresetData>();
+    w.show();
+    w.raise();
+}
+
+bool PaletteWindowService::paletteLiveMode() {
+    const frmPalettes* w = loadedWindow();
+    return w && w->liveMode;
 }
 
 void registerPresets(Shell& s) { s.provide<PresetsService>(std::make_unique<PaletteWindowService>()); }

@@ -18,6 +18,9 @@ public:
     void refreshButtons() override;
     void updateCurrentActivePalettePreset() override;
     void regenerateAllPresets() override;
+    bool updateGridData(bool force) override;
+    void showPresetData() override;
+    bool paletteLiveMode() override;
 };
 
 // Registers the presets service with its window.
