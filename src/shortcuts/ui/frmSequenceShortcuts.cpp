@@ -2,6 +2,7 @@
 
 #include "shell/services/playbackService.h"
 #include "shell/services/shortcutsService.h"
+#include "shell/services/supportService.h"
 #include "shell/shell.h"
 #include "shortcuts/shortcutPages.h"
 
@@ -156,7 +157,7 @@ frmSequenceShortcuts::frmSequenceShortcuts() {
     ShortcutPages& e = engine();
     e.onChanged = [this] { mirror(); };
     e.showButtonMenu = [this](const ShortcutPages::MenuRequest& r) { buttonMenu(r); };
-    e.openStartWizard = [] { shell().shortcuts().showSequenceWizard(); };
+    e.openStartWizard = [] { shell().support().showStartWizard(); };
 }
 
 frmSequenceShortcuts::~frmSequenceShortcuts() {
