@@ -16,6 +16,7 @@
 #include "patch/ui/patchWindowService.h"
 #include "playback/playbackFrame.h"
 #include "presets/ui/paletteWindowService.h"
+#include "programmer/ui/paletteProgrammer.h"
 #include "scheduler/eventEngine.h"
 #include "shell/shell.h"
 #include "profiles/ui/profilesServiceImpl.h"
@@ -68,5 +69,6 @@ void startConsole(Shell& s) {
     attachConsoleBand(s);
 }
 void startPresets(Shell& s) { registerPresets(s); }
+void startProgrammer(Shell& s) { attachLiveControls(s); }
 
 } // namespace wiring

@@ -261,3 +261,60 @@ TEST(ButtonPagesOnTheRunningConsole, anAutoPilotBuiltWithItsWizardStepsThroughTw
     EXPECT_EQ(d.state(QStringLiteral("Tour")), "auto off");
     EXPECT_FALSE(pages.lapseTimer().enabled());
 }
+
+#include "shortcuts/ui/frmAddTimer.h"
+
+#include <QCheckBox>
+#include <QTimeEdit>
+#include <QTimer>
+
+TEST(ButtonPagesOnTheRunningConsole, aDailyTimerSetFromTheButtonMenuSwitchesTheButtonAtItsTime) {
+    QTemporaryDir dir;
+    ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
+    Desk d(dir.path());
+    Shell& s = d.shell();
+    ASSERT_NO_FATAL_FAILURE(d.fileTwoLooks(dir.path()));
+    const QString look = Desk::names[1];
+
+    // The button's menu, "Set To Timer": picked once the menu is up.
+    QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        for (QAction* a : menu->actions())
+            if (a->text() == QLatin1String("Set To Timer")) a->trigger();
+        menu->close();
+    });
+    QPushButton* face = d.button(look);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent e(type, QPointF(5, 5), face->mapToGlobal(QPointF(5, 5)), Qt::RightButton,
+                      type == QEvent::MouseButtonPress ? Qt::RightButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(face, &e);
+    }
+    frmAddTimer* dialog = loadedForm<frmAddTimer>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Add timer to: ") + look);
+    dialog->chkDailyOn[0]->setChecked(true); // Daily
+    dialog->DTPickerON->setTime(QTime(21, 30));
+    dialog->chkDailyOff[5]->setChecked(true); // Thursday
+    dialog->DTPickeroff->setTime(QTime(23, 0));
+    dialog->cmdAddTimer->click();
+    QApplication::processEvents();
+    EXPECT_EQ(loadedForm<frmAddTimer>(), nullptr);
+    EXPECT_TRUE(d.button(look)->text().contains(QStringLiteral("[timer]")));
+
+    auto& clock = static_cast<FakeClock&>(s.clock());
+    clock.time = QDateTime(QDate(2026, 12, 10), QTime(21, 29, 58)); // a Thursday
+    d.run(30);
+    EXPECT_EQ(d.state(look), "off");
+    clock.time = QDateTime(QDate(2026, 12, 10), QTime(21, 30, 1));
+    d.run(30); // the timers are looked up every 26th tick
+    EXPECT_EQ(d.state(look), "on");
+    d.run(20);
+    EXPECT_EQ(d.slot(2), 150);
+    clock.time = QDateTime(QDate(2026, 12, 10), QTime(23, 0, 0));
+    d.run(30);
+    EXPECT_TRUE(d.waitFor(look, "off"));
+    d.run(20);
+    EXPECT_EQ(d.slot(2), 0);
+    EXPECT_TRUE(d.prompts().messages.isEmpty()) << d.prompts().messages.join('|').toStdString();
+}

@@ -19,8 +19,13 @@ class QMenuBar;
 class QPushButton;
 class QScrollArea;
 class QSlider;
+<<<<<<< HEAD
 class QSpinBox;
+=======
+class QVBoxLayout;
+>>>>>>> main
 class PresetsEngine;
+class PaletteLiveControls;
 
 // One page button: a frame (its border colour tells the button's state)
 // around the label that shows the preset's colour, picture or text.
@@ -116,6 +121,7 @@ public:
     // Below the top bar, half the screen high and a little under half wide.
     void placeBelowTopBar();
 
+<<<<<<< HEAD
     // ---- The pages of groups, shapes, RGB chases and live playbacks (frmPalettesPages.cpp) ----
     // The shown page's buttons, in the order of presetButtons.
     std::vector<palettePage::PageButton> pageButtons;
@@ -147,6 +153,15 @@ public:
     void clkShowPresetDataList_Click();
     void clkPresetCurrentLook_Click();
     void clkChangePresetrepresetation_Click();
+=======
+    // ---- For the live controls (attribute wheels, encoders, colour picture) ----
+    static constexpr int fadersTab = 11;
+    PaletteLiveControls* liveControls();
+    // Adds a strip between the page and the bottom button row.
+    void addStripAboveButtons(QWidget* strip);
+    // The page's visible width in twips (what rows of controls wrap within).
+    int32_t pageWidthTwips() const;
+>>>>>>> main
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -167,4 +182,5 @@ private:
     QAction* showPresetDataAction = nullptr;
     int marked = -1;
     QString folder;
+    QVBoxLayout* outerLayout = nullptr;
 };

@@ -41,6 +41,7 @@ void PaletteWindowService::regenerateAllPresets() {
     cmdColor_Click();
 }
 
+<<<<<<< HEAD
 bool PaletteWindowService::updateGridData(bool force) { return form<frmShowPresetData>().updateGridData(force); }
 
 void PaletteWindowService::showPresetData() {
@@ -52,6 +53,10 @@ void PaletteWindowService::showPresetData() {
 bool PaletteWindowService::paletteLiveMode() {
     const frmPalettes* w = loadedWindow();
     return w && w->liveMode;
+=======
+void PaletteWindowService::updateDMXValueDisplay(bool force) {
+    if (live && loadedWindow()) live->updateDMXValueDisplay(force);
+>>>>>>> main
 }
 
 void registerPresets(Shell& s) { s.provide<PresetsService>(std::make_unique<PaletteWindowService>()); }

@@ -4,7 +4,9 @@
 #include "shell/services/shortcutsService.h"
 #include "shell/services/supportService.h"
 #include "shell/shell.h"
+#include "shell/ui/windowRegistry.h"
 #include "shortcuts/shortcutPages.h"
+#include "shortcuts/ui/frmAddTimer.h"
 
 #include <QComboBox>
 #include <algorithm>
@@ -238,6 +240,8 @@ QString frmSequenceShortcuts::faceText(const PageButton& b) {
         if (b.audio) text += QStringLiteral("[audio]");
         if (b.locked) text += QStringLiteral("[locked]");
     }
+    // The clock mark: a daily timer switches this button on.
+    if (b.timer) text += QStringLiteral("\n[timer]");
     return text;
 }
 
@@ -358,7 +362,12 @@ void frmSequenceShortcuts::buttonMenu(const ShortcutPages::MenuRequest& r) {
     add(QStringLiteral("Delete Button"), [&e] { e.clkDeleteShortcut_Click(); });
     later(QStringLiteral("Show Embedded Preset Data"));
     add(QStringLiteral("Refresh This Button Sequence"), [&e] { e.clkRefreshButtonSequecne_Click(); });
-    later(QStringLiteral("Set To Timer"));
+    add(QStringLiteral("Set To Timer"), [&e] {
+        frmAddTimer& dialog = form<frmAddTimer>();
+        dialog.update(e.currentPage, e.currentButtonName);
+        dialog.show();
+        dialog.raise();
+    });
     QAction* bump = add(QStringLiteral("Bump Button"), [&e] { e.clkBumpOption_Click(); });
     bump->setCheckable(true);
     bump->setChecked(r.bumpChecked);

@@ -45,6 +45,7 @@ public:
     }
     void doneWithFade(bool byPass) override { pages().doneWithFade(byPass); }
     void checkDoneWithFadeDelay() override { pages().checkDoneWithFadeDelay(); }
+    void checkTimers() override { pages().checkTimers(); }
     void refreshCurrentPage() override { pages().refreshCurrentPage(); }
     void pressActivePageButton() override { pages().pressActivePageButton(); }
     void startUpSequencesFromIniFile() override { pages().startUpSequencesFromIniFile(); }
