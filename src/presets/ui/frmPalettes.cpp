@@ -265,21 +265,14 @@ void frmPalettes::openTab(int index) {
     engine().paletteCurrentlyActive = paletteCurrentlyActive;
     folder.clear();
     if (!palettePage::isPresetTab(index)) {
-<<<<<<< HEAD
         clearPalettePage();
         openSpecialPage(index);
-=======
-        // Pages of the groups, shapes, RGB effects, live playbacks and
-        // joystick: their tab, and an empty page until they are built. The
-        // Faders page carries the attribute wheels.
-        clearPalettePage();
         if (PaletteLiveControls* live = liveControls()) {
             if (index == fadersTab)
                 live->showFaders();
             else
                 live->pageBuilt();
         }
->>>>>>> main
         return;
     }
     const QString show = libParsePath::ParsePath(shell().state.showFileName, 4);
@@ -343,17 +336,13 @@ bool frmPalettes::eventFilter(QObject* watched, QEvent* event) {
 // ---- The page --------------------------------------------------------------------------------------
 
 void frmPalettes::clearPalettePage() {
-<<<<<<< HEAD
+    if (PaletteLiveControls* live = liveControls()) live->pageCleared();
     // A press on a button may rebuild its own page: the old buttons go once it has returned.
     for (PaletteButton* b : presetButtons) {
         b->hide();
         b->disconnect(this);
         b->deleteLater();
     }
-=======
-    if (PaletteLiveControls* live = liveControls()) live->pageCleared();
-    for (PaletteButton* b : presetButtons) delete b;
->>>>>>> main
     presetButtons.clear();
     model.clear();
     pageButtons.clear();
@@ -412,16 +401,12 @@ void frmPalettes::buildPresetPage(bool refreshOnly) {
 
 void frmPalettes::refreshButtons() {
     if (!isVisible()) return;
-<<<<<<< HEAD
-    if (palettePage::isPresetTab(marked)) buildPresetPage(true);
-    if (marked == 8) highlightSelectedGroups(QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier);
-    if (marked == 15) buildLivePage();
-=======
     if (palettePage::isPresetTab(marked))
         buildPresetPage(true);
     else if (PaletteLiveControls* live = liveControls())
         live->selectionChanged();
->>>>>>> main
+    if (marked == 8) highlightSelectedGroups(QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier);
+    if (marked == 15) buildLivePage();
 }
 
 PaletteButton* frmPalettes::buttonAt(int index) const {

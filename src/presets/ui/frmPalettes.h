@@ -19,11 +19,8 @@ class QMenuBar;
 class QPushButton;
 class QScrollArea;
 class QSlider;
-<<<<<<< HEAD
 class QSpinBox;
-=======
 class QVBoxLayout;
->>>>>>> main
 class PresetsEngine;
 class PaletteLiveControls;
 
@@ -121,7 +118,6 @@ public:
     // Below the top bar, half the screen high and a little under half wide.
     void placeBelowTopBar();
 
-<<<<<<< HEAD
     // ---- The pages of groups, shapes, RGB chases and live playbacks (frmPalettesPages.cpp) ----
     // The shown page's buttons, in the order of presetButtons.
     std::vector<palettePage::PageButton> pageButtons;
@@ -153,7 +149,6 @@ public:
     void clkShowPresetDataList_Click();
     void clkPresetCurrentLook_Click();
     void clkChangePresetrepresetation_Click();
-=======
     // ---- For the live controls (attribute wheels, encoders, colour picture) ----
     static constexpr int fadersTab = 11;
     PaletteLiveControls* liveControls();
@@ -161,7 +156,6 @@ public:
     void addStripAboveButtons(QWidget* strip);
     // The page's visible width in twips (what rows of controls wrap within).
     int32_t pageWidthTwips() const;
->>>>>>> main
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -178,7 +172,6 @@ private:
     void openSpecialPage(int index);
     void showPageButtons(std::vector<palettePage::PageButton> buttons, bool pictures, const QString& createNewTip);
     void makePageMenus();
-    int32_t pageWidthTwips() const;
     QAction* showPresetDataAction = nullptr;
     int marked = -1;
     QString folder;

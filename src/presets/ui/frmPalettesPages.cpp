@@ -35,8 +35,6 @@ QString what(const std::exception& e) { return QString::fromStdString(e.what());
 
 } // namespace
 
-int32_t frmPalettes::pageWidthTwips() const { return std::max(scroll->viewport()->width(), 200) * twipsPerPixel; }
-
 void frmPalettes::makePageMenus() {
     clkGroups = new QMenu(QStringLiteral("Groups Menu"), this);
     connect(clkGroups->addAction(QStringLiteral("Delete Group")), &QAction::triggered, this,

@@ -1,5 +1,6 @@
 #include "presets/ui/paletteWindowService.h"
 
+#include "presets/ui/frmAddPreset.h"
 #include "presets/ui/frmPalettes.h"
 #include "presets/ui/frmShowPresetData.h"
 #include "shell/shell.h"
@@ -41,7 +42,6 @@ void PaletteWindowService::regenerateAllPresets() {
     cmdColor_Click();
 }
 
-<<<<<<< HEAD
 bool PaletteWindowService::updateGridData(bool force) { return form<frmShowPresetData>().updateGridData(force); }
 
 void PaletteWindowService::showPresetData() {
@@ -53,10 +53,14 @@ void PaletteWindowService::showPresetData() {
 bool PaletteWindowService::paletteLiveMode() {
     const frmPalettes* w = loadedWindow();
     return w && w->liveMode;
-=======
+}
+
+void PaletteWindowService::enableChannel(const QString& channelType) {
+    if (frmAddPreset* d = loadedForm<frmAddPreset>(); d && d->isVisible()) d->enableChannel(channelType);
+}
+
 void PaletteWindowService::updateDMXValueDisplay(bool force) {
     if (live && loadedWindow()) live->updateDMXValueDisplay(force);
->>>>>>> main
 }
 
 void registerPresets(Shell& s) { s.provide<PresetsService>(std::make_unique<PaletteWindowService>()); }

@@ -21,11 +21,10 @@ public:
     void refreshButtons() override;
     void updateCurrentActivePalettePreset() override;
     void regenerateAllPresets() override;
-<<<<<<< HEAD
     bool updateGridData(bool force) override;
     void showPresetData() override;
     bool paletteLiveMode() override;
-=======
+    void enableChannel(const QString& channelType) override;
     void updateDMXValueDisplay(bool force) override;
 
     // The live controls the palette window carries (null until the live
@@ -35,7 +34,6 @@ public:
 
 private:
     std::unique_ptr<PaletteLiveControls> live;
->>>>>>> main
 };
 
 // Registers the presets service with its window.
