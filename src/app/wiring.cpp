@@ -1,6 +1,7 @@
 #include "app/wiring.h"
 
 #include "audio/audioEngine.h"
+#include "audio/ui/BeatDetect.h"
 #include "console/console.h"
 #include "console/ui/consoleMainWindowService.h"
 #include "effects/effectsEngine.h"
@@ -16,6 +17,7 @@
 #include "patch/ui/patchWindowService.h"
 #include "playback/playbackFrame.h"
 #include "presets/ui/paletteWindowService.h"
+#include "programmer/ui/paletteProgrammer.h"
 #include "scheduler/eventEngine.h"
 #include "shell/shell.h"
 #include "profiles/ui/profilesServiceImpl.h"
@@ -56,7 +58,10 @@ void startShortcuts(Shell& s) { registerShortcuts(s); }
 
 void startPatch(Shell& s) { registerPatchWindows(s); }
 void startMasters(Shell& s) { registerMasters(s); }
-void startAudio(Shell& s) { s.engine<AudioEngine>(); }
+void startAudio(Shell& s) {
+    s.engine<AudioEngine>();
+    attachAudioTriggerWindow(s);
+}
 
 void startMatrix(Shell& s) { registerMatrix(s); }
 
@@ -68,5 +73,6 @@ void startConsole(Shell& s) {
     attachConsoleBand(s);
 }
 void startPresets(Shell& s) { registerPresets(s); }
+void startProgrammer(Shell& s) { attachLiveControls(s); }
 
 } // namespace wiring

@@ -40,5 +40,8 @@ void startConsole(Shell& s);
 void startSupport(Shell& s);
 // Presets: the preset engine with the palette window is the presets service.
 void startPresets(Shell& s);
+// Live attribute control: the attribute wheels, encoders and colour pictures
+// join the palette window (after startPresets).
+void startProgrammer(Shell& s);
 
 } // namespace wiring
