@@ -12,7 +12,9 @@
 #include <QLocale>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <cctype>
 #include <cmath>
+#include <optional>
 
 namespace webServer {
 

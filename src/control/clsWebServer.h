@@ -10,6 +10,7 @@
 #include "control/webPageModel.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QMap>
 #include <QString>
 #include <cstdint>

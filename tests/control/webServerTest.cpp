@@ -29,7 +29,7 @@ public:
 class WebServer : public ::testing::Test {
 protected:
     void SetUp() override {
-        t.clock().time = QDateTime(QDate(2026, 3, 5), QTime(18, 30, 0), QTimeZone::UTC);
+        t.clock().time = QDateTime(QDate(2026, 3, 5), QTime(18, 30, 0), Qt::UTC);
         web = QDir(t.folder()).filePath(QStringLiteral("Web"));
         QDir().mkpath(web + QStringLiteral("/Sub"));
         writeWholeFile(web + QStringLiteral("/Index.htm"), "<html>remote</html>");
