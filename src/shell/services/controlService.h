@@ -56,8 +56,8 @@ public:
     virtual void shortcutKeyUp(int keyCode, int shift);
 
     // The running web server's local address and port; empty and 0 when none runs.
-    virtual QString getIP() { return {}; }
-    virtual int32_t getPort() { return 0; }
+    virtual QString getIP();
+    virtual int32_t getPort();
     // The names of the MIDI input devices, by device number from 0.
     virtual QStringList midiInputDevices() { return {}; }
     // Closes MIDI output and input; reopens them with the device ylc.ini names.
