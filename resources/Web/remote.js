@@ -5,8 +5,74 @@
   var shownPage = null;
   var data = null;
 
-  // The page data is a script object literal (its keys are not quoted).
-  function parse(text) { return new Function("return (" + text + ");")(); }
+  // The page data is a script object literal: keys are not quoted, texts
+  // are in double quotes with only the double quote escaped. It is read
+  // here, never run as code, so a caption cannot act on the page.
+  function parse(text) {
+    var at = 0;
+    function fail() { throw new Error("page data unreadable at " + at); }
+    function space() { while (at < text.length && /\s/.test(text[at])) at++; }
+    function expect(c) { space(); if (text[at] !== c) fail(); at++; }
+    function string() {
+      expect('"');
+      var out = "";
+      for (;;) {
+        if (at >= text.length) fail();
+        var c = text[at++];
+        if (c === '"') return out;
+        if (c === "\\" && text[at] === '"') { out += '"'; at++; } else out += c;
+      }
+    }
+    function word() {
+      space();
+      var m = /^[A-Za-z_$][\w$]*|^-?\d+(\.\d+)?/.exec(text.slice(at));
+      if (!m) fail();
+      at += m[0].length;
+      return m[0];
+    }
+    function value() {
+      space();
+      var c = text[at];
+      if (c === '"') return string();
+      if (c === "{") {
+        at++;
+        var obj = {};
+        space();
+        if (text[at] === "}") { at++; return obj; }
+        for (;;) {
+          var key = word();
+          expect(":");
+          obj[key] = value();
+          space();
+          if (text[at] === ",") { at++; continue; }
+          expect("}");
+          return obj;
+        }
+      }
+      if (c === "[") {
+        at++;
+        var list = [];
+        space();
+        if (text[at] === "]") { at++; return list; }
+        for (;;) {
+          list.push(value());
+          space();
+          if (text[at] === ",") { at++; continue; }
+          expect("]");
+          return list;
+        }
+      }
+      var w = word();
+      if (w === "true") return true;
+      if (w === "false") return false;
+      if (/^-?\d/.test(w)) return Number(w);
+      fail();
+    }
+    var result = value();
+    space();
+    if (at !== text.length) fail();
+    return result;
+  }
 
   function request(url, done) {
     var xhr = new XMLHttpRequest();

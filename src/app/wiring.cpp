@@ -3,6 +3,7 @@
 #include "audio/audioEngine.h"
 #include "console/console.h"
 #include "console/ui/consoleMainWindowService.h"
+#include "control/webRemote.h"
 #include "effects/effectsEngine.h"
 #include "masters/ui/mastersConsole.h"
 #include "matrix/ui/matrixWindows.h"
@@ -68,5 +69,7 @@ void startConsole(Shell& s) {
     attachConsoleBand(s);
 }
 void startPresets(Shell& s) { registerPresets(s); }
+
+void startControl(Shell& s) { s.provide<WebRemoteService>(std::make_unique<WebRemote>()); }
 
 } // namespace wiring

@@ -40,5 +40,7 @@ void startConsole(Shell& s);
 void startSupport(Shell& s);
 // Presets: the preset engine with the palette window is the presets service.
 void startPresets(Shell& s);
+// External control: the web remote is the web remote service.
+void startControl(Shell& s);
 
 } // namespace wiring

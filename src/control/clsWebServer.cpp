@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QHostAddress>
 #include <QLocale>
+#include <QNetworkInterface>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <cctype>
@@ -141,7 +142,17 @@ bool clsWebServer::StopServer() {
 
 int32_t clsWebServer::getThePort() const { return listener ? int32_t(listener->serverPort()) : 0; }
 
-QString clsWebServer::getTheIP() const { return listener ? listener->serverAddress().toString() : QString(); }
+QString clsWebServer::getTheIP() const {
+    if (!listener) return {};
+    const QHostAddress bound = listener->serverAddress();
+    if (bound != QHostAddress::Any && bound != QHostAddress::AnyIPv4 && bound != QHostAddress::AnyIPv6)
+        return bound.toString();
+    // Listening on every address: the one a phone on the venue's network
+    // would type is the machine's first outward IPv4 address.
+    for (const QHostAddress& a : QNetworkInterface::allAddresses())
+        if (a.protocol() == QAbstractSocket::IPv4Protocol && !a.isLoopback()) return a.toString();
+    return QHostAddress(QHostAddress::LocalHost).toString();
+}
 
 void clsWebServer::accept() {
     while (QTcpSocket* socket = listener->nextPendingConnection()) {
@@ -151,6 +162,9 @@ void clsWebServer::accept() {
             socket->deleteLater();
             continue;
         }
+        // Qt reads no more than this ahead of us, so a client that sends
+        // without end cannot fill memory before its head is judged.
+        socket->setReadBufferSize(2 * maxHeadBytes);
         connections.insert(socket, Connection{{}, shell().clock().monotonicMs()});
         QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { dataArrived(socket); });
         QObject::connect(socket, &QTcpSocket::disconnected, socket, [this, socket] { drop(socket); });
@@ -181,8 +195,11 @@ void clsWebServer::dataArrived(QTcpSocket* socket) {
         if (end + 4 > maxHeadBytes) return drop(socket);
         const QByteArray head = it->received.left(end + 4);
         it->received.remove(0, end + 4);
+        processing = true;
         const QByteArray answer = ProcessRequest(head);
+        processing = false;
         // The press may have stopped the server, or the peer gone.
+        if (!isRunning) return;
         it = connections.find(socket);
         if (it == connections.end()) return;
         if (socket->write(answer) != answer.size())

@@ -48,6 +48,9 @@ public:
     int32_t getThePort() const;
     QString getTheIP() const;
     int connectionCount() const { return int(connections.size()); }
+    // A request is being answered (a press may stop the server meanwhile:
+    // the object must then outlive the request).
+    bool busy() const { return processing; }
 
     // The whole answer (header and body) to one request head.
     QByteArray ProcessRequest(const QByteArray& sRequest);
@@ -62,6 +65,7 @@ private:
     };
     QString root;
     bool isRunning = false;
+    bool processing = false;
     std::unique_ptr<QTcpServer> listener;
     QMap<QTcpSocket*, Connection> connections;
     std::unique_ptr<TickTimer> sweep;

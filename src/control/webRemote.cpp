@@ -1,6 +1,7 @@
 #include "control/webRemote.h"
 
 #include "shell/libParsePath.h"
+#include "shell/miscGlobalFunctions.h"
 #include "shell/services/shortcutsService.h"
 #include "shell/settingsKeys.h"
 #include "shell/shell.h"
@@ -9,10 +10,12 @@
 
 WebRemote::~WebRemote() = default;
 
+bool WebRemote::webServerEnabled() {
+    return miscGlobalFunctions::truthFromText(settingsKeys::read(settingsKeys::webserverEnabled)).value_or(false);
+}
+
 int32_t WebRemote::getWebServerMode() {
-    if (settingsKeys::read(settingsKeys::webserverEnabled).trimmed().compare(QLatin1String("True"),
-                                                                             Qt::CaseInsensitive) != 0)
-        return 0;
+    if (!webServerEnabled()) return 0;
     bool ok = false;
     const int port = settingsKeys::read(settingsKeys::webserverPort).trimmed().toInt(&ok);
     // A port that is no port keeps the remote off rather than guessing.
@@ -26,14 +29,20 @@ int32_t WebRemote::getWebServerMode() {
 void WebRemote::StartServer(int32_t& port) {
     if (port == 0) port = getWebServerMode();
     if (port == 0) return;
+    dropServer();
     theWebServer = std::make_unique<clsWebServer>();
     theWebServer->host = this;
     theWebServer->StartServer(QDir(shell().programFolder()).filePath(QStringLiteral("Web")), port);
     updateWebInterface();
 }
 
-void WebRemote::StopServer() {
-    if (theWebServer) theWebServer->StopServer();
+void WebRemote::StopServer() { dropServer(); }
+
+void WebRemote::dropServer() {
+    std::erase_if(retired, [](const auto& server) { return !server->busy(); });
+    if (!theWebServer) return;
+    theWebServer->StopServer();
+    if (theWebServer->busy()) retired.push_back(std::move(theWebServer));
     theWebServer.reset();
 }
 
@@ -41,7 +50,7 @@ QString WebRemote::getIP() { return theWebServer ? theWebServer->getTheIP() : QS
 int32_t WebRemote::getPort() { return theWebServer ? theWebServer->getThePort() : 0; }
 
 void WebRemote::updateWebInterface() {
-    if (!theWebServer || getWebServerMode() == 0) return;
+    if (!theWebServer || !webServerEnabled()) return;
     Shell& s = shell();
     WebPageModel& model = theWebServer->model;
     model.ClearPages();
@@ -64,6 +73,12 @@ void WebRemote::updateWebInterface() {
             }
         }
     }
+    // The page in view shows its buttons as they are now, not all off until
+    // each changes again.
+    ShortcutsService& pagesService = s.shortcuts();
+    const QString tab = QString::number(pagesService.pageNames().indexOf(pagesService.currentPage()) + 1);
+    for (int32_t i = 1; i <= pagesService.currentPageButtonCount(); ++i)
+        mirrorButtonStateToWeb(QString::number(i), tab, pagesService.buttonState(i));
 }
 
 void WebRemote::mirrorButtonStateToWeb(const QString& buttonId, const QString& pageId, const QString& state) {

@@ -7,6 +7,7 @@
 #include "shell/services/webRemoteService.h"
 
 #include <memory>
+#include <vector>
 
 class WebRemote final : public WebRemoteService, public WebButtonHost {
 public:
@@ -22,8 +23,13 @@ public:
 
     // The port ylc.ini enables: [Webserver] Port when Enabled is True, else 0.
     static int32_t getWebServerMode();
+    // [Webserver] Enabled reads as true.
+    static bool webServerEnabled();
     clsWebServer* server() { return theWebServer.get(); }
 
 private:
     std::unique_ptr<clsWebServer> theWebServer;
+    // Servers stopped by a press they were answering, freed once done.
+    std::vector<std::unique_ptr<clsWebServer>> retired;
+    void dropServer();
 };

@@ -81,6 +81,9 @@ void ControlService::deleteButtonAssignments(const QString& page, const QString&
 void ControlService::StartServer(int32_t& port) { shell().service<WebRemoteService>().StartServer(port); }
 void ControlService::StopServer() { shell().service<WebRemoteService>().StopServer(); }
 void ControlService::updateWebInterface() { shell().service<WebRemoteService>().updateWebInterface(); }
+void ControlService::mirrorButtonStateToWeb(const QString& index, const QString& tab, const QString& state) {
+    shell().service<WebRemoteService>().mirrorButtonStateToWeb(index, tab, state);
+}
 QString ControlService::getIP() { return shell().service<WebRemoteService>().getIP(); }
 int32_t ControlService::getPort() { return shell().service<WebRemoteService>().getPort(); }
 

@@ -47,7 +47,7 @@ public:
     virtual void updateWebInterface();
     // A button's state changed (button index and page tab as decimal text,
     // the state word): the web remote marks it on or off.
-    virtual void mirrorButtonStateToWeb(const QString& index, const QString& tab, const QString& state) {}
+    virtual void mirrorButtonStateToWeb(const QString& index, const QString& tab, const QString& state);
 
     // A key pressed / released in a window that forwards keys (key codes and
     // shift state as keyCodes gives them): the button pages' keyboard
