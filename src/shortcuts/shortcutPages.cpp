@@ -184,6 +184,7 @@ bool ShortcutPages::loadPageButtonsFromFolder(const QString& page) {
             b = PageButton{};
             b.name = name;
             b.kind = list.kind;
+            b.timer = returnIfTimerIsActive(name, page);
             // A hand-edited place that is no number fails the load: the page shows no buttons.
             try {
                 placeButton(n, per);

@@ -12,6 +12,7 @@
 #include "shortcuts/pageSettings.h"
 #include "shortcuts/shortcutFiles.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -31,6 +32,7 @@ struct PageButton {
     int32_t fadePercent = 0; // progress of that fade: the bar along the top
     bool locked = false;     // the pressed button's playback is locked (priority 10)
     bool audio = false;      // ... and steps on beats
+    bool timer = false;      // an ON time of the daily timers is set (the face's clock mark)
 };
 
 class ShortcutPages {
@@ -313,6 +315,15 @@ public:
     // be a button or the file cannot be written.
     bool saveMultiButton(const QString& name, bool isNewHiddenMultiType);
 
+    // ---- Daily button timers (buttonTimers.cpp) -------------------------------------------
+    // Looks the present minute up in the show's timers and carries out a due
+    // action once (from the refresh tick, every 26th tick).
+    void checkTimers();
+    // Brings the button of the page (its tab clicked first) into the asked
+    // state with a left press; nothing when it is there already.
+    void switchTimedButton(const QString& page, const QString& button, bool on, const QDateTime& at);
+    bool returnIfTimerIsActive(const QString& button, const QString& page) const;
+
     // ---- Re-patch ------------------------------------------------------------------------
     void moveSequenceData(int32_t oldStart, int32_t newStart, int32_t oldEnd, int32_t newEnd, int32_t activeUniverse);
 
@@ -332,6 +343,7 @@ private:
     void wingLamp(int32_t index);
     std::unique_ptr<TickTimer> buttonTimer;
     std::unique_ptr<TickTimer> tmrLapse;
+    QString lastTimerAction; // action, page, button and minute of the last timed press
     int64_t stepStartMs = 0; // monotonic: a wait never breaks however long the console runs
     int64_t lastFadeDoneMs = -1000000;
     bool fadeDoneDeferred = false;

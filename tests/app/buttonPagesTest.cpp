@@ -77,40 +77,31 @@ struct Desk {
         return state(name) == wanted;
     }
     FakePrompts& prompts() { return static_cast<FakePrompts&>(shell().prompts()); }
-
-    std::unique_ptr<console::Console> running;
-    FakeFtdiDevice* port = nullptr;
-};
-
-} // namespace
-
-TEST(ButtonPagesOnTheRunningConsole, pressReleaseMultiAndTheStatesComeBackAfterARestart) {
-    QTemporaryDir dir;
-    ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
-    {
-        Desk d(dir.path());
-        Shell& s = d.shell();
+    // The show saved as Configurations/Band.YCF, the pages shown, and two
+    // one-step looks (channel 1 at 200, channel 2 at 150) recorded on
+    // playbacks 1 and 2 with "Manual Start" and filed as the buttons
+    // names[0] and names[1] of page 1, both off.
+    void fileTwoLooks(const QString& folder) {
         ConsoleBand* band = ConsoleBand::shown();
         ASSERT_NE(band, nullptr);
         // Saved in Configurations, where the next start looks for its show.
-        QDir().mkpath(dir.filePath(QStringLiteral("Configurations")));
-        d.prompts().files.push_back(dir.filePath(QStringLiteral("Configurations/Band.YCF")));
-        ASSERT_TRUE(s.show().saveConfiguration(false, true, false)) << d.prompts().messages.join('|').toStdString();
-        s.shortcuts().showShortcutPages();
-        s.shortcuts().loadPageButtons();
-        s.shortcuts().showPage(1);
-        ASSERT_FALSE(s.shortcuts().currentPage().isEmpty());
+        QDir().mkpath(QDir(folder).filePath(QStringLiteral("Configurations")));
+        prompts().files.push_back(QDir(folder).filePath(QStringLiteral("Configurations/Band.YCF")));
+        ASSERT_TRUE(shell().show().saveConfiguration(false, true, false)) << prompts().messages.join('|').toStdString();
+        shell().shortcuts().showShortcutPages();
+        shell().shortcuts().loadPageButtons();
+        shell().shortcuts().showPage(1);
+        ASSERT_FALSE(shell().shortcuts().currentPage().isEmpty());
 
         // Two one-step looks recorded on playbacks 1 and 2 and filed as buttons.
-        ChannelModel& m = s.state;
+        ChannelModel& m = shell().state;
         for (int ch = 1; ch <= 2; ++ch) {
             m.channelType[ch] = QStringLiteral("dimmer");
             m.channelFades[size_t(ch)] = 1;
         }
         for (QLineEdit* box : band->txtfadeTime) box->setText(QStringLiteral("0"));
-        while (s.playback().visiblePlaybackCaptions().size() < 2) band->cmdCreateNew[0]->click();
+        while (shell().playback().visiblePlaybackCaptions().size() < 2) band->cmdCreateNew[0]->click();
         const int levels[2][2] = {{200, 0}, {0, 150}};
-        const QString names[2] = {QStringLiteral("Look A"), QStringLiteral("Look B")};
         for (int k = 0; k < 2; ++k) {
             ASSERT_TRUE(runningDesk::choosePlayback(*band, k + 1));
             // Each look holds one channel of its own.
@@ -129,10 +120,27 @@ TEST(ButtonPagesOnTheRunningConsole, pressReleaseMultiAndTheStatesComeBackAfterA
         }
         // Everything cleared; the page shows both buttons off.
         band->cmdCreateNew[2]->click();
-        d.run(20);
-        s.shortcuts().showPage(1);
-        ASSERT_NE(d.button(names[0]), nullptr) << d.prompts().messages.join('|').toStdString();
-        ASSERT_NE(d.button(names[1]), nullptr);
+        run(20);
+        shell().shortcuts().showPage(1);
+        ASSERT_NE(button(names[0]), nullptr) << prompts().messages.join('|').toStdString();
+        ASSERT_NE(button(names[1]), nullptr);
+    }
+    static inline const QString names[2] = {QStringLiteral("Look A"), QStringLiteral("Look B")};
+
+    std::unique_ptr<console::Console> running;
+    FakeFtdiDevice* port = nullptr;
+};
+
+} // namespace
+
+TEST(ButtonPagesOnTheRunningConsole, pressReleaseMultiAndTheStatesComeBackAfterARestart) {
+    QTemporaryDir dir;
+    ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
+    {
+        Desk d(dir.path());
+        Shell& s = d.shell();
+        ASSERT_NO_FATAL_FAILURE(d.fileTwoLooks(dir.path()));
+        const QString* names = Desk::names;
         ASSERT_EQ(d.state(names[0]), "off");
 
         d.press(names[0]);
@@ -183,5 +191,130 @@ TEST(ButtonPagesOnTheRunningConsole, pressReleaseMultiAndTheStatesComeBackAfterA
     d.run(20);
     EXPECT_EQ(d.slot(1), 200);
     EXPECT_EQ(d.slot(2), 150);
+    EXPECT_TRUE(d.prompts().messages.isEmpty()) << d.prompts().messages.join('|').toStdString();
+}
+
+#include "shortcuts/ui/frmAutoPilotWizard.h"
+#include "support/ui/frmStartWizard.h"
+
+TEST(ButtonPagesOnTheRunningConsole, anAutoPilotBuiltWithItsWizardStepsThroughTwoButtonsOnTheClock) {
+    QTemporaryDir dir;
+    ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
+    Desk d(dir.path());
+    Shell& s = d.shell();
+    ASSERT_NO_FATAL_FAILURE(d.fileTwoLooks(dir.path()));
+    const QString* names = Desk::names;
+
+    // The top bar's button wizard opens the chooser; its auto-pilot choice the wizard.
+    frmTop* top = loadedForm<frmTop>();
+    ASSERT_NE(top, nullptr);
+    top->cmdButtonWizard->click();
+    frmStartWizard* chooser = loadedForm<frmStartWizard>();
+    ASSERT_NE(chooser, nullptr);
+    ASSERT_TRUE(chooser->isVisible());
+    chooser->optWizardType[frmStartWizard::autoPilotButton]->click();
+    chooser->cmdStart->click();
+    frmAutoPilotWizard* wizard = loadedForm<frmAutoPilotWizard>();
+    ASSERT_NE(wizard, nullptr);
+    ASSERT_TRUE(wizard->isVisible());
+    wizard->cmdTime->click(); // a minute per step
+    wizard->cmdNext->click();
+    d.press(names[0]);
+    d.press(names[1]);
+    wizard->cmdNext->click();
+    wizard->txtFileName->setText(QStringLiteral("Tour"));
+    wizard->cmdNext->click();
+    QApplication::processEvents();
+    EXPECT_EQ(loadedForm<frmAutoPilotWizard>(), nullptr);
+    ASSERT_NE(d.button(QStringLiteral("Tour")), nullptr) << d.prompts().messages.join('|').toStdString();
+
+    // Everything released; the auto pilot takes over.
+    top->cmdReleasePage->click();
+    ASSERT_TRUE(d.waitFor(names[0], "off"));
+    ASSERT_TRUE(d.waitFor(names[1], "off"));
+    d.press(QStringLiteral("Tour"));
+    EXPECT_EQ(d.state(QStringLiteral("Tour")), "auto on");
+    EXPECT_EQ(d.state(names[0]), "on");
+    d.run(20);
+    EXPECT_EQ(d.slot(1), 200);
+    ShortcutPages& pages = s.engine<ShortcutPages>();
+    auto& lapse = static_cast<FakeTickTimer&>(pages.lapseTimer());
+    auto& clock = static_cast<FakeClock&>(s.clock());
+    const struct {
+        int on, off;
+        int channelOn, levelOn;
+    } rounds[] = {{1, 0, 2, 150}, {0, 1, 1, 200}};
+    for (const auto& r : rounds) {
+        clock.ms += 30000;
+        lapse.fire();
+        EXPECT_EQ(d.state(names[r.off]), "on") << "half a minute is not yet the step's wait";
+        clock.ms += 30000;
+        lapse.fire();
+        EXPECT_EQ(d.state(names[r.on]), "on");
+        ASSERT_TRUE(d.waitFor(names[r.off], "off"));
+        d.run(20);
+        EXPECT_EQ(d.slot(r.channelOn), r.levelOn);
+        EXPECT_EQ(d.slot(r.channelOn == 1 ? 2 : 1), 0);
+    }
+    // Its button stops it.
+    d.press(QStringLiteral("Tour"));
+    EXPECT_EQ(d.state(QStringLiteral("Tour")), "auto off");
+    EXPECT_FALSE(pages.lapseTimer().enabled());
+}
+
+#include "shortcuts/ui/frmAddTimer.h"
+
+#include <QCheckBox>
+#include <QTimeEdit>
+#include <QTimer>
+
+TEST(ButtonPagesOnTheRunningConsole, aDailyTimerSetFromTheButtonMenuSwitchesTheButtonAtItsTime) {
+    QTemporaryDir dir;
+    ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
+    Desk d(dir.path());
+    Shell& s = d.shell();
+    ASSERT_NO_FATAL_FAILURE(d.fileTwoLooks(dir.path()));
+    const QString look = Desk::names[1];
+
+    // The button's menu, "Set To Timer": picked once the menu is up.
+    QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        for (QAction* a : menu->actions())
+            if (a->text() == QLatin1String("Set To Timer")) a->trigger();
+        menu->close();
+    });
+    QPushButton* face = d.button(look);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent e(type, QPointF(5, 5), face->mapToGlobal(QPointF(5, 5)), Qt::RightButton,
+                      type == QEvent::MouseButtonPress ? Qt::RightButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(face, &e);
+    }
+    frmAddTimer* dialog = loadedForm<frmAddTimer>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Add timer to: ") + look);
+    dialog->chkDailyOn[0]->setChecked(true); // Daily
+    dialog->DTPickerON->setTime(QTime(21, 30));
+    dialog->chkDailyOff[5]->setChecked(true); // Thursday
+    dialog->DTPickeroff->setTime(QTime(23, 0));
+    dialog->cmdAddTimer->click();
+    QApplication::processEvents();
+    EXPECT_EQ(loadedForm<frmAddTimer>(), nullptr);
+    EXPECT_TRUE(d.button(look)->text().contains(QStringLiteral("[timer]")));
+
+    auto& clock = static_cast<FakeClock&>(s.clock());
+    clock.time = QDateTime(QDate(2026, 12, 10), QTime(21, 29, 58)); // a Thursday
+    d.run(30);
+    EXPECT_EQ(d.state(look), "off");
+    clock.time = QDateTime(QDate(2026, 12, 10), QTime(21, 30, 1));
+    d.run(30); // the timers are looked up every 26th tick
+    EXPECT_EQ(d.state(look), "on");
+    d.run(20);
+    EXPECT_EQ(d.slot(2), 150);
+    clock.time = QDateTime(QDate(2026, 12, 10), QTime(23, 0, 0));
+    d.run(30);
+    EXPECT_TRUE(d.waitFor(look, "off"));
+    d.run(20);
+    EXPECT_EQ(d.slot(2), 0);
     EXPECT_TRUE(d.prompts().messages.isEmpty()) << d.prompts().messages.join('|').toStdString();
 }

@@ -47,7 +47,10 @@ public:
     virtual void setMultiCollectionToNothing() {}
     virtual void addToMultiCollection(const QString& theName) {}
     // Shows the multi-button wizard modeless; a non-empty mode files every active playback into one multi button.
+    // An empty mode (the start wizard) is a new multi of the pressed buttons.
     virtual void showMultiWizard(const QString& mode) {}
+    // Shows a new auto-pilot wizard modeless, above the others.
+    virtual void showAutoPilotWizard() {}
     // Shows the "Enter Time" keypad for target ("txtfadeTime": time box index; "crossFade": group strip index)
     // with its lower right corner at (right, bottom) screen pixels; Enter writes the typed time there.
     virtual void showTimeKeypad(const QString& target, int32_t index, int32_t right, int32_t bottom) {}

@@ -45,7 +45,8 @@ frmMultiWizard::frmMultiWizard(QWidget* parent) : QWidget(parent) {
     layout->addLayout(buttons);
 
     // A multi being edited offers its own name; a new one the grey placeholder.
-    txtFileName->setText(placeholder());
+    const QString editing = shell().engine<ShortcutPages>().currentMultiEditing;
+    txtFileName->setText(editing.trimmed().isEmpty() ? placeholder() : editing);
     txtFileName->setStyleSheet(QStringLiteral("QLineEdit#txtFileName { color: #808080; }"));
     connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
     connect(cmdBack, &QPushButton::clicked, this, [this] { finish(); });
@@ -79,18 +80,48 @@ bool frmMultiWizard::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void frmMultiWizard::recieveStateChange(int32_t TheNewState) {
+    wizardStep = TheNewState;
+    showWizardStep();
+}
+
+void frmMultiWizard::showWizardStep() {
+    if (!wizardMode.isEmpty()) return;
+    if (wizardStep == 1) {
+        lblInstuctions->setText(QStringLiteral("On the pages above press all the Sequence buttons you would like to "
+                                               "include into the Multi Button. Press the next button when you have "
+                                               "selected all the buttons to include into this Multi button."));
+        cmdNext->setText(QStringLiteral("Next"));
+        cmdBack->setText(QStringLiteral("Back"));
+    } else if (wizardStep == 2) {
+        lblInstuctions->setText(
+            QStringLiteral("Press the save button to save the current buttons pressed into a Multi button"));
+        cmdNext->setText(QStringLiteral("Save"));
+        cmdBack->setText(QStringLiteral("Back"));
+    }
+}
+
 void frmMultiWizard::cmdNext_Click() {
-    // Only the all-playbacks mode is opened in this console (from "Save Multi").
-    if (wizardMode.isEmpty()) return;
+    if (wizardMode.isEmpty() && cmdNext->text() != QLatin1String("Save")) {
+        recieveStateChange(wizardStep + 1);
+        return;
+    }
     const QString name = txtFileName->text();
     // The name names files of the show and the page: refused (the wizard stays
-    // open) before any sequence is written when it cannot.
+    // open, nothing written) when it cannot.
     const QString problem = shortcutFiles::nameProblem(name, true);
     if (!problem.isEmpty()) {
         shell().prompts().messageBox(problem);
         return;
     }
     ShortcutPages& pages = shell().engine<ShortcutPages>();
+    if (wizardMode.isEmpty()) {
+        // Every pressed sequence button of every page, in press order; they
+        // keep playing. With none pressed the pages say so and nothing is written.
+        pages.saveMultiButtonClicked(name);
+        finish();
+        return;
+    }
     shell().playback().saveMultiSequences(QStringLiteral("True"), name);
     // The playback engine reports a sequence it could not write; a multi
     // without any member would be a button that does nothing.

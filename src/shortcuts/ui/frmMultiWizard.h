@@ -1,8 +1,10 @@
 #pragma once
 // "Multi Button Wizard": names a new multi button and saves it. In the
-// all-playbacks mode (the console's "Save Multi") the sequence of every
-// shown playback is saved into the show folder and the multi lists them all.
-// Shown modeless; Save and Cancel unload it.
+// pressed-buttons mode (from the start wizard) every pressed sequence button
+// of every page becomes a member, in press order; in the all-playbacks mode
+// (the console's "Save Multi") the sequence of every shown playback is saved
+// into the show folder and the multi lists them all. Shown modeless; Save
+// and Cancel unload it. A multi being edited offers its own name.
 
 #include <QString>
 #include <QWidget>
@@ -22,6 +24,9 @@ public:
     void setWizardMode(const QString& themode);
     const QString& mode() const { return wizardMode; }
     void cmdNext_Click();
+    // Shows step n's texts (pressed-buttons mode only).
+    void recieveStateChange(int32_t TheNewState);
+    int32_t step() const { return wizardStep; }
 
     QLabel* lblTitle = nullptr;
     QLabel* lblInstuctions = nullptr;
@@ -35,5 +40,7 @@ protected:
 private:
     void typing();
     void finish();
+    void showWizardStep();
     QString wizardMode;
+    int32_t wizardStep = 0;
 };

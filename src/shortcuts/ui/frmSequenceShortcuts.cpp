@@ -2,8 +2,11 @@
 
 #include "shell/services/playbackService.h"
 #include "shell/services/shortcutsService.h"
+#include "shell/services/supportService.h"
 #include "shell/shell.h"
+#include "shell/ui/windowRegistry.h"
 #include "shortcuts/shortcutPages.h"
+#include "shortcuts/ui/frmAddTimer.h"
 
 #include <QComboBox>
 #include <algorithm>
@@ -156,7 +159,7 @@ frmSequenceShortcuts::frmSequenceShortcuts() {
     ShortcutPages& e = engine();
     e.onChanged = [this] { mirror(); };
     e.showButtonMenu = [this](const ShortcutPages::MenuRequest& r) { buttonMenu(r); };
-    e.openStartWizard = [] { shell().shortcuts().showSequenceWizard(); };
+    e.openStartWizard = [] { shell().support().showStartWizard(); };
 }
 
 frmSequenceShortcuts::~frmSequenceShortcuts() {
@@ -237,6 +240,8 @@ QString frmSequenceShortcuts::faceText(const PageButton& b) {
         if (b.audio) text += QStringLiteral("[audio]");
         if (b.locked) text += QStringLiteral("[locked]");
     }
+    // The clock mark: a daily timer switches this button on.
+    if (b.timer) text += QStringLiteral("\n[timer]");
     return text;
 }
 
@@ -357,7 +362,12 @@ void frmSequenceShortcuts::buttonMenu(const ShortcutPages::MenuRequest& r) {
     add(QStringLiteral("Delete Button"), [&e] { e.clkDeleteShortcut_Click(); });
     later(QStringLiteral("Show Embedded Preset Data"));
     add(QStringLiteral("Refresh This Button Sequence"), [&e] { e.clkRefreshButtonSequecne_Click(); });
-    later(QStringLiteral("Set To Timer"));
+    add(QStringLiteral("Set To Timer"), [&e] {
+        frmAddTimer& dialog = form<frmAddTimer>();
+        dialog.update(e.currentPage, e.currentButtonName);
+        dialog.show();
+        dialog.raise();
+    });
     QAction* bump = add(QStringLiteral("Bump Button"), [&e] { e.clkBumpOption_Click(); });
     bump->setCheckable(true);
     bump->setChecked(r.bumpChecked);

@@ -6,13 +6,27 @@
 #include "shell/ui/windowRegistry.h"
 #include "shortcuts/masterShortcuts.h"
 #include "shortcuts/shortcutPages.h"
+#include "shortcuts/ui/frmAutoPilotWizard.h"
 #include "shortcuts/ui/frmKeyPad.h"
 #include "shortcuts/ui/frmMultiWizard.h"
 #include "shortcuts/ui/frmSequenceShortcuts.h"
 #include "shortcuts/ui/masterShortcutWindows.h"
 #include "shortcuts/ui/sequenceProperties.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 namespace {
+
+// Centred across the screen with its top at 0.45 of the screen's height, above the others.
+void placeBelowMiddle(QWidget& w) {
+    w.adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        w.move(area.x() + (area.width() - w.frameGeometry().width()) / 2, area.y() + int(area.height() * 0.45));
+    }
+    Formontop::setFormOnTop(&w, -1);
+}
 
 class ShortcutsServiceImpl final : public ShortcutsService {
 public:
@@ -31,6 +45,7 @@ public:
     }
     void doneWithFade(bool byPass) override { pages().doneWithFade(byPass); }
     void checkDoneWithFadeDelay() override { pages().checkDoneWithFadeDelay(); }
+    void checkTimers() override { pages().checkTimers(); }
     void refreshCurrentPage() override { pages().refreshCurrentPage(); }
     void pressActivePageButton() override { pages().pressActivePageButton(); }
     void startUpSequencesFromIniFile() override { pages().startUpSequencesFromIniFile(); }
@@ -131,8 +146,19 @@ public:
     void setMultiCollectionToNothing() override { pages().setMultiCollectionToNothing(); }
     void addToMultiCollection(const QString& theName) override { pages().addToMultiCollection(theName); }
     void showMultiWizard(const QString& mode) override {
+        // Loaded afresh: it offers the name of the multi being edited, if any.
+        if (mode.isEmpty()) pages().currentMultiEditing.clear();
+        unloadForm<frmMultiWizard>();
         frmMultiWizard& w = form<frmMultiWizard>();
         w.setWizardMode(mode);
+        if (mode.isEmpty()) placeBelowMiddle(w);
+        w.show();
+        w.raise();
+    }
+    void showAutoPilotWizard() override {
+        unloadForm<frmAutoPilotWizard>();
+        frmAutoPilotWizard& w = form<frmAutoPilotWizard>();
+        placeBelowMiddle(w);
         w.show();
         w.raise();
     }

@@ -26,9 +26,8 @@ const char* const imageNames[3] = {"imgOn", "imgMulti", "imgAuto"};
 } // namespace
 
 QString frmStartWizard::unavailableReason(int type) {
-    // The sequence and auto-pilot wizards come with the auto pilot; only the
-    // multi-button wizard is built.
-    return type == multiButton ? QString() : QStringLiteral("Not available yet");
+    // The sequence wizard is not built yet.
+    return type != sequenceButton ? QString() : QStringLiteral("Not available yet");
 }
 
 frmStartWizard::frmStartWizard(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -100,6 +99,7 @@ void frmStartWizard::cmdStart_Click() {
         s.shortcuts().showMultiWizard(QString());
         s.masters().cmdPlaybackMode_Click();
         break;
+    case autoPilotButton: s.shortcuts().showAutoPilotWizard(); break;
     default: break;
     }
 }

@@ -221,6 +221,7 @@ class RecordingShortcuts final : public ShortcutsService {
 public:
     void showMultiWizard(const QString& mode) override { opened.append(QStringLiteral("multi:") + mode); }
     void showSequenceWizard() override { opened.append(QStringLiteral("sequence")); }
+    void showAutoPilotWizard() override { opened.append(QStringLiteral("auto pilot")); }
     QStringList opened;
 };
 
@@ -236,18 +237,20 @@ TEST(StartWizard, startOpensTheChosenBuiltWizardAndTheOthersWaitWithTheirReason)
     auto& masters = t.get().provide<MastersService>(std::make_unique<RecordingMasters>());
     frmStartWizard w;
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Task"));
-    for (int i : {int(frmStartWizard::sequenceButton), int(frmStartWizard::autoPilotButton)}) {
-        EXPECT_FALSE(w.optWizardType[i]->isEnabled()) << i;
-        EXPECT_EQ(w.optWizardType[i]->toolTip(), QStringLiteral("Not available yet"));
-    }
-    // A picture of a waiting wizard selects nothing; the multi row's does.
-    w.image_Click(frmStartWizard::autoPilotButton);
-    EXPECT_FALSE(w.optWizardType[frmStartWizard::autoPilotButton]->isChecked());
+    EXPECT_FALSE(w.optWizardType[frmStartWizard::sequenceButton]->isEnabled());
+    EXPECT_EQ(w.optWizardType[frmStartWizard::sequenceButton]->toolTip(), QStringLiteral("Not available yet"));
+    // A picture of a waiting wizard selects nothing; the others' do.
+    w.image_Click(frmStartWizard::sequenceButton);
+    EXPECT_FALSE(w.optWizardType[frmStartWizard::sequenceButton]->isChecked());
     w.image_Click(frmStartWizard::multiButton);
     w.cmdStart_Click();
     EXPECT_EQ(pages.opened, QStringList{QStringLiteral("multi:")});
     EXPECT_EQ(masters.playbackMode, 1);
     EXPECT_FALSE(w.isVisible());
+    w.image_Click(frmStartWizard::autoPilotButton);
+    w.cmdStart_Click();
+    EXPECT_EQ(pages.opened, (QStringList{QStringLiteral("multi:"), QStringLiteral("auto pilot")}));
+    EXPECT_EQ(masters.playbackMode, 1);
 }
 
 } // namespace
