@@ -1,6 +1,7 @@
 #include "app/wiring.h"
 
 #include "audio/audioEngine.h"
+#include "audio/ui/BeatDetect.h"
 #include "console/console.h"
 #include "console/ui/consoleMainWindowService.h"
 #include "control/webRemote.h"
@@ -17,6 +18,7 @@
 #include "patch/ui/patchWindowService.h"
 #include "playback/playbackFrame.h"
 #include "presets/ui/paletteWindowService.h"
+#include "programmer/ui/paletteProgrammer.h"
 #include "scheduler/eventEngine.h"
 #include "shell/shell.h"
 #include "profiles/ui/profilesServiceImpl.h"
@@ -57,7 +59,10 @@ void startShortcuts(Shell& s) { registerShortcuts(s); }
 
 void startPatch(Shell& s) { registerPatchWindows(s); }
 void startMasters(Shell& s) { registerMasters(s); }
-void startAudio(Shell& s) { s.engine<AudioEngine>(); }
+void startAudio(Shell& s) {
+    s.engine<AudioEngine>();
+    attachAudioTriggerWindow(s);
+}
 
 void startMatrix(Shell& s) { registerMatrix(s); }
 
@@ -69,6 +74,7 @@ void startConsole(Shell& s) {
     attachConsoleBand(s);
 }
 void startPresets(Shell& s) { registerPresets(s); }
+void startProgrammer(Shell& s) { attachLiveControls(s); }
 
 void startControl(Shell& s) { s.provide<WebRemoteService>(std::make_unique<WebRemote>()); }
 

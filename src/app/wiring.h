@@ -40,6 +40,9 @@ void startConsole(Shell& s);
 void startSupport(Shell& s);
 // Presets: the preset engine with the palette window is the presets service.
 void startPresets(Shell& s);
+// Live attribute control: the attribute wheels, encoders and colour pictures
+// join the palette window (after startPresets).
+void startProgrammer(Shell& s);
 // External control: the web remote is the web remote service.
 void startControl(Shell& s);
 

@@ -6,7 +6,6 @@
 #include "app/console.h"
 #include "runningDesk.h"
 #include "output/DmxOutput.h"
-#include "patch/patchCommit.h"
 #include "platform/artNetSender.h"
 #include "platform/clock.h"
 #include "platform/deviceArrival.h"
@@ -19,7 +18,6 @@
 #include "playback/playbackFrame.h"
 #include "presets/ui/frmPalettes.h"
 #include "profiles/ClsFixture.h"
-#include "profiles/profileFile.h"
 #include "shell/services/patchService.h"
 #include "shell/services/playbackService.h"
 #include "shell/services/presetsService.h"
@@ -37,31 +35,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
-
-// Patches `count` fixtures of a shipped profile at `start` as the patch window does.
-int32_t patchShipped(Shell& s, const QString& file, int32_t start, int32_t count) {
-    profileFile::ProfileData data;
-    QString error;
-    EXPECT_TRUE(profileFile::readFile(s.programPath(QStringLiteral("Fixtures\\Generic\\") + file), 36, data, &error))
-        << error.toStdString();
-    ClsFixture edited;
-    profileFile::applyToProfile(data, edited);
-    patchCommit::Request r;
-    r.editor.profileName = data.profileName;
-    r.editor.channelsText = QString::number(data.channelCount);
-    for (int c = 1; c <= data.channelCount; ++c)
-        r.editor.rows.emplace_back(QStringLiteral("Channel %1:").arg(c), data.channels[size_t(c - 1)].typeName);
-    r.editor.edited = &edited;
-    r.startText = QString::number(start);
-    r.countText = QString::number(count);
-    const patchCommit::Outcome out = patchCommit::commit(r);
-    EXPECT_EQ(out.added, count) << file.toStdString() << " "
-                                << static_cast<FakePrompts&>(s.prompts()).messages.join(QLatin1Char('|')).toStdString();
-    return out.first;
-}
-
-} // namespace
 
 // The running console on a fresh program folder with a saved show "Presets":
 // two RGB pars and a moving head patched from the shipped profiles.
@@ -76,8 +49,8 @@ protected:
         auto& prompts = static_cast<FakePrompts&>(s.prompts());
         prompts.files.push_back(dir.filePath(QStringLiteral("Presets.YCF")));
         ASSERT_TRUE(s.show().saveConfiguration(false, true, false)) << prompts.messages.join('|').toStdString();
-        par = patchShipped(s, QStringLiteral("RGB Par.fix"), 1, 2);
-        head = patchShipped(s, QStringLiteral("Moving Head Spot.fix"), 20, 1);
+        par = runningDesk::patchShipped(s, QStringLiteral("RGB Par.fix"), 1, 2);
+        head = runningDesk::patchShipped(s, QStringLiteral("Moving Head Spot.fix"), 20, 1);
         ASSERT_EQ(s.state.fixtureCount, 3);
     }
     QTemporaryDir dir;

@@ -3,13 +3,17 @@
 #include "app/console.h"
 #include "console/ui/ConsoleBand.h"
 #include "output/DmxOutput.h"
+#include "patch/patchCommit.h"
 #include "platform/artNetSender.h"
 #include "platform/clock.h"
 #include "platform/deviceArrival.h"
 #include "platform/ftdiPort.h"
 #include "platform/portIo.h"
 #include "platform/tickTimer.h"
+#include "platform/waveInput.h"
 #include "playback/playbackFrame.h"
+#include "profiles/ClsFixture.h"
+#include "profiles/profileFile.h"
 #include "support/fakeFtdiPort.h"
 #include "support/fakePlatform.h"
 #include "support/fakeSystemPower.h"
@@ -17,6 +21,7 @@
 #include <QAction>
 #include <QMenu>
 #include <algorithm>
+#include <gtest/gtest.h>
 
 namespace runningDesk {
 
@@ -30,6 +35,7 @@ PlatformServices scriptedServices() {
     services.portIo.reset();
     services.deviceArrival.reset();
     services.artNet.reset();
+    services.waveInput.reset(); // no sound card in a test run
     services.power = std::make_unique<FakeSystemPower>();
     return services;
 }
@@ -64,6 +70,27 @@ bool choosePlayback(ConsoleBand& band, int n) {
             return true;
         }
     return false;
+}
+
+int32_t patchShipped(Shell& s, const QString& file, int32_t start, int32_t count) {
+    profileFile::ProfileData data;
+    QString error;
+    EXPECT_TRUE(profileFile::readFile(s.programPath(QStringLiteral("Fixtures\\Generic\\") + file), 36, data, &error))
+        << error.toStdString();
+    ClsFixture edited;
+    profileFile::applyToProfile(data, edited);
+    patchCommit::Request r;
+    r.editor.profileName = data.profileName;
+    r.editor.channelsText = QString::number(data.channelCount);
+    for (int c = 1; c <= data.channelCount; ++c)
+        r.editor.rows.emplace_back(QStringLiteral("Channel %1:").arg(c), data.channels[size_t(c - 1)].typeName);
+    r.editor.edited = &edited;
+    r.startText = QString::number(start);
+    r.countText = QString::number(count);
+    const patchCommit::Outcome out = patchCommit::commit(r);
+    EXPECT_EQ(out.added, count) << file.toStdString() << " "
+                                << static_cast<FakePrompts&>(s.prompts()).messages.join(QLatin1Char('|')).toStdString();
+    return out.first;
 }
 
 } // namespace runningDesk

@@ -32,4 +32,8 @@ int lastLevel(const FakeFtdiDevice& port, int channel);
 // Picks playback n from the console band's playback drop-down.
 bool choosePlayback(ConsoleBand& band, int n);
 
+// Patches `count` fixtures of a shipped profile (resources/Fixtures/Generic)
+// at `start` as the patch window does; the first fixture's number.
+int32_t patchShipped(Shell& s, const QString& file, int32_t start, int32_t count);
+
 } // namespace runningDesk

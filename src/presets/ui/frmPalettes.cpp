@@ -2,6 +2,8 @@
 
 #include "platform/prompts.h"
 #include "presets/presetsEngine.h"
+#include "presets/ui/paletteLiveControls.h"
+#include "presets/ui/paletteWindowService.h"
 #include "shell/libParsePath.h"
 #include "shell/services/consoleService.h"
 #include "shell/services/mastersService.h"
@@ -169,6 +171,7 @@ frmPalettes::frmPalettes() {
         lblPropertyName->hide();
     });
 
+    outerLayout = outer;
     auto* bottom = new QHBoxLayout;
     Init = new QPushButton(QStringLiteral("Init"), this);
     release = new QPushButton(QStringLiteral("Release"), this);
@@ -205,9 +208,24 @@ frmPalettes::frmPalettes() {
     connect(clkTabMenu->addAction(QStringLiteral("Rename Tab")), &QAction::triggered, this, [this] { clkRenameTab_Click(); });
 
     markTab(-1);
+    if (PaletteLiveControls* live = liveControls()) live->attach(*this);
 }
 
-frmPalettes::~frmPalettes() = default;
+frmPalettes::~frmPalettes() {
+    if (PaletteLiveControls* live = liveControls()) live->detach(*this);
+}
+
+PaletteLiveControls* frmPalettes::liveControls() {
+    auto* service = dynamic_cast<PaletteWindowService*>(&shell().presets());
+    return service ? service->liveControls() : nullptr;
+}
+
+void frmPalettes::addStripAboveButtons(QWidget* strip) {
+    // Below the page, above the bottom button row (the last item).
+    outerLayout->insertWidget(outerLayout->count() - 1, strip);
+}
+
+int32_t frmPalettes::pageWidthTwips() const { return std::max(scroll->viewport()->width(), 200) * twipsPerPixel; }
 
 PresetsEngine& frmPalettes::engine() {
     // The window belongs to the presets service, which is a PresetsEngine.
@@ -248,9 +266,16 @@ void frmPalettes::openTab(int index) {
     engine().paletteCurrentlyActive = paletteCurrentlyActive;
     folder.clear();
     if (!palettePage::isPresetTab(index)) {
-        // Pages of the groups, shapes, RGB effects, live playbacks, faders and
-        // joystick: their tab, and an empty page until they are built.
+        // Pages of the groups, shapes, RGB effects, live playbacks and
+        // joystick: their tab, and an empty page until they are built. The
+        // Faders page carries the attribute wheels.
         clearPalettePage();
+        if (PaletteLiveControls* live = liveControls()) {
+            if (index == fadersTab)
+                live->showFaders();
+            else
+                live->pageBuilt();
+        }
         return;
     }
     const QString show = libParsePath::ParsePath(shell().state.showFileName, 4);
@@ -314,6 +339,7 @@ bool frmPalettes::eventFilter(QObject* watched, QEvent* event) {
 // ---- The page --------------------------------------------------------------------------------------
 
 void frmPalettes::clearPalettePage() {
+    if (PaletteLiveControls* live = liveControls()) live->pageCleared();
     for (PaletteButton* b : presetButtons) delete b;
     presetButtons.clear();
     model.clear();
@@ -367,11 +393,15 @@ void frmPalettes::buildPresetPage(bool refreshOnly) {
     createNew->show();
     updateCurrentActivePalettePreset();
     setEnabled(true);
+    if (PaletteLiveControls* live = liveControls()) live->pageBuilt();
 }
 
 void frmPalettes::refreshButtons() {
     if (!isVisible()) return;
-    if (palettePage::isPresetTab(marked)) buildPresetPage(true);
+    if (palettePage::isPresetTab(marked))
+        buildPresetPage(true);
+    else if (PaletteLiveControls* live = liveControls())
+        live->selectionChanged();
 }
 
 PaletteButton* frmPalettes::buttonAt(int index) const {

@@ -18,7 +18,9 @@ class QMenuBar;
 class QPushButton;
 class QScrollArea;
 class QSlider;
+class QVBoxLayout;
 class PresetsEngine;
+class PaletteLiveControls;
 
 // One page button: a frame (its border colour tells the button's state)
 // around the label that shows the preset's colour, picture or text.
@@ -114,6 +116,14 @@ public:
     // Below the top bar, half the screen high and a little under half wide.
     void placeBelowTopBar();
 
+    // ---- For the live controls (attribute wheels, encoders, colour picture) ----
+    static constexpr int fadersTab = 11;
+    PaletteLiveControls* liveControls();
+    // Adds a strip between the page and the bottom button row.
+    void addStripAboveButtons(QWidget* strip);
+    // The page's visible width in twips (what rows of controls wrap within).
+    int32_t pageWidthTwips() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -126,4 +136,5 @@ private:
     PaletteButton* buttonAt(int index) const;
     int marked = -1;
     QString folder;
+    QVBoxLayout* outerLayout = nullptr;
 };

@@ -40,4 +40,8 @@ void PaletteWindowService::regenerateAllPresets() {
     cmdColor_Click();
 }
 
+void PaletteWindowService::updateDMXValueDisplay(bool force) {
+    if (live && loadedWindow()) live->updateDMXValueDisplay(force);
+}
+
 void registerPresets(Shell& s) { s.provide<PresetsService>(std::make_unique<PaletteWindowService>()); }

@@ -3,6 +3,9 @@
 // palette window ("Control Palette"), made on first use.
 
 #include "presets/presetsEngine.h"
+#include "presets/ui/paletteLiveControls.h"
+
+#include <memory>
 
 class Shell;
 class frmPalettes;
@@ -18,6 +21,15 @@ public:
     void refreshButtons() override;
     void updateCurrentActivePalettePreset() override;
     void regenerateAllPresets() override;
+    void updateDMXValueDisplay(bool force) override;
+
+    // The live controls the palette window carries (null until the live
+    // attribute control subsystem gives them). Given before the window is made.
+    PaletteLiveControls* liveControls() { return live.get(); }
+    void setLiveControls(std::unique_ptr<PaletteLiveControls> controls) { live = std::move(controls); }
+
+private:
+    std::unique_ptr<PaletteLiveControls> live;
 };
 
 // Registers the presets service with its window.

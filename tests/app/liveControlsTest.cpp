@@ -1,0 +1,111 @@
+// The live controls through the running console: the palette window opened
+// from the main window, two moving heads and an RGB par selected, the
+// Faders tab's wheels set levels that reach a USB-to-DMX interface.
+
+#include "app/console.h"
+#include "runningDesk.h"
+#include "presets/ui/frmPalettes.h"
+#include "presets/ui/paletteWindowService.h"
+#include "programmer/ui/Wheel.h"
+#include "programmer/ui/paletteProgrammer.h"
+#include "shell/services/patchService.h"
+#include "shell/services/playbackService.h"
+#include "shell/services/showService.h"
+#include "shell/ui/Main.h"
+#include "shell/ui/windowRegistry.h"
+#include "support/fakeFtdiPort.h"
+#include "support/fakePlatform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+void click(QWidget* w, Qt::MouseButton button = Qt::LeftButton) {
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent e(type, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), button,
+                      type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
+}
+
+} // namespace
+
+// The running console with a saved show: an RGB par at 1 and two moving heads from 20.
+class LiveControls : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
+        c = std::make_unique<console::Console>(dir.path(), runningDesk::scriptedServices());
+        c->start();
+        QApplication::processEvents();
+        Shell& s = c->shell();
+        auto& prompts = static_cast<FakePrompts&>(s.prompts());
+        prompts.files.push_back(dir.filePath(QStringLiteral("Live.YCF")));
+        ASSERT_TRUE(s.show().saveConfiguration(false, true, false)) << prompts.messages.join('|').toStdString();
+        par = runningDesk::patchShipped(s, QStringLiteral("RGB Par.fix"), 1, 1);
+        head = runningDesk::patchShipped(s, QStringLiteral("Moving Head Spot.fix"), 20, 2);
+        ASSERT_EQ(s.state.fixtureCount, 3);
+        s.playback().clkAddPlaybackControl(1, false, true, false);
+        s.state.currentPlayback = 1;
+        for (const int32_t f : {par, head, head + 1}) s.patch().setSelected(f, true);
+    }
+    // Opens the palette window from the main window's menu.
+    frmPalettes& openPalette() {
+        QAction* entry = nullptr;
+        for (QAction* top : c->mainWindow().menuBar()->actions())
+            if (top->menu())
+                for (QAction* a : top->menu()->actions())
+                    if (a->text() == QStringLiteral("Palettes") && a->isEnabled()) entry = a;
+        EXPECT_NE(entry, nullptr);
+        if (entry) entry->trigger();
+        QApplication::processEvents();
+        return *loadedForm<frmPalettes>();
+    }
+    PaletteProgrammer& live() {
+        return *static_cast<PaletteProgrammer*>(
+            dynamic_cast<PaletteWindowService&>(c->shell().presets()).liveControls());
+    }
+    int32_t start(int32_t f) { return c->shell().state.fixtureStartChannel[size_t(f)]; }
+    QTemporaryDir dir;
+    std::unique_ptr<console::Console> c;
+    int32_t par = 0, head = 0;
+};
+
+TEST_F(LiveControls, AWheelOnTheFadersPageSetsEverySelectedHeadAtTheInterface) {
+    Shell& s = c->shell();
+    FakeFtdiDevice& port = runningDesk::attachInterface(s);
+    frmPalettes& palette = openPalette();
+    palette.tabButtons[frmPalettes::fadersTab]->click();
+    ASSERT_GT(live().bank().count(), 0);
+
+    // The first head's dimmer wheel: Full, then two notches down.
+    int dimmer = 0;
+    for (int i = 1; i <= live().bank().count(); ++i)
+        if (live().bank().wheel(i)->myFixtureNumber == head && live().bank().wheel(i)->channelName == "dimmer") dimmer = i;
+    ASSERT_GT(dimmer, 0);
+    click(live().wheelWidget(dimmer)->LBL255);
+    const int32_t channel = live().bank().wheel(dimmer)->myChannelNumber;
+    const int32_t other = channel - start(head) + start(head + 1);
+    runningDesk::runTicks(s, 3);
+    EXPECT_EQ(runningDesk::lastLevel(port, channel), 255);
+    EXPECT_EQ(runningDesk::lastLevel(port, other), 255) << "the second head follows";
+    live().bank().faderMouseMove(dimmer);
+    live().bank().stepWheelUnderPointer(-120);
+    live().bank().stepWheelUnderPointer(-120);
+    runningDesk::runTicks(s, 3);
+    EXPECT_EQ(runningDesk::lastLevel(port, channel), 253);
+    EXPECT_EQ(runningDesk::lastLevel(port, other), 253);
+    EXPECT_EQ(live().wheelWidget(dimmer)->lblValue->text(), "253");
+
+    // The par's red wheel.
+    click(live().wheelWidget(1)->LBL255);
+    ASSERT_EQ(live().bank().wheel(1)->channelName, "red");
+    runningDesk::runTicks(s, 3);
+    EXPECT_EQ(runningDesk::lastLevel(port, start(par)), 255);
+}
