@@ -5,7 +5,10 @@
 
 #include "shell/shell.h"
 
+#include <QPoint>
 #include <QString>
+
+class QWidget;
 
 class ConsoleBand;
 struct FakeFtdiDevice;
@@ -35,5 +38,8 @@ bool choosePlayback(ConsoleBand& band, int n);
 // Patches `count` fixtures of a shipped profile (resources/Fixtures/Generic)
 // at `start` as the patch window does; the first fixture's number.
 int32_t patchShipped(Shell& s, const QString& file, int32_t start, int32_t count);
+
+// A left click (press and release) at a point of a widget.
+void click(QWidget* w, QPoint at);
 
 } // namespace runningDesk
