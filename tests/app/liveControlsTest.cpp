@@ -6,7 +6,10 @@
 #include "runningDesk.h"
 #include "presets/ui/frmPalettes.h"
 #include "presets/ui/paletteWindowService.h"
+#include "programmer/colourPictures.h"
 #include "programmer/ui/Wheel.h"
+#include "programmer/ui/colourPicture.h"
+#include "programmer/ui/encoderStrip.h"
 #include "programmer/ui/paletteProgrammer.h"
 #include "shell/services/patchService.h"
 #include "shell/services/playbackService.h"
@@ -20,6 +23,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -108,4 +112,35 @@ TEST_F(LiveControls, AWheelOnTheFadersPageSetsEverySelectedHeadAtTheInterface) {
     ASSERT_EQ(live().bank().wheel(1)->channelName, "red");
     runningDesk::runTicks(s, 3);
     EXPECT_EQ(runningDesk::lastLevel(port, start(par)), 255);
+}
+
+TEST_F(LiveControls, AnEncoderAndAColourPickSetTheSelectionAtTheInterface) {
+    Shell& s = c->shell();
+    FakeFtdiDevice& port = runningDesk::attachInterface(s);
+    frmPalettes& palette = openPalette();
+    palette.tabButtons[3]->click(); // Beam...: encoder 0 is the dimmer
+    EncoderStrip& strip = *live().encoders();
+    ASSERT_TRUE(strip.isVisible());
+    ASSERT_EQ(strip.bank.encoderNames[0], "dimmer");
+    ASSERT_EQ(strip.bank.tags[0], "0");
+    strip.bank.tags[0] = "120";
+    strip.bank.encoderLastDelta = 120; // what a notch away from the operator leaves
+    strip.oneWheel_MouseMove(0, 0);    // one step up
+    runningDesk::runTicks(s, 3);
+    const int32_t dimmer = start(head) + 4;
+    EXPECT_EQ(runningDesk::lastLevel(port, dimmer), 121);
+    EXPECT_EQ(runningDesk::lastLevel(port, dimmer + 8), 121) << "the second head";
+
+    // The Color page's RGB picture: the blue swatch onto the par.
+    palette.tabButtons[0]->click();
+    live().btnChangeColorMode()->click();
+    ColourPicture& picture = *live().colourPicture();
+    ASSERT_TRUE(picture.isVisible());
+    const QSize native = colourPictures::pictureSize(colourPictures::rgb);
+    const int x = (colourPictures::swatchLeft(colourPictures::rgb, 8) + 45) * picture.width() / native.width();
+    const int y = 90 * picture.height() / native.height();
+    picture.CheckColor(x, y);
+    runningDesk::runTicks(s, 3);
+    EXPECT_EQ(runningDesk::lastLevel(port, start(par)), 0);
+    EXPECT_EQ(runningDesk::lastLevel(port, start(par) + 2), 255);
 }
