@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libftdi1-dev librtmidi-dev libudev-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  pulseaudio
   clang libclang-rt-14-dev
 )
 

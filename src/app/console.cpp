@@ -16,6 +16,7 @@
 #include "platform/placementStore.h"
 #include "platform/portIo.h"
 #include "platform/tickTimer.h"
+#include "platform/waveInput.h"
 #include "platform/ui/qtPrompts.h"
 #include "playback/playbackFrame.h"
 #include "playback/ui/frmPlayBackManager.h"
@@ -70,6 +71,7 @@ PlatformServices desktopServices() {
     services.deviceArrival = std::make_unique<UdevDeviceArrival>();
     services.midi = std::make_unique<RtMidiPorts>();
     services.monitors = std::make_unique<QtMonitors>();
+    services.waveInput = std::make_unique<QtWaveInput>();
     services.power = std::make_unique<LogindSystemPower>();
     services.http = std::make_unique<QtHttpDownload>();
     return services;

@@ -1,6 +1,7 @@
 #include "app/wiring.h"
 
 #include "audio/audioEngine.h"
+#include "audio/ui/BeatDetect.h"
 #include "console/console.h"
 #include "console/ui/consoleMainWindowService.h"
 #include "effects/effectsEngine.h"
@@ -57,7 +58,10 @@ void startShortcuts(Shell& s) { registerShortcuts(s); }
 
 void startPatch(Shell& s) { registerPatchWindows(s); }
 void startMasters(Shell& s) { registerMasters(s); }
-void startAudio(Shell& s) { s.engine<AudioEngine>(); }
+void startAudio(Shell& s) {
+    s.engine<AudioEngine>();
+    attachAudioTriggerWindow(s);
+}
 
 void startMatrix(Shell& s) { registerMatrix(s); }
 

@@ -1,9 +1,10 @@
 #include "audio/audioEngine.h"
 
 #include "platform/clock.h"
+#include "platform/tickTimer.h"
 #include "shell/shell.h"
 
-AudioEngine::AudioEngine() {
+AudioEngine::AudioEngine() : detector(std::make_unique<BeatDetector>()) {
     if (hasShell()) shell().lend<AudioService>(*this);
 }
 
@@ -14,7 +15,26 @@ AudioEngine::~AudioEngine() {
 int32_t AudioEngine::beatPressed(int32_t playbackNumber) {
     clsBpmTimer& keeper = bpmTimer(playbackNumber);
     keeper.beatPressed(shell().clock().monotonicMs());
-    return int32_t(keeper.myBpm());
+    return keeper.myBpm();
 }
 
 void AudioEngine::resetBpmTimer(int32_t playbackNumber, int32_t bpm) { bpmTimer(playbackNumber).resetBPM(float(bpm)); }
+
+BeatDetector& AudioEngine::beatDetect() {
+    if (!detector->loaded()) detector->Form_Load();
+    return *detector;
+}
+
+bool AudioEngine::listening() { return detector->deviceOpen() && detector->timer1().enabled(); }
+
+void AudioEngine::showAudioTrigger() {
+    if (window) window->show();
+}
+
+void AudioEngine::showAudioTriggerAt(int32_t leftTwips) {
+    if (window) window->showAt(leftTwips);
+}
+
+void AudioEngine::hideAudioTrigger() {
+    if (window) window->hide();
+}

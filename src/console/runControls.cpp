@@ -2,6 +2,7 @@
 
 #include "shell/channelModel.h"
 #include "shell/libParsePath.h"
+#include "shell/services/audioService.h"
 #include "shell/services/controlService.h"
 #include "shell/services/patchService.h"
 #include "shell/services/playbackService.h"
@@ -80,6 +81,7 @@ void RunControls::cmdCreateNew_Click(int32_t index) {
         allPlaybacksCaption = QStringLiteral("Empty Playback");
         shell().patch().Form_MouseDown(1, 0, 0, 0);
         shell().patch().Form_MouseUp(1, 0, 0, 0);
+        shell().audio().stopBeatEmulation();
         lockLatched = false;
         lockColour = darkGrey;
         shell().shortcuts().removeAllButtonCollections();

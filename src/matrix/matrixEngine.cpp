@@ -66,7 +66,7 @@ void MatrixEngine::stopAudioMatrix(int32_t playbackNumber) {
 void MatrixEngine::drawSoundToMatrix() {
     if (pendingSpectra.empty()) return;
     AudioService& audio = shell().audio();
-    const clsSoundToMatrix::Sensitivity sensitivity{audio.sensitivityMaximum(), audio.sensitivityValue()};
+    const clsSoundToMatrix::Sensitivity sensitivity{audio.sensitivityMaximum(), audio.sensitivity()};
     for (const auto& [playback, spectrum] : pendingSpectra)
         if (clsSoundToMatrix* r = renderer(playback)) r->recieveAudioData(shell().state, spectrum, sensitivity);
     pendingSpectra.clear();

@@ -337,6 +337,7 @@ void PlaybackEngine::startAudioMatrix(const QString& matrixName, int32_t frontCo
                                                int32_t eqType) {
     audioToMatrix = true;
     shell().matrix().startAudioMatrix(state.myPlaybackNumber, matrixName, frontColor, backColor, eqType);
+    shell().audio().startForMatrix(); // the spectrum comes from the capture
 }
 
 void PlaybackEngine::stopActiveSoundToMatrix() {

@@ -6,6 +6,7 @@
 #include "platform/fileSystem.h"
 #include "platform/httpDownload.h"
 #include "platform/ftdiPort.h"
+#include "platform/mediaPlayer.h"
 #include "platform/midiPorts.h"
 #include "platform/monitors.h"
 #include "platform/outputClock.h"
@@ -15,6 +16,7 @@
 #include "platform/prompts.h"
 #include "platform/systemPower.h"
 #include "platform/tickTimer.h"
+#include "platform/waveInput.h"
 
 #include <stdexcept>
 

@@ -23,6 +23,8 @@ class PortIo;
 class DeviceArrival;
 class FileSystem;
 class MidiPorts;
+class WaveInput;
+class MediaPlayerFactory;
 class Monitors;
 class SystemPower;
 class HttpDownload;
@@ -67,6 +69,10 @@ struct PlatformServices {
     std::unique_ptr<MidiPorts> midi;
     // The display monitors for window placement; may be missing (one screen assumed).
     std::unique_ptr<Monitors> monitors;
+    // Sound input of the audio trigger; may be missing (no sound input).
+    std::unique_ptr<WaveInput> waveInput;
+    // Media players of the media window and the schedule; may be missing (no media).
+    std::unique_ptr<MediaPlayerFactory> media;
     // Switching the computer off on the operator's command; may be missing (not offered).
     std::unique_ptr<SystemPower> power;
     // HTTP downloads (the update check); may be missing (no downloads).
@@ -106,6 +112,8 @@ public:
     FileSystem& files();
     MidiPorts* midi() { return services.midi.get(); }
     Monitors* monitors() { return services.monitors.get(); }
+    WaveInput* waveInput() { return services.waveInput.get(); }
+    MediaPlayerFactory* media() { return services.media.get(); }
     SystemPower* power() { return services.power.get(); }
     HttpDownload* http() { return services.http.get(); }
     PlatformServices& platform() { return services; }

@@ -2,6 +2,7 @@
 // program folder, its windows opened from the menus and the toolbar.
 
 #include "app/console.h"
+#include "audio/ui/BeatDetect.h"
 #include "effects/ui/dialogFileShapes.h"
 #include "effects/ui/ShapeGeneratorWin.h"
 #include "effects/ui/frmFogControl.h"
@@ -19,6 +20,7 @@
 #include "platform/monitors.h"
 #include "platform/portIo.h"
 #include "platform/tickTimer.h"
+#include "platform/waveInput.h"
 #include "platform/httpDownload.h"
 #include "platform/systemPower.h"
 #include "output/ui/frmDmxOutDisplay.h"
@@ -102,6 +104,7 @@ PlatformServices scriptedServices() {
     services.portIo.reset();
     services.deviceArrival.reset();
     services.artNet.reset();
+    services.waveInput.reset();
     services.power = std::make_unique<FakeSystemPower>(); // never the real computer
     return services;
 }
@@ -213,6 +216,7 @@ TEST(Console, theWindowsThatExistAreReachable) {
         {"Sequence Shortcuts", [] { return static_cast<QWidget*>(loadedForm<frmSequenceShortcuts>()); }},
         {"Master Sequence Shortcuts", [] { return static_cast<QWidget*>(loadedForm<Shortcuts>()); }},
         {"Keyboard Shortcut List", [] { return static_cast<QWidget*>(loadedForm<ShortcutsDefined>()); }},
+        {"Audio Trigger", [] { return static_cast<QWidget*>(loadedForm<BeatDetect>()); }},
         {"Palettes", [] { return static_cast<QWidget*>(loadedForm<frmPalettes>()); }},
     };
     for (const Case& c : cases) {
@@ -257,6 +261,7 @@ TEST(Console, toolbarButtonsHavePicturesAndOpenTheirWindows) {
         {5, [] { return static_cast<QWidget*>(loadedForm<Main>()); }},
         {9, [] { return static_cast<QWidget*>(loadedForm<Shortcuts>()); }},
         {11, [] { return static_cast<QWidget*>(loadedForm<frmFogControl>()); }},
+        {16, [] { return static_cast<QWidget*>(loadedForm<BeatDetect>()); }},
         {7, [] { return static_cast<QWidget*>(loadedForm<ShapeGeneratorWin>()); }},
         {8, [] { return static_cast<QWidget*>(loadedForm<frmPalettes>()); }},
     };
@@ -268,13 +273,14 @@ TEST(Console, toolbarButtonsHavePicturesAndOpenTheirWindows) {
         ASSERT_NE(c.window(), nullptr) << c.button;
         EXPECT_TRUE(c.window()->isVisible()) << c.button;
     }
-    // Buttons 9 and 11 record the opened window.
+    // Buttons 9, 11 and 16 record the opened window.
     const QString ini = r.c->shell().iniFile();
     QFile f(ini);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QString text = QString::fromLatin1(f.readAll());
     EXPECT_TRUE(text.contains(QStringLiteral("Shortcuts=True")));
     EXPECT_TRUE(text.contains(QStringLiteral("frmFogControl=True")));
+    EXPECT_TRUE(text.contains(QStringLiteral("AudioTrigger=True")));
     // Not built yet: the 3D viewer.
     EXPECT_FALSE(frame.toolbarButton(17)->isEnabled());
 }

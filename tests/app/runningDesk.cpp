@@ -10,6 +10,7 @@
 #include "platform/ftdiPort.h"
 #include "platform/portIo.h"
 #include "platform/tickTimer.h"
+#include "platform/waveInput.h"
 #include "playback/playbackFrame.h"
 #include "profiles/ClsFixture.h"
 #include "profiles/profileFile.h"
@@ -34,6 +35,7 @@ PlatformServices scriptedServices() {
     services.portIo.reset();
     services.deviceArrival.reset();
     services.artNet.reset();
+    services.waveInput.reset(); // no sound card in a test run
     services.power = std::make_unique<FakeSystemPower>();
     return services;
 }

@@ -115,7 +115,7 @@ struct FakeShortcuts : ShortcutsService {
 };
 
 struct FakeMatrix : MatrixService {
-    std::vector<int32_t> received; // the last band levels of sound to matrix
+    std::vector<int32_t> received; // the last spectrum of sound to matrix
     void audioData(int32_t, const std::vector<int32_t>& d) override { received = d; }
 };
 

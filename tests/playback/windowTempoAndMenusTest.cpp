@@ -39,7 +39,8 @@ frmPlayBackControl* shownWindow(int32_t n) {
 
 TEST(PlaybackWindowTempo, beatButtonSetsTheTempoAndTheFadeSlider) {
     struct Case { int64_t intervalMs; const char* bpm; int slider; };
-    for (const Case c : {Case{500, "120", 833}, Case{2000, "30", 3333}, Case{4000, "15", 5000}}) {
+    // The keeper starts with 120 in all eight slots: one interval moves it an eighth of the way.
+    for (const Case c : {Case{500, "120", 833}, Case{2000, "109", 917}, Case{4000, "107", 935}}) {
         TestShell t;
         shell().engine<AudioEngine>();
         frmPlayBackControl* w = shownWindow(1);

@@ -6,6 +6,7 @@
 #include "support/fakeFtdiPort.h"
 #include "support/fakeMidiPorts.h"
 #include "support/fakePortIo.h"
+#include "support/fakeWaveInput.h"
 #include "support/fakeSystemPower.h"
 #include "platform/httpDownload.h"
 
@@ -84,6 +85,7 @@ std::unique_ptr<Shell> makeTestShell(const QString& folder) {
     services.files = std::make_unique<FakeFileSystem>();
     services.midi = std::make_unique<FakeMidiPorts>();       // no ports until a test adds them
     services.monitors = std::make_unique<FakeMonitors>();    // one 1920x1080 monitor
+    services.waveInput = std::make_unique<FakeWaveInput>();  // no sound input until a test adds one
     services.power = std::make_unique<FakeSystemPower>();    // grants every request
     return std::make_unique<Shell>(folder, std::move(services));
 }

@@ -30,6 +30,10 @@ public:
     virtual void play(int32_t chaserToPlay, bool fromChaser) {}
     // Button 1 stops the current playback (fromChase) and frees its unheld channels; 2 refreshes the pause tooltip.
     virtual void stopchase(int32_t button, bool fromChase) {}
+    // The release button (STOP) pressed with a mouse button (1 left, 2 right): the current
+    // playback, or every running one with the all-playbacks switch down; the left button
+    // also stops a running schedule.
+    virtual void BT_OFf_MouseDown(int32_t button) {}
     // 0 NEW Playback, 1 Clear Current PB, 2 CLEAR ALL (locked playbacks stay).
     virtual void cmdCreateNew_Click(int32_t index) {}
     // "3 - Intro", the alias or "Programmer - 3"; empty with no console.

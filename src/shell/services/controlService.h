@@ -64,6 +64,14 @@ public:
     virtual void closeMIDI() {}
     virtual void initMidi() {}
 
+    // MIDI time code from input device n (the schedule's time source): opened and started,
+    // false when it cannot; closed again. The last received time code as hh:mm:ss.ff
+    // (frames last; empty before any) and its rate ("SMPTE 25" ...).
+    virtual bool openTimeCodeInput(int32_t device) { return false; }
+    virtual void closeTimeCodeInput() {}
+    virtual QString timeCode() { return {}; }
+    virtual QString timeCodeRate() { return {}; }
+
     // ---- Windows opened from the main window ----
     // Shows the DMX input window above the others.
     virtual void showDmxInput() {}

@@ -21,6 +21,8 @@ public:
     virtual void readAndExecuteEventString(const QString& command, int32_t playbackNumber, const QString& sequenceFile) {}
     // True while a schedule runs.
     virtual bool scheduleRunning() { return false; }
+    // A trigger offered to the running schedule (the audio trigger sends (0, 1) on every beat).
+    virtual void callTheTrigger(int32_t triggerType, int32_t triggerValue) {}
     // Asks on which monitor the media player shows its video.
     virtual void clkVideoOptions_Click() {}
 

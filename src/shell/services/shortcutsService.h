@@ -102,6 +102,12 @@ public:
     virtual void cmdReset_Click() {}
     virtual void cmdLockorStack_Click() {}
 
+    // ---- What the scheduler uses ----
+    // Starts flashing the button saveNewButtonPosition remembered.
+    virtual void setFlashButton() {}
+    // The file names (with extension) of the shown page's folder that match a pattern ("*.YSQ", "*.mul").
+    virtual QStringList pageFiles(const QString& pattern) { return {}; }
+
     // ---- Presses: every source (mouse, keys, MIDI, the web remote, timers,
     // auto pilot, the replay) ends in the pages' one dispatcher ----
     // A press on button index of the shown page (0 = the fixed release-all

@@ -2,6 +2,7 @@
 
 #include "platform/prompts.h"
 #include "shell/miscGlobalFunctions.h"
+#include "shell/services/audioService.h"
 #include "shell/services/effectsService.h"
 #include "shell/services/mastersService.h"
 #include "shell/services/matrixService.h"
@@ -115,6 +116,7 @@ QString unavailableReason(Command c) {
     case C::PlaybackFaders:
     case C::GrandBlackout: return needs<MastersService>();
     case C::FogControl: return shell().effects().hasFogWindow() ? QString() : notYet;
+    case C::AudioTrigger: return needs<AudioService>();
     case C::BrumalMatrix: return needs<MatrixService>();
     case C::AdvancedFx: return shell().effects().hasShapeGenerator() ? QString() : notYet;
     case C::Palettes: return needs<PresetsService>();
@@ -165,6 +167,7 @@ void run(Command c) {
     case C::Preferences: s.show().showOptions(false); break;
     case C::BackupShow: s.show().backUpConfiguration(false); break;
     case C::FogControl: s.effects().showFogControl(); break;
+    case C::AudioTrigger: windowMenu::showAudioTrigger(); break;
     case C::BrumalMatrix: s.matrix().showBrumalMatrix(); break;
     case C::AdvancedFx: s.effects().showShapeGenerator(); break;
     case C::Palettes: windowMenu::showPalettes(); break;
