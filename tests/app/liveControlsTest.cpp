@@ -44,14 +44,8 @@ void click(QWidget* w, Qt::MouseButton button = Qt::LeftButton) {
 class LiveControls : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
-        c = std::make_unique<console::Console>(dir.path(), runningDesk::scriptedServices());
-        c->start();
-        QApplication::processEvents();
+        c = runningDesk::startWithSavedShow(dir.path(), dir.filePath(QStringLiteral("Live.YCF")));
         Shell& s = c->shell();
-        auto& prompts = static_cast<FakePrompts&>(s.prompts());
-        prompts.files.push_back(dir.filePath(QStringLiteral("Live.YCF")));
-        ASSERT_TRUE(s.show().saveConfiguration(false, true, false)) << prompts.messages.join('|').toStdString();
         par = runningDesk::patchShipped(s, QStringLiteral("RGB Par.fix"), 1, 1);
         head = runningDesk::patchShipped(s, QStringLiteral("Moving Head Spot.fix"), 20, 2);
         ASSERT_EQ(s.state.fixtureCount, 3);
@@ -61,12 +55,8 @@ protected:
     }
     // Opens the palette window from the main window's menu.
     frmPalettes& openPalette() {
-        QAction* entry = nullptr;
-        for (QAction* top : c->mainWindow().menuBar()->actions())
-            if (top->menu())
-                for (QAction* a : top->menu()->actions())
-                    if (a->text() == QStringLiteral("Palettes") && a->isEnabled()) entry = a;
-        EXPECT_NE(entry, nullptr);
+        QAction* entry = c->mainWindow().menuEntry(QStringLiteral("Palettes"));
+        EXPECT_TRUE(entry && entry->isEnabled());
         if (entry) entry->trigger();
         QApplication::processEvents();
         return *loadedForm<frmPalettes>();
