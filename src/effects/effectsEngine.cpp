@@ -2,8 +2,11 @@
 
 #include "effects/effectWrites.h"
 #include "effects/fogControl.h"
+#include "effects/rgbChase.h"
 #include "effects/shapeGenerator.h"
 #include "shell/shell.h"
+
+#include <QFileInfo>
 
 EffectsEngine::EffectsEngine() {
     if (!hasShell()) return;
@@ -27,6 +30,13 @@ void EffectsEngine::showShapeBrowser(bool append) {
 }
 void EffectsEngine::updateShapePictures() {
     if (shapeBrowser) shapeBrowser->updateShapePictures();
+}
+
+void EffectsEngine::executeRGBProfile(const QString& path) { shell().engine<RgbChase>().executeRGBProfile(path); }
+
+void EffectsEngine::editRGBProfile(const QString& path) {
+    if (QFileInfo(path).isFile()) shell().engine<RgbChase>().openRGBShortcut(path);
+    shell().effects().showRgbEditor();
 }
 
 void EffectsEngine::showShapeGenerator() {

@@ -51,6 +51,10 @@ public:
     void showShapeBrowser(bool append) override;
     void updateShapePictures() override;
 
+    // RGB colour chases.
+    void executeRGBProfile(const QString& path) override;
+    void editRGBProfile(const QString& path) override;
+
     // The FX tool.
     void showShapeGenerator() override;
     bool hasShapeGenerator() override { return shapeTool != nullptr; }

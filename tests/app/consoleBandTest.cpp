@@ -257,3 +257,45 @@ TEST_F(ConsoleBandRound, saveCommandsSaveMultiAndTimeBoxesOpenThePagesOwnWindows
     EXPECT_EQ(band->txtfadeTime[2]->text(), QStringLiteral("1.5"));
     EXPECT_EQ(prompts.messages, QStringList{QStringLiteral("Invalid value, please try again")});
 }
+
+#include "shortcuts/ui/frmCommandViewer.h"
+
+#include <QComboBox>
+#include <QTableWidget>
+
+// A click in the command column of a playback window's step grid opens the
+// Command Builder on that step; its command goes into the step and the grid.
+TEST_F(ConsoleBandRound, theStepGridsCommandColumnOpensTheCommandBuilder) {
+    console::Console& c = *running;
+    Shell& s = c.shell();
+    while (s.playback().visiblePlaybackCaptions().size() < 1) band->cmdCreateNew[0]->click();
+    ASSERT_TRUE(runningDesk::choosePlayback(*band, 1));
+    ChannelModel& m = s.state;
+    m.channelType[1] = QStringLiteral("dimmer");
+    m.channelOwner[1] = 1;
+    m.channelOutput[1] = 90;
+    band->cmdRecordAndAddScene->click();
+    band->cmdRecordAndAddScene->click();
+    ASSERT_EQ(s.playback().getMaxSteps(1), 2);
+    frmPlayBackControl* window = c.frame().playbackWindow(1);
+    ASSERT_NE(window, nullptr);
+    const int step = s.playback().thecurrentStep(1);
+    ASSERT_GE(step, 1);
+
+    s.playback().updateDisplayData(1);
+    window->msfgSequenceDetail_Click(step, 8, QPoint(40, 60));
+    frmCommandViewer* builder = loadedForm<frmCommandViewer>();
+    ASSERT_NE(builder, nullptr);
+    ASSERT_TRUE(builder->isVisible());
+    EXPECT_EQ(builder->cmboCommandType->currentText(), QStringLiteral("None"));
+    builder->cmboCommandType->setCurrentIndex(1); // "Start Sequence"
+    emit builder->cmboCommandType->activated(1);
+    builder->txtParam2->setText(QStringLiteral("2"));
+    builder->cmdSave->click();
+    QApplication::processEvents();
+    EXPECT_EQ(loadedForm<frmCommandViewer>(), nullptr);
+    EXPECT_EQ(s.playback().getSceneStringLong(1), QStringLiteral(" 1,,2,"));
+    const QTableWidgetItem* cell = window->msfgSequenceDetail->item(step, 8);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(), QStringLiteral("Start Sequence"));
+}

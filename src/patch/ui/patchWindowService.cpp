@@ -114,4 +114,8 @@ void PatchWindowService::deleteGroup() { fixtureGroups::modes().deleteMode = tru
 
 void PatchWindowService::renameGroup(int32_t group) { fixtureGroups::renameAGroup(group); }
 
+int32_t PatchWindowService::tickedGroup() { return fixtureGroups::modes().tickedGroup; }
+
+bool PatchWindowService::deleteAGroup(int32_t g) { return fixtureGroups::deleteAGroup(g); }
+
 void registerPatchWindows(Shell& s) { s.provide<PatchService>(std::make_unique<PatchWindowService>()); }

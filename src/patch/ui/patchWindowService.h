@@ -27,6 +27,8 @@ public:
     void saveChangesToGroup() override;
     void deleteGroup() override;
     void renameGroup(int32_t group) override;
+    int32_t tickedGroup() override;
+    bool deleteAGroup(int32_t g) override;
 
 private:
     void placeBesideLayout(QWidget& window, int32_t fixture);

@@ -19,6 +19,7 @@
 #include "shell/shell.h"
 
 #include <QButtonGroup>
+#include <QCursor>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -439,11 +440,13 @@ frmPlayBackControl::~frmPlayBackControl() {
     if (eng.hasView() && &eng.view() == this) eng.setView(nullptr);
 }
 
-// The step-command editor opens from the command column of the current
-// step's row; the editor itself belongs to the keypad window.
+// The step-command editor (the button pages' Command Builder) opens at the
+// pointer on the current step's command cell.
 void frmPlayBackControl::showEditCommandDialog() {
     const int row = eng.state.currentStep;
     if (row >= 1 && row < msfgSequenceDetail->rowCount()) msfgSequenceDetail->setCurrentCell(row, 8);
+    const QPoint at = QCursor::pos();
+    shell().shortcuts().showCommandBuilder(at.x(), at.y());
 }
 
 bool frmPlayBackControl::shortcutButtonEvent(QPushButton* b, int index, QEvent* event) {

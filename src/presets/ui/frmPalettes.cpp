@@ -112,16 +112,15 @@ frmPalettes::frmPalettes() {
 
     menuBar = new QMenuBar(this);
     clkPresetMenu = menuBar->addMenu(QStringLiteral("Preset Menu"));
-    QAction* add = clkPresetMenu->addAction(QStringLiteral("Add Preset on Current Palette From CURRENT Look"));
-    add->setEnabled(false);
-    add->setToolTip(QStringLiteral("The Add Preset dialog is not built yet"));
+    connect(clkPresetMenu->addAction(QStringLiteral("Add Preset on Current Palette From CURRENT Look")),
+            &QAction::triggered, this, [this] { clkAddPreset_Click(); });
     connect(clkPresetMenu->addAction(QStringLiteral("Re-Generate Palette Presets from Current Fixture Profile Information")),
             &QAction::triggered, this, [this] { clkCreatePalettesFiles_Click(); });
     connect(clkPresetMenu->addAction(QStringLiteral("Re-Create all assigned Sequences With updated Palete Preset information")),
             &QAction::triggered, this, [] { shell().console().clkRefreshSequences_Click(); });
-    QAction* data = clkPresetMenu->addAction(QStringLiteral("Show Preset Data List"));
-    data->setEnabled(false);
-    data->setToolTip(QStringLiteral("The Preset Data window is not built yet"));
+    showPresetDataAction = clkPresetMenu->addAction(QStringLiteral("Show Preset Data List"));
+    showPresetDataAction->setCheckable(true);
+    connect(showPresetDataAction, &QAction::triggered, this, [this] { clkShowPresetDataList_Click(); });
     outer->setMenuBar(menuBar);
 
     auto* tabsGrid = new QGridLayout;
@@ -191,11 +190,10 @@ frmPalettes::frmPalettes() {
     clkPresetMenuButton = new QMenu(QStringLiteral("Preset Menu Button"), this);
     connect(clkPresetMenuButton->addAction(QStringLiteral("Delete Preset")), &QAction::triggered, this,
             [this] { clkDeletePreset_Click(); });
-    for (const char* later : {"Re-Save Preset USING Current Look", "Change/Edit  Preset Representation"}) {
-        QAction* a = clkPresetMenuButton->addAction(QLatin1String(later));
-        a->setEnabled(false);
-        a->setToolTip(QStringLiteral("The Add Preset dialog is not built yet"));
-    }
+    connect(clkPresetMenuButton->addAction(QStringLiteral("Re-Save Preset USING Current Look")), &QAction::triggered,
+            this, [this] { clkPresetCurrentLook_Click(); });
+    connect(clkPresetMenuButton->addAction(QStringLiteral("Change/Edit  Preset Representation")), &QAction::triggered,
+            this, [this] { clkChangePresetrepresetation_Click(); });
     connect(clkPresetMenuButton->addAction(QStringLiteral("Create Button From This Preset")), &QAction::triggered, this,
             [this] { clkCreateButtonFromPreset_Click(); });
     connect(clkPresetMenuButton->addAction(QStringLiteral("Move Preset Position")), &QAction::triggered, this,
@@ -206,6 +204,7 @@ frmPalettes::frmPalettes() {
             &QAction::triggered, this, [this] { clkCreatePalettesFiles_Click(); });
     clkTabMenu = new QMenu(QStringLiteral("Tab Menu"), this);
     connect(clkTabMenu->addAction(QStringLiteral("Rename Tab")), &QAction::triggered, this, [this] { clkRenameTab_Click(); });
+    makePageMenus();
 
     markTab(-1);
     if (PaletteLiveControls* live = liveControls()) live->attach(*this);
@@ -266,10 +265,8 @@ void frmPalettes::openTab(int index) {
     engine().paletteCurrentlyActive = paletteCurrentlyActive;
     folder.clear();
     if (!palettePage::isPresetTab(index)) {
-        // Pages of the groups, shapes, RGB effects, live playbacks and
-        // joystick: their tab, and an empty page until they are built. The
-        // Faders page carries the attribute wheels.
         clearPalettePage();
+        openSpecialPage(index);
         if (PaletteLiveControls* live = liveControls()) {
             if (index == fadersTab)
                 live->showFaders();
@@ -340,9 +337,15 @@ bool frmPalettes::eventFilter(QObject* watched, QEvent* event) {
 
 void frmPalettes::clearPalettePage() {
     if (PaletteLiveControls* live = liveControls()) live->pageCleared();
-    for (PaletteButton* b : presetButtons) delete b;
+    // A press on a button may rebuild its own page: the old buttons go once it has returned.
+    for (PaletteButton* b : presetButtons) {
+        b->hide();
+        b->disconnect(this);
+        b->deleteLater();
+    }
     presetButtons.clear();
     model.clear();
+    pageButtons.clear();
     movingPresetIndex = 0;
     vsldrAdjust->hide();
     lblPercentage->hide();
@@ -402,6 +405,8 @@ void frmPalettes::refreshButtons() {
         buildPresetPage(true);
     else if (PaletteLiveControls* live = liveControls())
         live->selectionChanged();
+    if (marked == 8) highlightSelectedGroups(QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier);
+    if (marked == 15) buildLivePage();
 }
 
 PaletteButton* frmPalettes::buttonAt(int index) const {
@@ -427,15 +432,18 @@ void frmPalettes::updateCurrentActivePalettePreset() {
 // ---- Presses ---------------------------------------------------------------------------------------
 
 void frmPalettes::imgProperty_MouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
-    (void)modifiers;
     try {
+        if (pagePress(index, button, modifiers)) return;
         PaletteButton* b = buttonAt(index);
         if (!b) return;
-        const QString tag = index == 0 ? QString() : model[size_t(index) - 1].presetName;
+        const QString tag = index == 0 || size_t(index) > model.size() ? QString() : model[size_t(index) - 1].presetName;
         lastPresetPath = clsPalettePreset::presetPath(engine().myPaletteCls.currentTypeName, libParsePath::ParsePath(tag, 4));
         lastPresetIndex = index;
         movingPresetIndex = 0;
-        if (index == 0) return; // the Add Preset dialog is not built yet
+        if (index == 0) {
+            clkAddPreset_Click();
+            return;
+        }
         engine().releaseAllHighlight(0);
         shell().patch().getOutOfHighLightForPresetSave();
         setupPresetAdjust(index);
@@ -457,7 +465,8 @@ void frmPalettes::imgProperty_MouseDown(int index, Qt::MouseButton button, Qt::K
 void frmPalettes::imgProperty_MouseUp(int index, Qt::MouseButton button) {
     PaletteButton* b = buttonAt(index);
     if (!b) return;
-    if (button == Qt::LeftButton) b->setBorder(orange, b->borderWidth());
+    // A group's frame stays as its press left it (yellow: selected).
+    if (button == Qt::LeftButton && marked != 8) b->setBorder(orange, b->borderWidth());
     updateCurrentActivePalettePreset();
 }
 

@@ -5,6 +5,7 @@
 // and recalls presets through the preset engine.
 
 #include "presets/palettePage.h"
+#include "presets/specialPages.h"
 
 #include <QFrame>
 #include <QString>
@@ -18,6 +19,7 @@ class QMenuBar;
 class QPushButton;
 class QScrollArea;
 class QSlider;
+class QSpinBox;
 class QVBoxLayout;
 class PresetsEngine;
 class PaletteLiveControls;
@@ -116,6 +118,37 @@ public:
     // Below the top bar, half the screen high and a little under half wide.
     void placeBelowTopBar();
 
+    // ---- The pages of groups, shapes, RGB chases and live playbacks (frmPalettesPages.cpp) ----
+    // The shown page's buttons, in the order of presetButtons.
+    std::vector<palettePage::PageButton> pageButtons;
+    bool liveMode = false;
+    QSpinBox* txtOffsetValue = nullptr; // the step shift of the shape button last pressed
+    QMenu *clkGroups = nullptr, *clkShapes = nullptr, *clkRGBMenu = nullptr;
+    void cmdGroups_Click() { openTab(8); }
+    void cmdMovements_Click() { openTab(9); }
+    void cmdRGB_Click() { openTab(10); }
+    void cmdMisc4_Click() { openTab(15); }
+    void buildGroupPage();
+    void highlightSelectedGroups(bool shiftHeld);
+    void buildShapePage();
+    void loadShape(int index);
+    void buildRgbEffectPage();
+    void buildLivePage();
+    void setLiveMode(bool on);
+    void clearLivePresets(int index, bool all);
+    void activateShape(int index, bool append);
+    void activateRgbEffect(int index);
+    void clkDeleteGroup_Click();
+    void clkRenameGroup_Click();
+    void clkCreateGroupFromSelectedFixtures_Click();
+    void clkDeleteShapeShortcut_Click();
+    void clkDeleteRGBProfile_Click();
+    void clkEditRGBProfile_Click();
+    // The Add Preset dialog for the marked page, and the preset data window shown or hidden.
+    void clkAddPreset_Click();
+    void clkShowPresetDataList_Click();
+    void clkPresetCurrentLook_Click();
+    void clkChangePresetrepresetation_Click();
     // ---- For the live controls (attribute wheels, encoders, colour picture) ----
     static constexpr int fadersTab = 11;
     PaletteLiveControls* liveControls();
@@ -134,6 +167,12 @@ private:
     void setPresetButtonsEnabled(bool enabled);
     palettePage::Selection selection() const;
     PaletteButton* buttonAt(int index) const;
+    // Pages other than preset pages: a press handled there (true), or not such a page.
+    bool pagePress(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void openSpecialPage(int index);
+    void showPageButtons(std::vector<palettePage::PageButton> buttons, bool pictures, const QString& createNewTip);
+    void makePageMenus();
+    QAction* showPresetDataAction = nullptr;
     int marked = -1;
     QString folder;
     QVBoxLayout* outerLayout = nullptr;

@@ -1,6 +1,8 @@
 #include "presets/ui/paletteWindowService.h"
 
+#include "presets/ui/frmAddPreset.h"
 #include "presets/ui/frmPalettes.h"
+#include "presets/ui/frmShowPresetData.h"
 #include "shell/shell.h"
 #include "shell/ui/windowRegistry.h"
 
@@ -38,6 +40,23 @@ void PaletteWindowService::updateCurrentActivePalettePreset() {
 void PaletteWindowService::regenerateAllPresets() {
     PresetsEngine::regenerateAllPresets();
     cmdColor_Click();
+}
+
+bool PaletteWindowService::updateGridData(bool force) { return form<frmShowPresetData>().updateGridData(force); }
+
+void PaletteWindowService::showPresetData() {
+    frmShowPresetData& w = form<frmShowPresetData>();
+    w.show();
+    w.raise();
+}
+
+bool PaletteWindowService::paletteLiveMode() {
+    const frmPalettes* w = loadedWindow();
+    return w && w->liveMode;
+}
+
+void PaletteWindowService::enableChannel(const QString& channelType) {
+    if (frmAddPreset* d = loadedForm<frmAddPreset>(); d && d->isVisible()) d->enableChannel(channelType);
 }
 
 void PaletteWindowService::updateDMXValueDisplay(bool force) {

@@ -21,6 +21,10 @@ public:
     void refreshButtons() override;
     void updateCurrentActivePalettePreset() override;
     void regenerateAllPresets() override;
+    bool updateGridData(bool force) override;
+    void showPresetData() override;
+    bool paletteLiveMode() override;
+    void enableChannel(const QString& channelType) override;
     void updateDMXValueDisplay(bool force) override;
 
     // The live controls the palette window carries (null until the live

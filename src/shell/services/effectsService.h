@@ -30,6 +30,10 @@ public:
     virtual void showFogControl() {}
     // Shows the LED / RGB editor above the others.
     virtual void showRgbEditor() {}
+    // A stored RGB colour chase (.YCP, real path) written into the current playback.
+    virtual void executeRGBProfile(const QString& path) {}
+    // The RGB editor shown with that profile loaded (only shown when the file is missing).
+    virtual void editRGBProfile(const QString& path) {}
     // Shows the strobe channel window at a position (twips).
     virtual void showStrobeSettings(int32_t top, int32_t left) { (void)top, (void)left; }
     // Shows the strobe tool window.

@@ -102,6 +102,10 @@ public:
     virtual void renameGroup(int32_t group) { (void)group; }
     // Pops the fixture-group menu up at the mouse pointer (another window's "Select Fixtures by Groups").
     virtual void popupGroupMenuAtPointer() {}
+    // The group whose menu entry carries the check mark (0: none).
+    virtual int32_t tickedGroup() { return 0; }
+    // Asks and deletes group g (the later groups move down); true when deleted.
+    virtual bool deleteAGroup(int32_t g) { (void)g; return false; }
 
     // The layout window's top-left corner in twips (top, left).
     virtual std::pair<int32_t, int32_t> layoutWindowTopLeft() { return {0, 0}; }

@@ -51,6 +51,8 @@ public:
     virtual void loadAllSelectedFixturePositions(bool force) {}
     // Whether the palette window is in live mode.
     virtual bool paletteLiveMode() { return false; }
+    // An attribute wheel of this channel type was moved: the Add Preset dialog, when shown, ticks it.
+    virtual void enableChannel(const QString& channelType) {}
 
 
     // Opens the palette window's Color page.

@@ -51,6 +51,9 @@ public:
     virtual void showMultiWizard(const QString& mode) {}
     // Shows a new auto-pilot wizard modeless, above the others.
     virtual void showAutoPilotWizard() {}
+    // Shows the step-command builder for the current step of the current
+    // playback, its top left corner at (left, top) screen pixels, above the others.
+    virtual void showCommandBuilder(int32_t left, int32_t top) {}
     // Shows the "Enter Time" keypad for target ("txtfadeTime": time box index; "crossFade": group strip index)
     // with its lower right corner at (right, bottom) screen pixels; Enter writes the typed time there.
     virtual void showTimeKeypad(const QString& target, int32_t index, int32_t right, int32_t bottom) {}

@@ -7,6 +7,7 @@
 #include "shortcuts/masterShortcuts.h"
 #include "shortcuts/shortcutPages.h"
 #include "shortcuts/ui/frmAutoPilotWizard.h"
+#include "shortcuts/ui/frmCommandViewer.h"
 #include "shortcuts/ui/frmKeyPad.h"
 #include "shortcuts/ui/frmMultiWizard.h"
 #include "shortcuts/ui/frmSequenceShortcuts.h"
@@ -152,6 +153,15 @@ public:
         w.setWizardMode(mode);
         if (mode.isEmpty()) placeBelowMiddle(w);
         w.show();
+        w.raise();
+    }
+    // Read afresh at each opening, so it never writes an older step's command.
+    void showCommandBuilder(int32_t left, int32_t top) override {
+        frmCommandViewer& w = form<frmCommandViewer>();
+        w.load();
+        Formontop::setFormOnTop(&w, -1);
+        w.show();
+        w.move(left, top);
         w.raise();
     }
     void showAutoPilotWizard() override {
