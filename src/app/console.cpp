@@ -96,6 +96,7 @@ Console::Console(const QString& folder, PlatformServices services)
     wiring::startConsole(s);
     wiring::startPresets(s);
     wiring::startProgrammer(s);
+    wiring::startControl(s);
     // The layout and the fixture list: the patch service's windows, there
     // before the start-up lays the show's fixtures out on them.
     wiring::startLayout(s);

@@ -4,6 +4,7 @@
 #include "audio/ui/BeatDetect.h"
 #include "console/console.h"
 #include "console/ui/consoleMainWindowService.h"
+#include "control/webRemote.h"
 #include "effects/effectsEngine.h"
 #include "masters/ui/mastersConsole.h"
 #include "matrix/ui/matrixWindows.h"
@@ -74,5 +75,7 @@ void startConsole(Shell& s) {
 }
 void startPresets(Shell& s) { registerPresets(s); }
 void startProgrammer(Shell& s) { attachLiveControls(s); }
+
+void startControl(Shell& s) { s.provide<WebRemoteService>(std::make_unique<WebRemote>()); }
 
 } // namespace wiring

@@ -43,5 +43,7 @@ void startPresets(Shell& s);
 // Live attribute control: the attribute wheels, encoders and colour pictures
 // join the palette window (after startPresets).
 void startProgrammer(Shell& s);
+// External control: the web remote is the web remote service.
+void startControl(Shell& s);
 
 } // namespace wiring

@@ -11,7 +11,9 @@
 #include "shell/services/shortcutsService.h"
 #include "shell/shell.h"
 
+#include <QGuiApplication>
 #include <QLocale>
+#include <QPalette>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -51,8 +53,14 @@ BrumalMatrixEngine::BrumalMatrixEngine() = default;
 void BrumalMatrixEngine::load() {
     transferFromPlayback();
     mainInit();
-    gradientStops = {{255, 2}, {65280, 50}, {16711680, 98}, {0, -1}};
-    workingStops = gradientStops;
+    text.font = QFont(QStringLiteral("Arial"), 7);
+    text.backgroundColour = [] {
+        const QColor c = QGuiApplication::palette().color(QPalette::Window);
+        return modGradient::joinRGB(c.red(), c.green(), c.blue());
+    }();
+    HSOffsetMin = -currentAnimation->Height();
+    HSOffsetMax = currentAnimation->Height();
+    editor.init();
     opacityStart = opacityEnd = zoomStart = zoomEnd = 100;
     resizeGrid();
     selectEffect(Effect::Image);
@@ -300,6 +308,8 @@ void BrumalMatrixEngine::HSsldVelocity_MouseDown() {
 void BrumalMatrixEngine::selectEffect(Effect e) {
     effect = e;
     changed();
+    if (e == Effect::Image) loadImageList();
+    else if (e == Effect::Gif) loadGifList();
 }
 
 void BrumalMatrixEngine::cmdOption_Click() {
@@ -323,7 +333,7 @@ void BrumalMatrixEngine::cmdCircle_Click() {
 void BrumalMatrixEngine::cmdStepColor_Click() {
     colourMode = ColourMode::StepColor;
     changed();
-    cmdPreview_Click();
+    runStepColorEffect();
 }
 
 void BrumalMatrixEngine::advanceCircleGradient() {
@@ -414,6 +424,8 @@ void BrumalMatrixEngine::cmdPreviewSoundToMatrix_Click() {
 
 void BrumalMatrixEngine::cmdPreview_Click() {
     switch (effect) {
+    case Effect::Text: buildTextFrames(); break;
+    case Effect::Gif: buildGifFrames(); break;
     case Effect::Color:
     case Effect::Image: buildImageFrames(); break;
     case Effect::Audio:
@@ -421,8 +433,6 @@ void BrumalMatrixEngine::cmdPreview_Click() {
         // overwrite the step just written.
         cmdPreviewSoundToMatrix_Click();
         return;
-    case Effect::Text:
-    case Effect::Gif: break;
     }
     if (matrixCaption != noMatrix) sendFramesToPlayback(false);
 }

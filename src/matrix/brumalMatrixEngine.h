@@ -5,8 +5,11 @@
 // the playback commands and the sound-to-matrix preview. The window mirrors
 // this state and calls it.
 
+#include "matrix/gradientEditor.h"
 #include "matrix/matrixAnimation.h"
 #include "matrix/modGradient.h"
+#include "matrix/pictureLists.h"
+#include "matrix/textEffect.h"
 
 #include <QImage>
 #include <QString>
@@ -23,6 +26,10 @@ public:
     virtual void gridChanged() = 0;
     // The step label, the matrix caption, the size boxes or a button state changed.
     virtual void stateChanged() = 0;
+    // The image or GIF list was reloaded.
+    virtual void listsChanged() {}
+    // The gradient editor's pointers or bar changed.
+    virtual void gradientChanged() {}
 };
 
 class BrumalMatrixEngine {
@@ -31,6 +38,11 @@ public:
     enum class ColourMode { None, Gradient, Circle, StepColor };
     // The scroll-direction buttons of the picture effects.
     enum class Direction { None, Left, Right, Up, Down, UpLeft, UpRight, DownLeft, DownRight };
+    // The text effect's scroll direction buttons.
+    enum class TextDirection { Left, Up, Right, Down };
+    // The colour boxes that open the shared colour dialog.
+    enum class ColourBox { FontColour, TextBackground, EffectBackground, FrontColour, BackColour };
+    enum class Button { None, Left, Right };
 
     static constexpr int32_t selected = 255;
     static inline const QString noMatrix = QStringLiteral("Select Matrix Here");
@@ -96,6 +108,62 @@ public:
     void cmdPreview_Click();
     void buildImageFrames();
 
+    // ---- Text effect ----
+    void buildTextFrames();
+    void selectTextDirection(TextDirection d);
+    void ChkNegrita_Click(bool ticked);
+    void ChkItalic_Click(bool ticked);
+    // The font dialog; its answer (or the unchanged font after Cancel) goes to the page.
+    void CmdLblFont_Click();
+    void HSOffset_Scroll(int32_t offset);
+
+    // ---- Step colour effect ----
+    void runStepColorEffect();
+    void buildStepColorFrames();
+    void setOffset(int32_t a);
+    void setOffset2(const QString& b);
+
+    // ---- Picture and GIF lists ----
+    void loadImageList();
+    void loadGifList();
+    void imageItemClicked(int32_t index);
+    void gifItemClicked(int32_t index);
+    void dropOnImageList(const QStringList& files);
+    void dropOnGifList(const QStringList& files);
+    // The list's selected item (-1: none) deleted from its folder.
+    void clkDeleteFile(int32_t selected);
+    void clkDeleteGif(int32_t selected);
+    // Splits a GIF file into AnimatedGIF; reports why it could not.
+    void splitAnimatedGif(const QString& fileName);
+    void buildGifFrames();
+
+    // ---- Colour pickers and painting ----
+    void setSlider(int32_t i, int32_t v);
+    // The three sliders set one after another to a colour's parts.
+    void setSliders(int32_t colour);
+    // A key released in a number box: the text limited to 0..255, then the slider.
+    void colourBoxTyped(int32_t i, const QString& text);
+    // The swatch's own colour dialog.
+    void PicColorPicker_Click();
+    // The colour under the cursor while picking (-1: it could not be read).
+    void pickedColour(int32_t colour);
+    // The end of a pick on the swatch or the palette picture.
+    void pickReleased(Button b);
+    void chooseBoxColour(ColourBox box);
+    int32_t boxColour(ColourBox box) const;
+    void optRotate_Click(int32_t index);
+    // Pixel painting on the grid at (X, Y), the grid picture's pixels.
+    void paintMoved(double X, double Y, Button b);
+    void paintReleased(double X, double Y, Button b);
+    // The grid cell under a point (-1 outside the grid).
+    int32_t cellIndexAt(double X, double Y) const;
+    // The gradient editor's pointer commands.
+    // Answers whether the pointer's menu pops up.
+    bool pointerPressed(int32_t index, Button b);
+    void pointerDragged(int32_t index, double x, bool leftDown);
+    void pointerReleased();
+    void deletePointer();
+
     // ---- Helpers ----
     static double value(const QString& Valor);
     static QString Titulo(const QString& Expresion);
@@ -125,7 +193,7 @@ public:
     bool zoomIn = false, zoomOut = false;
     int32_t orientation = 4; // 0 " Left", 1 "Rigth", 2 "Up", 3 "Down", 4 "none"
     int32_t backgroundColor = 0;
-    int32_t frontColor = 255, backColor = 0;
+    int32_t frontColor = 65280, backColor = 0;
     QString soundModeCaption = noSoundMode;
     int32_t offsetMaximum = 100;
 
@@ -137,9 +205,34 @@ public:
     // The gradient editor's stops (the last one is the spare) and the circle step's copy.
     std::vector<GradientStop> gradientStops, workingStops;
     QImage PicFrom;
+    GradientEditor editor{gradientStops, workingStops};
+
+    TextPage text;
+    QString TxtFont = QStringLiteral("Arial"), TxtSize = QStringLiteral("9");
+    int32_t HSOffsetMin = -10, HSOffsetMax = 10;
+
+    int32_t upDownOffset = 0;
+    QString txtOffset2 = QStringLiteral("1");
+
+    // The icon store shared by both lists, and the two lists' items (file names).
+    std::vector<pictureLists::Item> images;
+    QStringList ListView1, gifListView;
+    // One picture per frame of the chosen GIF; element 0 is always there.
+    std::vector<QImage> AnimatedGIF{QImage()};
+
+    int32_t hscrColor[3] = {255, 255, 255};
+    QString txtColorDec[3] = {QStringLiteral("255"), QStringLiteral("255"), QStringLiteral("255")};
+    int32_t pickerColour = 16777215;
+    int32_t optRotate = 2;
 
 private:
     void changed() { if (view) view->stateChanged(); }
+    void gradientChanged() { if (view) view->gradientChanged(); }
+    void showLists(const pictureLists::Loaded& loaded, QStringList& list);
+    // The colour last held by the shared colour dialog.
+    int32_t sharedDialogColour = 0;
+    // Paints one pixel of the shown frame; false when there is no frame to paint.
+    bool paint(double X, double Y, Button b);
     AnimationRef sourceAnimation() const;
     void applyGridGeometry();
 

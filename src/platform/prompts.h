@@ -22,6 +22,13 @@ struct FileDialogRequest {
     QString filter;      // Qt filter text, e.g. "Sequences (*.YSQ)"
 };
 
+// A font as the font dialog shows and answers it.
+struct FontChoice {
+    QString name;
+    double size = 0; // points
+    bool bold = false, italic = false;
+};
+
 class Prompts {
 public:
     virtual ~Prompts() = default;
@@ -34,6 +41,8 @@ public:
     virtual QString saveFileName(const FileDialogRequest& request) = 0;
     // Colour dialog in blue-green-red order; -1 when cancelled.
     virtual int chooseColour(int initialBgr) = 0;
+    // Font dialog over `choice`; false when cancelled (the choice is then unchanged).
+    virtual bool chooseFont(FontChoice&) { return false; }
     // A short beep.
     virtual void beep() = 0;
 };

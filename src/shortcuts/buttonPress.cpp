@@ -201,6 +201,15 @@ void ShortcutPages::cmdSequence_MouseDown(int32_t index, int32_t button, int32_t
         cmdSequence_MouseUp(index, button, shift, x, y);
 }
 
+void ShortcutPages::pressWebButton(int32_t button, int32_t page) {
+    // A tab below 1 would ask for a new page: never from a remote.
+    if (page < 1 || page > pages.size()) return;
+    if (page != selectedTab) cmdPages_Click(page);
+    if (page != selectedTab || button < 1 || button > currentPageButtonCount) return;
+    cmdSequence_MouseDown(button, 1, 0, 0, 0);
+    cmdSequence_MouseUp(button, 1, 0, 0, 0);
+}
+
 void ShortcutPages::cmdSequence_DblClick(int32_t index) {
     if (index < 1 || index > currentPageButtonCount) return;
     const PageButton& b = buttons[size_t(index)];

@@ -110,6 +110,10 @@ public:
     // A bump button goes on at mouse-down; a left mouse-down starts the hold timer.
     void cmdSequence_MouseDown(int32_t index, int32_t button, int32_t shift, float x, float y);
     void cmdSequence_DblClick(int32_t index);
+    // A press from the web remote: shows page tab `page` when another is in
+    // view, then clicks button `button` at its top-left corner. Ids that name
+    // no tab or no button press nothing (the remote's model may be stale).
+    void pressWebButton(int32_t button, int32_t page);
     // Left / Up / Right arrow on a focused button: step back, audio start, step on.
     void cmdSequence_KeyDown(int32_t index, int32_t keyCode);
     // The fixed button: release everything on the page (true) or open the start wizard.

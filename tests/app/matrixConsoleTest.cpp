@@ -27,9 +27,15 @@
 #include "support/fakeFtdiPort.h"
 #include "support/fakePlatform.h"
 #include "support/layoutCheck.h"
+#include "matrix/gifMaker.h"
+#include "matrix/ui/matrixWidgets.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QUrl>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -40,8 +46,8 @@
 
 namespace {
 
-// An 8 x 8 matrix of RGB pixels (dimmer, red, green, blue) from channel 1.
-void patchStage(ChannelModel& m) {
+// A matrix of RGB pixels (dimmer, red, green, blue) from channel 1, 8 x 8 unless told.
+void patchStage(ChannelModel& m, int columns = 8, int rows = 8) {
     ClsFixture& p = m.lightClass(1);
     p.taken = true;
     p.Name = QStringLiteral("Pixel");
@@ -53,7 +59,7 @@ void patchStage(ChannelModel& m) {
     p.setGreenChannel(3);
     p.setBlueChannel(4);
     m.lightClassCount = std::max(m.lightClassCount, 1);
-    for (int n = 0; n < 64; ++n) {
+    for (int n = 0; n < columns * rows; ++n) {
         const int32_t f = ++m.fixtureCount;
         const int32_t start = 1 + 4 * n;
         for (int c = 0; c < 4; ++c) m.channelType[start + c] = types[c];
@@ -63,9 +69,28 @@ void patchStage(ChannelModel& m) {
         m.fixtureView[f] = QStringLiteral("Stage");
         m.fixtureMatrixMarker[f] = matrixPixels::marker;
         m.fixtureMatrixName[f] = QStringLiteral("Stage");
-        m.fixtureMatrixColumn[size_t(f)] = n % 8 + 1;
-        m.fixtureMatrixRow[size_t(f)] = n / 8 + 1;
+        m.fixtureMatrixColumn[size_t(f)] = n % columns + 1;
+        m.fixtureMatrixRow[size_t(f)] = n / columns + 1;
     }
+}
+
+// A release of the left button in the middle of a widget.
+void releaseOn(QWidget* w) {
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
+}
+
+// Files dropped from the desktop onto a list.
+void dropOn(QListWidget* list, const QStringList& files) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& f : files) urls << QUrl::fromLocalFile(f);
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &enter);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &drop);
 }
 
 } // namespace
@@ -134,5 +159,89 @@ TEST(MatrixConsole, aGradientSentToThePlaybackReachesTheInterfacePixelByPixel) {
     EXPECT_EQ(addressing->lblMatrixName->text(), QStringLiteral("Stage"));
     for (int points : {9, 14})
         EXPECT_EQ(layoutCheck::problemsAtFontSize(*addressing, points).join(QLatin1Char('\n')).toStdString(), "")
+            << points << " pt";
+}
+
+TEST(MatrixConsole, textPicturesAndGifsReachTheInterface) {
+    QTemporaryDir dir, desk;
+    ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
+    console::Console c(dir.path(), runningDesk::scriptedServices());
+    c.start();
+    QApplication::processEvents();
+    Shell& s = c.shell();
+    FakeFtdiDevice& port = runningDesk::attachInterface(s);
+    patchStage(s.state, 16, 8);
+    Main& main = c.mainWindow();
+    main.updateMenuStates();
+    main.menuEntry(QStringLiteral("Brumal Matrix "))->trigger();
+    QApplication::processEvents();
+    frmBrumalMatrix* window = loadedForm<frmBrumalMatrix>();
+    ASSERT_NE(window, nullptr);
+    QMenu* matrices = window->cmboMatrixList->menu();
+    emit matrices->aboutToShow();
+    matrices->actions().front()->trigger();
+    ASSERT_EQ(window->txtX->text(), QStringLiteral("16"));
+    for (QLineEdit* box : ConsoleBand::shown()->txtfadeTime) box->setText(QStringLiteral("0"));
+    const int32_t playback = s.state.currentPlayback;
+    auto& prompts = static_cast<FakePrompts&>(s.prompts());
+    auto pixel = [&](int x, int y) {
+        const int start = 1 + 4 * (y * 16 + x);
+        return std::array<int, 3>{runningDesk::lastLevel(port, start + 1), runningDesk::lastLevel(port, start + 2),
+                                  runningDesk::lastLevel(port, start + 3)};
+    };
+    auto play = [&] {
+        window->cmdStop->click();
+        window->cmdPlay->click();
+        runningDesk::runTicks(s, 4);
+        QApplication::processEvents();
+    };
+
+    // A text on a blue background: its frames become steps, the first one all background.
+    window->cmdText->click();
+    ASSERT_TRUE(window->frmTextMatrix->isVisible());
+    window->TxtMsg->setText(QStringLiteral("HELLO"));
+    prompts.colours.push_back(16711680);
+    releaseOn(window->PicBackGroundColor);
+    window->cmdPreview->click();
+    EXPECT_GT(s.playback().getMaxSteps(playback), 16 + 10) << "W + the text's width + 1";
+    play();
+    for (const auto& [x, y] : {std::pair{0, 0}, std::pair{15, 7}, std::pair{7, 3}})
+        EXPECT_EQ(pixel(x, y), (std::array<int, 3>{0, 0, 255})) << x << "," << y;
+
+    // A red picture dropped on the image list and chosen.
+    QImage red(20, 10, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    const QString picture = desk.filePath(QStringLiteral("red.png"));
+    ASSERT_TRUE(red.save(picture));
+    window->cmdImage->click();
+    dropOn(window->ListView1, {picture});
+    ASSERT_EQ(window->ListView1->count(), 1) << prompts.messages.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(window->ListView1->item(0)->text(), QStringLiteral("red.png"));
+    emit window->ListView1->itemClicked(window->ListView1->item(0));
+    EXPECT_EQ(s.playback().getMaxSteps(playback), 10);
+    play();
+    EXPECT_EQ(pixel(3, 4), (std::array<int, 3>{255, 0, 0}));
+
+    // A GIF of a green and a blue frame dropped on the GIF list and chosen.
+    const QString gif = desk.filePath(QStringLiteral("two.gif"));
+    ASSERT_TRUE(writeWholeFile(gif, gifMaker::make({gifMaker::solid(32, 16, 2), gifMaker::solid(32, 16, 3)})));
+    window->cmdGif->click();
+    ASSERT_TRUE(window->frmGif->isVisible());
+    dropOn(window->gifListView, {gif});
+    ASSERT_EQ(window->gifListView->count(), 1);
+    emit window->gifListView->itemClicked(window->gifListView->item(0));
+    EXPECT_EQ(s.playback().getMaxSteps(playback), 2);
+    const int start = 1 + 4 * (2 * 16 + 9); // pixel (9, 2)
+    for (int step : {1, 2})
+        EXPECT_EQ((std::array<int, 3>{s.playback().sendChaserValueFromPlayback(start + 1, step, playback),
+                                      s.playback().sendChaserValueFromPlayback(start + 2, step, playback),
+                                      s.playback().sendChaserValueFromPlayback(start + 3, step, playback)}),
+                  (step == 1 ? std::array<int, 3>{0, 255, 0} : std::array<int, 3>{0, 0, 255}))
+            << "step " << step;
+    play();
+    EXPECT_TRUE(pixel(9, 2) == (std::array<int, 3>{0, 255, 0}) || pixel(9, 2) == (std::array<int, 3>{0, 0, 255}));
+    EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join(QLatin1Char('\n')).toStdString();
+    for (int points : {9, 14})
+        EXPECT_EQ(layoutCheck::problemsAtFontSize(*window, points).join(QLatin1Char('\n')).toStdString(), "")
             << points << " pt";
 }

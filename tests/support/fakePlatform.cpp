@@ -54,6 +54,13 @@ QString FakePrompts::saveFileName(const FileDialogRequest& request) {
 
 int FakePrompts::chooseColour(int) { return takeOr(colours, -1); }
 
+bool FakePrompts::chooseFont(FontChoice& choice) {
+    if (fonts.empty()) return false;
+    choice = fonts.front();
+    fonts.pop_front();
+    return true;
+}
+
 std::unique_ptr<TickTimer> FakeTimerFactory::create() {
     auto t = std::make_unique<FakeTickTimer>();
     created.push_back(t.get());

@@ -27,6 +27,7 @@ public:
     QString openFileName(const FileDialogRequest& request) override;
     QString saveFileName(const FileDialogRequest& request) override;
     int chooseColour(int initialBgr) override;
+    bool chooseFont(FontChoice& choice) override;
     void beep() override { ++beeps; }
 
     QStringList messages;          // texts of every message box, in order
@@ -35,6 +36,7 @@ public:
     QStringList inputDefaults;     // the text each input box started with
     std::deque<QString> files;     // file-dialog answers; default the empty text (cancel)
     std::deque<int> colours;       // colour answers; default -1 (cancel)
+    std::deque<FontChoice> fonts;  // font answers; cancel when empty
     std::vector<FileDialogRequest> fileRequests;
     int beeps = 0;
 };

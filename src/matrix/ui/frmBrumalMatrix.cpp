@@ -252,8 +252,11 @@ frmBrumalMatrix::frmBrumalMatrix(QWidget* parent)
         e.cmdSwing_Click();
         stateChanged();
     });
-    frmTextMatrix->setLayout(new QHBoxLayout);
-    frmTextMatrix->layout()->addWidget(cmdSwing);
+    buildTextPage();
+    buildListPages();
+    buildColourPage(frmImage1Matrix);
+    buildPictureOptions(frames);
+    connectPainting();
 
     cmdPreview = button(this, "cmdPreview", QStringLiteral("Preview"));
     connect(cmdPreview, &QPushButton::clicked, this, [this] {
@@ -311,6 +314,7 @@ frmBrumalMatrix::frmBrumalMatrix(QWidget* parent)
 
     e.attachView(this);
     stateChanged();
+    listsChanged();
 }
 
 frmBrumalMatrix::~frmBrumalMatrix() { e.attachView(nullptr); }
@@ -398,5 +402,6 @@ void frmBrumalMatrix::stateChanged() {
     frmImage1Matrix->setVisible(e.effect == Effect::Color);
     frmSoundToMatrix->setVisible(e.effect == Effect::Audio);
     frmRotateandScroll->setVisible(e.effect == Effect::Image || e.effect == Effect::Color);
+    refreshPages();
     refreshing = false;
 }

@@ -8,8 +8,13 @@
 #include <QWidget>
 #include <map>
 
+class ColourBox;
+class GradientBar;
 class MatrixGrid;
+class PictureList;
 class QCheckBox;
+class QComboBox;
+class QRadioButton;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -41,7 +46,41 @@ public:
     QSlider* HSsldVelocity;
     QWidget *frmTextMatrix, *frmImage, *frmGif, *frmImage1Matrix, *frmSoundToMatrix, *frmRotateandScroll;
 
+    // The text page.
+    QLineEdit *TxtMsg, *TxtFont, *TxtSize;
+    QPushButton *CmdLblFont, *cLeft, *cUp, *cRight, *cDown;
+    QCheckBox *ChkNegrita, *ChkItalic;
+    QComboBox* CboConv;
+    ColourBox *PicColorIni, *PicBackGroundColor;
+    QSlider* HSOffset;
+    // The picture lists.
+    PictureList *ListView1, *gifListView;
+    QMenu *clkImageMenu, *clkGifMenu;
+    // The step colour offsets.
+    QSpinBox *upDownOffset, *upDownOffset2;
+    QLineEdit* txtOffset2;
+    // The colour pickers, the gradient editor and the other colour boxes.
+    QSlider* hscrColor[3];
+    QLineEdit* txtColorDec[3];
+    ColourBox *PicColorPicker, *pctColorPalette, *imgColorPalette, *PictureBackGroundColor, *pctFrontColor,
+        *pctBackColor;
+    QLabel* lblPickerNote;
+    GradientBar* fraPointer = nullptr;
+    QComboBox* cboPointers;
+    QMenu* mnuPointer;
+    QRadioButton* optRotate[3];
+
 private:
+    void buildTextPage();
+    void buildListPages();
+    void buildColourPage(QWidget* page);
+    void buildPictureOptions(QWidget* page);
+    void connectPainting();
+    void refreshPages();
+    void listsChanged() override;
+    void gradientChanged() override;
+    // The colour of the screen pixel at a global point; -1 when the screen cannot be read.
+    int32_t screenColour(QPoint global);
     void cellChanged(int32_t index) override;
     void gridChanged() override;
     void queueFlush();

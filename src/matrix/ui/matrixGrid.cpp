@@ -53,4 +53,9 @@ void MatrixGrid::mousePressEvent(QMouseEvent* e) {
 
 void MatrixGrid::mouseReleaseEvent(QMouseEvent* e) {
     if (released) released(e->position().toPoint());
+    if (releasedButton) releasedButton(e->position(), e->button());
+}
+
+void MatrixGrid::mouseMoveEvent(QMouseEvent* e) {
+    if (moved && e->buttons() != Qt::NoButton) moved(e->position(), e->buttons());
 }

@@ -20,6 +20,9 @@ public:
     std::function<Cell(int32_t x, int32_t y)> cell;
     std::function<void(QSize)> resized;
     std::function<void(QPoint)> pressed, released;
+    // Pixel painting: the mouse moved with buttons held, and released with a button.
+    std::function<void(QPointF, Qt::MouseButtons)> moved;
+    std::function<void(QPointF, Qt::MouseButton)> releasedButton;
 
     explicit MatrixGrid(QWidget* parent = nullptr);
     // The box of a cell in widget pixels.
@@ -31,4 +34,5 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QFontDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -73,6 +74,18 @@ int QtPrompts::chooseColour(int initialBgr) {
     const QColor c = QColorDialog::getColor(initial);
     if (!c.isValid()) return -1;
     return c.red() | (c.green() << 8) | (c.blue() << 16);
+}
+
+bool QtPrompts::chooseFont(FontChoice& choice) {
+    QFont initial(choice.name);
+    if (choice.size > 0) initial.setPointSizeF(choice.size);
+    initial.setBold(choice.bold);
+    initial.setItalic(choice.italic);
+    bool ok = false;
+    const QFont f = QFontDialog::getFont(&ok, initial);
+    if (!ok) return false;
+    choice = {f.family(), f.pointSizeF(), f.bold(), f.italic()};
+    return true;
 }
 
 void QtPrompts::beep() { QApplication::beep(); }

@@ -11,5 +11,6 @@ public:
     QString openFileName(const FileDialogRequest& request) override;
     QString saveFileName(const FileDialogRequest& request) override;
     int chooseColour(int initialBgr) override;
+    bool chooseFont(FontChoice& choice) override;
     void beep() override;
 };

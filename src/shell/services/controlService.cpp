@@ -1,4 +1,5 @@
 #include "shell/services/controlService.h"
+#include "shell/services/webRemoteService.h"
 
 #include "shell/miscGlobalFunctions.h"
 #include "shell/services/consoleService.h"
@@ -76,9 +77,15 @@ void ControlService::deleteButtonAssignments(const QString& page, const QString&
     }
 }
 
-void ControlService::StartServer(int32_t&) {}
-void ControlService::StopServer() {}
-void ControlService::updateWebInterface() {}
+// The web remote is its own service; these reach it.
+void ControlService::StartServer(int32_t& port) { shell().service<WebRemoteService>().StartServer(port); }
+void ControlService::StopServer() { shell().service<WebRemoteService>().StopServer(); }
+void ControlService::updateWebInterface() { shell().service<WebRemoteService>().updateWebInterface(); }
+void ControlService::mirrorButtonStateToWeb(const QString& index, const QString& tab, const QString& state) {
+    shell().service<WebRemoteService>().mirrorButtonStateToWeb(index, tab, state);
+}
+QString ControlService::getIP() { return shell().service<WebRemoteService>().getIP(); }
+int32_t ControlService::getPort() { return shell().service<WebRemoteService>().getPort(); }
 
 // No keyboard triggers are assigned while external control is not built, so
 // every key is one without assignment. The main window's key handling is the

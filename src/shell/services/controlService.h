@@ -47,7 +47,7 @@ public:
     virtual void updateWebInterface();
     // A button's state changed (button index and page tab as decimal text,
     // the state word): the web remote marks it on or off.
-    virtual void mirrorButtonStateToWeb(const QString& index, const QString& tab, const QString& state) {}
+    virtual void mirrorButtonStateToWeb(const QString& index, const QString& tab, const QString& state);
 
     // A key pressed / released in a window that forwards keys (key codes and
     // shift state as keyCodes gives them): the button pages' keyboard
@@ -56,8 +56,8 @@ public:
     virtual void shortcutKeyUp(int keyCode, int shift);
 
     // The running web server's local address and port; empty and 0 when none runs.
-    virtual QString getIP() { return {}; }
-    virtual int32_t getPort() { return 0; }
+    virtual QString getIP();
+    virtual int32_t getPort();
     // The names of the MIDI input devices, by device number from 0.
     virtual QStringList midiInputDevices() { return {}; }
     // Closes MIDI output and input; reopens them with the device ylc.ini names.

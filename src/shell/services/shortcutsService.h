@@ -158,6 +158,9 @@ public:
     // ---- Windows opened from the main window ----
     // Shows the sequence wizard above the others.
     virtual void showSequenceWizard() {}
+    // A press from the web remote: shows page `page` (a tab index) and
+    // clicks button `button` at its top-left corner.
+    virtual void pressWebButton(int16_t button, int16_t page) {}
 };
 
 #pragma GCC diagnostic pop

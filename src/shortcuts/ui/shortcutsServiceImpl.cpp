@@ -58,6 +58,7 @@ public:
     void cmdSequence_MouseDown(int32_t index, int32_t button, int32_t shift, float x, float y) override {
         pages().cmdSequence_MouseDown(index, button, shift, x, y);
     }
+    void pressWebButton(int16_t button, int16_t page) override { pages().pressWebButton(button, page); }
     int32_t buttonIndex(const QString& name) override { return pages().buttonIndex(name); }
     QString buttonName(int32_t index) override {
         ShortcutPages& p = pages();
