@@ -76,9 +76,9 @@ void PaletteProgrammer::detach(frmPalettes& window) {
     if (window_ != &window) return;
     qApp->removeEventFilter(this);
     if (frmProperties* picker = loadedForm<frmProperties>()) picker->hide();
-    // The widgets are the window's children and go with it; the engines stay.
-    wheels_.clear();
-    bank_.clear();
+    // The wheels go before their engines (they let go of them as they go);
+    // the other widgets are the window's children and go with it.
+    clearWheels();
     strip_ = nullptr;
     pctColorPalette_ = nullptr;
     modeButton_ = nullptr;
