@@ -11,6 +11,7 @@
 #include "platform/midiPorts.h"
 #include "platform/ui/qtMonitors.h"
 #include "platform/ftdiPort.h"
+#include "platform/mediaPlayer.h"
 #include "platform/outputClock.h"
 #include "platform/paths.h"
 #include "platform/placementStore.h"
@@ -57,6 +58,10 @@ QString prepareProgramFolder(const QString& resources, const QString& folder) {
 }
 
 PlatformServices desktopServices() {
+    // Qt Multimedia's FFmpeg back end decodes with the libraries Qt itself
+    // depends on; the GStreamer one needs plug-in packages per format. It is
+    // chosen before the first player or sound device is made.
+    if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND")) qputenv("QT_MEDIA_BACKEND", "ffmpeg");
     PlatformServices services;
     services.prompts = std::make_unique<QtPrompts>();
     services.clock = std::make_unique<SystemClock>();
@@ -72,6 +77,7 @@ PlatformServices desktopServices() {
     services.midi = std::make_unique<RtMidiPorts>();
     services.monitors = std::make_unique<QtMonitors>();
     services.waveInput = std::make_unique<QtWaveInput>();
+    services.media = std::make_unique<QtMediaPlayerFactory>();
     services.power = std::make_unique<LogindSystemPower>();
     services.http = std::make_unique<QtHttpDownload>();
     return services;

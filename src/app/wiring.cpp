@@ -20,6 +20,7 @@
 #include "presets/ui/paletteWindowService.h"
 #include "programmer/ui/paletteProgrammer.h"
 #include "scheduler/eventEngine.h"
+#include "scheduler/ui/Scheduler.h"
 #include "shell/shell.h"
 #include "profiles/ui/profilesServiceImpl.h"
 #include "shell/ui/shellMainWindowService.h"
@@ -66,7 +67,10 @@ void startAudio(Shell& s) {
 
 void startMatrix(Shell& s) { registerMatrix(s); }
 
-void startScheduler(Shell& s) { s.engine<EventEngine>(); }
+void startScheduler(Shell& s) {
+    s.engine<EventEngine>();
+    attachSchedulerWindows(s);
+}
 void startSupport(Shell& s) { registerSupport(s); }
 
 void startConsole(Shell& s) {

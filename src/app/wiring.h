@@ -31,7 +31,8 @@ void startMasters(Shell& s);
 void startAudio(Shell& s);
 // Pixel matrices: the matrix engine is the matrix service; its windows attach to it.
 void startMatrix(Shell& s);
-// Scheduler: the step-command runner is the scheduler service.
+// Scheduler: the step commands, the schedule and the media window are the
+// scheduler service; its windows attach to it.
 void startScheduler(Shell& s);
 // Programming console: its engine is the console service.
 void startConsole(Shell& s);

@@ -3,6 +3,7 @@
 #include "console/sequenceRegeneration.h"
 #include "platform/prompts.h"
 #include "shell/services/playbackService.h"
+#include "shell/services/schedulerService.h"
 #include "shell/shell.h"
 
 #include <exception>
@@ -57,4 +58,11 @@ void Console::pastefixturesequence_Click() {
 }
 void Console::pastefixseqwopanandtilt_Click() {
     reported(QStringLiteral("Error trying to paste data:"), [&] { clipboard.pasteFixtureSequence(false); });
+}
+
+// The left button also stops a schedule that is timing its rows; the right
+// one (a schedule's "Pause All Playbacks") leaves the schedule running.
+void Console::BT_OFf_MouseDown(int32_t button) {
+    run.release();
+    if (button == 1) shell().scheduler().stopSchedule();
 }

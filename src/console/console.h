@@ -26,6 +26,7 @@ public:
 
     void play(int32_t chaserToPlay, bool fromChaser) override { run.play(chaserToPlay, fromChaser); }
     void stopchase(int32_t button, bool fromChase) override { run.stopchase(button, fromChase); }
+    void BT_OFf_MouseDown(int32_t button) override;
     void cmdCreateNew_Click(int32_t index) override { run.cmdCreateNew_Click(index); }
     QString returnSequenceNameForCurrentChaser() override { return run.returnSequenceNameForCurrentChaser(); }
     void selectCurrentChaserActiveFixtures() override { run.selectCurrentChaserActiveFixtures(); }

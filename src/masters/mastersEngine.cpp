@@ -123,6 +123,11 @@ void MastersEngine::applyPlaybackFader(int32_t number) {
     if (it != playbackFaders.end()) playbackFaderMoved(number, it->second.fader, false);
 }
 
+void MastersEngine::setPlaybackFader(int32_t number, double percent) {
+    if (playbackFaders.count(number))
+        playbackFaderMoved(number, int32_t(std::lround(std::clamp(percent, 0.0, 100.0))), true);
+}
+
 void MastersEngine::showActivePlayback(int32_t number) {
     activePlayback = number;
     changed();

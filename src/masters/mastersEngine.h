@@ -64,6 +64,8 @@ public:
     void playbackFaderGo(int32_t number);
     void showActivePlayback(int32_t number) override;
     void applyPlaybackFader(int32_t number) override;
+    bool hasPlaybackFader(int32_t number) override { return playbackFaders.count(number) > 0; }
+    void setPlaybackFader(int32_t number, double percent) override;
     void unloadPlaybackFaders();
 
     // Top bar.

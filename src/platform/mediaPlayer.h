@@ -44,3 +44,9 @@ public:
     virtual ~MediaPlayerFactory() = default;
     virtual std::unique_ptr<MediaPlayer> create() = 0;
 };
+
+// QMediaPlayer with a QAudioOutput, on the user-interface thread.
+class QtMediaPlayerFactory final : public MediaPlayerFactory {
+public:
+    std::unique_ptr<MediaPlayer> create() override;
+};

@@ -44,14 +44,6 @@
 
 namespace {
 
-void click(QWidget* w, QPoint at) {
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::LeftButton,
-                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &e);
-    }
-}
-
 // One run of the console on a program folder, with its interface open.
 struct Desk {
     explicit Desk(const QString& folder) {
@@ -70,7 +62,7 @@ struct Desk {
     }
     QString state(const QString& name) { return button(name)->property("state").toString(); }
     // A left click near the top of the face (a releasing height in Default mode).
-    void press(const QString& name) { click(button(name), QPoint(button(name)->width() / 2, 3)); }
+    void press(const QString& name) { runningDesk::click(button(name), QPoint(button(name)->width() / 2, 3)); }
     // Ticks until the button reads the state, at most ten seconds of them.
     bool waitFor(const QString& name, const QString& wanted) {
         for (int i = 0; i < 200 && state(name) != wanted; ++i) run(1);

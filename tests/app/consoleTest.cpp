@@ -36,6 +36,8 @@
 #include "playback/ui/frmPlayBackManager.h"
 #include "presets/ui/frmPalettes.h"
 #include "profiles/ui/Light_Editor.h"
+#include "scheduler/ui/Scheduler.h"
+#include "scheduler/ui/frmMediaPlayer.h"
 #include "shell/services/consoleService.h"
 #include "shell/services/effectsService.h"
 #include "shell/services/mainWindowService.h"
@@ -218,6 +220,8 @@ TEST(Console, theWindowsThatExistAreReachable) {
         {"Keyboard Shortcut List", [] { return static_cast<QWidget*>(loadedForm<ShortcutsDefined>()); }},
         {"Audio Trigger", [] { return static_cast<QWidget*>(loadedForm<BeatDetect>()); }},
         {"Palettes", [] { return static_cast<QWidget*>(loadedForm<frmPalettes>()); }},
+        {"TimeLine Button Scheduler", [] { return static_cast<QWidget*>(loadedForm<Scheduler>()); }},
+        {"Media Player", [] { return static_cast<QWidget*>(loadedForm<frmMediaPlayer>()); }},
     };
     for (const Case& c : cases) {
         QAction* entry = main.menuEntry(QString::fromLatin1(c.entry));
@@ -264,6 +268,8 @@ TEST(Console, toolbarButtonsHavePicturesAndOpenTheirWindows) {
         {16, [] { return static_cast<QWidget*>(loadedForm<BeatDetect>()); }},
         {7, [] { return static_cast<QWidget*>(loadedForm<ShapeGeneratorWin>()); }},
         {8, [] { return static_cast<QWidget*>(loadedForm<frmPalettes>()); }},
+        {12, [] { return static_cast<QWidget*>(loadedForm<Scheduler>()); }},
+        {15, [] { return static_cast<QWidget*>(loadedForm<frmMediaPlayer>()); }},
     };
     for (const Case& c : cases) {
         QAction* button = frame.toolbarButton(c.button);

@@ -16,12 +16,14 @@
 #include "profiles/profileFile.h"
 #include "shell/services/showService.h"
 #include "support/fakeFtdiPort.h"
+#include "support/fakeMediaPlayer.h"
 #include "support/fakePlatform.h"
 #include "support/fakeSystemPower.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QMouseEvent>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -38,6 +40,7 @@ PlatformServices scriptedServices() {
     services.deviceArrival.reset();
     services.artNet.reset();
     services.waveInput.reset(); // no sound card in a test run
+    services.media = std::make_unique<FakeMediaPlayerFactory>();
     services.power = std::make_unique<FakeSystemPower>();
     return services;
 }
@@ -105,6 +108,14 @@ int32_t patchShipped(Shell& s, const QString& file, int32_t start, int32_t count
     EXPECT_EQ(out.added, count) << file.toStdString() << " "
                                 << static_cast<FakePrompts&>(s.prompts()).messages.join(QLatin1Char('|')).toStdString();
     return out.first;
+}
+
+void click(QWidget* w, QPoint at) {
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
 }
 
 } // namespace runningDesk

@@ -5,9 +5,12 @@
 
 #include "shell/shell.h"
 
+#include <QPoint>
 #include <QString>
 
 #include <memory>
+
+class QWidget;
 
 class ConsoleBand;
 struct FakeFtdiDevice;
@@ -45,5 +48,8 @@ std::unique_ptr<console::Console> startWithSavedShow(const QString& folder, cons
 // Patches `count` fixtures of a shipped profile (resources/Fixtures/Generic)
 // at `start` as the patch window does; the first fixture's number.
 int32_t patchShipped(Shell& s, const QString& file, int32_t start, int32_t count);
+
+// A left click (press and release) at a point of a widget.
+void click(QWidget* w, QPoint at);
 
 } // namespace runningDesk

@@ -115,3 +115,109 @@ TEST(SequenceProperties, LayoutHoldsAtBothFontSizes) {
         EXPECT_EQ(layoutCheck::problemsAtFontSize(*w, points).join(QLatin1Char('\n')).toStdString(), "")
             << points << " pt";
 }
+
+#include <QCheckBox>
+#include <QToolButton>
+
+TEST(SequenceProperties, ArrowsStepTheTimesInTheirFormAndStopAtTheirLimits) {
+    using A = SequencePropertiesEngine::Arrow;
+    const struct {
+        const char* text;
+        bool fadeOut;
+        A arrow;
+        const char* after; // null: the arrow does nothing
+    } cases[] = {
+        {"59.95", false, A::fineUp, "60.00"},    {"60.00", false, A::fineUp, nullptr},
+        {"60.00", false, A::fineDown, nullptr},  {"60.00", false, A::coarseDown, "59.00"},
+        {"00.50", false, A::coarseDown, nullptr}, {"00.50", false, A::fineDown, "00.45"},
+        {"00.03", false, A::fineDown, nullptr},  {"0.05", true, A::fineDown, "00.00"},
+        {"200.00", true, A::coarseUp, "201.00"}, {"200.00", false, A::coarseUp, nullptr},
+        {"199.5", false, A::coarseUp, "200.50"}, {"5", false, A::coarseUp, "06.00"},
+        {"123", true, A::coarseDown, "122.00"},  {"2.5", true, A::fineUp, "02.55"},
+        {"abc", false, A::coarseUp, nullptr},    {"", true, A::fineUp, nullptr},
+    };
+    for (const auto& c : cases) {
+        const std::optional<QString> next = SequencePropertiesEngine::arrowClick(c.text, c.fadeOut, c.arrow);
+        if (c.after) EXPECT_EQ(next, QString::fromLatin1(c.after)) << c.text << " " << int(c.arrow);
+        else EXPECT_FALSE(next) << c.text << " " << int(c.arrow);
+    }
+    EXPECT_EQ(SequencePropertiesEngine::fadeText(0.05), "00.05");
+    EXPECT_EQ(SequencePropertiesEngine::fadeText(123), "123.00");
+}
+
+TEST(SequenceProperties, TheCrossFadeSectionActsOnTheCurrentPlaybackAtOnce) {
+    PropertiesDesk d;
+    FakePlayback& pb = *d.t.playback;
+    pb.fadeIn[2] = true;
+    pb.motionFade[2] = true;
+    pb.fadeTimes[2] = {2.5f, 0.0f};
+    sequenceProperties* w = d.open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->fadeInCheck->isChecked());
+    EXPECT_TRUE(w->chkUseMotionfade->isChecked());
+    EXPECT_TRUE(w->chkUseSeqqFadetime->isChecked());
+    EXPECT_EQ(w->txtFadeInTimeValue->text(), "2.5");
+    EXPECT_EQ(w->txtFadeOutTime->text(), "0");
+
+    // Typing sends the fade-in with the fade-out box's value at every keystroke in range.
+    pb.timesSent.clear();
+    for (const char* typed : {"1", "12", "300", "0"}) w->txtFadeInTimeValue->setText(typed);
+    EXPECT_EQ(pb.timesSent, (QStringList{"2:1/0", "2:12/0"}));
+    w->txtFadeOutTime->setText("4");
+    EXPECT_TRUE(pb.timesSent.size() == 2) << "a fade-in of 0 is never sent";
+
+    // Clearing Cross Fade In/Out drops the times; the next arrow ticks it again
+    // without telling the playback, the one after does.
+    w->fadeInCheck->click();
+    EXPECT_FALSE(pb.fadeIn[2]);
+    EXPECT_EQ(pb.timesSent.last(), "2:0/0");
+    EXPECT_FALSE(w->chkUseSeqqFadetime->isChecked());
+    pb.timesSent.clear();
+    w->upDnSec[0]->click();
+    EXPECT_EQ(w->txtFadeInTimeValue->text(), "01.00");
+    EXPECT_TRUE(w->fadeInCheck->isChecked());
+    EXPECT_TRUE(pb.timesSent.isEmpty());
+    w->upDnMilSec[0]->click();
+    EXPECT_EQ(pb.timesSent, QStringList{"2:1.05/4"});
+    EXPECT_TRUE(pb.fadeIn[2]);
+    w->chkUseMotionfade->click();
+    EXPECT_FALSE(pb.motionFade[2]);
+}
+
+TEST(SequenceProperties, SavesThePlaybackItWasOpenedForAndRefusesNamesThatCannotBeFiles) {
+    PropertiesDesk d;
+    d.t.playback->loaded[2] = d.t.showFolder() + QStringLiteral("/Intro.YSQ");
+    d.t.get().state.currentPlayback = 3; // another playback is current
+    sequenceProperties* w = d.open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->txtButtonName->text(), "Intro");
+    w->saveButton->click();
+    EXPECT_EQ(d.t.playback->saved, QStringList{"2|2|1|0|Intro"});
+
+    for (const char* bad : {"..", "a\\b", "c:d"}) {
+        w = d.open();
+        w->show();
+        w->txtButtonName->setText(bad);
+        w->saveButton->click();
+        EXPECT_TRUE(w->isVisible()) << bad;
+        EXPECT_TRUE(d.t.prompts().messages.last().contains(bad)) << bad;
+    }
+    EXPECT_EQ(d.t.playback->saved.size(), 1);
+}
+
+TEST(SequenceProperties, TheFadeEditorShowsTheCrossFadeAloneAndClosingWritesTheFadeSettings) {
+    PropertiesDesk d;
+    sequenceProperties* w = d.open();
+    ASSERT_NE(w, nullptr);
+    w->setFadeChangeMode(true);
+    EXPECT_EQ(w->lblTitle->text(), "Adjust Fade In/Fade Out times");
+    EXPECT_FALSE(w->txtButtonName->isVisible());
+    EXPECT_TRUE(w->txtFadeInTimeValue->isVisible());
+    w->close();
+    EXPECT_EQ(d.t.playback->fadeSettingsSaved, std::vector<int32_t>{2});
+    QApplication::processEvents();
+    EXPECT_EQ(loadedForm<sequenceProperties>(), nullptr);
+    // The ordinary dialog's close writes nothing.
+    d.open()->close();
+    EXPECT_EQ(d.t.playback->fadeSettingsSaved.size(), 1u);
+}

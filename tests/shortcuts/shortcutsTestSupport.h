@@ -57,12 +57,31 @@ public:
         saved << QStringLiteral("%1|%2|%3|%4|%5").arg(n).arg(home).arg(start).arg(option).arg(name);
         return true;
     }
+    // The fade from the live output: its switch, its times, the fade-scenes choice.
+    bool getFadeInStatus(int32_t n) const override { return fadeIn.count(n) && fadeIn.at(n); }
+    void setFadeInStatus(int32_t n, bool on) override { fadeIn[n] = on; }
+    void getfadeInStatusfadeTimes(float& up, float& down, int32_t n) const override {
+        const auto it = fadeTimes.find(n);
+        up = it == fadeTimes.end() ? 0 : it->second.first;
+        down = it == fadeTimes.end() ? 0 : it->second.second;
+    }
+    void setfadeInStatusfadeTimes(float up, float down, int32_t n) override {
+        fadeTimes[n] = {up, down};
+        timesSent << QStringLiteral("%1:%2/%3").arg(n).arg(double(up)).arg(double(down));
+    }
+    bool getUseMotionfade(int32_t n) const override { return motionFade.count(n) && motionFade.at(n); }
+    void setUseMotionfade(int32_t n, bool on) override { motionFade[n] = on; }
+    void saveUseFadetime(int32_t n) override { fadeSettingsSaved.push_back(n); }
 
     std::vector<LoadCall> loads;
     std::vector<int32_t> added, fadedOut, cleared, refreshed, shortcutPanels;
     std::map<int32_t, QString> loaded;
     bool windowActive = false;
     QStringList saved; // "playback|home|start|option|name"
+    std::map<int32_t, bool> fadeIn, motionFade;
+    std::map<int32_t, std::pair<float, float>> fadeTimes;
+    QStringList timesSent; // "playback:up/down"
+    std::vector<int32_t> fadeSettingsSaved;
 };
 
 class FakeShow final : public ShowService {

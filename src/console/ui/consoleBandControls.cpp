@@ -52,7 +52,7 @@ void ConsoleBand::connectRunControls() {
         pressedFace(b);
     connect(BTON, &QPushButton::clicked, this, [this] { act(this, [](Console& c) { c.run.go(); }); });
     // The release acts on the press, as the operator expects of a stop.
-    connect(BT_OFf, &QPushButton::pressed, this, [this] { act(this, [](Console& c) { c.run.release(); }); });
+    connect(BT_OFf, &QPushButton::pressed, this, [this] { act(this, [](Console& c) { c.BT_OFf_MouseDown(1); }); });
     connect(cmdPause, &QPushButton::clicked, this, [this] { act(this, [](Console& c) { c.run.pause(); }); });
     connect(StepFoward, &QPushButton::clicked, this, [this] { act(this, [](Console& c) { c.run.stepForward(); }); });
     connect(StepPrevious, &QPushButton::clicked, this, [this] { act(this, [](Console& c) { c.run.stepBack(); }); });

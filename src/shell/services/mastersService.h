@@ -82,6 +82,11 @@ public:
     virtual void showActivePlayback(int32_t number) {}
     // Applies playback fader n's present value to playback n's dimmer, as a value set (not dragged) would.
     virtual void applyPlaybackFader(int32_t number) {}
+    // Whether playback n has a fader strip.
+    virtual bool hasPlaybackFader(int32_t number) { return false; }
+    // Moves playback fader n to a percentage as the operator's drag would (0 stops the playback,
+    // back up restarts it); nothing when there is no fader n.
+    virtual void setPlaybackFader(int32_t number, double percent) {}
     // Opening the windows: the top bar (the frame's load), the page
     // submasters, the playback faders, the master fade-out ("Grand Master").
     virtual void showTopBar() {}

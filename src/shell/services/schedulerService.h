@@ -19,13 +19,17 @@ public:
     virtual void recordEvent(const QString& eventToExecute, const QString& eventType) {}
     // Runs a step command for a playback.
     virtual void readAndExecuteEventString(const QString& command, int32_t playbackNumber, const QString& sequenceFile) {}
+    // Runs a DMX-input event by name ("Start Media File", "Stop Media File", "Sequence Shortcut",
+    // "Stop Sequence Shortcut", "Submaster", "Sub & Go") for a playback (as text) and a file or level.
+    virtual void callEvent(const QString& eventName, const QString& chaserToExecuteOn, const QString& theFilename) {}
     // True while a schedule runs.
     virtual bool scheduleRunning() { return false; }
     // A trigger offered to the running schedule (the audio trigger sends (0, 1) on every beat).
     virtual void callTheTrigger(int32_t triggerType, int32_t triggerValue) {}
+    // Stops the schedule when it is timing its rows (the console's release button).
+    virtual void stopSchedule() {}
     // Asks on which monitor the media player shows its video.
     virtual void clkVideoOptions_Click() {}
-
 
     // Path of the loaded schedule file (.YSC); empty when none.
     virtual QString currentScheduleFile() const;

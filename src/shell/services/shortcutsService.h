@@ -148,6 +148,9 @@ public:
     // Switches on the members of a multi button file (full path), as the
     // scheduler's multi events do.
     virtual void executeMultiFile(const QString& path) {}
+    // Makes playback 1 current and presses the lowest-numbered MASTER shortcut whose entry is
+    // the text, as the program presses it (never recorded into a schedule); false when none holds it.
+    virtual bool pressMasterShortcut(const QString& entry) { return false; }
     // Names of the running multi buttons.
     virtual QStringList runningMultis() { return {}; }
     // One beat (tap tempo or the beat detector) for the auto pilot's beats mode.

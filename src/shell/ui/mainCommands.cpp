@@ -10,12 +10,14 @@
 #include "shell/services/patchService.h"
 #include "shell/services/playbackService.h"
 #include "shell/services/presetsService.h"
+#include "shell/services/schedulerService.h"
 #include "shell/services/profilesService.h"
 #include "shell/services/shortcutsService.h"
 #include "shell/services/showService.h"
 #include "shell/services/supportService.h"
 #include "shell/shell.h"
 #include "shell/ui/Main.h"
+#include "shell/ui/windowMenu.h"
 #include "shell/ui/windowRegistry.h"
 #include "shell/windowMenu.h"
 
@@ -120,9 +122,10 @@ QString unavailableReason(Command c) {
     case C::BrumalMatrix: return needs<MatrixService>();
     case C::AdvancedFx: return shell().effects().hasShapeGenerator() ? QString() : notYet;
     case C::Palettes: return needs<PresetsService>();
-    // Their subsystems (RGB editor, scheduler,
-    // submasters, DMX input, media player, audio, 3D, wizard, the console's
-    // blackout button) are not built yet.
+    case C::Scheduler:
+    case C::MediaPlayer: return needs<SchedulerService>();
+    // Their subsystems (RGB editor, submasters, DMX input, 3D, wizard, the
+    // console's blackout button) are not built yet.
     default: return notYet;
     }
 }
@@ -171,6 +174,8 @@ void run(Command c) {
     case C::BrumalMatrix: s.matrix().showBrumalMatrix(); break;
     case C::AdvancedFx: s.effects().showShapeGenerator(); break;
     case C::Palettes: windowMenu::showPalettes(); break;
+    case C::Scheduler: windowMenuUi::openScheduler(); break;
+    case C::MediaPlayer: windowMenu::mediaplayermain_Click(); break;
     default: break;
     }
 }

@@ -4,6 +4,7 @@
 #include "shell/services/playbackService.h"
 #include "shell/shell.h"
 #include "shell/ui/Main.h"
+#include "shell/ui/windowFunctions.h"
 #include "shell/ui/windowRegistry.h"
 #include "shell/ui/workspace.h"
 #include "shell/windowMenu.h"
@@ -23,16 +24,20 @@ void add(QMenu* menu, const QString& caption, const QString& name, void (*comman
     QObject::connect(action, &QAction::triggered, menu, [command] { command(); });
 }
 
+} // namespace
+
 void openScheduler() {
     QRect screen(0, 0, 1024, 768);
     if (const QScreen* s = QGuiApplication::primaryScreen()) screen = s->geometry();
     const Main* main = loadedForm<Main>();
-    // The shortcut pages window is not built yet: the scheduler goes under the main window.
-    const int below = main ? main->frameGeometry().bottom() * twipsPerPixel : 0;
+    // Under the shortcut pages when they are open, else under the main window.
+    const QWidget* pages = miscGlobalFunctions::topLevelWindow(QStringLiteral("frmSequenceShortcuts"));
+    if (pages && !pages->isVisible()) pages = nullptr;
+    const QWidget* above = pages ? pages : main;
+    const int below = above ? (above->frameGeometry().bottom() + 1) * twipsPerPixel : 0;
     windowMenu::schedulerclick_Click(screen.width() * twipsPerPixel, screen.height() * twipsPerPixel, below,
                                      main ? main->x() * twipsPerPixel : 0);
 }
-} // namespace
 
 void fillWindowMenu(QMenu* menu) {
     menu->setObjectName(QStringLiteral("Prefrences"));

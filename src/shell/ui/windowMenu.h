@@ -17,4 +17,6 @@ void fillLoadedPlaybacksMenu(QMenu* menu);
 void fillEditFixtureMenu(QMenu* menu);
 // "Show Embeded Preset Data".
 void fillEditMenu(QMenu* menu);
+// "TimeLine Button Scheduler": the scheduler under the pages, the width of the screen.
+void openScheduler();
 } // namespace windowMenuUi

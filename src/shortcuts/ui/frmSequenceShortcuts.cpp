@@ -6,7 +6,9 @@
 #include "shell/shell.h"
 #include "shell/ui/windowRegistry.h"
 #include "shortcuts/shortcutPages.h"
+#include "shell/ui/Formontop.h"
 #include "shortcuts/ui/frmAddTimer.h"
+#include "shortcuts/ui/sequenceProperties.h"
 
 #include <QComboBox>
 #include <algorithm>
@@ -352,9 +354,17 @@ void frmSequenceShortcuts::buttonMenu(const ShortcutPages::MenuRequest& r) {
     add(QStringLiteral("Save Changes Made To Sequence"), [&e] { e.clkSaveChangesToButton_Click(); });
     QAction* edit = add(r.editCaption, [&e] { e.cmdEditButton_Click(); });
     edit->setEnabled(r.editEnabled);
-    add(QStringLiteral("Adjust Fade In and Fade Out Times"), [&e] {
+    add(QStringLiteral("Adjust Fade In and Fade Out Times"), [this, &e, index = r.index] {
         e.clkAdjustFadeInFadeOut_Click();
-        shell().shortcuts().showSequenceProperties(shell().state.currentPlayback);
+        // The dialog cut down to its crossfade section, at the button's lower right corner.
+        unloadForm<sequenceProperties>();
+        sequenceProperties& editor = form<sequenceProperties>();
+        editor.setPlayback(shell().state.currentPlayback);
+        if (QPushButton* b = pageButton(index)) editor.move(b->mapToGlobal(QPoint(b->width(), b->height())));
+        editor.show();
+        editor.setFadeChangeMode(true);
+        Formontop::setFormOnTop(&editor, -1);
+        editor.raise();
     });
     later(QStringLiteral("Assign/Delete  Keyboard Shortcut"));
     later(r.midiCaption);

@@ -5,6 +5,7 @@
 #include "shell/ui/Formontop.h"
 #include "shell/ui/windowRegistry.h"
 #include "shortcuts/masterShortcuts.h"
+#include "shortcuts/shortcutFiles.h"
 #include "shortcuts/shortcutPages.h"
 #include "shortcuts/ui/frmAutoPilotWizard.h"
 #include "shortcuts/ui/frmCommandViewer.h"
@@ -88,6 +89,24 @@ public:
         if (p.loadMultiButton(0, path)) p.executeMulti(true);
     }
     QStringList runningMultis() override { return pages().runningMultiCollection; }
+    void setFlashButton() override { pages().setFlashButton(); }
+    QStringList pageFiles(const QString& pattern) override {
+        QStringList names;
+        const QString extension = pattern.startsWith(QLatin1Char('*')) ? pattern.mid(1) : pattern;
+        for (const QString& title : shortcutFiles::listTitles(shortcutFiles::pageFolder(pages().currentPage), extension))
+            names << title + extension;
+        return names;
+    }
+    bool pressMasterShortcut(const QString& entry) override {
+        MasterShortcuts& master = shell().engine<MasterShortcuts>();
+        for (int32_t b = 1; b <= MasterShortcuts::buttonCount; ++b)
+            if (master.entry(b) == entry) {
+                shell().state.currentPlayback = 1;
+                master.pressLeft(b, false);
+                return true;
+            }
+        return false;
+    }
     void recieveBeat() override { pages().recieveBeat(); }
     bool saveMultiButtonClicked(const QString& name) override { return pages().saveMultiButtonClicked(name); }
 
