@@ -28,17 +28,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
-
-void click(QWidget* w, Qt::MouseButton button = Qt::LeftButton) {
-    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent e(type, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), button,
-                      type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &e);
-    }
-}
-
-} // namespace
 
 // The running console with a saved show: an RGB par at 1 and two moving heads from 20.
 class LiveControls : public ::testing::Test {
@@ -83,7 +72,7 @@ TEST_F(LiveControls, AWheelOnTheFadersPageSetsEverySelectedHeadAtTheInterface) {
     for (int i = 1; i <= live().bank().count(); ++i)
         if (live().bank().wheel(i)->myFixtureNumber == head && live().bank().wheel(i)->channelName == "dimmer") dimmer = i;
     ASSERT_GT(dimmer, 0);
-    click(live().wheelWidget(dimmer)->LBL255);
+    runningDesk::click(live().wheelWidget(dimmer)->LBL255, QPoint(2, 2));
     const int32_t channel = live().bank().wheel(dimmer)->myChannelNumber;
     const int32_t other = channel - start(head) + start(head + 1);
     runningDesk::runTicks(s, 3);
@@ -98,7 +87,7 @@ TEST_F(LiveControls, AWheelOnTheFadersPageSetsEverySelectedHeadAtTheInterface) {
     EXPECT_EQ(live().wheelWidget(dimmer)->lblValue->text(), "253");
 
     // The par's red wheel.
-    click(live().wheelWidget(1)->LBL255);
+    runningDesk::click(live().wheelWidget(1)->LBL255, QPoint(2, 2));
     ASSERT_EQ(live().bank().wheel(1)->channelName, "red");
     runningDesk::runTicks(s, 3);
     EXPECT_EQ(runningDesk::lastLevel(port, start(par)), 255);
