@@ -69,7 +69,11 @@ bool TimeKeypad::cmdEnter_Click() {
         const double value = std::round(typed * 100.0) / 100.0;
         if (textBoxName == QLatin1String("txtfadeTime")) shell().console().timeBoxEntry(theTxtIndex, value);
         else if (textBoxName == QLatin1String("crossFade")) shell().masters().updateCrossFadeTime(theTxtIndex, float(value));
-        else shell().playback().enterGridValue(theTxtIndex, value);
+        // No active playback window (or no step row to take it): said, and the keypad stays.
+        else if (!shell().playback().enterGridValue(theTxtIndex, value)) {
+            prompts.messageBox(QStringLiteral("Not a numerical Value, Please Try Again"));
+            return false;
+        }
     }
     cmdClear_Click();
     return true;

@@ -299,3 +299,24 @@ TEST_F(ConsoleBandRound, theStepGridsCommandColumnOpensTheCommandBuilder) {
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->text(), QStringLiteral("Start Sequence"));
 }
+
+#include "masters/mastersEngine.h"
+#include "masters/ui/frmPageSubmasters.h"
+#include "masters/ui/mastersWidgets.h"
+
+// A group strip's name opens the "Enter Time" keypad; its Enter sets the strip's crossfade time.
+TEST_F(ConsoleBandRound, aGroupStripsNameTakesItsCrossfadeTimeFromTheKeypad) {
+    Shell& s = running->shell();
+    s.masters().showPageSubmasters();
+    frmPageSubmasters* strips = loadedForm<frmPageSubmasters>();
+    ASSERT_NE(strips, nullptr);
+    ASSERT_TRUE(strips->strips[2].name->clicked);
+    strips->strips[2].name->clicked(2);
+    frmKeyPad* pad = loadedForm<frmKeyPad>();
+    ASSERT_NE(pad, nullptr);
+    ASSERT_TRUE(pad->isVisible());
+    for (int b : {1, 10, 4}) pad->cmdButton[size_t(b)]->click(); // "2.5"
+    pad->cmdEnter->click();
+    EXPECT_FLOAT_EQ(static_cast<MastersEngine&>(s.masters()).submasters.strips[2].crossfadeTime, 2.5f);
+    EXPECT_FALSE(pad->isVisible());
+}

@@ -70,6 +70,7 @@ public:
 class GridWindow final : public PlaybackService {
 public:
     bool enterGridValue(int32_t column, double value) override {
+        if (column == 5) return false; // as with no active playback window
         calls << QStringLiteral("grid(%1,%2)").arg(column).arg(value);
         return true;
     }
@@ -237,6 +238,7 @@ TEST(TimeKeypad, EnterWritesTheRoundedValueIntoItsTargetOrSaysWhy) {
         {"theGrid", 2, "2.456", "grid(2,2.46)", "", true},
         {"theGrid", 6, "3", "grid(6,3)", "", true},
         {"theGrid", 7, "1.2.3", "", "Not a numerical Value, Please Try Again", false},
+        {"theGrid", 5, "2", "", "Not a numerical Value, Please Try Again", false},
         {"theGrid", 4, "1000.01", "", "Invalid value, please try again", false},
         {"txtfadeTime", 1, "", "", "Not a numerical Value, Please Try Again", false},
         {"crossFade", 1, "1.2.3", "", "Not a numerical Value, Please Try Again", false},

@@ -1,8 +1,7 @@
 #include "masters/ui/frmPageSubmasters.h"
 
 #include "masters/ui/mastersWidgets.h"
-#include "platform/prompts.h"
-#include "shell/numberText.h"
+#include "shell/services/shortcutsService.h"
 #include "shell/shell.h"
 #include "shell/ui/windowFunctions.h"
 
@@ -137,20 +136,10 @@ bool frmPageSubmasters::eventFilter(QObject* o, QEvent* e) {
     return QWidget::eventFilter(o, e);
 }
 
+// The "Enter Time" keypad beside the window; its Enter writes the strip's crossfade time.
 void frmPageSubmasters::enterCrossFadeTime(int k) {
-    // The keypad: a number up to 1000, two decimals.
-    const QString answer = shell().prompts().inputBox(QStringLiteral("Enter Time"), QStringLiteral("Enter Time"), QString());
-    if (answer.trimmed().isEmpty()) return;
-    if (!numberText::isNumber(answer)) {
-        shell().prompts().messageBox(QStringLiteral("Please enter a number"));
-        return;
-    }
-    const double v = std::nearbyint(numberText::leadingValue(answer) * 100.0) / 100.0;
-    if (v > 1000) {
-        shell().prompts().messageBox(QStringLiteral("Time must be 1000 seconds or less"));
-        return;
-    }
-    engine.updateCrossFadeTime(k, float(v));
+    const QRect frame = frameGeometry();
+    shell().shortcuts().showTimeKeypadAt(QStringLiteral("crossFade"), k, frame.right() + 1, frame.top());
 }
 
 void frmPageSubmasters::resizeEvent(QResizeEvent*) {
