@@ -99,11 +99,14 @@ void clsMovementMacro::updateMovement() {
     if (!isActive) return;
     if (tickCounter >= int32_t(ticksPerStep)) {
         advanceShapeStep();
-        return;
+        // A point shorter than one tick (a fast speed on few points) is still
+        // written: every tick then shows the next point, instead of none.
+        if (int32_t(ticksPerStep) > 0) return;
+    } else {
+        ++tickCounter;
+        currentPan += panIncrement;
+        currentTilt += tiltIncrement;
     }
-    ++tickCounter;
-    currentPan += panIncrement;
-    currentTilt += tiltIncrement;
     roundedPan = int32_t(std::trunc(currentPan));
     roundedTilt = int32_t(std::trunc(currentTilt));
     ChannelModel& m = model();
@@ -227,7 +230,9 @@ void clsMovementMacro::loadShapeFromFile(const clsEvent& theClass, int32_t thepl
     try {
         const bool mfx = theClass.eventType == QStringLiteral("m-fx");
         const int32_t fixture = int32_t(numberText::leadingValue(theClass.eventFixtureNumbers));
-        if (mfx && !fromPresetForm && fixture >= 1 && fixture <= m.fixtureCount) {
+        // A macro is not started for a playback that is not running; an
+        // event marked off always stops it, or it would drive the head on.
+        if (mfx && !fromPresetForm && theClass.shortcutTop != 0 && fixture >= 1 && fixture <= m.fixtureCount) {
             const int32_t panOwner = m.channelOwner[size_t(m.fixturePanChannel[size_t(fixture)])];
             const int32_t tiltOwner = m.channelOwner[size_t(m.fixtureTiltChannel[size_t(fixture)])];
             if (m.fixturePanChannel[size_t(fixture)] > 0 && m.fixtureTiltChannel[size_t(fixture)] > 0 && panOwner > 0 &&

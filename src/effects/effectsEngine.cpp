@@ -2,6 +2,7 @@
 
 #include "effects/effectWrites.h"
 #include "effects/fogControl.h"
+#include "effects/movementMacros.h"
 #include "effects/rgbChase.h"
 #include "effects/shapeGenerator.h"
 #include "shell/shell.h"
@@ -37,6 +38,16 @@ void EffectsEngine::executeRGBProfile(const QString& path) { shell().engine<RgbC
 void EffectsEngine::editRGBProfile(const QString& path) {
     if (QFileInfo(path).isFile()) shell().engine<RgbChase>().openRGBShortcut(path);
     shell().effects().showRgbEditor();
+}
+
+void EffectsEngine::applyMovementMacro(const clsEvent& event, int32_t playback) {
+    shell().engine<MovementMacros>().apply(event, playback);
+}
+void EffectsEngine::updateMovementMacros() {
+    if (MovementMacros* m = shell().loadedEngine<MovementMacros>()) m->tick();
+}
+void EffectsEngine::stopMovementMacros(int32_t playback) {
+    if (MovementMacros* m = shell().loadedEngine<MovementMacros>()) m->stopPlayback(playback);
 }
 
 void EffectsEngine::showShapeGenerator() {

@@ -55,6 +55,11 @@ public:
     void executeRGBProfile(const QString& path) override;
     void editRGBProfile(const QString& path) override;
 
+    // Movement macros.
+    void applyMovementMacro(const clsEvent& event, int32_t playback) override;
+    void updateMovementMacros() override;
+    void stopMovementMacros(int32_t playback) override;
+
     // The FX tool.
     void showShapeGenerator() override;
     bool hasShapeGenerator() override { return shapeTool != nullptr; }

@@ -68,6 +68,8 @@ void PlaybackFrame::HiResTimer1_Timer() {
             if (!w->isVisible) setVisible(*w, true);
             e.tmrPlayBackEvent_Timer();
         }
+        // Movement macros move on the playbacks' levels.
+        sh.effects().updateMovementMacros();
     }
     // Sound to matrix: the spectra that arrived since the last tick.
     sh.matrix().drawSoundToMatrix();

@@ -6,6 +6,7 @@
 #include "presets/presetEventFile.h"
 #include "shell/libParsePath.h"
 #include "shell/services/playbackService.h"
+#include "shell/services/effectsService.h"
 #include "shell/shell.h"
 
 #include <QFile>
@@ -64,11 +65,16 @@ void PresetsEngine::loadPresetEvents(const QString& eventsFile, int32_t playback
     QString path = eventsFile;
     loadEventsIntoCollection(instance, path);
     instance.updatePresetIntoChaser(playbackNumber);
+    // The movement macros the sequence carries; a copy, as a macro may hand events back.
+    const EventCollection loaded = *instance.myEventCollection;
+    for (const clsEvent& e : loaded)
+        if (e.eventType == QLatin1String("m-fx")) shell().effects().applyMovementMacro(e, playbackNumber);
 }
 
 void PresetsEngine::dropPresetEvents(int32_t playbackNumber) {
     auto found = playbackInstances.find(playbackNumber);
     if (found != playbackInstances.end()) found->second->myEventCollection->clear();
+    shell().effects().stopMovementMacros(playbackNumber);
 }
 
 // ---- Events of the programmed sequence ----------------------------------------------------------
@@ -104,6 +110,7 @@ void PresetsEngine::sendEventToPlayback(int32_t playbackNumber, const clsEvent& 
     if (!taken.justDelete && !taken.eventFixtureNumbers.isEmpty()) events.push_back(taken);
     mainEvents = instance.myEventCollection;
     updateGridData(false);
+    if (!taken.justDelete && taken.eventType == QLatin1String("m-fx")) shell().effects().applyMovementMacro(taken, playbackNumber);
 }
 
 // ---- Regenerating a stored sequence from its events --------------------------------------------

@@ -134,6 +134,7 @@ void WheelBank::valueChanged(int index) {
         if (!running()) {
             m.channelOutput[size_t(own)] = value;
             s.playback().adjustPlayBackValuesInRealTime(m.currentPlayback, own, value);
+            s.presets().enableChannel(w->channelName); // ticked in the Add Preset dialog when it is shown
         }
         // The same channel type on every other selected fixture, at most one channel each.
         const int32_t fixtures = std::min<int32_t>(m.fixtureCount, int32_t(m.fixtureLightClass.size()) - 1);

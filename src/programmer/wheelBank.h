@@ -85,9 +85,11 @@ public:
     // below 0 lowers it one step, otherwise raises it; then the look is
     // recorded and handed to the playback.
     void stepWheelUnderPointer(int32_t rotation);
+    // Hands every channel of the wheel's type that the running current
+    // playback owns to that playback (nothing while it stands).
+    void storeWheelType(const AttributeWheel& w);
 
 private:
-    void storeWheelType(const AttributeWheel& w);
     std::vector<std::unique_ptr<AttributeWheel>> wheels_; // index - 1
     WheelBankView* view_ = nullptr;
     bool tickErrorReported_ = false;

@@ -10,6 +10,9 @@
 #include "shell/numberText.h"
 #include "shell/shell.h"
 
+#include <algorithm>
+#include <cmath>
+
 using shortcutFiles::ButtonKind;
 
 namespace {
@@ -137,6 +140,20 @@ void ShortcutPages::storeStepInterval(bool isTime) {
     else s.theBeat = float(numberText::leadingValue(txtBeats));
     startCaption = QStringLiteral("Save Changes");
     changed();
+}
+
+QString ShortcutPages::steppedInterval(const QString& text, bool isTime, int32_t direction) {
+    const int32_t step = isTime ? 1 : 16, high = isTime ? 10 : 5000;
+    const double value = numberText::leadingValue(text);
+    const int32_t whole = std::isfinite(value) ? int32_t(std::clamp(value, 0.0, double(high))) : 0;
+    return QString::number(std::clamp(whole + direction * step, 0, high));
+}
+
+void ShortcutPages::stepIntervalBox(bool isTime, int32_t direction) {
+    QString& box = isTime ? txtTime : txtBeats;
+    box = steppedInterval(box, isTime, direction);
+    setIntervalMode(isTime);
+    storeStepInterval(isTime);
 }
 
 void ShortcutPages::removeAutoPilotStep(int32_t step) {

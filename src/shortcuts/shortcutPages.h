@@ -286,6 +286,12 @@ public:
     void tmrLapse_Timer();
     void setIntervalMode(bool isTime);
     void storeStepInterval(bool isTime);
+    // The panel's up-down arrows (direction 1 up, -1 down): minutes by 1
+    // within 0..10 or beats by 16 within 0..5000, that mode selected and the
+    // current step given the new wait.
+    void stepIntervalBox(bool isTime, int32_t direction);
+    // A box's text stepped as those arrows step it.
+    static QString steppedInterval(const QString& text, bool isTime, int32_t direction);
     void removeAutoPilotStep(int32_t step);
     TickTimer& lapseTimer() { return *tmrLapse; }
     // The step list's lines: "<name>  Release: True".

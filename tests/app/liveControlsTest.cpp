@@ -6,7 +6,10 @@
 #include "runningDesk.h"
 #include "presets/ui/frmPalettes.h"
 #include "presets/ui/paletteWindowService.h"
+#include "programmer/colourPictures.h"
 #include "programmer/ui/Wheel.h"
+#include "programmer/ui/colourPicture.h"
+#include "programmer/ui/encoderStrip.h"
 #include "programmer/ui/paletteProgrammer.h"
 #include "shell/services/patchService.h"
 #include "shell/services/playbackService.h"
@@ -20,34 +23,18 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
-
-void click(QWidget* w, Qt::MouseButton button = Qt::LeftButton) {
-    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent e(type, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), button,
-                      type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &e);
-    }
-}
-
-} // namespace
 
 // The running console with a saved show: an RGB par at 1 and two moving heads from 20.
 class LiveControls : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
-        c = std::make_unique<console::Console>(dir.path(), runningDesk::scriptedServices());
-        c->start();
-        QApplication::processEvents();
+        c = runningDesk::startWithSavedShow(dir.path(), dir.filePath(QStringLiteral("Live.YCF")));
         Shell& s = c->shell();
-        auto& prompts = static_cast<FakePrompts&>(s.prompts());
-        prompts.files.push_back(dir.filePath(QStringLiteral("Live.YCF")));
-        ASSERT_TRUE(s.show().saveConfiguration(false, true, false)) << prompts.messages.join('|').toStdString();
         par = runningDesk::patchShipped(s, QStringLiteral("RGB Par.fix"), 1, 1);
         head = runningDesk::patchShipped(s, QStringLiteral("Moving Head Spot.fix"), 20, 2);
         ASSERT_EQ(s.state.fixtureCount, 3);
@@ -57,12 +44,8 @@ protected:
     }
     // Opens the palette window from the main window's menu.
     frmPalettes& openPalette() {
-        QAction* entry = nullptr;
-        for (QAction* top : c->mainWindow().menuBar()->actions())
-            if (top->menu())
-                for (QAction* a : top->menu()->actions())
-                    if (a->text() == QStringLiteral("Palettes") && a->isEnabled()) entry = a;
-        EXPECT_NE(entry, nullptr);
+        QAction* entry = c->mainWindow().menuEntry(QStringLiteral("Palettes"));
+        EXPECT_TRUE(entry && entry->isEnabled());
         if (entry) entry->trigger();
         QApplication::processEvents();
         return *loadedForm<frmPalettes>();
@@ -89,7 +72,7 @@ TEST_F(LiveControls, AWheelOnTheFadersPageSetsEverySelectedHeadAtTheInterface) {
     for (int i = 1; i <= live().bank().count(); ++i)
         if (live().bank().wheel(i)->myFixtureNumber == head && live().bank().wheel(i)->channelName == "dimmer") dimmer = i;
     ASSERT_GT(dimmer, 0);
-    click(live().wheelWidget(dimmer)->LBL255);
+    runningDesk::click(live().wheelWidget(dimmer)->LBL255, QPoint(2, 2));
     const int32_t channel = live().bank().wheel(dimmer)->myChannelNumber;
     const int32_t other = channel - start(head) + start(head + 1);
     runningDesk::runTicks(s, 3);
@@ -104,8 +87,39 @@ TEST_F(LiveControls, AWheelOnTheFadersPageSetsEverySelectedHeadAtTheInterface) {
     EXPECT_EQ(live().wheelWidget(dimmer)->lblValue->text(), "253");
 
     // The par's red wheel.
-    click(live().wheelWidget(1)->LBL255);
+    runningDesk::click(live().wheelWidget(1)->LBL255, QPoint(2, 2));
     ASSERT_EQ(live().bank().wheel(1)->channelName, "red");
     runningDesk::runTicks(s, 3);
     EXPECT_EQ(runningDesk::lastLevel(port, start(par)), 255);
+}
+
+TEST_F(LiveControls, AnEncoderAndAColourPickSetTheSelectionAtTheInterface) {
+    Shell& s = c->shell();
+    FakeFtdiDevice& port = runningDesk::attachInterface(s);
+    frmPalettes& palette = openPalette();
+    palette.tabButtons[3]->click(); // Beam...: encoder 0 is the dimmer
+    EncoderStrip& strip = *live().encoders();
+    ASSERT_TRUE(strip.isVisible());
+    ASSERT_EQ(strip.bank.encoderNames[0], "dimmer");
+    ASSERT_EQ(strip.bank.tags[0], "0");
+    strip.bank.tags[0] = "120";
+    strip.bank.encoderLastDelta = 120; // what a notch away from the operator leaves
+    strip.oneWheel_MouseMove(0, 0);    // one step up
+    runningDesk::runTicks(s, 3);
+    const int32_t dimmer = start(head) + 4;
+    EXPECT_EQ(runningDesk::lastLevel(port, dimmer), 121);
+    EXPECT_EQ(runningDesk::lastLevel(port, dimmer + 8), 121) << "the second head";
+
+    // The Color page's RGB picture: the blue swatch onto the par.
+    palette.tabButtons[0]->click();
+    live().btnChangeColorMode()->click();
+    ColourPicture& picture = *live().colourPicture();
+    ASSERT_TRUE(picture.isVisible());
+    const QSize native = colourPictures::pictureSize(colourPictures::rgb);
+    const int x = (colourPictures::swatchLeft(colourPictures::rgb, 8) + 45) * picture.width() / native.width();
+    const int y = 90 * picture.height() / native.height();
+    picture.CheckColor(x, y);
+    runningDesk::runTicks(s, 3);
+    EXPECT_EQ(runningDesk::lastLevel(port, start(par)), 0);
+    EXPECT_EQ(runningDesk::lastLevel(port, start(par) + 2), 255);
 }

@@ -5,11 +5,8 @@
 
 #include "app/console.h"
 #include "runningDesk.h"
-#include "patch/patchCommit.h"
 #include "presets/ui/frmAddPreset.h"
 #include "presets/ui/frmPalettes.h"
-#include "profiles/ClsFixture.h"
-#include "profiles/profileFile.h"
 #include "shell/services/patchService.h"
 #include "shell/services/playbackService.h"
 #include "shell/services/presetsService.h"
@@ -29,23 +26,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void patchPars(Shell& s, int32_t count) {
-    profileFile::ProfileData data;
-    QString error;
-    ASSERT_TRUE(profileFile::readFile(s.programPath(QStringLiteral("Fixtures\\Generic\\RGB Par.fix")), 36, data, &error));
-    ClsFixture edited;
-    profileFile::applyToProfile(data, edited);
-    patchCommit::Request r;
-    r.editor.profileName = data.profileName;
-    r.editor.channelsText = QString::number(data.channelCount);
-    for (int c = 1; c <= data.channelCount; ++c)
-        r.editor.rows.emplace_back(QStringLiteral("Channel %1:").arg(c), data.channels[size_t(c - 1)].typeName);
-    r.editor.edited = &edited;
-    r.startText = QStringLiteral("1");
-    r.countText = QString::number(count);
-    ASSERT_EQ(patchCommit::commit(r).added, count);
-}
 
 QAction* menuEntry(QMenuBar* bar, const QString& text) {
     for (QAction* top : bar->actions())
@@ -68,7 +48,7 @@ TEST(PalettePagesConsole, APresetAddedFromTheDialogFollowsAFixtureRemoval) {
     auto& prompts = static_cast<FakePrompts&>(s.prompts());
     prompts.files.push_back(dir.filePath(QStringLiteral("Looks.YCF")));
     ASSERT_TRUE(s.show().saveConfiguration(false, true, false));
-    patchPars(s, 3);
+    ASSERT_EQ(runningDesk::patchShipped(s, QStringLiteral("RGB Par.fix"), 1, 3), 1);
     ASSERT_EQ(m.fixtureCount, 3);
     FakeFtdiDevice& port = runningDesk::attachInterface(s);
     s.playback().clkAddPlaybackControl(1, false, true, false);

@@ -41,14 +41,8 @@
 class PresetsRound : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), dir.path()), QString());
-        c = std::make_unique<console::Console>(dir.path(), runningDesk::scriptedServices());
-        c->start();
-        QApplication::processEvents();
+        c = runningDesk::startWithSavedShow(dir.path(), dir.filePath(QStringLiteral("Presets.YCF")));
         Shell& s = c->shell();
-        auto& prompts = static_cast<FakePrompts&>(s.prompts());
-        prompts.files.push_back(dir.filePath(QStringLiteral("Presets.YCF")));
-        ASSERT_TRUE(s.show().saveConfiguration(false, true, false)) << prompts.messages.join('|').toStdString();
         par = runningDesk::patchShipped(s, QStringLiteral("RGB Par.fix"), 1, 2);
         head = runningDesk::patchShipped(s, QStringLiteral("Moving Head Spot.fix"), 20, 1);
         ASSERT_EQ(s.state.fixtureCount, 3);

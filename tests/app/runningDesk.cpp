@@ -14,6 +14,7 @@
 #include "playback/playbackFrame.h"
 #include "profiles/ClsFixture.h"
 #include "profiles/profileFile.h"
+#include "shell/services/showService.h"
 #include "support/fakeFtdiPort.h"
 #include "support/fakeMediaPlayer.h"
 #include "support/fakePlatform.h"
@@ -74,6 +75,18 @@ bool choosePlayback(ConsoleBand& band, int n) {
             return true;
         }
     return false;
+}
+
+std::unique_ptr<console::Console> startWithSavedShow(const QString& folder, const QString& showFile) {
+    EXPECT_EQ(console::prepareProgramFolder(QStringLiteral(VARNEL_RESOURCES_DIR), folder), QString());
+    auto c = std::make_unique<console::Console>(folder, scriptedServices());
+    c->start();
+    QApplication::processEvents();
+    Shell& s = c->shell();
+    auto& prompts = static_cast<FakePrompts&>(s.prompts());
+    prompts.files.push_back(showFile);
+    EXPECT_TRUE(s.show().saveConfiguration(false, true, false)) << prompts.messages.join('|').toStdString();
+    return c;
 }
 
 int32_t patchShipped(Shell& s, const QString& file, int32_t start, int32_t count) {

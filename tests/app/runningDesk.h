@@ -8,10 +8,15 @@
 #include <QPoint>
 #include <QString>
 
+#include <memory>
+
 class QWidget;
 
 class ConsoleBand;
 struct FakeFtdiDevice;
+namespace console {
+class Console;
+}
 
 namespace runningDesk {
 
@@ -34,6 +39,11 @@ int lastLevel(const FakeFtdiDevice& port, int channel);
 
 // Picks playback n from the console band's playback drop-down.
 bool choosePlayback(ConsoleBand& band, int n);
+
+// The running console started on a fresh program folder `folder` (seeded
+// from resources) with scripted services, its empty show saved as
+// `showFile`; a failed step is a failed expectation.
+std::unique_ptr<console::Console> startWithSavedShow(const QString& folder, const QString& showFile);
 
 // Patches `count` fixtures of a shipped profile (resources/Fixtures/Generic)
 // at `start` as the patch window does; the first fixture's number.

@@ -3,6 +3,7 @@
 
 #include "console/consoleFakes.h"
 #include "effects/clsMovementMacro.h"
+#include "effects/movementMacros.h"
 #include "platform/byteRecord.h"
 #include "shell/services/presetsService.h"
 #include "support/fakePlatform.h"
@@ -204,4 +205,53 @@ TEST(MovementMacro, StoppingHandsTheChannelsBackUnlessThePlaybackIsLocked) {
     EXPECT_EQ(d.m.channelOutput[1], 33);
     EXPECT_EQ(d.m.channelOutput[2], 44);
     EXPECT_FALSE(d.m.channelTouched[1]);
+}
+
+// The macros the console runs: one per listed fixture, set from the events
+// that reach a playback, ticked together, stopped with the playback's events.
+TEST(MovementMacros, AnEventStartsOneMacroPerFixtureInListPositionAndAnOffEventStopsThem) {
+    MacroDesk d;
+    d.shape(QStringLiteral("Ring"), {{10, 20}, {30, 40}, {50, 60}, {70, 80}});
+    MovementMacros macros;
+    clsEvent e = MacroDesk::event(QStringLiteral("Ring"), 1, 100);
+    e.eventFixtureNumbers = QStringLiteral("1,2,");
+    e.shapeOffset = 1;
+
+    clsEvent written = e;
+    written.eventName = QStringLiteral("@Ring"); // a shape written into the steps: no macro
+    macros.apply(written, 1);
+    EXPECT_EQ(macros.count(), 0u);
+
+    macros.apply(e, 1);
+    ASSERT_EQ(macros.count(), 2u);
+    clsMovementMacro* first = macros.find(1, 1);
+    clsMovementMacro* second = macros.find(1, 2);
+    ASSERT_TRUE(first && second);
+    EXPECT_TRUE(first->isActive && second->isActive);
+    // Fixture 2 is one point further on (position 1 x offset 1).
+    EXPECT_EQ(first->point(1), std::make_pair(10, 20));
+    EXPECT_EQ(second->point(1), std::make_pair(30, 40));
+
+    // Speed 100 on four points is faster than the tick: each tick shows the next point.
+    std::vector<int> pans;
+    for (int t = 0; t < 4; ++t) {
+        macros.tick();
+        pans.push_back(d.m.channelOutput[1]);
+    }
+    EXPECT_EQ(pans, (std::vector<int>{30, 50, 70, 10}));
+    EXPECT_EQ(d.m.channelOwner[1], 1);
+    EXPECT_EQ(d.m.channelOwner[4], 1);
+    EXPECT_NE(d.m.channelOutput[4], 0);
+
+    // Marked off: both stop and hand their channels back (playback 1 holds 0 there).
+    clsEvent off = e;
+    off.shortcutTop = 0;
+    macros.apply(off, 1);
+    EXPECT_FALSE(first->isActive || second->isActive);
+    EXPECT_EQ(d.m.channelOutput[4], 0);
+    EXPECT_FALSE(d.m.channelTouched[4]);
+
+    macros.apply(e, 1);
+    macros.stopPlayback(1);
+    EXPECT_EQ(macros.count(), 0u);
 }

@@ -107,8 +107,10 @@ TEST(AutoPilot, BuiltStepsAreWrittenAndReadBackWithTheirWaits) {
 #include "shell/ui/windowRegistry.h"
 #include "shortcuts/ui/frmSequenceShortcuts.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace {
 
@@ -131,6 +133,24 @@ TEST(AutoPilot, ThePanelShowsTheStepsAndItsStartToolStops) {
     EXPECT_FALSE(d.pages->lapseTimer().enabled());
     w->cmdBeats->click();
     EXPECT_TRUE(d.pages->beatsMode);
+    // The arrows step their box, select its mode and give the current step the new wait.
+    w->UdTimeUp->click();
+    EXPECT_FALSE(d.pages->beatsMode);
+    EXPECT_EQ(w->txtTime->text(), "2");
+    EXPECT_EQ(d.pages->autoPilotSteps[size_t(d.pages->currentStep) - 1]->theTime, 2.0f);
+    EXPECT_EQ(w->cmdStart->text(), "Save Changes");
+    w->UdBeatDown->click();
+    EXPECT_TRUE(d.pages->beatsMode);
+    EXPECT_EQ(w->txtBeats->text(), "16");
+    const struct {
+        const char* text;
+        bool time;
+        int direction;
+        const char* after;
+    } steps[] = {{"10", true, 1, "10"}, {"0", true, -1, "0"}, {"4990", false, 1, "5000"},
+                 {"8", false, -1, "0"},  {"x", true, 1, "1"},  {"2.5", true, 1, "3"}};
+    for (const auto& c : steps)
+        EXPECT_EQ(ShortcutPages::steppedInterval(c.text, c.time, c.direction), c.after) << c.text;
 }
 
 } // namespace

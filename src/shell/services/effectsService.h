@@ -5,6 +5,8 @@
 #include <QString>
 #include <cstdint>
 
+struct clsEvent;
+
 // The base bodies answer without looking at their arguments.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wunused-parameter"
@@ -34,6 +36,12 @@ public:
     virtual void executeRGBProfile(const QString& path) {}
     // The RGB editor shown with that profile loaded (only shown when the file is missing).
     virtual void editRGBProfile(const QString& path) {}
+    // Movement macros: an "m-fx" event reached a playback (it sets, starts or
+    // stops the macros of the fixtures it lists); one refresh tick of every
+    // macro; the macros of a playback whose events were dropped stop.
+    virtual void applyMovementMacro(const clsEvent& event, int32_t playback) {}
+    virtual void updateMovementMacros() {}
+    virtual void stopMovementMacros(int32_t playback) {}
     // Shows the strobe channel window at a position (twips).
     virtual void showStrobeSettings(int32_t top, int32_t left) { (void)top, (void)left; }
     // Shows the strobe tool window.

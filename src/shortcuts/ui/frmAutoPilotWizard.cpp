@@ -13,7 +13,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace {
 
@@ -36,11 +35,9 @@ QToolButton* arrow(QWidget* parent, Qt::ArrowType type, const QString& name) {
     return b;
 }
 
-// An up-down arrow: the buddy's value moved by step and kept within the range.
-void stepBox(QLineEdit* box, int step, int low, int high) {
-    bool ok = false;
-    const int value = box->text().trimmed().toInt(&ok);
-    box->setText(QString::number(std::clamp((ok ? value : low) + step, low, high)));
+// An up-down arrow: the buddy's value stepped as the pages' panel steps it.
+void stepBox(QLineEdit* box, bool isTime, int direction) {
+    box->setText(ShortcutPages::steppedInterval(box->text(), isTime, direction));
 }
 
 } // namespace
@@ -102,10 +99,10 @@ frmAutoPilotWizard::frmAutoPilotWizard(QWidget* parent) : QWidget(parent) {
         pages().txtBeats = t;
         pages().setIntervalMode(!pages().beatsMode);
     });
-    connect(UdTimeUp, &QToolButton::clicked, this, [this] { stepBox(txtTime, 1, 0, 10); });
-    connect(UdTimeDown, &QToolButton::clicked, this, [this] { stepBox(txtTime, -1, 0, 10); });
-    connect(UdBeatUp, &QToolButton::clicked, this, [this] { stepBox(txtBeats, 16, 0, 5000); });
-    connect(UdBeatDown, &QToolButton::clicked, this, [this] { stepBox(txtBeats, -16, 0, 5000); });
+    connect(UdTimeUp, &QToolButton::clicked, this, [this] { stepBox(txtTime, true, 1); });
+    connect(UdTimeDown, &QToolButton::clicked, this, [this] { stepBox(txtTime, true, -1); });
+    connect(UdBeatUp, &QToolButton::clicked, this, [this] { stepBox(txtBeats, false, 1); });
+    connect(UdBeatDown, &QToolButton::clicked, this, [this] { stepBox(txtBeats, false, -1); });
     paintMarks();
     wizardStep = 0;
     cmdNext_Click();

@@ -25,6 +25,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -123,8 +124,25 @@ frmSequenceShortcuts::frmSequenceShortcuts() {
     txtBeats->setObjectName(QStringLiteral("txtBeats"));
     connect(txtTime, &QLineEdit::textEdited, this, [this](const QString& t) { engine().txtTime = t; });
     connect(txtBeats, &QLineEdit::textEdited, this, [this](const QString& t) { engine().txtBeats = t; });
+    const struct {
+        QToolButton*& button;
+        const char* name;
+        bool time;
+        int direction;
+    } arrows[] = {{UdTimeUp, "UdTimeUp", true, 1}, {UdTimeDown, "UdTimeDown", true, -1},
+                  {UdBeatUp, "UdBeatUp", false, 1}, {UdBeatDown, "UdBeatDown", false, -1}};
+    for (const auto& a : arrows) {
+        a.button = new QToolButton(this);
+        a.button->setObjectName(QLatin1String(a.name));
+        a.button->setArrowType(a.direction > 0 ? Qt::UpArrow : Qt::DownArrow);
+        const bool time = a.time;
+        const int direction = a.direction;
+        connect(a.button, &QToolButton::clicked, this, [this, time, direction] { engine().stepIntervalBox(time, direction); });
+    }
     panel->addWidget(lstSequences, 1);
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdStart, cmdTime, txtTime, cmdBeats, txtBeats}) panel->addWidget(w);
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdStart, cmdTime, txtTime, UdTimeUp, UdTimeDown, cmdBeats, txtBeats,
+                                                      UdBeatUp, UdBeatDown})
+        panel->addWidget(w);
     layout->addLayout(panel);
     for (int i = 0; i <= shortcutFiles::maxButtons; ++i) {
         auto* b = new QPushButton(area);

@@ -66,6 +66,11 @@ public:
     QPushButton* cmdBeats = nullptr;
     class QLineEdit* txtTime = nullptr;
     class QLineEdit* txtBeats = nullptr;
+    // The boxes' up-down arrows.
+    class QToolButton* UdTimeUp = nullptr;
+    class QToolButton* UdTimeDown = nullptr;
+    class QToolButton* UdBeatUp = nullptr;
+    class QToolButton* UdBeatDown = nullptr;
 
 private:
     void mirrorAutoPilot();
