@@ -35,23 +35,23 @@ public:
     // Save Schedule: asks for a name in the page's folder and registers the button.
     void savescheduleclick_Click();
 
-    QTableWidget* ScheduleGrid;
-    QComboBox* Combo1;
-    QLineEdit* DTPicker1;
-    QPushButton* startButton;
-    QPushButton* stopButton;
-    QPushButton* Pause_button;
-    QPushButton* StepFoward;
-    QPushButton* StepPrevious;
-    QPushButton* cmdRealTimeRecord;
-    QPushButton* cmdOpenTimeLine;
-    QPushButton* cmdFIle;
-    QMenu* fileMenu;
-    QMenu* editMenu;
-    QMenu* midiDeviceMenu;
-    QLabel* clockLabels[6];
-    QLabel* relativeCaption;
-    QLabel* lblTimeFormat;
+    QTableWidget* ScheduleGrid = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QLineEdit* DTPicker1 = nullptr;
+    QPushButton* startButton = nullptr;
+    QPushButton* stopButton = nullptr;
+    QPushButton* Pause_button = nullptr;
+    QPushButton* StepFoward = nullptr;
+    QPushButton* StepPrevious = nullptr;
+    QPushButton* cmdRealTimeRecord = nullptr;
+    QPushButton* cmdOpenTimeLine = nullptr;
+    QPushButton* cmdFIle = nullptr;
+    QMenu* fileMenu = nullptr;
+    QMenu* editMenu = nullptr;
+    QMenu* midiDeviceMenu = nullptr;
+    QLabel* clockLabels[6] = {};
+    QLabel* relativeCaption = nullptr;
+    QLabel* lblTimeFormat = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
